@@ -1,0 +1,30 @@
+# One helper registers every test executable with ctest.
+#   quorvel_add_test(NAME name SOURCES a.cpp b.cpp LIBS lib... [QT])
+# QT marks tests that create widgets: they run on the offscreen platform, so no display is needed.
+include(GoogleTest)
+
+function(quorvel_add_test)
+  cmake_parse_arguments(T "QT" "NAME" "SOURCES;LIBS" ${ARGN})
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_compile_definitions(${T_NAME} PRIVATE
+    QUORVEL_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data/fixtures"
+    QUORVEL_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
+  set(env "")
+  if(T_QT)
+    set_target_properties(${T_NAME} PROPERTIES AUTOMOC ON)
+    set(env "QT_QPA_PLATFORM=offscreen;QUORVEL_NO_OPEN=1")
+  endif()
+  gtest_discover_tests(${T_NAME}
+    DISCOVERY_MODE PRE_TEST
+    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+    PROPERTIES ENVIRONMENT "${env}")
+endfunction()
+
+# A test that is a plain program: exit code 0 passes.
+function(quorvel_add_plain_test)
+  cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS" ${ARGN})
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS})
+  add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+endfunction()

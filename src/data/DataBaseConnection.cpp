@@ -1,0 +1,6 @@
+#include "data/DataBaseConnection.h"
+
+DataBaseConnection& DataBaseConnection::Instance() {
+    static DataBaseConnection connection;
+    return connection;
+}
