@@ -1,12 +1,18 @@
 # One helper registers every test executable with ctest.
 #   quorvel_add_test(NAME name SOURCES a.cpp b.cpp LIBS lib... [QT])
-# QT marks tests that create widgets: they run on the offscreen platform, so no display is needed.
+# QT marks tests that create widgets: they get a QApplication and run on the offscreen platform,
+# so no display is needed.
 include(GoogleTest)
 
 function(quorvel_add_test)
   cmake_parse_arguments(T "QT" "NAME" "SOURCES;LIBS" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
-  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  if(T_QT)
+    # Widget tests get a main() that creates the QApplication (tests/support).
+    target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock quorvel_qt_test_main)
+  else()
+    target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  endif()
   target_compile_definitions(${T_NAME} PRIVATE
     QUORVEL_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data/fixtures"
     QUORVEL_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
