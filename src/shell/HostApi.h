@@ -34,6 +34,33 @@ typedef struct HostApi {
     intptr_t (*Exists)(const char* commandName);
 } HostApi;
 
+/* A GUID in its usual in-memory layout. */
+typedef struct PluginGuid {
+    uint32_t data1;
+    uint16_t data2;
+    uint16_t data3;
+    uint8_t data4[8];
+} PluginGuid;
+
+/* The plug-in's self-description returned by GetPluginInfo. size holds sizeof(PluginInfo); where
+ * pointers are 4 bytes the record is 48 bytes with the identifier at offset 32. Texts are UTF-16. */
+typedef struct PluginInfo {
+    uint32_t size;
+    const char16_t* name;
+    uint32_t version;
+    const char16_t* title;
+    const char16_t* company;
+    const char16_t* email;
+    const char16_t* legalNotice;
+    const char16_t* webAddress;
+    PluginGuid id;
+} PluginInfo;
+
+/* The three exports of a plug-in, as a host looks them up. */
+typedef const PluginInfo* (*GetPluginInfoFunction)(void);
+typedef int32_t (*LoadFunction)(const HostApi* host);
+typedef int32_t (*UnloadFunction)(void);
+
 /* Second argument of "MainMenu/CreateNewMenu". size holds sizeof(CreateNewMenuRecord); it was 16
  * where pointers are 4 bytes. */
 typedef struct CreateNewMenuRecord {
