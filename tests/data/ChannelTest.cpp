@@ -13,6 +13,8 @@ struct IndexOfTimeCase {
     int32_t expected;
 };
 
+std::ostream& operator<<(std::ostream& out, const IndexOfTimeCase& c) { return out << c.name; }
+
 class ChannelIndexOfTime : public testing::TestWithParam<IndexOfTimeCase> {};
 
 TEST_P(ChannelIndexOfTime, MapsTimeToSample) {

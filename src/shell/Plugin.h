@@ -1,0 +1,27 @@
+// The plug-in's three exports and its start-up, menu command and shut-down with the host.
+#pragma once
+
+#include "shell/HostApi.h"
+
+#include <cstdint>
+
+#define QUORVEL_EXPORT __attribute__((visibility("default")))
+
+class DlgMain;
+
+extern "C" {
+// The module's self-description; no side effects, may be called before Load.
+QUORVEL_EXPORT const PluginInfo* GetPluginInfo(void);
+// Keeps the host table, subscribes to the start-up event and settles the language; returns 0.
+QUORVEL_EXPORT int32_t Load(const HostApi* host);
+// Drops the subscription and registration, the translation and the workbench window; returns 0.
+QUORVEL_EXPORT int32_t Unload(void);
+}
+
+// Finishes start-up once the host has loaded every module: menu command, menu entry, database
+// location. The argument is ignored; returns 0.
+int32_t OnModulesLoaded(intptr_t argument);
+// Shows the workbench, creating it on first use as a child of the QWidget* passed; returns 0.
+int32_t OnMenuCommand(intptr_t parentWidget);
+// The workbench, or null before the first menu command (and after Unload).
+DlgMain* Workbench();
