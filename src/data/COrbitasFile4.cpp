@@ -1,0 +1,166 @@
+// Reading and writing the binary container of a chromatogram file, byte order fixed as little-endian.
+#include "data/COrbitasFile4.h"
+
+#include "data/ChromatogramXml.h"
+#include "data/ReplacingFile.h"
+
+#include <bit>
+#include <cstring>
+#include <limits>
+#include <memory>
+#include <optional>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr size_t headerSize = 16;
+constexpr size_t blockHeaderSize = 32;
+constexpr uint64_t sampleSize = sizeof(float);
+static_assert(sizeof(float) == 4 && std::numeric_limits<float>::is_iec559);
+
+uint64_t LoadLittle64(const unsigned char* bytes) {
+    uint64_t value = 0;
+    for (int i = 7; i >= 0; --i) value = (value << 8) | bytes[i];
+    return value;
+}
+
+void StoreLittle64(unsigned char* bytes, uint64_t value) {
+    for (int i = 0; i < 8; ++i) bytes[i] = static_cast<unsigned char>(value >> (8 * i));
+}
+
+uint32_t SwapBytes(uint32_t value) {
+    return (value >> 24) | ((value >> 8) & 0xFF00u) | ((value << 8) & 0xFF0000u) | (value << 24);
+}
+
+// Samples are stored little-endian; on a big-endian host the same swap goes either way.
+void SwapSamplesOnBigEndianHost(std::vector<float>& samples) {
+    if constexpr (std::endian::native == std::endian::big) {
+        for (float& sample : samples) sample = std::bit_cast<float>(SwapBytes(std::bit_cast<uint32_t>(sample)));
+    }
+}
+
+// Bytes from the current position to the end; the position is kept.
+std::optional<uint64_t> BytesLeft(std::FILE* stream) {
+    const off_t position = ftello(stream);
+    if (position < 0 || fseeko(stream, 0, SEEK_END) != 0) return std::nullopt;
+    const off_t end = ftello(stream);
+    if (end < position || fseeko(stream, position, SEEK_SET) != 0) return std::nullopt;
+    return static_cast<uint64_t>(end - position);
+}
+
+struct FileCloser {
+    void operator()(std::FILE* stream) const { std::fclose(stream); }
+};
+
+// Opens path for reading only if it is a regular file: a FIFO or a device could block or never end.
+std::unique_ptr<std::FILE, FileCloser> OpenRegularFile(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return nullptr;
+    struct stat status {};
+    std::FILE* stream = nullptr;
+    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) stream = ::fdopen(fd, "rb");
+    if (!stream) ::close(fd);
+    return std::unique_ptr<std::FILE, FileCloser>(stream);
+}
+
+}  // namespace
+
+int32_t COrbitasFile4::Read(const std::string& path) {
+    const auto stream = OpenRegularFile(path);
+    if (!stream) return CannotOpen;
+    return ReadStream(stream.get(), path);
+}
+
+int32_t COrbitasFile4::ReadStream(std::FILE* stream, const std::string& path) {
+    const std::optional<uint64_t> size = BytesLeft(stream);
+    if (!size) return CannotOpen;
+    unsigned char header[headerSize];
+    if (std::fread(header, 1, headerSize, stream) != headerSize) return BadHeader;
+    if (std::memcmp(header, "STG", 3) != 0) return BadSignature;
+    if (header[3] > 1) return BadVersion;
+    version = header[3];
+    const uint64_t xmlOffset = LoadLittle64(header + 8);
+
+    channels.clear();
+    // Every pass consumes at least a block header, so the loop ends with the file at the latest.
+    uint64_t position = headerSize;
+    do {
+        const int32_t result = ReadBlock(stream, *size - position);
+        if (result != Ok) return result;
+        position += blockHeaderSize + sampleSize * channels.back().samples.size();
+    } while (position < xmlOffset);
+    return ReadXml(stream, *size - position, path);
+}
+
+// The sample count is checked against the bytes left before anything is allocated for it.
+int32_t COrbitasFile4::ReadBlock(std::FILE* stream, uint64_t bytesLeft) {
+    unsigned char header[blockHeaderSize];
+    if (std::fread(header, 1, blockHeaderSize, stream) != blockHeaderSize) return BadBlockHeader;
+    const uint64_t count = LoadLittle64(header + 24);
+    if (bytesLeft < blockHeaderSize || count > std::numeric_limits<uint32_t>::max() ||
+        count > (bytesLeft - blockHeaderSize) / sampleSize)
+        return BadSamples;
+
+    Channel channel;
+    channel.number = header[0];
+    channel.value1 = std::bit_cast<double>(LoadLittle64(header + 8));
+    channel.value2 = std::bit_cast<double>(LoadLittle64(header + 16));
+    channel.samples.resize(count);
+    if (count > 0 && std::fread(channel.samples.data(), sampleSize, count, stream) != count) return BadSamples;
+    SwapSamplesOnBigEndianHost(channel.samples);
+    channels.push_back(std::move(channel));
+    return Ok;
+}
+
+int32_t COrbitasFile4::ReadXml(std::FILE* stream, uint64_t bytesLeft, const std::string& path) {
+    if (bytesLeft == 0) return BadXml;
+    std::string text(bytesLeft, '\0');
+    if (std::fread(text.data(), 1, text.size(), stream) != text.size()) return BadXml;
+    if (!ChromatogramXml::Read(text, passport, channels)) return BadXml;
+    passport.path = path;
+    return Ok;
+}
+
+int32_t COrbitasFile4::Write(const std::string& path) {
+    ReplacingFile file(path);
+    if (!file.Stream()) return CannotOpen;
+    const int32_t result = WriteStream(file.Stream(), path);
+    if (result != Ok) return result;
+    return file.Commit() ? Ok : BadXml;
+}
+
+int32_t COrbitasFile4::WriteStream(std::FILE* stream, const std::string& path) {
+    // Copies taken under each channel's lock, so that another thread may go on appending samples.
+    std::vector<std::vector<float>> samples;
+    samples.reserve(channels.size());
+    uint64_t xmlOffset = headerSize;
+    for (const Channel& channel : channels) {
+        std::lock_guard<std::mutex> hold(channel.samplesLock);
+        samples.push_back(channel.samples);
+        xmlOffset += blockHeaderSize + sampleSize * samples.back().size();
+    }
+
+    unsigned char header[headerSize] = {'S', 'T', 'G', version};
+    StoreLittle64(header + 8, xmlOffset);
+    if (std::fwrite(header, 1, headerSize, stream) != headerSize) return BadHeader;
+
+    for (size_t i = 0; i < channels.size(); ++i) {
+        std::vector<float>& values = samples[i];
+        unsigned char blockHeader[blockHeaderSize] = {static_cast<unsigned char>(channels[i].number)};
+        StoreLittle64(blockHeader + 8, std::bit_cast<uint64_t>(channels[i].value1));
+        StoreLittle64(blockHeader + 16, std::bit_cast<uint64_t>(channels[i].value2));
+        StoreLittle64(blockHeader + 24, values.size());
+        if (std::fwrite(blockHeader, 1, blockHeaderSize, stream) != blockHeaderSize) return BadBlockHeader;
+        SwapSamplesOnBigEndianHost(values);
+        if (!values.empty() && std::fwrite(values.data(), sampleSize, values.size(), stream) != values.size())
+            return BadSamples;
+    }
+
+    passport.path = path;
+    const std::string xml = ChromatogramXml::Write(passport, channels);
+    const bool written = std::fwrite(xml.data(), 1, xml.size(), stream) == xml.size();
+    return written && std::fflush(stream) == 0 && !std::ferror(stream) ? Ok : BadXml;
+}
