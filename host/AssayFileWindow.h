@@ -1,0 +1,13 @@
+// The window behind "Main/OpenAssayFile": the file name and the [peak] rows of the assays stored
+// with it. Deletes itself when closed.
+#pragma once
+
+#include "host/AssayDatabase.h"
+
+#include <QWidget>
+
+class AssayFileWindow : public QWidget {
+    Q_OBJECT
+public:
+    AssayFileWindow(const QString& fileName, const std::vector<PeakRow>& peaks, QWidget* parent);
+};
