@@ -1,0 +1,244 @@
+#include "components/ComponentsTable.h"
+
+#include "components/Cp1251Codec.h"
+#include "shell/NumberText.h"
+#include "shell/Profile.h"
+#include "shell/Utf16.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+namespace {
+
+constexpr size_t kMaxFieldBytes = 198;  // longer fields keep their first 198 bytes
+constexpr size_t kMaxLineBytes = 9999;  // longer lines are never written
+constexpr size_t kMaxComponents = 100000;  // a lab table holds tens; this bounds memory on any file
+constexpr size_t kFieldsUsed = 4;
+constexpr char kDefaultHeader[] = "№;Компонент;Имя компонента;Молярная масса";
+
+// Closes a file descriptor when it leaves scope.
+struct FileDescriptor {
+    explicit FileDescriptor(int value) : fd(value) {}
+    ~FileDescriptor() {
+        if (fd >= 0) ::close(fd);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int fd;
+};
+
+// Splits the file's bytes into rows of fields as they stream past. Only the first four fields of a
+// row are kept and each at most 198 bytes, so memory stays bounded whatever the lines hold.
+class RowReader {
+public:
+    void Feed(const char* bytes, size_t count) {
+        for (size_t i = 0; i < count; ++i) Take(bytes[i]);
+    }
+
+    std::vector<std::vector<std::string>> rows;  // complete rows, code page 1251 bytes
+    int64_t firstLineBytes = -1;  // length of the first complete line with its CR LF
+    bool full = false;  // the row limit was reached; the rest of the file is not read
+
+private:
+    void Take(char byte) {
+        ++position_;
+        if (pendingCr_) {
+            pendingCr_ = false;
+            if (byte == '\n') {
+                EndField();
+                EndRow();
+                return;
+            }
+            Append('\r');
+        }
+        if (byte == '\r') pendingCr_ = true;
+        else if (byte == ';') EndField();
+        else Append(byte);
+    }
+
+    void Append(char byte) {
+        if (field_.size() < kMaxFieldBytes) field_ += byte;
+    }
+
+    void EndField() {
+        if (row_.size() < kFieldsUsed) row_.push_back(std::move(field_));
+        field_.clear();
+    }
+
+    void EndRow() {
+        if (firstLineBytes < 0) firstLineBytes = position_;
+        rows.push_back(std::move(row_));
+        row_.clear();
+        full = rows.size() > kMaxComponents + 1;  // more than the header row and the components kept
+    }
+
+    std::vector<std::string> row_;
+    std::string field_;
+    bool pendingCr_ = false;
+    int64_t position_ = 0;
+};
+
+// Opens the table file for reading, creating it empty when missing. A file or folder that cannot
+// be written is still read.
+int OpenForReading(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    return fd >= 0 ? fd : ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+}
+
+bool ReadRows(const std::string& path, RowReader& reader) {
+    if (path.empty()) return false;
+    const FileDescriptor file(OpenForReading(path));
+    if (file.fd < 0) return false;
+    char buffer[65536];
+    while (!reader.full) {
+        const ssize_t got = ::read(file.fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) break;
+        reader.Feed(buffer, static_cast<size_t>(got));
+    }
+    return true;
+}
+
+Component ToComponent(const std::vector<std::string>& fields, const Cp1251Codec& codec) {
+    Component c;
+    c.id = ParseLeadingInt(fields[0]);
+    c.component = codec.ToUtf8(fields[1]);
+    c.componentName = codec.ToUtf8(fields[2]);
+    c.molarMass = ParseLeadingDouble(fields[3]).value_or(0.0);
+    return c;
+}
+
+char16_t FoldLetter(char16_t c) {
+    if (c >= u'A' && c <= u'Z') return c + (u'a' - u'A');
+    if (c >= 0x0410 && c <= 0x042F) return c + 0x20;  // А..Я
+    if (c >= 0x0400 && c <= 0x040F) return c + 0x50;  // Ѐ..Џ, Ё among them
+    return c;
+}
+
+std::u16string Folded(std::string_view text) {
+    std::u16string folded = ToUtf16(text);
+    for (char16_t& c : folded) c = FoldLetter(c);
+    return folded;
+}
+
+ComponentsSaveResult Failure(const std::string& description) { return {false, description}; }
+
+std::string SystemError(const std::string& what, const std::string& path) {
+    return what + " " + path + ": " + std::strerror(errno);
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t put = ::write(fd, bytes.data(), bytes.size());
+        if (put < 0 && errno == EINTR) continue;
+        if (put <= 0) return false;
+        bytes.remove_prefix(static_cast<size_t>(put));
+    }
+    return true;
+}
+
+// The first length bytes of the file, or false when it is missing or shorter.
+bool ReadHeader(const std::string& path, int32_t length, std::string& header) {
+    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (file.fd < 0) return false;
+    header.assign(static_cast<size_t>(length), '\0');
+    size_t done = 0;
+    while (done < header.size()) {
+        const ssize_t got = ::read(file.fd, header.data() + done, header.size() - done);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) return false;
+        done += static_cast<size_t>(got);
+    }
+    return true;
+}
+
+// Writes content to a new file beside path and renames it over path, so that a crash at any point
+// leaves either the old file or the new one. The old file's permissions are kept.
+ComponentsSaveResult ReplaceFile(const std::string& path, std::string_view content) {
+    std::error_code error;
+    const std::filesystem::path target = std::filesystem::exists(path, error)
+                                             ? std::filesystem::canonical(path, error)
+                                             : std::filesystem::path(path);
+    std::string temporary = target.string() + ".XXXXXX";
+    const FileDescriptor file(::mkstemp(temporary.data()));
+    if (file.fd < 0) return Failure(SystemError("Не удалось создать файл", temporary));
+    struct stat old {};
+    const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+    const bool written = ::fchmod(file.fd, mode) == 0 && WriteAll(file.fd, content) && ::fsync(file.fd) == 0;
+    if (!written || ::rename(temporary.c_str(), target.c_str()) != 0) {
+        const ComponentsSaveResult failure = Failure(SystemError("Не удалось записать файл", target.string()));
+        ::unlink(temporary.c_str());
+        return failure;
+    }
+    const FileDescriptor folder(::open(target.parent_path().empty() ? "." : target.parent_path().c_str(),
+                                       O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.fd >= 0) ::fsync(folder.fd);
+    return {};
+}
+
+bool HasLineBreakOrSeparator(const std::string& field) {
+    return field.find(';') != std::string::npos || field.find("\r\n") != std::string::npos;
+}
+
+}  // namespace
+
+std::string ComponentsFilePath(const std::string& fileName) {
+    const std::string folder = ProfileGetString("", "PublicDocuments_Quorvel", "404");
+    if (folder == "404") return {};
+    return (std::filesystem::path(folder) / fileName).string();
+}
+
+bool ComponentsTable::LoadTable() {
+    components.clear();
+    complete = true;
+    RowReader reader;
+    const bool read = ReadRows(filePath, reader);
+    headerLength = reader.rows.empty() ? -1 : static_cast<int32_t>(reader.firstLineBytes);
+    complete = !reader.full;
+    const Cp1251Codec codec;
+    for (size_t i = 1; i < reader.rows.size() && components.size() < kMaxComponents; ++i) {
+        // A line of fewer than four fields (an empty line, say) is no component.
+        if (reader.rows[i].size() == kFieldsUsed) components.push_back(ToComponent(reader.rows[i], codec));
+    }
+    if (!components.empty()) nextId = components.back().id + 1;
+    return read;
+}
+
+ComponentsSaveResult ComponentsTable::SaveTable() {
+    if (filePath.empty()) return Failure("Не задана папка документов: таблица компонентов не сохранена.");
+    if (!complete) return Failure("Файл " + filePath + " содержит слишком много компонентов: он не изменён.");
+    const Cp1251Codec codec;
+    std::string content;
+    if (headerLength > 0) {
+        if (!ReadHeader(filePath, headerLength, content))
+            return Failure("Файл " + filePath + " удалён или изменён: таблица компонентов не сохранена.");
+    } else {
+        content = codec.FromUtf8(kDefaultHeader) + "\r\n";
+    }
+    const size_t headerBytes = content.size();
+    for (const Component& c : components) {
+        if (HasLineBreakOrSeparator(c.component) || HasLineBreakOrSeparator(c.componentName))
+            return Failure("Компонент " + std::to_string(c.id) + " содержит \";\" или перевод строки: таблица не сохранена.");
+        const std::string mass = c.molarMass == kNoMolarMass ? std::string() : FormatFixed(c.molarMass, precision);
+        const std::string line =
+            codec.FromUtf8(std::to_string(c.id) + ";" + c.component + ";" + c.componentName + ";" + mass);
+        if (line.size() > kMaxLineBytes)
+            return Failure("Строка компонента " + std::to_string(c.id) + " длиннее 9999 байт: таблица не сохранена.");
+        content += line + "\r\n";
+    }
+    ComponentsSaveResult result = ReplaceFile(filePath, content);
+    if (result) headerLength = static_cast<int32_t>(headerBytes);
+    return result;
+}
+
+const Component* ComponentsTable::FindComponent(std::string_view name) const {
+    const std::u16string wanted = Folded(name);
+    for (const Component& c : components)
+        if (Folded(c.component) == wanted) return &c;
+    return nullptr;
+}

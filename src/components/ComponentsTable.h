@@ -1,0 +1,44 @@
+// The components table and its file "CompsTableQuorvel.csv" in the documents folder the host
+// profile names: code page 1251, lines ended by CR LF, fields split by ";", a header line kept as it
+// is, then one line per component: id;key;display name;molar mass ("%.2f", empty for none).
+#pragma once
+
+#include "components/Component.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+inline constexpr const char* kComponentsFileName = "CompsTableQuorvel.csv";
+
+// The documents folder joined with fileName; "" when the profile names no folder (answers "404").
+std::string ComponentsFilePath(const std::string& fileName);
+
+// Outcome of a save: ok, or a description (Russian, for the user) of why nothing was written.
+struct ComponentsSaveResult {
+    bool ok = true;
+    std::string description;
+    explicit operator bool() const { return ok; }
+};
+
+class ComponentsTable {
+public:
+    // Reads filePath, creating the file empty when missing; false (and an empty table) when there
+    // is no path or the file cannot be opened.
+    bool LoadTable();
+    // Replaces the file's data lines by the table, keeping the header line's bytes; the file holds
+    // either its old or its new content whatever happens. Writes nothing and says why on failure.
+    ComponentsSaveResult SaveTable();
+    // The first component whose key equals name, ignoring Latin and Cyrillic letter case; null when none.
+    const Component* FindComponent(std::string_view name) const;
+
+    std::string filePath;  // "" when the host names no documents folder
+    std::vector<Component> components;  // in file order
+    int32_t headerLength = -1;  // bytes of the first line with its CR LF; -1 when no line was read
+    int32_t nextId = 0;  // id of the next component added
+    int32_t precision = 2;  // digits after the point of a written molar mass
+    // False when the file held more components than a table keeps; such a table is never saved,
+    // so what was not read cannot be lost.
+    bool complete = true;
+};
