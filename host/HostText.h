@@ -7,7 +7,7 @@
 // Longest zero-terminated text read from a plug-in, in UTF-16 units.
 inline constexpr std::size_t MaxHostTextLength = 1 << 20;
 
-// UTF-8 form of a zero-terminated UTF-16 text (unpaired surrogates become U+FFFD); nothing for a
+// UTF-8 form of a zero-terminated UTF-16 text (unpaired surrogates become "?"); nothing for a
 // null pointer or a text without a zero within MaxHostTextLength units.
 std::optional<std::string> ReadHostText(const char16_t* text);
 // UTF-16 form of a UTF-8 text; malformed bytes become U+FFFD.

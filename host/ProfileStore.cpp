@@ -70,7 +70,8 @@ std::optional<std::string> Unescape(std::string_view text) {
 
 bool IsValidUtf8(const std::string& text) {
     QStringDecoder decoder(QStringDecoder::Utf8);
-    (void)decoder.decode(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
+    // The decoding happens when the result is taken as a QString.
+    const QString decoded = decoder.decode(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
     return !decoder.hasError();
 }
 
