@@ -1,0 +1,39 @@
+#include "chart/CalibrationChart.h"
+
+#include <algorithm>
+
+namespace {
+
+void PointSeriesAt(CAutoSeries& s, const std::vector<double>& x, const std::vector<double>& y) {
+    s.count = static_cast<int32_t>(std::min(x.size(), y.size()));
+    s.xValues = x.data();
+    s.yValues = y.data();
+    s.UpdateMapping();
+}
+
+}  // namespace
+
+void SetUpCalibrationChart(CAutoPanel& panel, const std::string& xCaption, const std::string& yCaption) {
+    panel.style = CAutoAxis::StyleClosedFrame;
+    panel.captionColour = 0xFF0000;
+    panel.captionFont = FontDescription{};
+    panel.captionFont.height = 25;
+    panel.captionFont.charSet = 204;
+    panel.captionFont.face = "Arial";
+    panel.SetCaptions(xCaption, yCaption);
+
+    CAutoSeries& curve = panel.series[panel.AddSeries()];
+    curve.colour = 0x0000FF;
+    curve.lineKind = CAutoSeries::LinePolyline;
+    CAutoSeries& points = panel.series[panel.AddSeries()];
+    points.colour = 0xFF0000;
+    points.lineKind = CAutoSeries::LineNone;
+    points.markerKind = CAutoSeries::MarkerDiagonalCross;
+}
+
+void ShowCalibration(CAutoPanel& panel, const std::vector<double>& curveX, const std::vector<double>& curveY,
+                     const std::vector<double>& pointX, const std::vector<double>& pointY) {
+    if (panel.series.size() <= CalibrationPointSeries) return;
+    PointSeriesAt(panel.series[CalibrationCurveSeries], curveX, curveY);
+    PointSeriesAt(panel.series[CalibrationPointSeries], pointX, pointY);
+}

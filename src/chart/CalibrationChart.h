@@ -1,0 +1,22 @@
+// The calibration chart as the workbench and the report show it: a closed frame without grid,
+// blue captions, the fitted curve as a red line (series 0) and the calibration points as blue
+// diagonal crosses (series 1). x is the retention time in minutes, y the decimal logarithm.
+#pragma once
+
+#include "chart/CAutoPanel.h"
+
+#include <string>
+#include <vector>
+
+constexpr int32_t CalibrationCurveSeries = 0;
+constexpr int32_t CalibrationPointSeries = 1;
+
+// Styles an empty panel as the calibration chart with the given captions (UTF-8) and adds its two
+// series. Call once per panel.
+void SetUpCalibrationChart(CAutoPanel& panel, const std::string& xCaption, const std::string& yCaption);
+
+// Points the two series at the curve and the points (not copied: the vectors must stay alive and
+// unchanged while the chart may paint). Each series takes the shorter length of its x and y.
+// Nothing happens to a panel that was not set up with SetUpCalibrationChart.
+void ShowCalibration(CAutoPanel& panel, const std::vector<double>& curveX, const std::vector<double>& curveY,
+                     const std::vector<double>& pointX, const std::vector<double>& pointY);
