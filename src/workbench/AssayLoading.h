@@ -1,0 +1,22 @@
+// Loading assays from the host database and their chromatogram files into the workbench's assay
+// set, and finding the files of chosen assays for the host to open.
+#pragma once
+
+#include "data/Assay.h"
+#include "data/DataBaseHandle.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Ensures the assay with this identifier is in assays: its index (an identifier already there
+// returns its index and reads nothing), or -1 when no [assay] row carries it. Database errors end
+// the load silently (the index of an assay already appended, else -1); never throws.
+int32_t LoadAssay(DataBase::Handle& db, int32_t id, std::vector<Assay>& assays);
+
+// File names stored for the assay, one per [assay] row ("" for NULL). Throws DataBase::SqlException.
+std::vector<std::string> AssayFileNames(DataBase::Handle& db, int32_t id);
+
+// Asks the host to open the files of the assays with these identifiers; does nothing (and opens no
+// database) when the host lacks the command or ids is empty. Throws DataBase::SqlException.
+void OpenAssayFiles(const std::vector<int32_t>& ids);
