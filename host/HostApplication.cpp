@@ -23,8 +23,11 @@ void HostApplication::Start() {
     started_ = true;
     std::string message;
     const std::string database = options_.database.toStdString();
-    if (database_.Open(database, message))
-        databaseUri_ = ToHostText(std::filesystem::absolute(database).string());
+    if (database_.Open(database, message)) {
+        std::error_code error;
+        const auto absolute = std::filesystem::absolute(database, error);
+        databaseUri_ = ToHostText(error ? database : absolute.string());
+    }
     window_ = std::make_unique<MainWindow>(database_);
     if (!database_.IsOpen())
         Show(message);

@@ -19,6 +19,16 @@ std::string TextOf(const char16_t* text) {
     return ReadHostText(text).value_or("");
 }
 
+// Runs a plug-in entry; an exception leaving it counts as the result -1.
+template <typename Entry, typename... Arguments>
+int32_t RunEntry(Entry entry, Arguments... arguments) {
+    try {
+        return entry(arguments...);
+    } catch (...) {
+        return -1;
+    }
+}
+
 std::vector<std::string> PluginFiles(const std::filesystem::path& folder, std::error_code& error) {
     std::vector<std::string> files;
     for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
@@ -72,10 +82,10 @@ std::string PluginLoader::LoadOne(const std::string& path, const HostApi* host) 
     if (info->size != sizeof(PluginInfo))
         return reject("its description has " + std::to_string(info->size) + " bytes, not " +
                       std::to_string(sizeof(PluginInfo)));
-    const int32_t result = load(host);
+    const int32_t result = RunEntry(load, host);
     if (result != 0) {
         // It may have subscribed before failing: let it drop that, and keep its code mapped.
-        unload();
+        RunEntry(unload);
         return "Load returned " + std::to_string(result);
     }
     plugins_.push_back(LoadedPlugin{path, TextOf(info->name), TextOf(info->title), info->version,
@@ -86,7 +96,7 @@ std::string PluginLoader::LoadOne(const std::string& path, const HostApi* host) 
 void PluginLoader::UnloadAll() {
     for (auto it = plugins_.rbegin(); it != plugins_.rend(); ++it) {
         if (it->unload != nullptr)
-            it->unload();
+            RunEntry(it->unload);
         it->unload = nullptr;
     }
 }

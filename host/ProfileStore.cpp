@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -91,6 +92,10 @@ std::string WriteTemporary(const std::string& path, const std::string& text, std
         message = SystemError("cannot create a temporary file beside \"" + path + "\"", errno);
         return {};
     }
+    // The replacement keeps the access rights of the file it replaces.
+    struct stat old;
+    if (::stat(path.c_str(), &old) == 0)
+        ::fchmod(fd, old.st_mode & 07777);
     std::size_t written = 0;
     while (written < text.size()) {
         const ssize_t n = ::write(fd, text.data() + written, text.size() - written);

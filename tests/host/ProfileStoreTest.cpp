@@ -178,6 +178,20 @@ TEST(ProfileStore, SaveReplacesTheFileWholeAndLeavesNoTemporary) {
     EXPECT_EQ(files, 2u);
 }
 
+TEST(ProfileStore, SaveKeepsTheAccessRightsOfTheFile) {
+    TempFolder folder;
+    const std::string path = folder / "profile.ini";
+    TempFolder::Write(path, "K=1\n");
+    const auto rights = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                        std::filesystem::perms::group_read | std::filesystem::perms::others_read;
+    std::filesystem::permissions(path, rights);
+    ProfileStore store = Reloaded(path);
+    store.SetInt("K", 2);
+    std::string message;
+    ASSERT_TRUE(store.Save(message)) << message;
+    EXPECT_EQ(std::filesystem::status(path).permissions(), rights);
+}
+
 TEST(ProfileStore, SaveIntoMissingFolderFailsWithMessage) {
     TempFolder folder;
     const std::string path = (folder.Path() / "sub" / "profile.ini").string();
