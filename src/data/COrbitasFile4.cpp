@@ -51,6 +51,11 @@ std::optional<uint64_t> BytesLeft(std::FILE* stream) {
     return static_cast<uint64_t>(end - position);
 }
 
+// glibc may count a refused write as done and only mark the stream, so both are checked.
+bool WriteAll(std::FILE* stream, const void* data, size_t size, size_t count) {
+    return count == 0 || (std::fwrite(data, size, count, stream) == count && !std::ferror(stream));
+}
+
 struct FileCloser {
     void operator()(std::FILE* stream) const { std::fclose(stream); }
 };
@@ -145,7 +150,7 @@ int32_t COrbitasFile4::WriteStream(std::FILE* stream, const std::string& path) {
 
     unsigned char header[headerSize] = {'S', 'T', 'G', version};
     StoreLittle64(header + 8, xmlOffset);
-    if (std::fwrite(header, 1, headerSize, stream) != headerSize) return BadHeader;
+    if (!WriteAll(stream, header, 1, headerSize)) return BadHeader;
 
     for (size_t i = 0; i < channels.size(); ++i) {
         std::vector<float>& values = samples[i];
@@ -153,14 +158,12 @@ int32_t COrbitasFile4::WriteStream(std::FILE* stream, const std::string& path) {
         StoreLittle64(blockHeader + 8, std::bit_cast<uint64_t>(channels[i].value1));
         StoreLittle64(blockHeader + 16, std::bit_cast<uint64_t>(channels[i].value2));
         StoreLittle64(blockHeader + 24, values.size());
-        if (std::fwrite(blockHeader, 1, blockHeaderSize, stream) != blockHeaderSize) return BadBlockHeader;
+        if (!WriteAll(stream, blockHeader, 1, blockHeaderSize)) return BadBlockHeader;
         SwapSamplesOnBigEndianHost(values);
-        if (!values.empty() && std::fwrite(values.data(), sampleSize, values.size(), stream) != values.size())
-            return BadSamples;
+        if (!WriteAll(stream, values.data(), sampleSize, values.size())) return BadSamples;
     }
 
     passport.path = path;
     const std::string xml = ChromatogramXml::Write(passport, channels);
-    const bool written = std::fwrite(xml.data(), 1, xml.size(), stream) == xml.size();
-    return written && std::fflush(stream) == 0 && !std::ferror(stream) ? Ok : BadXml;
+    return WriteAll(stream, xml.data(), 1, xml.size()) && std::fflush(stream) == 0 ? Ok : BadXml;
 }
