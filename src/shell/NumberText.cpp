@@ -17,7 +17,7 @@ std::string NonFinite(double value) {
 
 std::string ToChars(double value, std::chars_format format, int precision) {
     if (!std::isfinite(value)) return NonFinite(value);
-    char buffer[400];  // "%.*f" of the largest double with up to 30 digits fits
+    char buffer[400];  // "%.*f" of the largest double (309 digits) with 17 decimals fits
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, format, precision);
     if (result.ec != std::errc()) return NonFinite(std::numeric_limits<double>::quiet_NaN());
     return std::string(buffer, result.ptr);
@@ -31,7 +31,7 @@ locale_t CLocale() {
 }  // namespace
 
 std::string FormatFixed(double value, int digits) {
-    return ToChars(value, std::chars_format::fixed, digits < 0 ? 0 : (digits > 30 ? 30 : digits));
+    return ToChars(value, std::chars_format::fixed, digits < 0 ? 0 : (digits > 17 ? 17 : digits));
 }
 
 std::string FormatGeneral(double value, int significant) {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-// printf "%.*f": digits after the point; "nan", "inf", "-inf" for non-finite values.
+// printf "%.*f" with digits after the point clamped to 0..17; "nan", "inf", "-inf" for non-finite values.
 std::string FormatFixed(double value, int digits);
 // printf "%.*g" with the given significant digits (1 to 17); "nan", "inf", "-inf" for non-finite values.
 std::string FormatGeneral(double value, int significant);

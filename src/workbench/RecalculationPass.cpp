@@ -1,0 +1,96 @@
+#include "workbench/RecalculationPass.h"
+
+#include "gpc/PointRowTexts.h"
+
+namespace {
+
+std::string Formatted(const char* format, const std::string& text) {
+    const std::string::size_type at = std::string(format).find("%s");
+    return std::string(format).replace(at, 2, text);
+}
+
+// Writes each named item's molar mass and display name from the components table. An item whose
+// name the table lacks gets concentration 0 and molar mass 0, so that it forms no calibration
+// point and rows, flags and points stay aligned.
+void AssignMolarMasses(WorkbenchState& state, const ComponentsTable& components, MessageSink& messages) {
+    if (state.ChannelIndex < 0) return;
+    const auto channel = static_cast<size_t>(state.ChannelIndex);
+    for (Assay& assay : state.Assays) {
+        if (assay.included == 0 || channel >= assay.channels.size()) continue;
+        for (TableItem& item : assay.channels[channel].table) {
+            if (const Component* component = components.FindComponent(item.name)) {
+                item.molarMass = component->molarMass;
+                item.componentText = component->componentName;
+                continue;
+            }
+            if (!item.name.empty()) messages.Show(Formatted("В таблице компонентов не найден %s", item.name));
+            item.concent = 0.0;
+            item.molarMass = 0.0;
+        }
+    }
+}
+
+void RunCalibration(WorkbenchState& state, CCalibration& calibration) {
+    calibration.SetInputs(state.K, state.Alpha, state.GradIndex, state.FormulaIndex, state.ChannelIndex, state.Assays,
+                          state.PointFlags);
+    calibration.Run();
+    state.Mn = calibration.Mn;
+    state.Mw = calibration.Mw;
+    state.MwMn = calibration.MwMn;
+    state.Mz = calibration.Mz;
+    state.Mz1 = calibration.Mz1;
+    state.Mp = calibration.Mp;
+    state.k0 = calibration.k0;
+    state.k1 = calibration.k1;
+    state.k2 = calibration.k2;
+    state.k3 = calibration.k3;
+}
+
+std::vector<PointsListRow> PointsRows(const CCalibration& calibration, const ComponentsTable& components,
+                                      int32_t gradIndex) {
+    std::vector<PointsListRow> rows;
+    for (size_t j = 0; j < calibration.calPoints.size(); ++j) {
+        const CalibrationPoint& point = calibration.calPoints[j];
+        const Component* component = components.FindComponent(point.name);
+        if (!component) continue;
+        PointsListRow row;
+        row.texts = PointRowTexts(point, component->componentName);
+        for (int column = 2; column < 5; ++column)
+            if (!ShowsPointColumn(gradIndex, column)) row.texts[column].clear();
+        row.used = point.used != 0;
+        row.point = static_cast<int32_t>(j);
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+std::optional<ChartData> Chart(const CCalibration& calibration) {
+    if (calibration.curveX.empty() || calibration.pointX.empty()) return std::nullopt;
+    return ChartData{calibration.curveX, calibration.curveY, calibration.pointX, calibration.pointY};
+}
+
+}  // namespace
+
+bool ShowsPointColumn(int32_t gradIndex, int column) {
+    if (column < 2) return true;
+    return column == 2 || gradIndex != CCalibration::kMonodisperse;
+}
+
+PassResult Recalculate(WorkbenchState& state, ComponentsTable& components, CCalibration& calibration,
+                       MessageSink& messages) {
+    state.PointsReady = false;
+    if (state.Assays.empty()) return {};
+    components.filePath = ComponentsFilePath(kComponentsFileName);
+    if (components.filePath.empty()) return {};
+    components.LoadTable();
+    AssignMolarMasses(state, components, messages);
+    RunCalibration(state, calibration);
+    PassResult result{true, PointsRows(calibration, components, state.GradIndex), Chart(calibration)};
+    state.PointsReady = true;
+    return result;
+}
+
+std::optional<ChartData> RefitPoints(WorkbenchState& state, CCalibration& calibration) {
+    RunCalibration(state, calibration);
+    return Chart(calibration);
+}

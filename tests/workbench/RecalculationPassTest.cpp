@@ -1,0 +1,168 @@
+// The recalculation pass over assays held in memory and a components file in a test folder.
+#include "FakeHost.h"
+#include "LabData.h"
+#include "components/Cp1251Codec.h"
+#include "shell/HostLink.h"
+#include "shell/Profile.h"
+#include "workbench/CalibrationPoints.h"
+#include "workbench/RecalculationPass.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A calibration assay: one channel of a flat signal over 10 to 20 minutes and a peak table of
+// named standards.
+Assay CalibrationAssay(int32_t id, std::vector<TableItem> table) {
+    Assay assay;
+    assay.id = id;
+    assay.included = 1;
+    assay.method = "GPC";
+    assay.channels.push_back(LabChannel(1, 10.0, 0.1, std::vector<float>(101, 1.0f)));
+    assay.channels[0].table = std::move(table);
+    return assay;
+}
+
+class RecalculationPassTest : public testing::Test {
+protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() / ("quorvel-pass-" + std::to_string(::getpid()) + "-" +
+                                              testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        HostLink::Attach(host.Api());
+        SetProfileBasePath("plugins\\quorvel");
+        host.strings["plugins\\quorvel\\/PublicDocuments_Quorvel"] = folder.string();
+        WriteComponents("1;PS-1;Полистирол 1;1000.00\r\n2;PS-2;Полистирол 2;100.00\r\n3;PS-3;Полистирол 3;10.00\r\n");
+    }
+    void TearDown() override {
+        HostLink::Attach(nullptr);
+        SetProfileBasePath("");
+        fs::remove_all(folder);
+    }
+
+    void WriteComponents(const std::string& lines) {
+        std::ofstream(folder / kComponentsFileName, std::ios::binary)
+            << Cp1251Codec().FromUtf8("№;Компонент;Имя компонента;Молярная масса\r\n" + lines);
+    }
+
+    PassResult Run() { return Recalculate(state, components, calibration, messages); }
+
+    fs::path folder;
+    FakeHost host;
+    WorkbenchState state;
+    ComponentsTable components;
+    RecordingMessageSink messages;
+    CCalibration calibration{messages};
+};
+
+TEST_F(RecalculationPassTest, RowsNameTheAssayPositionAndComponent) {
+    state.K = 1.0;
+    state.Alpha = 0.0;
+    state.Assays = {CalibrationAssay(10, {}), CalibrationAssay(11, {LabItem("ps-1", 10.0), LabItem("PS-2", 12.0)})};
+    state.PointFlags = RebuildPointFlags(state.Assays, 0);
+    const PassResult result = Run();
+    ASSERT_TRUE(result.ran);
+    EXPECT_TRUE(state.PointsReady);
+    ASSERT_EQ(result.rows.size(), 2u);
+    EXPECT_EQ(result.rows[0].texts, (std::array<std::string, 5>{"2 / Полистирол 1", "10.00", "1000.00", "", ""}));
+    EXPECT_EQ(result.rows[1].texts[0], "2 / Полистирол 2");
+    EXPECT_TRUE(result.rows[1].used);
+    EXPECT_DOUBLE_EQ(state.k1, -0.5);
+    EXPECT_DOUBLE_EQ(state.k0, 8.0);
+    ASSERT_TRUE(result.chart.has_value());
+    EXPECT_EQ(result.chart->pointX, (std::vector<double>{10.0, 12.0}));
+    EXPECT_EQ(state.Assays[1].channels[0].table[0].componentText, "Полистирол 1");
+    EXPECT_TRUE(messages.texts.empty());
+}
+
+TEST_F(RecalculationPassTest, UniversalTypeFillsKAndAlphaColumns) {
+    state.GradIndex = 2;
+    state.K = 0.000141;
+    state.Alpha = 0.7;
+    state.Assays = {CalibrationAssay(1, {LabItem("PS-1", 10.0), LabItem("PS-2", 12.0)})};
+    const PassResult result = Run();
+    ASSERT_EQ(result.rows.size(), 2u);
+    EXPECT_EQ(result.rows[0].texts[3], "0.000141");
+    EXPECT_EQ(result.rows[0].texts[4], "0.700");
+}
+
+TEST_F(RecalculationPassTest, MissingComponentIsReportedOncePerItemAndFormsNoPoint) {
+    state.Assays = {CalibrationAssay(1, {LabItem("X1", 9.0), LabItem("PS-1", 10.0), LabItem("", 11.0),
+                                         LabItem("PS-2", 12.0), LabItem("X1", 13.0)})};
+    state.Assays[0].channels[0].table[0].molarMass = 5000.0;  // left over from an earlier pass
+    state.PointFlags = RebuildPointFlags(state.Assays, 0);
+    const PassResult result = Run();
+    EXPECT_EQ(messages.texts, (std::vector<std::string>{"В таблице компонентов не найден X1",
+                                                         "В таблице компонентов не найден X1"}));
+    const std::vector<TableItem>& table = state.Assays[0].channels[0].table;
+    EXPECT_EQ(table[0].concent, 0.0);
+    EXPECT_EQ(table[0].molarMass, 0.0);
+    EXPECT_EQ(table[2].concent, 0.0);
+    ASSERT_EQ(result.rows.size(), 2u);
+    EXPECT_EQ(calibration.calPoints.size(), 2u);
+    EXPECT_EQ(RebuildPointFlags(state.Assays, 0).size(), calibration.calPoints.size());
+
+    messages.texts.clear();
+    Run();
+    EXPECT_EQ(messages.texts.size(), 2u);
+}
+
+TEST_F(RecalculationPassTest, EmptyAssaySetChangesNothing) {
+    state.Mn = 123.0;
+    state.PointsReady = true;
+    const PassResult result = Run();
+    EXPECT_FALSE(result.ran);
+    EXPECT_FALSE(state.PointsReady);
+    EXPECT_EQ(state.Mn, 123.0);
+    EXPECT_TRUE(components.filePath.empty());
+}
+
+TEST_F(RecalculationPassTest, NoIncludedAssayEmptiesTheListAndKeepsResultsAndChart) {
+    state.Assays = {CalibrationAssay(1, {LabItem("PS-1", 10.0), LabItem("PS-2", 12.0)})};
+    ASSERT_TRUE(Run().chart.has_value());
+    const double mw = state.Mw;
+    const double k1 = state.k1;
+    ASSERT_NE(k1, 0.0);
+    state.Assays[0].included = 0;
+    const PassResult result = Run();
+    EXPECT_TRUE(result.ran);
+    EXPECT_TRUE(result.rows.empty());
+    EXPECT_FALSE(result.chart.has_value());
+    EXPECT_EQ(state.Mw, mw);
+    EXPECT_EQ(state.k1, k1);
+    EXPECT_TRUE(state.PointsReady);
+}
+
+TEST_F(RecalculationPassTest, NoDocumentsFolderStopsBeforeAnyChange) {
+    host.strings.erase("plugins\\quorvel\\/PublicDocuments_Quorvel");
+    state.Assays = {CalibrationAssay(1, {LabItem("X1", 10.0)})};
+    const PassResult result = Run();
+    EXPECT_FALSE(result.ran);
+    EXPECT_FALSE(state.PointsReady);
+    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_EQ(state.Assays[0].channels[0].table[0].concent, 1.0);
+}
+
+TEST_F(RecalculationPassTest, RefitUsesTheFlagsWithoutTouchingRows) {
+    state.FormulaIndex = 2;
+    state.Assays = {CalibrationAssay(1, {LabItem("PS-1", 10.0), LabItem("PS-2", 12.0), LabItem("PS-3", 14.0)})};
+    state.PointFlags = RebuildPointFlags(state.Assays, 0);
+    ASSERT_EQ(Run().rows.size(), 3u);
+    state.PointFlags[2] = 0;
+    const std::optional<ChartData> chart = RefitPoints(state, calibration);
+    ASSERT_TRUE(chart.has_value());
+    EXPECT_EQ(chart->pointX, (std::vector<double>{10.0, 12.0}));
+    EXPECT_DOUBLE_EQ(state.k1, -0.5);  // two used points: a straight line whatever the dependence
+    EXPECT_EQ(state.k2, 0.0);
+}
+
+}  // namespace
