@@ -31,14 +31,14 @@ void StoreLittle64(unsigned char* bytes, uint64_t value) {
     for (int i = 0; i < 8; ++i) bytes[i] = static_cast<unsigned char>(value >> (8 * i));
 }
 
-uint32_t SwapBytes(uint32_t value) {
-    return (value >> 24) | ((value >> 8) & 0xFF00u) | ((value << 8) & 0xFF0000u) | (value << 24);
-}
-
 // Samples are stored little-endian; on a big-endian host the same swap goes either way.
 void SwapSamplesOnBigEndianHost(std::vector<float>& samples) {
     if constexpr (std::endian::native == std::endian::big) {
-        for (float& sample : samples) sample = std::bit_cast<float>(SwapBytes(std::bit_cast<uint32_t>(sample)));
+        for (float& sample : samples) {
+            const uint32_t bits = std::bit_cast<uint32_t>(sample);
+            sample = std::bit_cast<float>((bits >> 24) | ((bits >> 8) & 0xFF00u) | ((bits << 8) & 0xFF0000u) |
+                                          (bits << 24));
+        }
     }
 }
 

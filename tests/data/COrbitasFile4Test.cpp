@@ -34,6 +34,8 @@ struct DamagedCase {
     size_t channelsKept;
 };
 
+void PrintTo(const DamagedCase& c, std::ostream* out) { *out << c.name; }
+
 class ReadFile : public testing::TestWithParam<DamagedCase> {};
 
 TEST_P(ReadFile, GivesCodeAndKeepsChannelsReadBefore) {
@@ -200,6 +202,8 @@ struct LimitCase {
     size_t budget;
     int32_t code;
 };
+
+void PrintTo(const LimitCase& c, std::ostream* out) { *out << c.name; }
 
 class WriteStream : public testing::TestWithParam<LimitCase> {};
 

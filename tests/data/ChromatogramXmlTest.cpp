@@ -54,6 +54,8 @@ struct ItemCase {
     std::function<void(TableItem&)> expect;  // applied to a new item
 };
 
+void PrintTo(const ItemCase& c, std::ostream* out) { *out << c.name; }
+
 class ReadItem : public testing::TestWithParam<ItemCase> {};
 
 TEST_P(ReadItem, ConvertsAsTheValueTableSays) {
@@ -291,6 +293,8 @@ struct TablesCase {
     std::vector<size_t> expectedSizes;  // table size of the channels numbered 1 and 2
     std::string expectedFirstName;  // name of the first item of channel 1, if any
 };
+
+void PrintTo(const TablesCase& c, std::ostream* out) { *out << c.name; }
 
 class ReadTables : public testing::TestWithParam<TablesCase> {};
 
