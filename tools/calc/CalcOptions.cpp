@@ -1,0 +1,114 @@
+#include "CalcOptions.h"
+
+#include "shell/NumberText.h"
+
+#include <cerrno>
+#include <charconv>
+#include <climits>
+#include <cmath>
+
+namespace {
+
+const char kUsage[] =
+    "usage: quorvel-calc --db FILE --docs DIR [--type N] [--dependence N] [--channel N] [--k X]\n"
+    "                    [--alpha X] [--flags 1,0,...] [--json] ASSAY...\n"
+    "\n"
+    "Computes what the GPC workbench shows for a set of assays of a host database: the calibration\n"
+    "points, the coefficients k0 to k3 and Mn, Mw, Mw/Mn, Mz, Mz+1 and Mp.\n"
+    "\n"
+    "  --db FILE        the host database (SQLite, tables [assay] and [peak])\n"
+    "  --docs DIR       the documents folder with CompsTableQuorvel.csv\n"
+    "  --type N         calibration type: 0 monodisperse (default), 1 polydisperse, 2 universal\n"
+    "  --dependence N   0 linear (default), 1 quadratic, 2 cubic\n"
+    "  --channel N      channel index of every included assay (default 0; an index some included\n"
+    "                   assay lacks falls back to 0)\n"
+    "  --k X            Mark-Houwink K of the sample (default 1; above 100 or 0 becomes 1)\n"
+    "  --alpha X        Mark-Houwink Alpha of the sample (default 0; above 100 becomes 1)\n"
+    "  --flags 1,0,...  use flags of the calibration points, overriding them entry by entry\n"
+    "  --json           print one JSON object instead of text\n"
+    "  ASSAY            an assay identifier with an optional mark: 12/1 included, 7/0 listed\n"
+    "                   but not included, 40 included; unknown identifiers are skipped\n"
+    "\n"
+    "Exit status: 0 the calculation ran, 2 wrong arguments, 3 the database failed, 4 the calculation\n"
+    "cannot run (no assay loaded, or no components file).\n";
+
+// A whole decimal int32; false for anything else (blanks, signs only, trailing text, overflow).
+bool ToInt(const std::string& text, int32_t& value) {
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, value);
+    return result.ec == std::errc() && result.ptr == end && !text.empty();
+}
+
+// A whole finite number with "." as the decimal point; false otherwise.
+bool ToDouble(const std::string& text, double& value) {
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, value);
+    return result.ec == std::errc() && result.ptr == end && !text.empty() && std::isfinite(value);
+}
+
+bool ToAssay(const std::string& text, CalcAssay& assay) {
+    const std::string::size_type slash = text.find('/');
+    if (!ToInt(text.substr(0, slash), assay.id)) return false;
+    if (slash == std::string::npos) return true;
+    return ToInt(text.substr(slash + 1), assay.included) && (assay.included == 0 || assay.included == 1);
+}
+
+bool ToFlags(const std::string& text, std::vector<int32_t>& flags) {
+    std::string::size_type start = 0;
+    while (true) {
+        const std::string::size_type comma = text.find(',', start);
+        int32_t flag = 0;
+        if (!ToInt(text.substr(start, comma - start), flag) || (flag != 0 && flag != 1)) return false;
+        flags.push_back(flag);
+        if (comma == std::string::npos) return true;
+        start = comma + 1;
+    }
+}
+
+CalcOptionsResult Wrong(const std::string& description) { return {false, description, {}}; }
+
+bool IndexInRange(int32_t value, int32_t low, int32_t high) { return value >= low && value <= high; }
+
+}  // namespace
+
+const char* CalcUsage() { return kUsage; }
+
+CalcOptionsResult ParseCalcOptions(const std::vector<std::string>& arguments) {
+    CalcOptionsResult result{true, {}, {}};
+    CalcOptions& o = result.options;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == "--help" || argument == "-h") {
+            o.help = true;
+            return result;
+        }
+        if (argument == "--json") {
+            o.json = true;
+            continue;
+        }
+        if (argument.rfind("--", 0) != 0) {
+            CalcAssay assay;
+            if (!ToAssay(argument, assay)) return Wrong("not an assay identifier: " + argument);
+            o.assays.push_back(assay);
+            continue;
+        }
+        if (i + 1 >= arguments.size()) return Wrong(argument + " needs a value");
+        const std::string& value = arguments[++i];
+        bool good = true;
+        if (argument == "--db") o.database = value;
+        else if (argument == "--docs") o.documents = value;
+        else if (argument == "--type") good = ToInt(value, o.gradIndex) && IndexInRange(o.gradIndex, -1, 2);
+        else if (argument == "--dependence") good = ToInt(value, o.formulaIndex) && IndexInRange(o.formulaIndex, -1, 2);
+        else if (argument == "--channel") good = ToInt(value, o.channelIndex) && o.channelIndex >= 0;
+        else if (argument == "--k") good = ToDouble(value, o.k);
+        else if (argument == "--alpha") good = ToDouble(value, o.alpha);
+        else if (argument == "--flags") good = ToFlags(value, o.flags);
+        else return Wrong("unknown option: " + argument);
+        if (!good) return Wrong("bad value for " + argument + ": " + value);
+        if (value.empty()) return Wrong(argument + " needs a value");
+    }
+    if (o.database.empty()) return Wrong("--db is required");
+    if (o.documents.empty()) return Wrong("--docs is required");
+    if (o.assays.empty()) return Wrong("no assay given");
+    return result;
+}

@@ -1,0 +1,104 @@
+#include "CalcOutput.h"
+
+#include "shell/NumberText.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+// The shortest text that reads back as the same double; a quoted word for a non-finite value.
+std::string JsonNumber(double value) {
+    if (std::isnan(value)) return "\"nan\"";
+    if (std::isinf(value)) return value > 0 ? "\"inf\"" : "\"-inf\"";
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+std::string JsonString(const std::string& text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+template <typename T, typename Write>
+std::string JsonArray(const std::vector<T>& values, Write write) {
+    std::string out = "[";
+    for (size_t i = 0; i < values.size(); ++i) out += (i ? "," : "") + write(values[i]);
+    return out + "]";
+}
+
+std::string JsonPairs(const std::vector<double>& x, const std::vector<double>& y) {
+    return "{\"x\":" + JsonArray(x, JsonNumber) + ",\"y\":" + JsonArray(y, JsonNumber) + "}";
+}
+
+struct NamedResult {
+    const char* textName;
+    const char* jsonName;
+    double value;
+};
+
+std::vector<NamedResult> Results(const WorkbenchState& s) {
+    return {{"Mn", "Mn", s.Mn}, {"Mw", "Mw", s.Mw}, {"Mw/Mn", "MwMn", s.MwMn},
+            {"Mz", "Mz", s.Mz}, {"Mz+1", "Mz1", s.Mz1}, {"Mp", "Mp", s.Mp}};
+}
+
+std::vector<double> Coefficients(const WorkbenchState& s) { return {s.k0, s.k1, s.k2, s.k3}; }
+
+}  // namespace
+
+void WriteCalcText(std::ostream& out, const CalcOutcome& outcome) {
+    const WorkbenchState& s = outcome.state;
+    out << "assays:\n";
+    for (const Assay& assay : s.Assays)
+        out << "  [" << (assay.included ? 'x' : ' ') << "] " << assay.id << "  " << assay.sample << "  (" << assay.method
+            << ", " << assay.channels.size() << " channels)\n";
+    out << "points:\n";
+    for (const PointsListRow& row : outcome.pass.rows) {
+        out << "  [" << (row.used ? 'x' : ' ') << "]";
+        for (const std::string& text : row.texts)
+            if (!text.empty()) out << "  " << text;
+        out << "\n";
+    }
+    const std::vector<double> k = Coefficients(s);
+    for (size_t i = 0; i < k.size(); ++i) out << "k" << i << " = " << FormatGeneral(k[i], 15) << "\n";
+    for (const NamedResult& result : Results(s)) out << result.textName << " = " << FormatGeneral(result.value, 15) << "\n";
+    for (const std::string& message : outcome.messages) out << "message: " << message << "\n";
+}
+
+void WriteCalcJson(std::ostream& out, const CalcOutcome& outcome) {
+    const WorkbenchState& s = outcome.state;
+    const std::string assays = JsonArray(s.Assays, [](const Assay& a) {
+        return "{\"id\":" + std::to_string(a.id) + ",\"included\":" + (a.included ? "true" : "false") +
+               ",\"sample\":" + JsonString(a.sample) + ",\"method\":" + JsonString(a.method) +
+               ",\"channels\":" + std::to_string(a.channels.size()) + "}";
+    });
+    const std::string points = JsonArray(outcome.pass.rows, [](const PointsListRow& row) {
+        const std::vector<std::string> texts(row.texts.begin(), row.texts.end());
+        return "{\"row\":" + JsonArray(texts, JsonString) + ",\"used\":" + (row.used ? "true" : "false") + "}";
+    });
+    std::string results = "{";
+    for (const NamedResult& result : Results(s))
+        results += std::string(results.size() > 1 ? "," : "") + "\"" + result.jsonName + "\":" + JsonNumber(result.value);
+    results += "}";
+    const ChartData chart = outcome.pass.chart.value_or(ChartData{});
+    out << "{\"assays\":" << assays << ",\"points\":" << points << ",\"k\":" << JsonArray(Coefficients(s), JsonNumber)
+        << ",\"results\":" << results << ",\"curve\":" << JsonPairs(chart.curveX, chart.curveY)
+        << ",\"plotted\":" << JsonPairs(chart.pointX, chart.pointY)
+        << ",\"messages\":" << JsonArray(outcome.messages, JsonString) << "}\n";
+}

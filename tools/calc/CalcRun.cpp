@@ -1,0 +1,108 @@
+#include "CalcRun.h"
+
+#include "HeadlessHost.h"
+#include "data/DataBase.h"
+#include "gpc/CCalibration.h"
+#include "shell/MessageSink.h"
+#include "shell/Utf16.h"
+#include "workbench/AssayLoading.h"
+#include "workbench/CalibrationPoints.h"
+#include "workbench/ChannelList.h"
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <iostream>
+
+namespace {
+
+bool IsRegularFile(const std::string& path) {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
+}
+
+// Fails on a file that is not a host database, which loading alone would pass over silently.
+void CheckDatabase(DataBase::Handle& db) {
+    DataBase::ForEachRow<int64_t>(DataBase::Prepare(db, "SELECT count(*) FROM [assay];"), [](int64_t) {});
+}
+
+void LoadAssays(const CalcOptions& options, WorkbenchState& state) {
+    DataBaseConnection::Instance().SetUri(options.database);
+    DataBase::Handle db;
+    CheckDatabase(db);
+    for (const CalcAssay& wanted : options.assays) {
+        const int32_t index = LoadAssay(db, wanted.id, state.Assays);
+        if (index < 0) {
+            std::cerr << "quorvel-calc: assay " << wanted.id << " not found, skipped\n";
+            continue;
+        }
+        state.Assays[index].included = wanted.included;
+    }
+}
+
+// As choosing the channel in the workbench: an index that an included assay lacks becomes 0.
+int32_t ChannelIndexFor(const WorkbenchState& state, int32_t wanted) {
+    for (const Assay& assay : state.Assays)
+        if (assay.included != 0 && static_cast<size_t>(wanted) + 1 > assay.channels.size()) return 0;
+    return wanted;
+}
+
+// As typing K and Alpha into the workbench: values above 100 are refused, K = 0 means 1.
+void ApplyConstants(const CalcOptions& options, WorkbenchState& state, MessageSink& messages) {
+    state.K = options.k;
+    if (state.K > 100.0) {
+        messages.Show("Слишком большое K!");
+        state.K = 1.0;
+    }
+    if (state.K == 0.0) state.K = 1.0;
+    state.Alpha = options.alpha;
+    if (state.Alpha > 100.0) {
+        messages.Show("Слишком большое Alpha!");
+        state.Alpha = 1.0;
+    }
+}
+
+void ApplySettings(const CalcOptions& options, WorkbenchState& state, MessageSink& messages) {
+    state.GradIndex = options.gradIndex;
+    state.FormulaIndex = options.formulaIndex;
+    RebuildChannels(state, -1, messages);
+    state.ChannelIndex = ChannelIndexFor(state, options.channelIndex);
+    state.PointFlags = RebuildPointFlags(state.Assays, state.ChannelIndex);
+    for (size_t i = 0; i < options.flags.size() && i < state.PointFlags.size(); ++i) state.PointFlags[i] = options.flags[i];
+    ApplyConstants(options, state, messages);
+}
+
+CalcOutcome Stop(CalcOutcome outcome, CalcStatus status, const std::string& error) {
+    outcome.status = status;
+    outcome.error = error;
+    return outcome;
+}
+
+}  // namespace
+
+CalcOutcome RunCalc(const CalcOptions& options) {
+    CalcOutcome outcome;
+    // The module reads the documents folder from a profile value of at most 127 characters.
+    if (ToUtf16(options.documents).size() > 127)
+        return Stop(std::move(outcome), kCalcWrongArguments, "--docs is longer than 127 characters");
+    if (!IsRegularFile(options.database))
+        return Stop(std::move(outcome), kCalcDatabaseFailed, "no database file " + options.database);
+    const HeadlessHost host(options.documents);
+    RecordingMessageSink messages;
+    try {
+        LoadAssays(options, outcome.state);
+    } catch (const DataBase::SqlException& e) {
+        return Stop(std::move(outcome), kCalcDatabaseFailed, e.what());
+    }
+    if (outcome.state.Assays.empty()) return Stop(std::move(outcome), kCalcCannotRun, "no assay loaded");
+    const std::string components = (std::filesystem::path(options.documents) / kComponentsFileName).string();
+    if (!IsRegularFile(components)) return Stop(std::move(outcome), kCalcCannotRun, "no components file " + components);
+
+    ApplySettings(options, outcome.state, messages);
+    ComponentsTable table;
+    CCalibration calibration(messages);
+    outcome.pass = Recalculate(outcome.state, table, calibration, messages);
+    outcome.messages = messages.texts;
+    if (!outcome.pass.ran) return Stop(std::move(outcome), kCalcCannotRun, "the calculation did not run");
+    return outcome;
+}

@@ -1,0 +1,29 @@
+// One run of quorvel-calc: what the workbench shows after restoring an assay set and settings.
+#pragma once
+
+#include "CalcOptions.h"
+#include "workbench/RecalculationPass.h"
+#include "workbench/WorkbenchState.h"
+
+#include <string>
+#include <vector>
+
+// Exit statuses of quorvel-calc.
+enum CalcStatus : int {
+    kCalcOk = 0,
+    kCalcWrongArguments = 2,
+    kCalcDatabaseFailed = 3,
+    kCalcCannotRun = 4,
+};
+
+struct CalcOutcome {
+    CalcStatus status = kCalcOk;
+    std::string error;  // why the run stopped, for stderr; "" when it ran
+    WorkbenchState state;  // assays, settings and the ten results
+    PassResult pass;  // the points list and the chart series
+    std::vector<std::string> messages;  // every message box text, in order
+};
+
+// Loads the assays, applies marks and settings as the workbench would, and runs the recalculation
+// pass. Never throws: database failures give kCalcDatabaseFailed with SQLite's text.
+CalcOutcome RunCalc(const CalcOptions& options);
