@@ -1,0 +1,147 @@
+// CGridCtrl: the report-view list behind the module's lists (assays, calibration points,
+// components). Columns with titles, widths (pixels) and alignment; rows of cell texts, each with a
+// check box and a GridRowData; per-row colours; in-place cell editing; sorting by a column. Every
+// decision (may this cell be edited, keep the new text, how to sort) is asked of a GridParent.
+#pragma once
+
+#include "components/GridNotify.h"
+#include "components/GridRowData.h"
+
+#include <QPointer>
+#include <QTreeWidget>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+class CGridCtrlEditCell;
+class GridItem;
+class GridParent;
+
+// Extended styles, with the list view's bit values.
+inline constexpr uint32_t LVS_EX_GRIDLINES = 0x1;
+inline constexpr uint32_t LVS_EX_CHECKBOXES = 0x4;
+inline constexpr uint32_t LVS_EX_HEADERDRAGDROP = 0x10;
+inline constexpr uint32_t LVS_EX_FULLROWSELECT = 0x20;
+inline constexpr uint32_t LVS_EX_INFOTIP = 0x400;
+
+class CGridCtrl : public QTreeWidget {
+    Q_OBJECT
+
+public:
+    // notifyParent may be null: every notification is then answered 0. It must outlive the grid.
+    // The grid starts with grid lines, full-row selection and info tips.
+    CGridCtrl(int32_t controlId, GridParent* notifyParent, QWidget* parent = nullptr);
+    ~CGridCtrl() override;
+
+    int32_t ControlId() const { return controlId; }
+
+    // Replaces the extended styles (LVS_EX_* bits; unknown bits are kept without effect).
+    void SetExtendedStyle(uint32_t styles);
+    uint32_t ExtendedStyle() const { return extendedStyle; }
+    // With the no-sort-header style a click on a column title does nothing.
+    void SetNoSortHeader(bool noSortHeader);
+
+    // Inserts a column before column (appended when past the last); returns its index, or -1 when
+    // column is negative. alignment: Qt::AlignLeft, Qt::AlignRight or Qt::AlignHCenter.
+    int InsertColumn(int column, const QString& title, Qt::Alignment alignment = Qt::AlignLeft, int width = 80);
+    // Removes a column with its cell texts; false when there is no such column.
+    bool DeleteColumn(int column);
+    // The column's horizontal alignment; Qt::AlignLeft for no such column.
+    Qt::Alignment ColumnAlignment(int column) const;
+    // Column that absorbs the spare width; -1 = none. Re-stretches at once.
+    void SetStretchColumn(int column);
+    int StretchColumn() const { return stretchColumn; }
+    // Gives the stretch column the width the other columns leave in the rows' area, when positive;
+    // does nothing without a stretch column or when it names no column.
+    void Stretch();
+
+    // Inserts a row with text in column 0 before row (appended when past the last), with its box
+    // clear and no row data; returns its index, or -1 when row is negative.
+    int InsertRow(int row, const QString& text);
+    int RowCount() const { return topLevelItemCount(); }
+    // false when there is no such cell.
+    bool SetItemText(int row, int column, const QString& text);
+    // "" for no such cell.
+    QString ItemText(int row, int column) const;
+    // Attaches data to a row, replacing earlier data; false for no such row.
+    bool SetRowData(int row, const GridRowData& data);
+    // The row's data, valid until the row is deleted; null when the row has none or does not exist.
+    GridRowData* RowData(int row) const;
+    // Deletes every row together with its row data.
+    void DeleteAllRows();
+
+    // Sets the row's check box; a change reaches the parent as LVN_ITEMCHANGED. false for no such row.
+    bool SetCheck(int row, bool checked);
+    // false for no such row.
+    bool IsChecked(int row) const;
+    // Selects or deselects a row, telling the parent as a user's selection would; false for no such row.
+    bool SetRowSelected(int row, bool selected);
+    // false for no such row.
+    bool IsRowSelected(int row) const;
+    // The selected rows in ascending order; empty when none.
+    std::vector<int> SelectedRows() const;
+    // The row holding the focus; -1 when none.
+    int FocusedRow() const;
+
+    // Opens the in-place editor over a cell when the parent allows it; null for an invalid cell or a
+    // refusal. The editor deletes itself when it loses the focus.
+    CGridCtrlEditCell* EditCell(int row, int column);
+
+    int SortColumn() const { return sortColumn; }
+    bool SortAscending() const { return sortAscending != 0; }
+    int SortKind() const { return sortKind; }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void drawRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+private:
+    friend class CGridCtrlEditCell;
+
+    GridItem* Row(int row) const;
+    GridNotifyHeader Header(int32_t code);
+    GridParent& Parent() const;
+    GridItemState StateOf(int row) const;
+    void NotifyItemChanged(int row, GridItemState oldState, GridItemState newState);
+
+    QStyleOptionViewItem CellOption(const QModelIndex& cell) const;
+    QRect CheckRect(const QModelIndex& cell) const;
+    QRect LabelRect(const QModelIndex& cell) const;
+    bool IsOnCheckBox(const QPoint& position) const;
+    void CopyColumn(int from, int to);
+
+    void OnSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
+    void OnColumnClick(int column);
+    void OnColumnMoved(int column, int oldVisual, int newVisual);
+    void ShowSortArrow();
+    int ResizeHandleAt(int x) const;
+    bool BeginResize(int column);
+    void EndResize();
+    // The editor's end: text is empty when the edit was cancelled.
+    void EndLabelEdit(const QPersistentModelIndex& cell, const std::optional<QString>& text);
+
+    int32_t controlId;
+    GridParent* notifyParent;
+    uint32_t extendedStyle = 0;
+
+    int32_t sortColumn = -1;
+    int32_t sortAscending = 1;
+    int32_t sortKind = 0;
+    int32_t stretchColumn = -1;
+
+    int arrowColumn = -1;  // column showing a sort arrow; -1 = none
+    bool arrowAscending = true;
+    int focusedRowAtPress = -1;  // focused row before the last mouse press, for the double-click rule
+    QPersistentModelIndex checkPressed;  // check box under the last press, toggled on release
+    int resizingColumn = -1;  // column being resized with the mouse; -1 = none
+    bool undoingMove = false;
+    QPointer<CGridCtrlEditCell> editor;
+};

@@ -1,0 +1,42 @@
+// CGridCtrlEditCell: the single-line editor a CGridCtrl opens over one of its cells. Enter keeps the
+// text, Escape drops it; either way, or when the focus goes elsewhere, the editor hands its result
+// to the grid once and deletes itself.
+#pragma once
+
+#include <QLineEdit>
+#include <QPersistentModelIndex>
+#include <QPointer>
+
+class CGridCtrl;
+
+class CGridCtrlEditCell : public QLineEdit {
+    Q_OBJECT
+
+public:
+    // An editor over cell of grid, showing initialText; it is a child of the grid's rows area.
+    CGridCtrlEditCell(CGridCtrl& grid, const QPersistentModelIndex& cell, const QString& initialText);
+
+    // The edited cell; -1 once its row is gone.
+    int Row() const { return cell.row(); }
+    int Column() const { return cell.column(); }
+    const QString& InitialText() const { return initialText; }
+    bool Cancelled() const { return cancelled; }
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    friend class CGridCtrl;
+
+    // Hands the result to the grid (once) and schedules the deletion.
+    void Finish();
+    // Cuts the editor loose from a grid that is being destroyed.
+    void Detach() { grid = nullptr; }
+
+    QPointer<CGridCtrl> grid;
+    QPersistentModelIndex cell;  // follows the row through sorting and insertions
+    QString initialText;
+    bool cancelled = false;
+};
