@@ -1,3 +1,4 @@
+// Points list texts through the module's locale-independent number formatter.
 #include "gpc/PointRowTexts.h"
 
 #include "shell/NumberText.h"

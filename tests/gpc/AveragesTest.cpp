@@ -1,0 +1,181 @@
+// Molecular-weight averages of a sliced chromatogram under the line lg M = 8 - 0.5 T.
+#include "gpc/CCalibration.h"
+
+#include "AssayBuilder.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* const kAveragesError = "Ошибка расчета параметров ММР!";
+
+double LineMass(double t) { return std::pow(10.0, 8.0 - 0.5 * t); }
+
+struct Averages {
+    double Mn, Mw, MwMn, Mz, Mz1, Mp;
+};
+
+Averages AveragesOf(const CCalibration& c) { return {c.Mn, c.Mw, c.MwMn, c.Mz, c.Mz1, c.Mp}; }
+
+void ExpectSame(const Averages& a, const Averages& b) {
+    EXPECT_DOUBLE_EQ(a.Mn, b.Mn);
+    EXPECT_DOUBLE_EQ(a.Mw, b.Mw);
+    EXPECT_DOUBLE_EQ(a.MwMn, b.MwMn);
+    EXPECT_DOUBLE_EQ(a.Mz, b.Mz);
+    EXPECT_DOUBLE_EQ(a.Mz1, b.Mz1);
+    EXPECT_DOUBLE_EQ(a.Mp, b.Mp);
+}
+
+// One included assay: the line's standards in its table, samples value2 = 0.5 min apart from 10 min.
+struct Pass {
+    RecordingMessageSink messages;
+    CCalibration calibration{messages};
+
+    Pass(std::vector<float> samples, std::vector<Peak> peaks, double K = 1.0, double Alpha = 0.0,
+        int32_t type = CCalibration::kMonodisperse) {
+        Calculate({MakeAssay(10.0, 0.5, std::move(samples), LineStandards(), std::move(peaks))}, K, Alpha, type);
+    }
+
+    void Calculate(const std::vector<Assay>& assays, double K = 1.0, double Alpha = 0.0,
+                   int32_t type = CCalibration::kMonodisperse) {
+        // Results of an earlier pass, to tell kept values from written ones.
+        calibration.Mn = calibration.Mw = calibration.MwMn = calibration.Mz = calibration.Mz1 = calibration.Mp = 7.0;
+        calibration.SetInputs(K, Alpha, type, 0, 0, assays, {});
+        calibration.Run();
+    }
+};
+
+struct WorkedCase {
+    const char* name;
+    double K;
+    double Alpha;
+};
+
+class AveragesWorkedExample : public testing::TestWithParam<WorkedCase> {};
+
+// Slices 0, 1, 2, 1 at M = 1000, 562.34, 316.23, 177.83 over a zero baseline.
+TEST_P(AveragesWorkedExample, GivesPublishedNumbers) {
+    Pass run({0, 1, 2, 1, 0}, {RangePeak(10.0, 12.0)}, GetParam().K, GetParam().Alpha);
+    const CCalibration& c = run.calibration;
+    EXPECT_NEAR(c.Mn, 291.41, 0.005);
+    EXPECT_NEAR(c.Mw, 343.16, 0.005);
+    EXPECT_NEAR(c.MwMn, 1.18, 0.005);
+    EXPECT_DOUBLE_EQ(c.MwMn, c.Mw / c.Mn);
+    EXPECT_NEAR(c.Mz, 399.13, 0.005);
+    EXPECT_NEAR(c.Mz1, 450.30, 0.005);
+    EXPECT_NEAR(c.Mp, 316.23, 0.005);
+    EXPECT_TRUE(run.messages.texts.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, AveragesWorkedExample,
+    testing::Values(WorkedCase{"ConventionalConstants", 1.0, 0.0},
+                    WorkedCase{"WorkbenchStartConstants", 1.0, 1.0}),
+    [](const testing::TestParamInfo<WorkedCase>& info) { return std::string(info.param.name); });
+
+TEST(Averages, TriangleOrdersAveragesAndPeaksAtApex) {
+    Pass run({0, 0, 1, 2, 3, 4, 3, 2, 1, 0, 0}, {RangePeak(10.0, 15.0)});
+    const CCalibration& c = run.calibration;
+    EXPECT_DOUBLE_EQ(c.Mp, LineMass(10.0 + 5 * 0.5));
+    EXPECT_LT(c.Mn, c.Mw);
+    EXPECT_LT(c.Mw, c.Mz);
+    EXPECT_LT(c.Mz, c.Mz1);
+    EXPECT_GT(c.MwMn, 1.0);
+    EXPECT_DOUBLE_EQ(c.MwMn, c.Mw / c.Mn);
+}
+
+TEST(Averages, SingleSliceGivesItsMolarMassEverywhere) {
+    Pass run({0, 5, 0, 0}, {RangePeak(10.0, 11.5)});
+    const double m = LineMass(10.5);
+    const CCalibration& c = run.calibration;
+    ExpectSame(AveragesOf(c), {m, m, 1.0, m, m, m});
+}
+
+TEST(Averages, AllBelowBaselinePeaksAtFirstSample) {
+    Pass run({5, 5, 0, -1, -2, 0}, {RangePeak(11.0, 12.5)});
+    EXPECT_DOUBLE_EQ(run.calibration.Mp, LineMass(10.0));
+    EXPECT_TRUE(run.messages.texts.empty());
+}
+
+struct SameAsCase {
+    const char* name;
+    std::vector<float> samples;
+    std::vector<Peak> peaks;
+};
+
+class AveragesSameAsFlat : public testing::TestWithParam<SameAsCase> {};
+
+// Each row must give the averages of slices 0, 1.5, 3, 1.5 from 10 min over a zero baseline.
+TEST_P(AveragesSameAsFlat, GivesFlatResults) {
+    Pass flat({0, 1.5f, 3, 1.5f, 0}, {RangePeak(10.0, 12.0)});
+    Pass row(GetParam().samples, GetParam().peaks);
+    ExpectSame(AveragesOf(row.calibration), AveragesOf(flat.calibration));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, AveragesSameAsFlat,
+    testing::Values(
+        // Baseline 1 + 0.5 i: the end samples contribute nothing, sample 4 is never summed.
+        SameAsCase{"SlopingBaseline", {1, 3, 5, 4, 3}, {RangePeak(10.0, 12.0)}},
+        SameAsCase{"FrontBeforeFirstSample", {0, 1.5f, 3, 1.5f, 0}, {RangePeak(3.0, 12.0)}},
+        SameAsCase{"FirstFrontAndLastBackCount", {0, 1.5f, 3, 1.5f, 0},
+                   {RangePeak(10.0, 10.5), RangePeak(10.5, 11.0), RangePeak(11.5, 12.0)}}),
+    [](const testing::TestParamInfo<SameAsCase>& info) { return std::string(info.param.name); });
+
+enum class Outcome { Zero, Kept, NotANumber };
+
+struct FailureCase {
+    const char* name;
+    std::vector<float> samples;
+    std::vector<Peak> peaks;
+    int32_t type;
+    Outcome outcome;
+    bool message;
+};
+
+class AveragesFailure : public testing::TestWithParam<FailureCase> {};
+
+TEST_P(AveragesFailure, LeavesResultsAsDocumented) {
+    const FailureCase& c = GetParam();
+    Pass run(c.samples, c.peaks, 1.0, 0.0, c.type);
+    const Averages a = AveragesOf(run.calibration);
+    switch (c.outcome) {
+    case Outcome::Zero: ExpectSame(a, {0, 0, 0, 0, 0, 0}); break;
+    case Outcome::Kept: ExpectSame(a, {7, 7, 7, 7, 7, 7}); break;
+    case Outcome::NotANumber:
+        for (double v : {a.Mn, a.Mw, a.MwMn, a.Mz, a.Mz1}) EXPECT_TRUE(std::isnan(v));
+        EXPECT_DOUBLE_EQ(a.Mp, LineMass(10.0));
+        break;
+    }
+    if (c.message)
+        EXPECT_EQ(run.messages.texts, std::vector<std::string>{kAveragesError});
+    else
+        EXPECT_TRUE(run.messages.texts.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, AveragesFailure,
+    testing::Values(
+        FailureCase{"BackBeyondLastSample", {0, 1, 2, 1, 0}, {RangePeak(10.0, 12.5)}, 0, Outcome::Zero, true},
+        FailureCase{"BackFarBeyondInt32", {0, 1, 2, 1, 0}, {RangePeak(10.0, 1e300)}, 0, Outcome::Zero, true},
+        FailureCase{"FrontBeyondLastSample", {0, 1, 2, 1, 0}, {RangePeak(13.0, 13.0)}, 0, Outcome::Zero, true},
+        FailureCase{"NoDatabasePeaks", {0, 1, 2, 1, 0}, {}, 0, Outcome::Kept, false},
+        FailureCase{"BroadStandardHasNoPoints", {0, 1, 2, 1, 0}, {RangePeak(10.0, 12.0)}, 1, Outcome::Zero, false},
+        FailureCase{"BroadStandardBackBeyondSamples", {0, 1, 2, 1, 0}, {RangePeak(10.0, 20.0)}, 1, Outcome::Zero, false},
+        FailureCase{"BackBeforeFront", {0, 1, 2, 1, 0}, {RangePeak(11.0, 10.5)}, 0, Outcome::NotANumber, false},
+        FailureCase{"FrontEqualsBack", {0, 1, 2, 1, 0}, {RangePeak(11.0, 11.0)}, 0, Outcome::NotANumber, false}),
+    [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
+
+TEST(Averages, FirstAssayFailsSecondAssayResultsRemain) {
+    const Assay broken = MakeAssay(10.0, 0.5, {0, 1, 2, 1, 0}, LineStandards(), {RangePeak(10.0, 14.0)});
+    const Assay good = MakeAssay(10.0, 0.5, {0, 0, 1, 3, 1, 0}, {}, {RangePeak(10.0, 12.5)});
+    Pass both({}, {});
+    both.Calculate({broken, good});
+    Pass alone({}, {});
+    alone.Calculate({MakeAssay(10.0, 0.5, {0, 0, 1, 3, 1, 0}, LineStandards(), {RangePeak(10.0, 12.5)})});
+    EXPECT_EQ(both.messages.texts, std::vector<std::string>{kAveragesError});
+    ExpectSame(AveragesOf(both.calibration), AveragesOf(alone.calibration));
+}
+
+}  // namespace
