@@ -1,0 +1,202 @@
+#include "report/ReportBuilder.h"
+
+#include "chart/CalibrationChart.h"
+#include "gpc/CCalibration.h"
+#include "report/TemporaryFiles.h"
+#include "report/XsltTransform.h"
+#include "shell/NumberText.h"
+#include "shell/Profile.h"
+
+#include <cstdlib>
+#include <ctime>
+#include <exception>
+#include <filesystem>
+#include <initializer_list>
+#include <utility>
+
+namespace {
+
+constexpr const char* kUnknownDate = "--.--.--  --:--";
+
+// "%d.%m.%y  %R" in local time; kUnknownDate for a date the conversion rejects.
+std::string DateText(int64_t date) {
+    const std::time_t seconds = static_cast<std::time_t>(date);
+    std::tm local{};
+    if (!localtime_r(&seconds, &local)) return kUnknownDate;
+    char text[64];
+    if (std::strftime(text, sizeof text, "%d.%m.%y  %R", &local) == 0) return kUnknownDate;
+    return text;
+}
+
+std::string YesNo(bool yes) { return yes ? "Да" : "Нет"; }
+
+std::string GradText(int32_t gradIndex) {
+    switch (gradIndex) {
+    case CCalibration::kMonodisperse: return "Монодисперсный";
+    case CCalibration::kUniversal: return "Универсальный";
+    default: return {};
+    }
+}
+
+std::string DependenceText(int32_t formulaIndex) {
+    switch (formulaIndex) {
+    case 0: return "Y = k1*T + k0";
+    case 1: return "Y = k2*T^2 + k1*T + k0";
+    case 2: return "Y = k3*T^3 + k2*T^2 + k1*T + k0";
+    default: return {};
+    }
+}
+
+// Percent-encodes what a URL path cannot hold as it is ('#', '%', '?', spaces, non-ASCII bytes), so
+// that an unusual temporary folder still gives a working file URL.
+std::string FileUrl(const std::string& path) {
+    static const char* hex = "0123456789ABCDEF";
+    std::string url = "file://";
+    for (const char c : path) {
+        const auto byte = static_cast<unsigned char>(c);
+        const bool plain = (byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') ||
+                           (byte >= '0' && byte <= '9') || std::string_view("-._~/").find(c) != std::string_view::npos;
+        if (plain) {
+            url += c;
+        } else {
+            url += '%';
+            url += hex[byte >> 4];
+            url += hex[byte & 0x0F];
+        }
+    }
+    return url;
+}
+
+void AddNumbers(XMLWrapper& document, std::initializer_list<std::pair<const char*, double>> numbers) {
+    for (const auto& [name, value] : numbers) document.AddText(nullptr, name, FormatFixed(value, 4));
+}
+
+// The picture beside an HTML file: the same name with ".png", as an absolute path for its file URL.
+std::string PictureBeside(const std::string& htmlPath) {
+    const std::filesystem::path html = std::filesystem::absolute(htmlPath);
+    std::filesystem::path picture = html;
+    picture.replace_extension(".png");
+    if (picture == html) picture += ".png";
+    return picture.string();
+}
+
+bool OpeningTurnedOff() {
+    const char* value = std::getenv("QUORVEL_NO_OPEN");
+    return value && std::string(value) == "1";
+}
+
+}  // namespace
+
+ReportBuilder::ReportBuilder(MessageSink& messages, ReportPlatform& platform)
+    : messages(messages), platform(platform) {}
+
+void ReportBuilder::Build() {
+    if (!calibration || !assays || !pointsList) return;
+    XMLWrapper document;
+    if (!Compose(document, {})) return;
+    const std::string reportPath = CreateTemporaryEntry(".html", TemporaryKind::File);
+    if (reportPath.empty()) {
+        ShowFailure("no file can be created in the temporary folder");
+        return;
+    }
+    const std::string folder = ProfileGetString("", "PublicDocuments_Quorvel", "404");
+    if (folder == "404") return;
+    TransformAndOpen(document, folder + "/gel.xsl", reportPath, !OpeningTurnedOff());
+}
+
+int ReportBuilder::WriteReport(const std::string& htmlPath, const std::string& stylesheetPath) {
+    if (!calibration || !assays || !pointsList) return 1;
+    XMLWrapper document;
+    if (!Compose(document, PictureBeside(htmlPath))) return 1;
+    return TransformAndOpen(document, stylesheetPath, htmlPath, false);
+}
+
+bool ReportBuilder::Compose(XMLWrapper& document, const std::string& picturePath) const {
+    try {
+        document.LoadTemplate();  // a rejected template surfaces as the first element that cannot be added
+        BuildDocument(document, picturePath);
+        return true;
+    } catch (const std::exception& error) {
+        ShowFailure(error.what());
+        return false;
+    }
+}
+
+void ReportBuilder::ShowFailure(const std::string& reason) const {
+    const std::string format = "Ошибка построения отчёта: %s";
+    const size_t at = format.find("%s");
+    messages.Show(format.substr(0, at) + reason + format.substr(at + 2), {}, MessageSink::Buttons::Ok,
+                  MessageSink::Icon::Error);
+}
+
+void ReportBuilder::BuildDocument(XMLWrapper& document, const std::string& picturePath) const {
+    AddFiles(document);
+    document.AddText(nullptr, "grad_string", GradText(calibration->usedGradIndex));
+    document.AddText(nullptr, "dependence_string", DependenceText(calibration->usedFormulaIndex));
+    AddCalcTable(document);
+    const CCalibration& c = *calibration;
+    AddNumbers(document, {{"k0", c.k0}, {"k1", c.k1}, {"k2", c.k2}, {"k3", c.k3}});
+    AddGraph(document, picturePath);
+    AddNumbers(document, {{"Mn", c.Mn}, {"Mw", c.Mw}, {"MwMn", c.MwMn}, {"Mz", c.Mz}, {"Mz1", c.Mz1}, {"Mp", c.Mp}});
+}
+
+void ReportBuilder::AddFiles(XMLWrapper& document) const {
+    if (assays->empty()) return;
+    xmlNodePtr files = document.AddElement(nullptr, "files");
+    int32_t position = 1;
+    for (const Assay& assay : *assays) {
+        xmlNodePtr row = document.AddElement(files, "fill_data");
+        document.AddInteger(row, "name", position++);
+        document.AddText(row, "name", YesNo(assay.included != 0));
+        document.AddText(row, "name", assay.fileName);
+        document.AddText(row, "name", assay.method);
+        document.AddText(row, "analyse_time", DateText(assay.date));
+    }
+}
+
+void ReportBuilder::AddCalcTable(XMLWrapper& document) const {
+    xmlNodePtr table = document.AddElement(nullptr, "calc_table");
+    int32_t number = 1;
+    for (const PointsListRow& point : *pointsList) {
+        xmlNodePtr row = document.AddElement(table, "fill_data");
+        document.AddInteger(row, "name", number++);
+        document.AddText(row, "name", YesNo(point.checked));
+        for (const std::string& text : point.texts) document.AddText(row, "name", text);
+    }
+}
+
+void ReportBuilder::AddGraph(XMLWrapper& document, std::string picturePath) const {
+    if (picturePath.empty()) {
+        const std::string folder = CreateTemporaryEntry(".cat", TemporaryKind::Folder);
+        if (folder.empty()) return;
+        picturePath = folder + "/TempGraph.png";
+    }
+    const auto draw = [this](Canvas& surface) { RenderChart(surface); };
+    if (!platform.SavePicture(kPictureWidth, kPictureHeight, draw, picturePath)) return;
+    xmlNodePtr graph = document.AddElement(nullptr, "graph");
+    xmlNodePtr header = document.AddElement(graph, "header");
+    document.AddText(header, "label", "График");
+    document.AddText(graph, "path", FileUrl(picturePath));
+}
+
+void ReportBuilder::RenderChart(Canvas& surface) const {
+    surface.SetTransparentBackground();
+    CAutoPanel panel;
+    const bool universal = calibration->GradIndex == CCalibration::kUniversal;
+    SetUpCalibrationChart(panel, "Время [мин]", universal ? "LG(K*MM^ALPHA*MM)" : "LG(MM)");
+    if (!calibration->curveX.empty() && !calibration->pointX.empty()) {
+        ShowCalibration(panel, calibration->curveX, calibration->curveY, calibration->pointX, calibration->pointY);
+    }
+    panel.Draw(surface, ChartRect{0, 0, kPictureWidth, kPictureHeight}, false);
+}
+
+int ReportBuilder::TransformAndOpen(const XMLWrapper& document, const std::string& stylesheetPath,
+                                    const std::string& outputPath, bool open) {
+    try {
+        if (!TransformToFile(document.Document(), stylesheetPath, outputPath)) return 1;
+    } catch (const std::exception&) {
+        return 1;  // out of memory while reading the stylesheet or writing the page
+    }
+    if (open) platform.Open(outputPath);
+    return 0;
+}

@@ -1,0 +1,75 @@
+// The workbench's HTML report: an XML document of the chromatograms, the calibration type and
+// dependence, the calibration points list as it is shown, the coefficients, a 1000 x 600 pixel picture
+// of the calibration chart and the molecular-weight results (g/mol), transformed with the stylesheet
+// gel.xsl of the documents folder into an HTML file in the temporary folder, which the desktop opens.
+// Nothing here touches the dialog's widgets: the dialog and the headless tool both fill the three
+// references with plain data.
+#pragma once
+
+#include "data/Assay.h"
+#include "report/PointsListRow.h"
+#include "report/ReportPlatform.h"
+#include "report/XMLWrapper.h"
+#include "shell/MessageSink.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class CCalibration;
+
+class ReportBuilder {
+public:
+    static constexpr int32_t kPictureWidth = 1000;  // pixels
+    static constexpr int32_t kPictureHeight = 600;
+
+    // messages shows a document that cannot be built; platform saves the picture and opens the page.
+    // Both must outlive the builder.
+    ReportBuilder(MessageSink& messages, ReportPlatform& platform);
+
+    // Set before each report. calibration gives the results, coefficients, the type and dependence of
+    // its last run and the plotted curve and points; assays the "files" section; pointsList the
+    // "calc_table" section.
+    const CCalibration* calibration = nullptr;
+    const std::vector<Assay>* assays = nullptr;
+    const std::vector<PointsListRow>* pointsList = nullptr;
+
+    // The whole report: the document with the picture in a new temporary folder, a new temporary
+    // ".html" file, the transformation with gel.xsl of the folder named by the profile parameter
+    // "PublicDocuments_Quorvel", and the page opened unless the environment sets QUORVEL_NO_OPEN=1.
+    // Stops silently when the parameter is missing ("404") or the transformation fails; a document
+    // that cannot be built shows "Ошибка построения отчёта: %s" and nothing further is made. Does
+    // nothing while a reference is null.
+    void Build();
+
+    // The same report written to htmlPath, with the picture beside it (htmlPath with the extension
+    // ".png") and the stylesheet at stylesheetPath; opens nothing. 0 success; 1 when a reference is
+    // null, the document cannot be built (its message is shown) or the transformation fails.
+    int WriteReport(const std::string& htmlPath, const std::string& stylesheetPath);
+
+    // Appends the document's sections to its root in order. The picture is saved at picturePath, or
+    // as "TempGraph.png" in a new temporary folder when picturePath is empty; "graph" is written only
+    // when it was saved. Throws XmlError for a text XML cannot carry or a failing XML library.
+    void BuildDocument(XMLWrapper& document, const std::string& picturePath) const;
+
+    // Draws the calibration chart into (0, 0, 1000, 600) of surface: the curve and the points when
+    // both exist, else empty axes. calibration must be set.
+    void RenderChart(Canvas& surface) const;
+
+    // Transforms document with the stylesheet into outputPath and, when open is true and that
+    // succeeded, opens outputPath. 0 success; 1, with nothing opened, when the stylesheet is missing
+    // or invalid, the transformation fails or outputPath cannot be written.
+    int TransformAndOpen(const XMLWrapper& document, const std::string& stylesheetPath,
+                         const std::string& outputPath, bool open);
+
+private:
+    // Starts and builds the document; on failure shows the report's message and returns false.
+    bool Compose(XMLWrapper& document, const std::string& picturePath) const;
+    void ShowFailure(const std::string& reason) const;
+    void AddFiles(XMLWrapper& document) const;
+    void AddCalcTable(XMLWrapper& document) const;
+    void AddGraph(XMLWrapper& document, std::string picturePath) const;
+
+    MessageSink& messages;
+    ReportPlatform& platform;
+};

@@ -1,0 +1,68 @@
+// The chart picture drawn with Qt and saved as PNG, and a whole report written with it.
+#include "ReportTestSupport.h"
+#include "report/QtReportPlatform.h"
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class QtReport : public testing::Test {
+protected:
+    QtReport() {
+        builder.calibration = &report.calibration;
+        builder.assays = &report.assays;
+        builder.pointsList = &report.rows;
+        report.calibration.curveX = {5.0, 10.0, 15.0};
+        report.calibration.curveY = {5.5, 3.0, 0.5};
+        report.calibration.pointX = {10.0, 12.0};
+        report.calibration.pointY = {3.0, 2.0};
+    }
+
+    // How many pixels of the picture have exactly the colour.
+    static int Count(const QImage& image, QColor colour) {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y) == colour) ++count;
+        return count;
+    }
+
+    TemporaryDirectory folder;
+    PreparedReport report;
+    QtReportPlatform platform;
+    ReportBuilder builder{report.messages, platform};
+};
+
+TEST_F(QtReport, PictureIsThePngOfTheChart) {
+    const std::string path = folder / "TempGraph.png";
+    ASSERT_TRUE(platform.SavePicture(ReportBuilder::kPictureWidth, ReportBuilder::kPictureHeight,
+                                     [&](Canvas& surface) { builder.RenderChart(surface); }, path));
+    QImage picture;
+    ASSERT_TRUE(picture.load(QString::fromStdString(path), "PNG"));
+    EXPECT_EQ(picture.width(), 1000);
+    EXPECT_EQ(picture.height(), 600);
+    EXPECT_GT(Count(picture, QColor(255, 0, 0)), 500) << "the red curve";
+    EXPECT_GT(Count(picture, QColor(0, 0, 255)), 100) << "blue crosses and captions";
+    EXPECT_GT(Count(picture, QColor(255, 255, 255)), 400000) << "white background";
+}
+
+TEST_F(QtReport, PictureThatCannotBeSavedIsReported) {
+    EXPECT_FALSE(platform.SavePicture(1000, 600, [](Canvas&) {}, folder / "missing/TempGraph.png"));
+    EXPECT_FALSE(platform.SavePicture(0, 600, [](Canvas&) {}, folder / "empty.png"));
+}
+
+TEST_F(QtReport, WholeReportWithItsPicture) {
+    report.assays = {ListedAssay(1, "/data/ps1000.chr", "ГПХ ТГФ", 1700000000)};
+    report.rows = {PointsListRow{{"1 / ПС 1000", "10.00", "1000.00", "", ""}, true}};
+    EXPECT_EQ(builder.WriteReport(folder / "report.html", ShippedStylesheet()), 0);
+    QImage picture;
+    ASSERT_TRUE(picture.load(QString::fromStdString(folder / "report.png"), "PNG"));
+    EXPECT_EQ(picture.size(), QSize(1000, 600));
+    EXPECT_NE(FileBytes(folder / "report.html").find("file://" + (folder / "report.png")), std::string::npos);
+}
+
+}  // namespace

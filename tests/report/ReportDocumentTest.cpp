@@ -1,0 +1,253 @@
+// The report document built from a prepared workbench state: its sections in order, the texts and
+// number formats, and the chart picture drawn for it.
+#include "../data/CommaLocale.h"
+#include "ReportTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <ctime>
+#include <limits>
+
+namespace {
+
+// Local time three hours east of UTC, without needing the time zone database.
+class MoscowTime {
+public:
+    MoscowTime() : zone("TZ", std::string("MSK-3")) { tzset(); }
+    ~MoscowTime() { tzset(); }
+
+private:
+    ScopedEnvironment zone;
+};
+
+constexpr int64_t kNov14th2023 = 1700000000;  // 2023-11-14 22:13:20 UTC
+
+class ReportDocument : public testing::Test {
+protected:
+    void SetUp() override {
+        report.assays = {ListedAssay(1, "/data/assays/ps1000.chr", "ГПХ ТГФ", kNov14th2023),
+                         ListedAssay(0, "/data/assays/excluded.chr", "ГПХ ТГФ", kNov14th2023 + 3600)};
+        report.rows = {PointsListRow{{"1 / ПС 1000", "10.00", "1000.00", "", ""}, true},
+                       PointsListRow{{"1 / ПС 100", "12.00", "100.00", "", ""}, false}};
+        CCalibration& c = report.calibration;
+        c.GradIndex = c.usedGradIndex = CCalibration::kMonodisperse;
+        c.FormulaIndex = c.usedFormulaIndex = 0;
+        c.k0 = 8.0;
+        c.k1 = -0.5;
+        c.Mn = 1234.56789;
+        c.Mw = 2345.6;
+        c.MwMn = 1.9;
+        c.Mz = 3000.0;
+        c.Mz1 = 1e6 / 3;
+        c.Mp = 0.00005;
+    }
+
+    // Lines of the outline that start with prefix.
+    std::vector<std::string> Lines(const std::vector<std::string>& outline, const std::string& prefix) const {
+        std::vector<std::string> found;
+        for (const std::string& line : outline)
+            if (line.rfind(prefix, 0) == 0) found.push_back(line);
+        return found;
+    }
+
+    MoscowTime moscow;
+    TemporaryDirectory folder;
+    PreparedReport report;
+};
+
+TEST_F(ReportDocument, HoldsEverySectionInOrder) {
+    const std::string picture = folder / "graph.png";
+    EXPECT_EQ(report.DocumentOutline(picture), (std::vector<std::string>{
+        "files",
+        "files/fill_data",
+        "files/fill_data/name:i4=1",
+        "files/fill_data/name:string=Да",
+        "files/fill_data/name:string=/data/assays/ps1000.chr",
+        "files/fill_data/name:string=ГПХ ТГФ",
+        "files/fill_data/analyse_time:string=15.11.23  01:13",
+        "files/fill_data",
+        "files/fill_data/name:i4=2",
+        "files/fill_data/name:string=Нет",
+        "files/fill_data/name:string=/data/assays/excluded.chr",
+        "files/fill_data/name:string=ГПХ ТГФ",
+        "files/fill_data/analyse_time:string=15.11.23  02:13",
+        "grad_string:string=Монодисперсный",
+        "dependence_string:string=Y = k1*T + k0",
+        "calc_table",
+        "calc_table/fill_data",
+        "calc_table/fill_data/name:i4=1",
+        "calc_table/fill_data/name:string=Да",
+        "calc_table/fill_data/name:string=1 / ПС 1000",
+        "calc_table/fill_data/name:string=10.00",
+        "calc_table/fill_data/name:string=1000.00",
+        "calc_table/fill_data/name:string=",
+        "calc_table/fill_data/name:string=",
+        "calc_table/fill_data",
+        "calc_table/fill_data/name:i4=2",
+        "calc_table/fill_data/name:string=Нет",
+        "calc_table/fill_data/name:string=1 / ПС 100",
+        "calc_table/fill_data/name:string=12.00",
+        "calc_table/fill_data/name:string=100.00",
+        "calc_table/fill_data/name:string=",
+        "calc_table/fill_data/name:string=",
+        "k0:string=8.0000",
+        "k1:string=-0.5000",
+        "k2:string=0.0000",
+        "k3:string=0.0000",
+        "graph",
+        "graph/header",
+        "graph/header/label:string=График",
+        "graph/path:string=file://" + picture,
+        "Mn:string=1234.5679",
+        "Mw:string=2345.6000",
+        "MwMn:string=1.9000",
+        "Mz:string=3000.0000",
+        "Mz1:string=333333.3333",
+        "Mp:string=0.0001",
+    }));
+    EXPECT_EQ(report.platform.pictures, std::vector<std::string>{picture});
+    EXPECT_EQ(report.platform.sizes.at(0).cx, 1000);
+    EXPECT_EQ(report.platform.sizes.at(0).cy, 600);
+    EXPECT_TRUE(report.messages.texts.empty());
+}
+
+TEST_F(ReportDocument, WithoutAssaysHasNoFilesAndAnEmptyTable) {
+    report.assays.clear();
+    report.rows.clear();
+    const auto outline = report.DocumentOutline(folder / "graph.png");
+    ASSERT_GE(outline.size(), 4u);
+    EXPECT_EQ(outline[0], "grad_string:string=Монодисперсный");
+    EXPECT_EQ(outline[2], "calc_table");
+    EXPECT_EQ(outline[3], "k0:string=8.0000");
+    EXPECT_TRUE(Lines(outline, "files").empty());
+}
+
+TEST_F(ReportDocument, UniversalRowsKeepAllFiveTexts) {
+    report.rows = {PointsListRow{{"2 / ПС 1000", "10.00", "1000.00", "0.000114", "0.716"}, true}};
+    EXPECT_EQ(Lines(report.DocumentOutline(folder / "graph.png"), "calc_table/fill_data/name"),
+              (std::vector<std::string>{"calc_table/fill_data/name:i4=1", "calc_table/fill_data/name:string=Да",
+                                        "calc_table/fill_data/name:string=2 / ПС 1000",
+                                        "calc_table/fill_data/name:string=10.00",
+                                        "calc_table/fill_data/name:string=1000.00",
+                                        "calc_table/fill_data/name:string=0.000114",
+                                        "calc_table/fill_data/name:string=0.716"}));
+}
+
+TEST_F(ReportDocument, PictureNotSavedLeavesGraphOut) {
+    report.platform.saves = false;
+    const auto outline = report.DocumentOutline(folder / "graph.png");
+    EXPECT_TRUE(Lines(outline, "graph").empty());
+    EXPECT_EQ(Lines(outline, "Mp"), std::vector<std::string>{"Mp:string=0.0001"});
+}
+
+TEST_F(ReportDocument, NumbersKeepThePointUnderACommaLocale) {
+    CommaLocale comma;
+    if (!comma.Active()) GTEST_SKIP() << "no comma-decimal locale installed";
+    EXPECT_EQ(Lines(report.DocumentOutline(folder / "graph.png"), "k1"), std::vector<std::string>{"k1:string=-0.5000"});
+}
+
+TEST_F(ReportDocument, NonFiniteResultsAreWrittenAsWords) {
+    report.calibration.k1 = std::numeric_limits<double>::infinity();
+    report.calibration.Mn = std::numeric_limits<double>::quiet_NaN();
+    const auto outline = report.DocumentOutline(folder / "graph.png");
+    EXPECT_EQ(Lines(outline, "k1"), std::vector<std::string>{"k1:string=inf"});
+    EXPECT_EQ(Lines(outline, "Mn"), std::vector<std::string>{"Mn:string=nan"});
+}
+
+TEST_F(ReportDocument, PictureUrlEscapesWhatAUrlCannotHold) {
+    const std::string picture = folder / "a b#1%Ж.png";
+    EXPECT_EQ(Lines(report.DocumentOutline(picture), "graph/path"),
+              std::vector<std::string>{"graph/path:string=file://" + folder.Path().string() + "/a%20b%231%25%D0%96.png"});
+}
+
+struct TypeCase {
+    const char* name;
+    int32_t usedGradIndex;
+    int32_t usedFormulaIndex;
+    const char* grad;
+    const char* dependence;
+};
+
+std::ostream& operator<<(std::ostream& out, const TypeCase& c) { return out << c.name; }
+
+class ReportTypeTexts : public testing::TestWithParam<TypeCase> {};
+
+// The texts follow the type and dependence of the last run, not the current selection.
+TEST_P(ReportTypeTexts, FollowTheLastRun) {
+    TemporaryDirectory folder;
+    PreparedReport report;
+    report.calibration.GradIndex = 1 - GetParam().usedGradIndex;
+    report.calibration.FormulaIndex = 1 - GetParam().usedFormulaIndex;
+    report.calibration.usedGradIndex = GetParam().usedGradIndex;
+    report.calibration.usedFormulaIndex = GetParam().usedFormulaIndex;
+    const auto outline = report.DocumentOutline(folder / "graph.png");
+    ASSERT_GE(outline.size(), 2u);
+    EXPECT_EQ(outline[0], std::string("grad_string:string=") + GetParam().grad);
+    EXPECT_EQ(outline[1], std::string("dependence_string:string=") + GetParam().dependence);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ReportTypeTexts,
+    testing::Values(TypeCase{"MonodisperseLinear", 0, 0, "Монодисперсный", "Y = k1*T + k0"},
+                    TypeCase{"PolydisperseQuadratic", 1, 1, "", "Y = k2*T^2 + k1*T + k0"},
+                    TypeCase{"UniversalCubic", 2, 2, "Универсальный", "Y = k3*T^3 + k2*T^2 + k1*T + k0"},
+                    TypeCase{"NothingSelected", -1, -1, "", ""},
+                    TypeCase{"OutOfRange", 3, 3, "", ""}),
+    [](const testing::TestParamInfo<TypeCase>& info) { return std::string(info.param.name); });
+
+struct DateCase {
+    const char* name;
+    int64_t date;
+    const char* text;
+};
+
+std::ostream& operator<<(std::ostream& out, const DateCase& c) { return out << c.name; }
+
+class ReportDates : public testing::TestWithParam<DateCase> {};
+
+TEST_P(ReportDates, AreLocalTimeOrDashes) {
+    MoscowTime moscow;
+    TemporaryDirectory folder;
+    PreparedReport report;
+    report.assays = {ListedAssay(1, "a.chr", "m", GetParam().date)};
+    const auto outline = report.DocumentOutline(folder / "graph.png");
+    ASSERT_GE(outline.size(), 7u);
+    EXPECT_EQ(outline[6], std::string("files/fill_data/analyse_time:string=") + GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ReportDates,
+    testing::Values(DateCase{"Evening", kNov14th2023, "15.11.23  01:13"},
+                    DateCase{"Epoch", 0, "01.01.70  03:00"},
+                    DateCase{"BeforeEpoch", -86400, "31.12.69  03:00"},
+                    DateCase{"Year2100", 4102444800, "01.01.00  03:00"},
+                    DateCase{"LargestDate", std::numeric_limits<int64_t>::max(), "--.--.--  --:--"},
+                    DateCase{"SmallestDate", std::numeric_limits<int64_t>::min(), "--.--.--  --:--"}),
+    [](const testing::TestParamInfo<DateCase>& info) { return std::string(info.param.name); });
+
+TEST_F(ReportDocument, ChartShowsCurveAndPointsWithTheirCaptions) {
+    report.calibration.curveX = {5.0, 10.0, 15.0};
+    report.calibration.curveY = {5.5, 3.0, 0.5};
+    report.calibration.pointX = {10.0, 12.0};
+    report.calibration.pointY = {3.0, 2.0};
+    report.DocumentOutline(folder / "graph.png");
+    const RecordingCanvas& canvas = report.platform.canvas;
+    const auto texts = canvas.Texts();
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "Время [мин]"), texts.end());
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "LG(MM)"), texts.end());
+    EXPECT_FALSE(canvas.Lines(0x0000FF).empty()) << "the red curve";
+    EXPECT_EQ(canvas.Lines(0xFF0000).size(), 4u) << "two blue diagonal crosses";
+    EXPECT_TRUE(canvas.Ops("Copy").empty()) << "drawn straight onto the picture";
+}
+
+TEST_F(ReportDocument, ChartOfTheUniversalTypeAndOfAnEmptyCalibration) {
+    report.calibration.GradIndex = CCalibration::kUniversal;
+    report.calibration.curveX = {5.0, 10.0};
+    report.calibration.curveY = {5.5, 3.0};
+    report.DocumentOutline(folder / "graph.png");
+    const RecordingCanvas& canvas = report.platform.canvas;
+    const auto texts = canvas.Texts();
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "LG(K*MM^ALPHA*MM)"), texts.end());
+    EXPECT_TRUE(canvas.Lines(0x0000FF).empty()) << "no points, so neither series is shown";
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "8e+304"), texts.end()) << "empty axes";
+}
+
+}  // namespace

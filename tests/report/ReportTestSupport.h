@@ -1,0 +1,144 @@
+// Shared pieces of the report tests: a desktop that records pictures and opened pages, a workbench
+// calibration prepared by hand, the document as a readable outline, and environment switches that
+// are restored at the end of a test.
+#pragma once
+
+#include "../chart/RecordingCanvas.h"
+#include "../data/TemporaryDirectory.h"
+#include "data/Assay.h"
+#include "gpc/CCalibration.h"
+#include "report/PointsListRow.h"
+#include "report/ReportBuilder.h"
+#include "report/ReportPlatform.h"
+#include "report/XMLWrapper.h"
+#include "shell/MessageSink.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Draws each picture on a RecordingCanvas and writes a stand-in file instead of a PNG.
+class RecordingPlatform : public ReportPlatform {
+public:
+    bool SavePicture(int32_t width, int32_t height, const std::function<void(Canvas&)>& draw,
+                     const std::string& path) override {
+        sizes.push_back({width, height});
+        pictures.push_back(path);
+        canvas = RecordingCanvas{};
+        draw(canvas);
+        if (!saves) return false;
+        WriteFileBytes(path, "picture");
+        return std::filesystem::exists(path);
+    }
+    void Open(const std::string& path) override { opened.push_back(path); }
+
+    bool saves = true;
+    std::vector<TextSize> sizes;
+    std::vector<std::string> pictures;  // every path asked for, saved or not
+    std::vector<std::string> opened;
+    RecordingCanvas canvas;  // the last picture's drawing
+};
+
+// A builder whose three references point at a calibration, assays and points list the test fills.
+struct PreparedReport {
+    PreparedReport() {
+        builder.calibration = &calibration;
+        builder.assays = &assays;
+        builder.pointsList = &rows;
+    }
+    PreparedReport(const PreparedReport&) = delete;
+    PreparedReport& operator=(const PreparedReport&) = delete;
+
+    // The document of the current state, its picture written to picturePath.
+    void Compose(XMLWrapper& document, const std::string& picturePath) const {
+        document.LoadTemplate();
+        builder.BuildDocument(document, picturePath);
+    }
+    std::vector<std::string> DocumentOutline(const std::string& picturePath) const;
+
+    RecordingMessageSink messages;
+    RecordingPlatform platform;
+    CCalibration calibration{messages};
+    std::vector<Assay> assays;
+    std::vector<PointsListRow> rows;
+    ReportBuilder builder{messages, platform};
+};
+
+// An assay as the workbench lists it.
+inline Assay ListedAssay(int32_t included, std::string fileName, std::string method, int64_t date) {
+    Assay assay;
+    assay.included = included;
+    assay.fileName = std::move(fileName);
+    assay.method = std::move(method);
+    assay.date = date;
+    return assay;
+}
+
+// Every element below the root in document order: "path" for a plain element, "path:type=text" for
+// an element carrying a typed value (type from dt:dt).
+inline void OutlineInto(const xmlNode* parent, const std::string& prefix, std::vector<std::string>& lines) {
+    for (const xmlNode* node = parent->children; node; node = node->next) {
+        if (node->type != XML_ELEMENT_NODE) continue;
+        const std::string path = prefix + reinterpret_cast<const char*>(node->name);
+        xmlChar* type = xmlGetNsProp(node, BAD_CAST "dt", BAD_CAST "urn:schemas-microsoft-com:datatypes");
+        if (type) {
+            xmlChar* text = xmlNodeGetContent(node);
+            lines.push_back(path + ":" + reinterpret_cast<const char*>(type) + "=" + reinterpret_cast<const char*>(text));
+            xmlFree(text);
+            xmlFree(type);
+        } else {
+            lines.push_back(path);
+        }
+        OutlineInto(node, path + "/", lines);
+    }
+}
+
+inline std::vector<std::string> Outline(const XMLWrapper& document) {
+    std::vector<std::string> lines;
+    if (document.Document()) OutlineInto(xmlDocGetRootElement(document.Document()), "", lines);
+    return lines;
+}
+
+// Sets (or with nullopt removes) an environment variable until the end of the scope.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(const char* name, const std::optional<std::string>& value) : name_(name) {
+        if (const char* old = std::getenv(name)) previous_ = old;
+        Apply(value);
+    }
+    ~ScopedEnvironment() { Apply(previous_); }
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+private:
+    void Apply(const std::optional<std::string>& value) {
+        if (value) ::setenv(name_.c_str(), value->c_str(), 1);
+        else ::unsetenv(name_.c_str());
+    }
+    std::string name_;
+    std::optional<std::string> previous_;
+};
+
+inline std::vector<std::string> PreparedReport::DocumentOutline(const std::string& picturePath) const {
+    XMLWrapper document;
+    Compose(document, picturePath);
+    return Outline(document);
+}
+
+// The entries of folder whose names start with "zel", sorted.
+inline std::vector<std::string> ZelEntries(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind("zel", 0) == 0) names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// The stylesheet shipped in docs/.
+inline std::string ShippedStylesheet() { return std::string(QUORVEL_DOCS_DIR) + "/gel.xsl"; }

@@ -1,0 +1,200 @@
+// The transformation of the report document: its failure paths, what a stylesheet may not reach,
+// and the shipped stylesheet gel.xsl with its escaping.
+#include "ReportTestSupport.h"
+#include "report/XsltTransform.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kMinimalStylesheet =
+    "<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\">"
+    "<xsl:output method=\"html\"/>"
+    "<xsl:template match=\"/\"><p><xsl:value-of select=\"Document/k0\"/></p></xsl:template>"
+    "</xsl:stylesheet>";
+
+// A stylesheet whose only template has body as its content.
+std::string StylesheetWith(const std::string& body, const std::string& prologue = {}) {
+    return prologue +
+           "<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\">"
+           "<xsl:output method=\"html\"/><xsl:template match=\"/\">" + body + "</xsl:template></xsl:stylesheet>";
+}
+
+class Transformation : public testing::Test {
+protected:
+    void SetUp() override {
+        report.calibration.k0 = 8.0;
+        report.Compose(document, folder / "graph.png");
+    }
+
+    int Transform(const std::string& stylesheet, const std::string& output, bool open = true) {
+        return report.builder.TransformAndOpen(document, stylesheet, output, open);
+    }
+
+    TemporaryDirectory folder;
+    PreparedReport report;
+    XMLWrapper document;
+};
+
+TEST_F(Transformation, WritesTheResultAndOpensItWhenAsked) {
+    WriteFileBytes(folder / "gel.xsl", kMinimalStylesheet);
+    EXPECT_EQ(Transform(folder / "gel.xsl", folder / "closed.html", false), 0);
+    EXPECT_TRUE(report.platform.opened.empty());
+    EXPECT_EQ(Transform(folder / "gel.xsl", folder / "report.html"), 0);
+    EXPECT_EQ(report.platform.opened, std::vector<std::string>{folder / "report.html"});
+    EXPECT_EQ(FileBytes(folder / "report.html"), "<p>8.0000</p>\n");
+}
+
+TEST_F(Transformation, ReplacesAnEarlierOutput) {
+    WriteFileBytes(folder / "gel.xsl", kMinimalStylesheet);
+    WriteFileBytes(folder / "report.html", std::string(1000, 'x'));
+    EXPECT_EQ(Transform(folder / "gel.xsl", folder / "report.html"), 0);
+    EXPECT_EQ(FileBytes(folder / "report.html"), "<p>8.0000</p>\n");
+}
+
+struct FailureCase {
+    const char* name;
+    std::string stylesheet;  // content of gel.xsl; empty: no file
+    std::string outputName;  // inside the test folder
+};
+
+std::ostream& operator<<(std::ostream& out, const FailureCase& c) { return out << c.name; }
+
+class TransformationFails : public Transformation, public testing::WithParamInterface<FailureCase> {};
+
+TEST_P(TransformationFails, ReturnsOneAndOpensNothing) {
+    if (!GetParam().stylesheet.empty()) WriteFileBytes(folder / "gel.xsl", GetParam().stylesheet);
+    fs::create_directory(folder / "folder");
+    WriteFileBytes(folder / "elsewhere.html", "kept");
+    fs::create_symlink(folder / "elsewhere.html", folder / "link.html");
+    EXPECT_EQ(Transform(folder / "gel.xsl", folder / GetParam().outputName), 1);
+    EXPECT_TRUE(report.platform.opened.empty());
+    EXPECT_EQ(FileBytes(folder / "elsewhere.html"), "kept");
+    if (GetParam().outputName == "report.html") {
+        EXPECT_FALSE(fs::exists(folder / "report.html"));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, TransformationFails,
+    testing::Values(
+        FailureCase{"MissingStylesheet", "", "report.html"},
+        FailureCase{"NotWellFormed", "<xsl:stylesheet version=\"1.0\"", "report.html"},
+        FailureCase{"NotAStylesheet", "<html><body/></html>", "report.html"},
+        FailureCase{"BrokenExpression", StylesheetWith("<xsl:value-of select=\"Document/[\"/>"), "report.html"},
+        FailureCase{"TerminatingMessage", StylesheetWith("<xsl:message terminate=\"yes\">stop</xsl:message>"),
+                    "report.html"},
+        FailureCase{"ImportsAnotherStylesheet",
+                    "<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\">"
+                    "<xsl:import href=\"other.xsl\"/></xsl:stylesheet>", "report.html"},
+        FailureCase{"TooLarge", StylesheetWith("<!--" + std::string(kMaxStylesheetBytes, ' ') + "-->"), "report.html"},
+        FailureCase{"OutputInMissingFolder", kMinimalStylesheet, "missing/report.html"},
+        FailureCase{"OutputIsAFolder", kMinimalStylesheet, "folder"},
+        FailureCase{"OutputIsALink", kMinimalStylesheet, "link.html"}),
+    [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
+
+TEST_F(Transformation, StylesheetThatIsAFolderOrAPipeFailsWithoutWaiting) {
+    fs::create_directory(folder / "folder.xsl");
+    ASSERT_EQ(::mkfifo((folder / "pipe.xsl").c_str(), 0600), 0);
+    EXPECT_EQ(Transform(folder / "folder.xsl", folder / "report.html"), 1);
+    EXPECT_EQ(Transform(folder / "pipe.xsl", folder / "report.html"), 1);
+    EXPECT_TRUE(report.platform.opened.empty());
+}
+
+TEST_F(Transformation, WithoutADocumentFails) {
+    WriteFileBytes(folder / "gel.xsl", kMinimalStylesheet);
+    XMLWrapper empty;
+    EXPECT_EQ(report.builder.TransformAndOpen(empty, folder / "gel.xsl", folder / "report.html", true), 1);
+    EXPECT_TRUE(report.platform.opened.empty());
+}
+
+// Whatever a stylesheet asks for, the secret file's content never reaches the page, and nothing is
+// written beside it.
+struct ReachCase {
+    const char* name;
+    std::string stylesheet;
+};
+
+std::ostream& operator<<(std::ostream& out, const ReachCase& c) { return out << c.name; }
+
+class StylesheetCannotReach : public Transformation, public testing::WithParamInterface<ReachCase> {};
+
+TEST_P(StylesheetCannotReach, OtherFiles) {
+    WriteFileBytes(folder / "secret.xml", "<s>TOP-SECRET</s>");
+    std::string stylesheet = GetParam().stylesheet;
+    for (std::string::size_type at; (at = stylesheet.find("FOLDER")) != std::string::npos;)
+        stylesheet.replace(at, 6, folder.Path().string());
+    WriteFileBytes(folder / "gel.xsl", stylesheet);
+    Transform(folder / "gel.xsl", folder / "report.html", false);
+    EXPECT_EQ(FileBytes(folder / "report.html").find("TOP-SECRET"), std::string::npos);
+    EXPECT_FALSE(fs::exists(folder / "written.html"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, StylesheetCannotReach,
+    testing::Values(
+        ReachCase{"ExternalEntity", StylesheetWith("<p>&secret;</p>",
+                  "<!DOCTYPE xsl:stylesheet [<!ENTITY secret SYSTEM \"file://FOLDER/secret.xml\">]>")},
+        ReachCase{"ExternalDtd", StylesheetWith("<p>x</p>", "<!DOCTYPE xsl:stylesheet SYSTEM \"file://FOLDER/secret.xml\">")},
+        ReachCase{"DocumentFunction", StylesheetWith("<p><xsl:value-of select=\"document('FOLDER/secret.xml')/s\"/></p>")},
+        ReachCase{"IncludedStylesheet",
+                  "<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\">"
+                  "<xsl:include href=\"FOLDER/secret.xml\"/></xsl:stylesheet>"},
+        ReachCase{"WritingADocument",
+                  "<xsl:stylesheet version=\"1.1\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\">"
+                  "<xsl:template match=\"/\"><xsl:document href=\"FOLDER/written.html\"><p>x</p></xsl:document>"
+                  "</xsl:template></xsl:stylesheet>"}),
+    [](const testing::TestParamInfo<ReachCase>& info) { return std::string(info.param.name); });
+
+class ShippedStylesheetPage : public testing::Test {
+protected:
+    // The page of the prepared report, transformed with docs/gel.xsl.
+    std::string Page() {
+        XMLWrapper document;
+        report.Compose(document, folder / "graph.png");
+        EXPECT_EQ(report.builder.TransformAndOpen(document, ShippedStylesheet(), folder / "report.html", false), 0);
+        return FileBytes(folder / "report.html");
+    }
+
+    TemporaryDirectory folder;
+    PreparedReport report;
+};
+
+TEST_F(ShippedStylesheetPage, EscapesEveryValue) {
+    const std::string hostile = "<script>alert(1)</script> & Co";
+    report.assays = {ListedAssay(1, hostile, hostile, 0)};
+    report.rows = {PointsListRow{{"1 / " + hostile, "10.00", "1000.00", "", ""}, true}};
+    const std::string page = Page();
+    EXPECT_EQ(page.find("<script"), std::string::npos);
+    size_t escaped = 0;
+    for (size_t at = 0; (at = page.find("&lt;script&gt;alert(1)&lt;/script&gt; &amp; Co", at)) != std::string::npos; ++at)
+        ++escaped;
+    EXPECT_EQ(escaped, 3u) << page;
+}
+
+TEST_F(ShippedStylesheetPage, ShowsEverySection) {
+    report.assays = {ListedAssay(1, "/data/ps1000.chr", "ГПХ ТГФ", 0), ListedAssay(0, "/data/x.chr", "ГПХ ТГФ", 0)};
+    report.rows = {PointsListRow{{"1 / ПС 1000", "10.00", "1000.00", "", ""}, true}};
+    report.calibration.usedGradIndex = CCalibration::kMonodisperse;
+    report.calibration.Mz1 = 4321.0;
+    const std::string page = Page();
+    for (const std::string& text : std::vector<std::string>{"<!DOCTYPE html", "<html lang=\"ru\"", "Гель-проникающая хроматография", "Хроматограммы",
+                                    "/data/ps1000.chr", "Нет", "Монодисперсный", "Y = k1*T + k0", "1 / ПС 1000",
+                                    "1000.00", "k3", "<img", "file://" + folder.Path().string() + "/graph.png",
+                                    "Mw/Mn", "Mz+1", "4321.0000", "@media print"}) {
+        EXPECT_NE(page.find(text), std::string::npos) << text;
+    }
+    EXPECT_EQ(page.find("<script"), std::string::npos);
+}
+
+TEST_F(ShippedStylesheetPage, SaysSoWhenThereIsNothingToList) {
+    report.platform.saves = false;
+    const std::string page = Page();
+    EXPECT_NE(page.find("Хроматограммы не выбраны"), std::string::npos);
+    EXPECT_NE(page.find("Калибровочных точек нет"), std::string::npos);
+    EXPECT_EQ(page.find("<img"), std::string::npos);
+}
+
+}  // namespace
