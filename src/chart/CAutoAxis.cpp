@@ -1,3 +1,4 @@
+// Automatic ranges, rounded tick steps and the tick layout of the chart axes.
 #include "chart/CAutoAxis.h"
 
 #include "chart/ChartMath.h"
@@ -126,7 +127,8 @@ void CAutoAxis::NiceTicks(double& min, double& max, double& step, double& first,
 
 int32_t CAutoAxis::MaxLabelWidth(double first, double last, double step) const {
     int32_t widest = 0;
-    ForEachTick(first, last, step, [&](double v) { widest = std::max(widest, surface->GetTextExtent(FormatTick(v)).cx); });
+    ForEachTick(first, last, step,
+                [&](double v) { widest = std::max(widest, surface->GetTextExtent(FormatTick(v)).cx); });
     return widest;
 }
 

@@ -1,3 +1,4 @@
+// Value-to-pixel maps (linear and polar) and the fixed-range conversions of chart objects.
 #include "chart/CAutoCoordObject.h"
 
 #include "chart/ChartMath.h"

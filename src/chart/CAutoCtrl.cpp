@@ -1,3 +1,4 @@
+// The chart widget: paint, zoom drag, scroll bars, mouse forwarding and notifications.
 #include "chart/CAutoCtrl.h"
 
 #include "chart/ChartMath.h"
@@ -194,11 +195,12 @@ void CAutoCtrl::FinishZoom() {
     dragging = false;
     update();
     if (std::abs(current.x() - anchor.x()) <= 2 || std::abs(current.y() - anchor.y()) <= 2) return;
-    const auto valueX = [this](int px) {
-        return xMin + (px - xOffset - CAutoPanel::rect.left) * (xMax - xMin) / (CAutoPanel::rect.right - CAutoPanel::rect.left - 1);
+    const ChartRect& plot = CAutoPanel::rect;
+    const auto valueX = [&](int px) {
+        return xMin + (px - xOffset - plot.left) * (xMax - xMin) / (plot.right - plot.left - 1);
     };
-    const auto valueY = [this](int py) {
-        return yMax - (py - yOffset - CAutoPanel::rect.top) * (yMax - yMin) / (CAutoPanel::rect.bottom - CAutoPanel::rect.top - 1);
+    const auto valueY = [&](int py) {
+        return yMax - (py - yOffset - plot.top) * (yMax - yMin) / (plot.bottom - plot.top - 1);
     };
     if (ApplyZoom(valueX(anchor.x()), valueY(anchor.y()), valueX(current.x()), valueY(current.y())))
         SendNotify(NotifyZoom);

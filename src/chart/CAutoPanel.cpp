@@ -1,3 +1,4 @@
+// Layout and drawing of the whole chart: background, captions, fit loop, plot, grid and axes.
 #include "chart/CAutoPanel.h"
 
 #include "chart/ChartMath.h"

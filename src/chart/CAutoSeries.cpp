@@ -1,3 +1,4 @@
+// A chart series: accessors, extents, markers, bands, clipped polylines and interpolating curves.
 #include "chart/CAutoSeries.h"
 
 #include "chart/ChartMath.h"
@@ -86,12 +87,16 @@ ValueExtent ExtentOf(const CAutoSeries& s, Value value) {
 
 ValueExtent CAutoSeries::ExtentX() const {
     const bool polar = flags & FlagPolar;
-    return ExtentOf(*this, [&](int32_t i) { return polar ? std::cos(getX(*this, i)) * getY(*this, i) : getX(*this, i); });
+    return ExtentOf(*this, [&](int32_t i) {
+        return polar ? std::cos(getX(*this, i)) * getY(*this, i) : getX(*this, i);
+    });
 }
 
 ValueExtent CAutoSeries::ExtentY() const {
     const bool polar = flags & FlagPolar;
-    return ExtentOf(*this, [&](int32_t i) { return polar ? std::sin(getX(*this, i)) * getY(*this, i) : getY(*this, i); });
+    return ExtentOf(*this, [&](int32_t i) {
+        return polar ? std::sin(getX(*this, i)) * getY(*this, i) : getY(*this, i);
+    });
 }
 
 ChartPoint CAutoSeries::PixelOf(double x, double y) const { return {mapX(*this, x, y), mapY(*this, x, y)}; }
@@ -219,7 +224,8 @@ void CAutoSeries::LineToValue(double x, double y) {
     if (lastInside || inside) {
         if (!lastInside) surface->MoveTo(lastPoint.x, lastPoint.y);
         surface->LineTo(p.x, p.y);
-        if (std::abs(static_cast<int64_t>(p.x) - lastPoint.x) > 12) surface->Ellipse(p.x - 2, p.y - 2, p.x + 3, p.y + 3);
+        if (std::abs(static_cast<int64_t>(p.x) - lastPoint.x) > 12)
+            surface->Ellipse(p.x - 2, p.y - 2, p.x + 3, p.y + 3);
     }
     lastPoint = unclipped;
     lastInside = inside;

@@ -1,3 +1,4 @@
+// The calibration chart settings shared by the workbench and the report.
 #include "chart/CalibrationChart.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Pixel rounding, MulDiv, rectangle tests and tick labels of the chart.
 #include "chart/ChartMath.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The chart Canvas drawn with QPainter.
 #include "chart/QtCanvas.h"
 
 #include <QFontMetrics>
@@ -176,8 +177,10 @@ void QtCanvas::TextOut(int32_t x, int32_t y, const std::string& text) {
     // (counter-clockwise on screen, where y grows downwards).
     painter->translate(x, y);
     if (fontDescription.escapement != 0) painter->rotate(-fontDescription.escapement / 10.0);
-    if (!transparentText)
-        painter->fillRect(QRect(dx, baseline - metrics.ascent(), width, metrics.ascent() + metrics.descent()), Qt::white);
+    if (!transparentText) {
+        const QRect cell(dx, baseline - metrics.ascent(), width, metrics.ascent() + metrics.descent());
+        painter->fillRect(cell, Qt::white);
+    }
     painter->setFont(font);
     painter->setPen(textColour);
     painter->drawText(QPoint(dx, baseline), s);

@@ -1,3 +1,4 @@
+// Tests of automatic ranges, NiceTicks and the tick layout, measured with fixed font metrics.
 #include "RecordingCanvas.h"
 #include "chart/CAutoAxis.h"
 

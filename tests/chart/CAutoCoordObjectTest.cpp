@@ -1,3 +1,4 @@
+// Tests of the value-to-pixel maps.
 #include "chart/CAutoCoordObject.h"
 #include "chart/ChartMath.h"
 

@@ -1,3 +1,4 @@
+// Tests of the chart widget: zoom drags, mouse forwarding, scroll actions and scroll bars.
 #include "chart/CAutoCtrl.h"
 #include "chart/CalibrationChart.h"
 
@@ -10,6 +11,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -255,7 +257,8 @@ TEST_F(ChartWindowTest, ScrollBarsAppearAfterZoomingIn) {
     EXPECT_LT(chart->ClientRect().width(), 600);
     // Ranges in steps: the part of the full extent outside the view, the thumb at the view.
     const double xStep = chart->xStep;
-    EXPECT_EQ(chart->HorizontalBar()->maximum(), static_cast<int>(std::ceil((10.0 - (chart->xMax - chart->xMin)) / xStep)));
+    const double hidden = 10.0 - (chart->xMax - chart->xMin);
+    EXPECT_EQ(chart->HorizontalBar()->maximum(), static_cast<int>(std::ceil(hidden / xStep)));
     EXPECT_EQ(chart->HorizontalBar()->value(), static_cast<int>(std::ceil(chart->xMin / xStep)));
     EXPECT_EQ(chart->VerticalBar()->value(), static_cast<int>(std::ceil((10.0 - chart->yMax) / chart->yStep)));
 
@@ -331,6 +334,24 @@ TEST_F(ChartWindowTest, ScrollBarActionsScrollTheView) {
     ASSERT_EQ(notifications.size(), 2u);
     EXPECT_EQ(notifications[0].code, CAutoCtrl::NotifyHScroll);
     EXPECT_EQ(notifications[1].code, CAutoCtrl::NotifyVScroll);
+}
+
+TEST_F(ChartWindowTest, LogAxesZoomAndScrollInLogarithms) {
+    x = {10.0, 100000.0};
+    ShowCalibration(chart->Panel(), x, y, x, y);
+    chart->flags = CAutoCoordObject::FlagLogX;
+    Paint();
+    EXPECT_NEAR(chart->fullXMin, 1.0, 1e-12);
+    EXPECT_NEAR(chart->fullXMax, 5.0, 1e-12);
+    ASSERT_TRUE(chart->ApplyZoom(2.0, 2.0, 3.0, 5.0));
+    EXPECT_NEAR(chart->fixedXMin, 100.0, 1e-9) << "fixed ranges hold data values";
+    EXPECT_NEAR(chart->fixedXMax, 1000.0, 1e-9);
+    Paint();
+    EXPECT_NEAR(chart->xMin, 2.0, 1e-12) << "the view is in axis units";
+    EXPECT_NEAR(chart->xMax, 3.0, 1e-12);
+    chart->HScroll(CAutoCtrl::ScrollLineForward, 0);
+    EXPECT_NEAR(chart->xMin, 2.0 + chart->xStep, 1e-12);
+    EXPECT_NEAR(std::log10(chart->fixedXMin), chart->xMin, 1e-12);
 }
 
 TEST_F(ChartWindowTest, ZeroTickStepStillPaintsAndRecovers) {

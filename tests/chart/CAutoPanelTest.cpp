@@ -1,3 +1,4 @@
+// Tests of the whole chart layout and drawing on a recording canvas with fixed font metrics.
 #include "RecordingCanvas.h"
 #include "chart/CalibrationChart.h"
 

@@ -1,3 +1,4 @@
+// Tests of series drawing on a recording canvas: clipping, markers, bands and splines.
 #include "RecordingCanvas.h"
 #include "chart/CAutoSeries.h"
 #include "chart/ChartMath.h"

@@ -1,3 +1,4 @@
+// The calibration chart drawn into a 1000 x 600 picture, saved as PNG and checked at a few pixels.
 #include "chart/CalibrationChart.h"
 #include "chart/QtCanvas.h"
 
@@ -55,7 +56,9 @@ TEST(CalibrationPicture, ShowsTheCurveThroughTheCrossesWithCaptionsAndLabels) {
     const ChartRect& plot = panel.rect;
     EXPECT_GT(plot.Width(), 800);
     EXPECT_GT(plot.Height(), 450);
-    const auto pixelAt = [&](double x, double y) { return image.pixel(panel.mapX(panel, x, y), panel.mapY(panel, x, y)); };
+    const auto pixelAt = [&](double x, double y) {
+        return image.pixel(panel.mapX(panel, x, y), panel.mapY(panel, x, y));
+    };
     for (size_t i : {8, 32, 60, 86}) EXPECT_TRUE(IsRed(pixelAt(curveX[i], curveY[i]))) << "curve sample " << i;
     for (size_t i = 0; i < pointX.size(); ++i) EXPECT_TRUE(IsBlue(pixelAt(pointX[i], pointY[i]))) << "cross " << i;
     EXPECT_EQ(image.pixel(plot.left - 1, plot.top + 100), qRgb(0, 0, 0)) << "left side of the frame";

@@ -1,3 +1,4 @@
+// Tests of the chart pixel arithmetic, tick loop and tick labels.
 #include "chart/ChartMath.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of the Qt canvas on images: pixel rules, colours, fonts and turned text.
 #include "chart/QtCanvas.h"
 
 #include <gtest/gtest.h>

@@ -75,7 +75,8 @@ public:
     // The recorded operations called name.
     std::vector<RecordedOp> Ops(const std::string& name) const {
         std::vector<RecordedOp> found;
-        std::copy_if(ops.begin(), ops.end(), std::back_inserter(found), [&](const RecordedOp& op) { return op.name == name; });
+        std::copy_if(ops.begin(), ops.end(), std::back_inserter(found),
+                     [&](const RecordedOp& op) { return op.name == name; });
         return found;
     }
     // Lines drawn with a visible pen of the colour.
