@@ -180,9 +180,9 @@ public:
 
 }  // namespace
 
-// pugixml's parser and writer keep no recursion of their own (nesting depth costs heap, not stack), DTD
-// entities are never expanded, and only fixed paths below "root" are visited here, so any input is read
-// in time and memory proportional to its size.
+// pugixml's parser does not recurse (nesting depth costs heap, not stack), DTD entities are never
+// expanded, and only fixed paths below "root" are visited here, so any input is read in time and memory
+// proportional to its size.
 bool Read(std::string_view text, Passport& passport, std::vector<Channel>& channels) {
     pugi::xml_document document;
     if (!document.load_buffer(text.data(), text.size(), pugi::parse_default, pugi::encoding_utf8)) return false;
