@@ -393,6 +393,7 @@ void CGridCtrl::OnColumnClick(int column) {
     sortColumn = column;
     sortKind = static_cast<int32_t>(Parent().OnGridSort({Header(GN_SORT), column, sortAscending}));
     if (sortKind != 0) {
+        setFocus(Qt::OtherFocusReason);  // an open cell editor ends before its row moves away
         arrowColumn = column;
         arrowAscending = sortAscending != 0;
         sortItems(column, sortAscending ? Qt::AscendingOrder : Qt::DescendingOrder);

@@ -62,6 +62,7 @@ TEST_F(GridTest, DeletingAllRowsReleasesTheirRowDataAndNewRowsHaveDefaultColours
 
     grid->DeleteAllRows();
     EXPECT_EQ(grid->RowCount(), 0);
+    EXPECT_EQ(grid->columnCount(), 2);
     EXPECT_EQ(grid->RowData(1), nullptr);
 
     grid->InsertRow(0, "new");

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QHeaderView>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
@@ -130,6 +131,17 @@ TEST_F(GridEditTest, TheEditFollowsItsRowAndEndsQuietlyWhenTheRowIsGone) {
     QTest::keyClick(editor, Qt::Key_Return);
     EXPECT_EQ(Column(0), std::vector<QString>{"Refilled"});
     EXPECT_TRUE(parent.Of(GN_CELLCHANGED).empty());
+}
+
+TEST_F(GridEditTest, SortingEndsTheEditAndTheTextGoesWithItsRow) {
+    parent.answers[GN_SORT] = 1;
+    QPointer<CGridCtrlEditCell> editor = grid->EditCell(0, 0);
+    QTest::keyClicks(editor, "Zeta");
+    QTest::mouseClick(grid->header()->viewport(), Qt::LeftButton, {}, QPoint(50, grid->header()->height() / 2));
+    DeleteLaterObjects();
+    EXPECT_TRUE(editor.isNull());
+    EXPECT_EQ(Column(0), (std::vector<QString>{"Beta", "Zeta"}));
+    EXPECT_EQ(parent.Of(GN_CELLCHANGED), (std::vector<Notification>{{GN_CELLCHANGED, 0, 0}}));
 }
 
 TEST_F(GridEditTest, DestroyingTheGridDuringAnEditTellsNobody) {
