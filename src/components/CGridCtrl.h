@@ -34,10 +34,12 @@ public:
     CGridCtrl(int32_t controlId, GridParent* notifyParent, QWidget* parent = nullptr);
     ~CGridCtrl() override;
 
+    // The identifier the grid puts into every notification header.
     int32_t ControlId() const { return controlId; }
 
     // Replaces the extended styles (LVS_EX_* bits; unknown bits are kept without effect).
     void SetExtendedStyle(uint32_t styles);
+    // The LVS_EX_* bits last set.
     uint32_t ExtendedStyle() const { return extendedStyle; }
     // With the no-sort-header style a click on a column title does nothing.
     void SetNoSortHeader(bool noSortHeader);
@@ -51,6 +53,7 @@ public:
     Qt::Alignment ColumnAlignment(int column) const;
     // Column that absorbs the spare width; -1 = none. Re-stretches at once.
     void SetStretchColumn(int column);
+    // -1 when no column stretches.
     int StretchColumn() const { return stretchColumn; }
     // Gives the stretch column the width the other columns leave in the rows' area, when positive;
     // does nothing without a stretch column or when it names no column.
@@ -59,6 +62,7 @@ public:
     // Inserts a row with text in column 0 before row (appended when past the last), with its box
     // clear and no row data; returns its index, or -1 when row is negative.
     int InsertRow(int row, const QString& text);
+    // 0 for an empty grid.
     int RowCount() const { return topLevelItemCount(); }
     // false when there is no such cell.
     bool SetItemText(int row, int column, const QString& text);
@@ -88,8 +92,11 @@ public:
     // refusal. The editor deletes itself when it loses the focus.
     CGridCtrlEditCell* EditCell(int row, int column);
 
+    // The column of the last sort request; -1 before the first.
     int SortColumn() const { return sortColumn; }
+    // The direction of the last sort request; true before the first.
     bool SortAscending() const { return sortAscending != 0; }
+    // The parent's answer to the last sort request; 0 before the first.
     int SortKind() const { return sortKind; }
 
 protected:

@@ -19,7 +19,9 @@ public:
     // The edited cell; -1 once its row is gone.
     int Row() const { return cell.row(); }
     int Column() const { return cell.column(); }
+    // The cell's text when the editor opened.
     const QString& InitialText() const { return initialText; }
+    // True once Escape dropped the typed text.
     bool Cancelled() const { return cancelled; }
 
 protected:

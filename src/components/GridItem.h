@@ -10,6 +10,7 @@
 
 class GridItem : public QTreeWidgetItem {
 public:
+    // A row with no texts, no row data and its box clear.
     GridItem() : QTreeWidgetItem(UserType) {}
 
     // Colours from the row data, the column's alignment, the check box when the grid shows check
@@ -23,6 +24,6 @@ public:
     // Repaints the row after a change of its check box or row data.
     void Refresh() { emitDataChanged(); }
 
-    std::optional<GridRowData> rowData;
-    bool checked = false;
+    std::optional<GridRowData> rowData;  // empty until the owner attaches data: default colours
+    bool checked = false;  // the check box, kept also while the grid shows no boxes
 };
