@@ -128,7 +128,8 @@ void CCalibration::FitPolynomial(float& minT, float& maxT) {
 }
 
 // No calibration point exists for a broad standard, so its reference values come from the run's own
-// inputs as a first point would have carried them: ratio K / Alpha, reference molar mass K.
+// inputs as a first point would have carried them: ratio K / Alpha, reference molar mass K. Alpha 0
+// makes the ratio non-finite, and then no search runs.
 void CCalibration::FitBroadStandardLine(const Assay& assay, const Channel& channel) {
     BroadStandardLine line;
     if (!assay.peaks.empty()) {

@@ -167,6 +167,16 @@ INSTANTIATE_TEST_SUITE_P(Cases, AveragesFailure,
         FailureCase{"FrontEqualsBack", {0, 1, 2, 1, 0}, {RangePeak(11.0, 11.0)}, 0, Outcome::NotANumber, false}),
     [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
 
+// A damaged file's negative sample step maps the last peak's back to a negative index.
+TEST(Averages, NegativeSampleStepIsReportedNotRead) {
+    Pass run({}, {});
+    run.calibration.SetInputs(1.0, 0.0, CCalibration::kMonodisperse, 0, 0,
+                              {MakeAssay(10.0, -0.5, {0, 1, 2, 1, 0}, LineStandards(), {RangePeak(10.0, 12.0)})}, {});
+    run.calibration.Run();
+    EXPECT_EQ(run.messages.texts, std::vector<std::string>{kAveragesError});
+    ExpectSame(AveragesOf(run.calibration), {0, 0, 0, 0, 0, 0});
+}
+
 TEST(Averages, FirstAssayFailsSecondAssayResultsRemain) {
     const Assay broken = MakeAssay(10.0, 0.5, {0, 1, 2, 1, 0}, LineStandards(), {RangePeak(10.0, 14.0)});
     const Assay good = MakeAssay(10.0, 0.5, {0, 0, 1, 3, 1, 0}, {}, {RangePeak(10.0, 12.5)});
