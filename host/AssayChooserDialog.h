@@ -11,9 +11,11 @@
 class AssayChooserDialog : public QDialog {
     Q_OBJECT
 public:
+    // Lists rows; nothing is selected at first.
     AssayChooserDialog(const std::vector<AssayRow>& rows, QWidget* parent);
     // Identifiers of the selected rows from top to bottom; empty when none is selected.
     std::vector<int32_t> SelectedIds() const { return table_->SelectedIds(); }
+    // The table of rows, owned by the dialog.
     AssayTable* Table() const { return table_; }
 
     // Shows the chooser modally over parent; on OK writes the chosen identifiers into list (at most

@@ -9,5 +9,6 @@
 class AssayFileWindow : public QWidget {
     Q_OBJECT
 public:
+    // Shows fileName and peaks (which may be empty) in a window of its own above parent.
     AssayFileWindow(const QString& fileName, const std::vector<PeakRow>& peaks, QWidget* parent);
 };

@@ -12,6 +12,7 @@
 class AssayTable : public QTableWidget {
     Q_OBJECT
 public:
+    // An empty table with the seven column titles.
     explicit AssayTable(QWidget* parent = nullptr);
     // Replaces the rows shown.
     void SetRows(const std::vector<AssayRow>& rows);

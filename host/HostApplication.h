@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+// The command-line options of cds-host.
 struct HostOptions {
     QString database;  // --db; empty: no database
     QString profile;  // --profile; empty: the profile lives only in memory

@@ -26,6 +26,7 @@ public:
     // creating the menus that are missing; onChosen runs when it is picked. False for no levels.
     bool AddMenuEntry(const std::vector<std::string>& levels, std::function<void()> onChosen);
 
+    // The assay list and the message panel, owned by the window.
     AssayTable* Assays() const { return assays_; }
     QPlainTextEdit* Messages() const { return messages_; }
 

@@ -9,13 +9,14 @@
 #include <string>
 #include <vector>
 
+// One plug-in whose Load succeeded.
 struct LoadedPlugin {
     std::string path;
     std::string name;  // from the plug-in's self-description (UTF-8)
     std::string title;
     uint32_t version = 0;
     void* handle = nullptr;  // from dlopen
-    UnloadFunction unload = nullptr;
+    UnloadFunction unload = nullptr;  // null once Unload was called
 };
 
 class PluginLoader {

@@ -27,7 +27,9 @@ public:
     std::optional<int32_t> GetInt(const std::string& name) const;
     // The parameter as a whole floating-point text, or nothing when absent or not a number.
     std::optional<double> GetDouble(const std::string& name) const;
+    // Stores value under name (both UTF-8), replacing an earlier value of any kind.
     void Set(const std::string& name, const std::string& value);
+    // Stores the decimal text of value.
     void SetInt(const std::string& name, int32_t value);
     // Stores the shortest text that reads back as the same double.
     void SetDouble(const std::string& name, double value);
