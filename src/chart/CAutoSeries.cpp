@@ -164,12 +164,16 @@ void CAutoSeries::DrawMarker(int32_t index, ChartPoint p) {
 void CAutoSeries::DrawBands() {
     Canvas& canvas = *surface;
     canvas.SelectPen(PenNull, 1, 0);
+    // The band's left and right pixels as x and y of a point.
     const auto ends = [&](int32_t i) {
         const double x = getX(*this, i);
         const double y = getY(*this, i);
         return ChartPoint{mapX(*this, x, y), mapX(*this, y, y)};
     };
-    const auto visible = [&](ChartPoint band) {
+    // A band with an undefined end has no place on the axis.
+    const auto visible = [&](int32_t i) {
+        if (std::isnan(getX(*this, i)) || std::isnan(getY(*this, i))) return false;
+        const ChartPoint band = ends(i);
         return (band.x > rect.left || band.y > rect.left) && (band.x < rect.right || band.y < rect.right);
     };
     const auto clamped = [&](ChartPoint band) {
@@ -178,18 +182,17 @@ void CAutoSeries::DrawBands() {
     for (int32_t i = 0; i < count; ++i) {
         const int32_t kind = bandKinds ? bandKinds[i] : 0;
         canvas.SelectSolidBrush(kind >= 1 && kind <= 3 ? kBandColours[kind] : kBandColours[0]);
-        const ChartPoint band = ends(i);
-        if (visible(band)) {
-            const ChartPoint c = clamped(band);
+        if (visible(i)) {
+            const ChartPoint c = clamped(ends(i));
             canvas.Rectangle(c.x, rect.bottom + 1, c.y, rect.top);
         }
     }
     canvas.SelectSolidBrush(kBandOverlapColour);
     for (int32_t i = 0; i + 1 < count; ++i) {
-        if (!visible(ends(i))) continue;
+        if (!visible(i)) continue;
         const ChartPoint a = clamped(ends(i));
         for (int32_t j = i + 1; j < count; ++j) {
-            if (!visible(ends(j))) continue;
+            if (!visible(j)) continue;
             const ChartPoint b = clamped(ends(j));
             if (a.x < b.x && b.x < a.y)
                 canvas.Rectangle(b.x, rect.bottom + 1, std::min(b.y, a.y), rect.top);

@@ -51,8 +51,8 @@ constexpr uint32_t kVerticalAlignMask = 24;
 
 // A logical font. height > 0 is the cell height in pixels, < 0 the character (em) height, 0 the
 // default size; weight 0 means normal (400); escapement is the text direction in tenths of a degree
-// counter-clockwise. The precision, quality and pitch fields are kept for callers but have no
-// visible effect.
+// counter-clockwise. The character set, precision, quality and pitch fields are kept for callers
+// but have no visible effect: texts are Unicode and the outline fonts are drawn as they are.
 struct FontDescription {
     int32_t height = 0;
     int32_t width = 0;

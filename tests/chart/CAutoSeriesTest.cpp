@@ -209,8 +209,8 @@ TEST_F(SeriesTest, BandsFillThePlotHeightAndMarkTheirOverlaps) {
     for (const RecordedOp& band : bands) EXPECT_EQ(band.penStyle, PenNull);
 }
 
-TEST_F(SeriesTest, BandsWithoutKindsUseTheDefaultColour) {
-    Use({20, 70}, {30, 90});
+TEST_F(SeriesTest, BandsWithoutKindsUseTheDefaultColourAndUndefinedBandsAreLeftOut) {
+    Use({20, 70, kNaN, 40}, {30, 90, 50, kNaN});
     series.markerKind = CAutoSeries::MarkerBands;
     series.DrawMarkers();
     const std::vector<RecordedOp> bands = canvas.Ops("Rectangle");
