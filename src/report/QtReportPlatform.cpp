@@ -1,3 +1,4 @@
+// A QImage with a QPainter under the chart's QtCanvas; QDesktopServices for opening.
 #include "report/QtReportPlatform.h"
 
 #include "chart/QtCanvas.h"

@@ -1,3 +1,4 @@
+// The report's sections, its temporary files and the hand-over to the transformation and the desktop.
 #include "report/ReportBuilder.h"
 
 #include "chart/CalibrationChart.h"

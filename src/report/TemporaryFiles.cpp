@@ -1,3 +1,4 @@
+// Placeholders by mkstemps and their entries by O_EXCL or mkdir, both refusing an existing name.
 #include "report/TemporaryFiles.h"
 
 #include <cerrno>
@@ -34,7 +35,8 @@ bool CreateExclusive(const std::string& path, TemporaryKind kind) {
 
 std::string CreateTemporaryEntry(const std::string& suffix, TemporaryKind kind) {
     std::error_code error;
-    const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
+    // $TMPDIR may be relative; the report's file URL and the opener need a full path.
+    const std::filesystem::path folder = std::filesystem::absolute(std::filesystem::temp_directory_path(error), error);
     if (error) return {};
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         const std::string placeholder = CreatePlaceholder(folder);

@@ -1,3 +1,5 @@
+// The report document on libxml2's tree: elements appended as nodes, values as text nodes that the
+// serialiser escapes, type marks as namespaced attributes.
 #include "report/XMLWrapper.h"
 
 #include "report/XmlError.h"

@@ -1,3 +1,6 @@
+// libxslt driven from memory: the stylesheet read with a size limit and parsed without entity
+// substitution, the transformation run under security preferences that forbid all file and network
+// access, the result serialised first and written only then.
 #include "report/XsltTransform.h"
 
 #include <libxml/parser.h>
@@ -63,6 +66,7 @@ bool ReadStylesheet(const std::string& path, std::string& bytes) {
 }
 
 // xsl:import and xsl:include would load further files with entity substitution on, out of our hands.
+// The recursion is bounded by the parser's own depth limit.
 bool RefersToOtherStylesheets(const xmlNode* node) {
     for (; node; node = node->next) {
         if (node->type != XML_ELEMENT_NODE) continue;

@@ -53,6 +53,19 @@ TEST_F(TemporaryFiles, EveryCallGivesNewNames) {
     EXPECT_EQ(ZelEntries(folder.Path()).size(), 40u);
 }
 
+TEST(TemporaryFilesInARelativeFolder, HaveFullPaths) {
+    TemporaryDirectory folder;
+    const fs::path previous = fs::current_path();
+    fs::current_path(folder.Path());
+    fs::create_directory("relative");
+    const std::string entry = [] {
+        ScopedEnvironment tmpdir("TMPDIR", std::string("relative"));
+        return CreateTemporaryEntry(".html", TemporaryKind::File);
+    }();
+    fs::current_path(previous);
+    EXPECT_EQ(fs::path(entry).parent_path(), folder.Path() / "relative");
+}
+
 TEST(TemporaryFilesWithoutFolder, GiveNothing) {
     TemporaryDirectory folder;
     WriteFileBytes(folder / "file", "x");
