@@ -1,3 +1,4 @@
+// The process-wide holder of the host database location.
 #include "data/DataBaseConnection.h"
 
 DataBaseConnection& DataBaseConnection::Instance() {
