@@ -13,6 +13,7 @@
 #include <exception>
 #include <filesystem>
 #include <initializer_list>
+#include <string_view>
 #include <utility>
 
 namespace {
