@@ -1,7 +1,10 @@
 // The chart as a child widget: paints its CAutoPanel through an off-screen image (one copy per
 // paint, no background erase), zooms into a rectangle dragged with the mouse, scrolls the view
 // within the data's full extent with two scroll bars, forwards other mouse events to its parent
-// in the chart's own pixel coordinates, and reports zoom and scroll changes with Notify.
+// in the chart's own pixel coordinates, and reports zoom and scroll changes with Notify. After
+// changing series data, callers ask for an immediate paint with repaint(); zoom and scroll only
+// schedule one with update(). A chart that must not take mouse input (a plain frame) gets the
+// attribute Qt::WA_TransparentForMouseEvents.
 #pragma once
 
 #include "chart/CAutoPanel.h"

@@ -140,8 +140,10 @@ void CAutoSeries::DrawMarker(int32_t index, ChartPoint p) {
         break;
     case MarkerArrow: {
         canvas.Ellipse(p.x - s, p.y - s, p.x + s + 1, p.y + s + 1);
-        const ChartPoint q = partner ? PixelOf(partner->getX(*partner, index), partner->getY(*partner, index))
-                                     : ChartPoint{};
+        // A partner without a point of this index counts as no partner (its arrays end there).
+        const bool hasTarget = partner && index < partner->count;
+        const ChartPoint q = hasTarget ? PixelOf(partner->getX(*partner, index), partner->getY(*partner, index))
+                                       : ChartPoint{};
         const int32_t dir = p.y > q.y ? 1 : -1;
         const int64_t dist = std::abs(static_cast<int64_t>(p.y) - q.y);
         if (dist >= s) {

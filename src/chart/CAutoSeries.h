@@ -62,7 +62,7 @@ public:
     const double* xValues = nullptr;  // not owned; null: x is generated
     const double* yValues = nullptr;  // not owned; null: y is generated
     const int32_t* bandKinds = nullptr;  // not owned; colour class of each band, or null
-    const CAutoSeries* partner = nullptr;  // not owned; arrow targets of MarkerArrow
+    const CAutoSeries* partner = nullptr;  // not owned; arrow targets of MarkerArrow (point i to point i)
     double xStart = 0.0;
     double xIncrement = 1.0;
     double yStart = 0.0;

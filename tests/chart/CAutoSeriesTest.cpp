@@ -154,6 +154,7 @@ struct MarkerCase {
     int32_t kind;
     double x, y;
     std::vector<std::string> expected;
+    int32_t partnerCount = 1;
 };
 
 class Markers : public SeriesTest, public testing::WithParamInterface<MarkerCase> {};
@@ -163,7 +164,7 @@ TEST_P(Markers, AreDrawnAroundThePointInsideThePlot) {
     CAutoSeries partner;
     const std::vector<double> partnerX{50.0};
     const std::vector<double> partnerY{10.0};
-    partner.count = 1;
+    partner.count = c.partnerCount;
     partner.xValues = partnerX.data();
     partner.yValues = partnerY.data();
     partner.UpdateMapping();
@@ -188,6 +189,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, Markers,
                    {"Ellipse 46 46 55 55", "LineTo 50 54 50 90", "LineTo 50 90 48 78", "LineTo 50 90 52 78"}},
         MarkerCase{"ShortArrowHasNoHead", CAutoSeries::MarkerArrow, 50, 15,
                    {"Ellipse 46 81 55 90", "LineTo 50 89 50 90"}},
+        // A partner without this point: the arrow goes to the surface's origin.
+        MarkerCase{"ArrowBeyondThePartnersPoints", CAutoSeries::MarkerArrow, 50, 50,
+                   {"Ellipse 46 46 55 55", "LineTo 50 46 0 0", "LineTo 0 0 -2 12", "LineTo 0 0 2 12"}, 0},
         MarkerCase{"OutsideThePlot", CAutoSeries::MarkerCircle, 150, 50, {}},
         MarkerCase{"NaNPoint", CAutoSeries::MarkerCircle, kNaN, 50, {}}),
     [](const testing::TestParamInfo<MarkerCase>& info) { return std::string(info.param.name); });
