@@ -32,6 +32,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ChannelIndexOfTime,
         IndexOfTimeCase{"BeforeFirstSampleGivesZero", 2.0, 0.5, 1.99, 0},
         IndexOfTimeCase{"TruncatesTowardZero", 2.0, 0.5, 3.74, 3},
         IndexOfTimeCase{"PastTheEndIsNotLimited", 2.0, 0.5, 10.0, 16},
+        IndexOfTimeCase{"NegativeStepFarTimeStaysDefined", 0.0, -1e-300, 1e10, std::numeric_limits<int32_t>::min()},
         IndexOfTimeCase{"NanTimeStaysDefined", 0.0, 0.5, std::numeric_limits<double>::quiet_NaN(),
                         std::numeric_limits<int32_t>::max()}),
     [](const testing::TestParamInfo<IndexOfTimeCase>& info) { return std::string(info.param.name); });
