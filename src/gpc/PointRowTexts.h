@@ -5,7 +5,16 @@
 #include "gpc/CalibrationPoint.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
+
+// One row of the calibration points list as the list shows it: the texts of its five columns ("" for a
+// column the calibration type does not show), its check box, and the calibration point it shows.
+struct PointsListRow {
+    std::array<std::string, 5> texts;  // UTF-8
+    bool used = true;  // the check box: the point takes part in the fit
+    int32_t point = 0;  // index into the calibration's calPoints
+};
 
 // Column texts: "%d / %s" (1-based assay position, componentName), time "%.2f" (minutes),
 // fitMolarMass "%.2f" (g/mol), K "%.6f", Alpha "%.3f". Non-finite numbers give "inf", "-inf", "nan".

@@ -162,7 +162,7 @@ void ReportBuilder::AddCalcTable(XMLWrapper& document) const {
     for (const PointsListRow& point : *pointsList) {
         xmlNodePtr row = document.AddElement(table, "fill_data");
         document.AddInteger(row, "name", number++);
-        document.AddText(row, "name", YesNo(point.checked));
+        document.AddText(row, "name", YesNo(point.used));
         for (const std::string& text : point.texts) document.AddText(row, "name", text);
     }
 }

@@ -7,7 +7,7 @@
 #pragma once
 
 #include "data/Assay.h"
-#include "report/PointsListRow.h"
+#include "gpc/PointRowTexts.h"
 #include "report/ReportPlatform.h"
 #include "report/XMLWrapper.h"
 #include "shell/MessageSink.h"

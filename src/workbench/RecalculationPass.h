@@ -5,22 +5,14 @@
 
 #include "components/ComponentsTable.h"
 #include "gpc/CCalibration.h"
+#include "gpc/PointRowTexts.h"
 #include "shell/MessageSink.h"
 #include "workbench/WorkbenchState.h"
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
-
-// One row of the points list: its five column texts ("" for a column the calibration type does not
-// show), its check box and the calibration point it shows.
-struct PointsListRow {
-    std::array<std::string, 5> texts;
-    bool used = true;
-    int32_t point = 0;  // index into the calibration's calPoints
-};
 
 // The chart's two series: the sampled curve and the plotted points (minutes; lg M or the universal
 // quantity). Own copies, so that a later pass never changes what the chart holds.

@@ -7,7 +7,7 @@
 #include "../data/TemporaryDirectory.h"
 #include "data/Assay.h"
 #include "gpc/CCalibration.h"
-#include "report/PointsListRow.h"
+#include "gpc/PointRowTexts.h"
 #include "report/ReportBuilder.h"
 #include "report/ReportPlatform.h"
 #include "report/XMLWrapper.h"
