@@ -15,7 +15,8 @@ function(quorvel_add_test)
   endif()
   target_compile_definitions(${T_NAME} PRIVATE
     QUORVEL_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data/fixtures"
-    QUORVEL_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
+    QUORVEL_BIN_DIR="${CMAKE_BINARY_DIR}/bin"
+    QUORVEL_DOCS_DIR="${PROJECT_SOURCE_DIR}/docs")
   set(env "")
   if(T_QT)
     set_target_properties(${T_NAME} PROPERTIES AUTOMOC ON)

@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 namespace fs = std::filesystem;
 
@@ -208,12 +209,33 @@ TEST_F(CalcProgram, MissingComponentsFileCannotRun) {
     EXPECT_FALSE(fs::exists(folder / "CompsTableQuorvel.csv"));
 }
 
+TEST_F(CalcProgram, ReportIsWrittenWithThePictureBesideIt) {
+    fs::copy_file(fs::path(QUORVEL_DOCS_DIR) / "gel.xsl", folder / "gel.xsl");
+    int status = -1;
+    Run(Standard() + "--report " + File("report.html") + " 1 2", status);
+    ASSERT_EQ(status, 0);
+    std::ifstream in(File("report.html"));
+    const std::string html((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(html.find("sample.chr"), std::string::npos);
+    EXPECT_NE(html.find("291.4125"), std::string::npos);
+    EXPECT_NE(html.find("report.png"), std::string::npos);
+    EXPECT_GT(fs::file_size(File("report.png")), 1000u);
+}
+
+TEST_F(CalcProgram, ReportWithoutStylesheetFails) {
+    int status = -1;
+    const std::string out = Run(Standard() + "--report " + File("report.html") + " 1 2", status);
+    EXPECT_EQ(status, 5);
+    EXPECT_NE(out.find("Mn = 291.41"), std::string::npos);  // the results are printed all the same
+    EXPECT_FALSE(fs::exists(File("report.html")));
+}
+
 TEST_F(CalcProgram, HelpDocumentsTheInterface) {
     int status = -1;
     const std::string out = Run("--help", status);
     EXPECT_EQ(status, 0);
     for (const char* option : {"--db", "--docs", "--type", "--dependence", "--channel", "--k", "--alpha", "--flags",
-                               "--json", "Exit status"})
+                               "--json", "--report", "Exit status"})
         EXPECT_NE(out.find(option), std::string::npos) << option;
 }
 

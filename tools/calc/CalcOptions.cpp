@@ -11,13 +11,13 @@ namespace {
 
 const char kUsage[] =
     "usage: quorvel-calc --db FILE --docs DIR [--type N] [--dependence N] [--channel N] [--k X]\n"
-    "                    [--alpha X] [--flags 1,0,...] [--json] ASSAY...\n"
+    "                    [--alpha X] [--flags 1,0,...] [--json] [--report FILE.html] ASSAY...\n"
     "\n"
     "Computes what the GPC workbench shows for a set of assays of a host database: the calibration\n"
     "points, the coefficients k0 to k3 and Mn, Mw, Mw/Mn, Mz, Mz+1 and Mp.\n"
     "\n"
     "  --db FILE        the host database (SQLite, tables [assay] and [peak])\n"
-    "  --docs DIR       the documents folder with CompsTableQuorvel.csv\n"
+    "  --docs DIR       the documents folder with CompsTableQuorvel.csv (and gel.xsl for --report)\n"
     "  --type N         calibration type: 0 monodisperse (default), 1 polydisperse, 2 universal\n"
     "  --dependence N   0 linear (default), 1 quadratic, 2 cubic\n"
     "  --channel N      channel index of every included assay (default 0; an index some included\n"
@@ -26,11 +26,13 @@ const char kUsage[] =
     "  --alpha X        Mark-Houwink Alpha of the sample (default 0; above 100 becomes 1)\n"
     "  --flags 1,0,...  use flags of the calibration points, overriding them entry by entry\n"
     "  --json           print one JSON object instead of text\n"
+    "  --report FILE    also write the HTML report made with DIR/gel.xsl, its chart picture beside\n"
+    "                   it as FILE with the extension .png; the report is not opened\n"
     "  ASSAY            an assay identifier with an optional mark: 12/1 included, 7/0 listed\n"
     "                   but not included, 40 included; unknown identifiers are skipped\n"
     "\n"
     "Exit status: 0 the calculation ran, 2 wrong arguments, 3 the database failed, 4 the calculation\n"
-    "cannot run (no assay loaded, or no components file).\n";
+    "cannot run (no assay loaded, or no components file), 5 the report could not be written.\n";
 
 // A whole decimal int32; false for anything else (blanks, signs only, trailing text, overflow).
 bool ToInt(const std::string& text, int32_t& value) {
@@ -97,6 +99,7 @@ CalcOptionsResult ParseCalcOptions(const std::vector<std::string>& arguments) {
         bool good = true;
         if (argument == "--db") o.database = value;
         else if (argument == "--docs") o.documents = value;
+        else if (argument == "--report") o.report = value;
         else if (argument == "--type") good = ToInt(value, o.gradIndex) && IndexInRange(o.gradIndex, -1, 2);
         else if (argument == "--dependence") good = ToInt(value, o.formulaIndex) && IndexInRange(o.formulaIndex, -1, 2);
         else if (argument == "--channel") good = ToInt(value, o.channelIndex) && o.channelIndex >= 0;

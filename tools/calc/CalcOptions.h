@@ -21,6 +21,7 @@ struct CalcOptions {
     double alpha = 0.0;  // --alpha X
     std::vector<int32_t> flags;  // --flags 1,0,...: overrides the point flags entry by entry
     bool json = false;  // --json
+    std::string report;  // --report FILE.html, "" for none
     bool help = false;  // --help
     std::vector<CalcAssay> assays;  // in the order given
 };

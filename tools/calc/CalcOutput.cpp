@@ -78,7 +78,7 @@ void WriteCalcText(std::ostream& out, const CalcOutcome& outcome) {
     const std::vector<double> k = Coefficients(s);
     for (size_t i = 0; i < k.size(); ++i) out << "k" << i << " = " << FormatGeneral(k[i], 15) << "\n";
     for (const NamedResult& result : Results(s)) out << result.textName << " = " << FormatGeneral(result.value, 15) << "\n";
-    for (const std::string& message : outcome.messages) out << "message: " << message << "\n";
+    for (const std::string& message : outcome.messages->texts) out << "message: " << message << "\n";
 }
 
 void WriteCalcJson(std::ostream& out, const CalcOutcome& outcome) {
@@ -100,5 +100,5 @@ void WriteCalcJson(std::ostream& out, const CalcOutcome& outcome) {
     out << "{\"assays\":" << assays << ",\"points\":" << points << ",\"k\":" << JsonArray(Coefficients(s), JsonNumber)
         << ",\"results\":" << results << ",\"curve\":" << JsonPairs(chart.curveX, chart.curveY)
         << ",\"plotted\":" << JsonPairs(chart.pointX, chart.pointY)
-        << ",\"messages\":" << JsonArray(outcome.messages, JsonString) << "}\n";
+        << ",\"messages\":" << JsonArray(outcome.messages->texts, JsonString) << "}\n";
 }

@@ -2,8 +2,6 @@
 
 #include "HeadlessHost.h"
 #include "data/DataBase.h"
-#include "gpc/CCalibration.h"
-#include "shell/MessageSink.h"
 #include "shell/Utf16.h"
 #include "workbench/AssayLoading.h"
 #include "workbench/CalibrationPoints.h"
@@ -88,7 +86,6 @@ CalcOutcome RunCalc(const CalcOptions& options) {
     if (!IsRegularFile(options.database))
         return Stop(std::move(outcome), kCalcDatabaseFailed, "no database file " + options.database);
     const HeadlessHost host(options.documents);
-    RecordingMessageSink messages;
     try {
         LoadAssays(options, outcome.state);
     } catch (const DataBase::SqlException& e) {
@@ -98,11 +95,9 @@ CalcOutcome RunCalc(const CalcOptions& options) {
     const std::string components = (std::filesystem::path(options.documents) / kComponentsFileName).string();
     if (!IsRegularFile(components)) return Stop(std::move(outcome), kCalcCannotRun, "no components file " + components);
 
-    ApplySettings(options, outcome.state, messages);
+    ApplySettings(options, outcome.state, *outcome.messages);
     ComponentsTable table;
-    CCalibration calibration(messages);
-    outcome.pass = Recalculate(outcome.state, table, calibration, messages);
-    outcome.messages = messages.texts;
+    outcome.pass = Recalculate(outcome.state, table, *outcome.calibration, *outcome.messages);
     if (!outcome.pass.ran) return Stop(std::move(outcome), kCalcCannotRun, "the calculation did not run");
     return outcome;
 }

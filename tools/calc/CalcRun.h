@@ -2,9 +2,12 @@
 #pragma once
 
 #include "CalcOptions.h"
+#include "gpc/CCalibration.h"
+#include "shell/MessageSink.h"
 #include "workbench/RecalculationPass.h"
 #include "workbench/WorkbenchState.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,6 +17,7 @@ enum CalcStatus : int {
     kCalcWrongArguments = 2,
     kCalcDatabaseFailed = 3,
     kCalcCannotRun = 4,
+    kCalcReportFailed = 5,
 };
 
 struct CalcOutcome {
@@ -21,7 +25,9 @@ struct CalcOutcome {
     std::string error;  // why the run stopped, for stderr; "" when it ran
     WorkbenchState state;  // assays, settings and the ten results
     PassResult pass;  // the points list and the chart series
-    std::vector<std::string> messages;  // every message box text, in order
+    // Every message box text, in order; the calibration keeps reporting into it.
+    std::unique_ptr<RecordingMessageSink> messages = std::make_unique<RecordingMessageSink>();
+    std::unique_ptr<CCalibration> calibration = std::make_unique<CCalibration>(*messages);
 };
 
 // Loads the assays, applies marks and settings as the workbench would, and runs the recalculation

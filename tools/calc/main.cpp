@@ -1,7 +1,10 @@
 // quorvel-calc: the GPC workbench without a window, for scripts, batch work and acceptance checks.
 #include "CalcOptions.h"
 #include "CalcOutput.h"
+#include "CalcReport.h"
 #include "CalcRun.h"
+
+#include <QGuiApplication>
 
 #include <iostream>
 #include <string>
@@ -17,12 +20,23 @@ int main(int argc, char** argv) {
         std::cerr << "quorvel-calc: " << parsed.description << "\n\n" << CalcUsage();
         return kCalcWrongArguments;
     }
-    const CalcOutcome outcome = RunCalc(parsed.options);
+    CalcOutcome outcome = RunCalc(parsed.options);
     if (outcome.status != kCalcOk) {
         std::cerr << "quorvel-calc: " << outcome.error << "\n";
         return outcome.status;
     }
+    bool reported = true;
+    if (!parsed.options.report.empty()) {
+        // The chart picture needs fonts, which Qt serves only to a GUI application; no display is used.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication application(argc, argv);
+        reported = WriteCalcReport(outcome, parsed.options.documents, parsed.options.report);
+    }
     if (parsed.options.json) WriteCalcJson(std::cout, outcome);
     else WriteCalcText(std::cout, outcome);
+    if (!reported) {
+        std::cerr << "quorvel-calc: the report " << parsed.options.report << " could not be written\n";
+        return kCalcReportFailed;
+    }
     return kCalcOk;
 }
