@@ -39,4 +39,51 @@
         <translation>Gel permeation chromatography</translation>
     </message>
 </context>
+<context>
+    <name>Dlg_Components</name>
+    <message>
+        <source>Компоненты</source>
+        <translation>Components</translation>
+    </message>
+    <message>
+        <source>№</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Компонент</source>
+        <translation>Component</translation>
+    </message>
+    <message>
+        <source>Имя компонента</source>
+        <translation>Component name</translation>
+    </message>
+    <message>
+        <source>Молярная масса</source>
+        <translation>Molar mass</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Добавить компонент</source>
+        <translation>Add component</translation>
+    </message>
+    <message>
+        <source>Удалить компонент(ы)</source>
+        <translation>Delete component(s)</translation>
+    </message>
+    <message>
+        <source>Выйти без сохранения изменений?</source>
+        <translation>Leave without saving the changes?</translation>
+    </message>
+    <message>
+        <source>Подтверждение выхода</source>
+        <translation>Confirm exit</translation>
+    </message>
+</context>
 </TS>

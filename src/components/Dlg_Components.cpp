@@ -1,0 +1,142 @@
+// The components dialog: a fixed layout of the grid and four buttons (positions in dialog units,
+// turned into pixels for the 8-point dialog font), and the table edits behind them.
+#include "components/Dlg_Components.h"
+
+#include "components/CGridCtrl.h"
+#include "components/MolarMassText.h"
+#include "shell/MessageSink.h"
+#include "shell/ResourceLibrary.h"
+
+#include <QPushButton>
+#include <QShowEvent>
+
+#include <algorithm>
+
+namespace {
+
+constexpr const char* kContext = "Dlg_Components";
+constexpr const char* kNewComponentKey = "Задайте имя компонента!";
+
+// Dialog units of the 8-point dialog font: 4 horizontal and 8 vertical units per character cell
+// of 6 x 13 pixels.
+int HorizontalPixels(int units) { return units * 6 / 4; }
+int VerticalPixels(int units) { return units * 13 / 8; }
+
+QRect DialogRect(int x, int y, int width, int height) {
+    return QRect(HorizontalPixels(x), VerticalPixels(y), HorizontalPixels(width), VerticalPixels(height));
+}
+
+std::string Tr(const std::string& russian) { return ResourceLibrary::Instance().Translate(kContext, russian); }
+QString QTr(const std::string& russian) { return QString::fromStdString(Tr(russian)); }
+
+}  // namespace
+
+Dlg_Components::Dlg_Components(MessageSink& messages, QWidget* parent) : QDialog(parent), messages(messages) {
+    setWindowTitle(QTr("Компоненты"));
+    setFixedSize(HorizontalPixels(415), VerticalPixels(243));
+    grid = new CGridCtrl(IDC_COMPONENTS_GRID, this, this);
+    grid->setGeometry(DialogRect(7, 7, 401, 210));
+    grid->SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    grid->InsertColumn(0, QTr("№"), Qt::AlignLeft, 50);
+    grid->InsertColumn(1, QTr("Компонент"), Qt::AlignLeft, 205);
+    grid->InsertColumn(2, QTr("Имя компонента"), Qt::AlignLeft, 205);
+    grid->InsertColumn(3, QTr("Молярная масса"), Qt::AlignLeft, 135);
+    saveButton = AddButtonAt("Сохранить", 304, 222, 50, 14);
+    cancelButton = AddButtonAt("Отмена", 358, 222, 50, 14);
+    addButton = AddButtonAt("Добавить компонент", 7, 222, 85, 14);
+    deleteButton = AddButtonAt("Удалить компонент(ы)", 95, 222, 85, 14);
+    saveButton->setDefault(true);
+    connect(saveButton, &QPushButton::clicked, this, &Dlg_Components::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &Dlg_Components::reject);
+    connect(addButton, &QPushButton::clicked, this, &Dlg_Components::AddComponent);
+    connect(deleteButton, &QPushButton::clicked, this, &Dlg_Components::DeleteSelected);
+}
+
+QPushButton* Dlg_Components::AddButtonAt(const std::string& russianText, int x, int y, int width, int height) {
+    auto* button = new QPushButton(QTr(russianText), this);
+    button->setGeometry(DialogRect(x, y, width, height));
+    button->setAutoDefault(false);
+    return button;
+}
+
+void Dlg_Components::showEvent(QShowEvent* event) {
+    // A showing of the window starts from the file; a spontaneous event (the window restored from
+    // the task bar) does not throw the edits away.
+    if (!event->spontaneous()) InitTable();
+    QDialog::showEvent(event);
+}
+
+void Dlg_Components::InitTable() {
+    table.filePath = ComponentsFilePath(kComponentsFileName);
+    table.components.clear();
+    if (!table.filePath.empty()) table.LoadTable();
+    FillList();
+}
+
+void Dlg_Components::FillList() {
+    grid->DeleteAllRows();
+    for (size_t i = 0; i < table.components.size(); ++i) {
+        const Component& component = table.components[i];
+        const int row = grid->InsertRow(static_cast<int>(i), QString::number(i + 1));
+        grid->SetItemText(row, 1, QString::fromStdString(component.component));
+        grid->SetItemText(row, 2, QString::fromStdString(component.componentName));
+        grid->SetItemText(row, 3, QString::fromStdString(FormatMolarMass(component.molarMass, table.precision)));
+        GridRowData data;
+        data.key = component.id;
+        grid->SetRowData(row, data);
+    }
+}
+
+void Dlg_Components::AddComponent() {
+    table.components.push_back({table.nextId, kNewComponentKey, "-", 0.0});
+    ++table.nextId;
+    FillList();
+}
+
+void Dlg_Components::DeleteSelected() {
+    for (const int row : grid->SelectedRows()) {
+        const GridRowData* data = grid->RowData(row);
+        if (data == nullptr) continue;
+        const auto found = std::find_if(table.components.begin(), table.components.end(),
+                                        [&](const Component& c) { return c.id == data->key; });
+        if (found != table.components.end()) table.components.erase(found);
+    }
+    FillList();
+}
+
+void Dlg_Components::StoreCell(int row, int column) {
+    if (row < 0 || static_cast<size_t>(row) >= table.components.size()) return;
+    Component& component = table.components[static_cast<size_t>(row)];
+    const std::string text = grid->ItemText(row, column).toStdString();
+    switch (column) {
+    case 1: component.component = text; break;
+    case 2: component.componentName = text; break;
+    case 3: component.molarMass = ParseMolarMass(text); break;
+    default: break;
+    }
+}
+
+intptr_t Dlg_Components::OnGridCell(const GridCellNotify& notify) {
+    switch (notify.header.code) {
+    case GN_BEGINEDIT: return notify.column > 0 ? 1 : 0;
+    case GN_CELLCHANGED: StoreCell(notify.row, notify.column); return 1;
+    default: return 0;
+    }
+}
+
+void Dlg_Components::accept() {
+    const ComponentsSaveResult saved = table.SaveTable();
+    if (!saved) {
+        messages.Show(saved.description, Tr("Компоненты"), MessageSink::Buttons::Ok, MessageSink::Icon::Error);
+        return;
+    }
+    QDialog::accept();
+}
+
+void Dlg_Components::reject() {
+    const MessageSink::Answer answer = messages.Show(Tr("Выйти без сохранения изменений?"),
+                                                     Tr("Подтверждение выхода"), MessageSink::Buttons::OkCancel,
+                                                     MessageSink::Icon::Question);
+    if (answer == MessageSink::Answer::Ok) QDialog::reject();
+}

@@ -1,0 +1,66 @@
+// Dlg_Components: the modal dialog in which the user edits the components table: one grid row per
+// component (number, key, display name, molar mass in g/mol), edited in place; "Сохранить" writes
+// the file and closes, "Отмена" (Escape, the close box) asks before dropping the edits.
+// The caller opens it with exec() (or show()); every showing rereads the file, and the finished()
+// signal tells that it closed whatever the outcome.
+#pragma once
+
+#include "components/ComponentsTable.h"
+#include "components/GridParent.h"
+
+#include <QDialog>
+
+#include <string>
+
+class CGridCtrl;
+class MessageSink;
+class QPushButton;
+
+inline constexpr int32_t IDC_COMPONENTS_GRID = 1034;
+
+class Dlg_Components : public QDialog, public GridParent {
+    Q_OBJECT
+
+public:
+    // messages shows the confirmations and save failures; it must outlive the dialog.
+    explicit Dlg_Components(MessageSink& messages, QWidget* parent = nullptr);
+
+    // The table as last read or edited; empty before the first showing.
+    const ComponentsTable& Table() const { return table; }
+    CGridCtrl& Grid() const { return *grid; }
+    QPushButton& SaveButton() const { return *saveButton; }
+    QPushButton& CancelButton() const { return *cancelButton; }
+    QPushButton& AddButton() const { return *addButton; }
+    QPushButton& DeleteButton() const { return *deleteButton; }
+
+    // Rereads the file the host profile names (an empty grid when it names none) and refills the grid.
+    void InitTable();
+    // Appends a placeholder component with the next id and refills the grid.
+    void AddComponent();
+    // Removes the components of the selected rows (by id) and refills the grid; nothing selected: no change.
+    void DeleteSelected();
+    // Stores the grid's text of a cell into the table; rows outside the table and column 0 store nothing.
+    void StoreCell(int row, int column);
+
+    // Writes the table; closes with Accepted on success, otherwise shows why and stays open.
+    void accept() override;
+    // Closes with Rejected once the user confirms leaving without saving; otherwise stays open.
+    void reject() override;
+
+    intptr_t OnGridCell(const GridCellNotify& notify) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FillList();
+    QPushButton* AddButtonAt(const std::string& russianText, int x, int y, int width, int height);
+
+    MessageSink& messages;
+    ComponentsTable table;
+    CGridCtrl* grid = nullptr;
+    QPushButton* saveButton = nullptr;
+    QPushButton* cancelButton = nullptr;
+    QPushButton* addButton = nullptr;
+    QPushButton* deleteButton = nullptr;
+};
