@@ -1,5 +1,5 @@
 // The components dialog: a fixed layout of the grid and four buttons (positions in dialog units,
-// turned into pixels for the 8-point dialog font), and the table edits behind them.
+// turned into pixels from the dialog font), and the table edits behind them.
 #include "components/Dlg_Components.h"
 
 #include "components/CGridCtrl.h"
@@ -7,6 +7,7 @@
 #include "shell/MessageSink.h"
 #include "shell/ResourceLibrary.h"
 
+#include <QFontMetrics>
 #include <QPushButton>
 #include <QShowEvent>
 
@@ -17,13 +18,14 @@ namespace {
 constexpr const char* kContext = "Dlg_Components";
 constexpr const char* kNewComponentKey = "Задайте имя компонента!";
 
-// Dialog units of the 8-point dialog font: 4 horizontal and 8 vertical units per character cell
-// of 6 x 13 pixels.
-int HorizontalPixels(int units) { return units * 6 / 4; }
-int VerticalPixels(int units) { return units * 13 / 8; }
-
-QRect DialogRect(int x, int y, int width, int height) {
-    return QRect(HorizontalPixels(x), VerticalPixels(y), HorizontalPixels(width), VerticalPixels(height));
+// Dialog units as the platform defines them: a quarter of the font's average Latin letter width and
+// an eighth of its line height, so the template's texts fit whatever font the system gives.
+QRect DialogRect(const QFont& font, int x, int y, int width, int height) {
+    const QFontMetrics metrics(font);
+    const QString letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    const int baseX = (metrics.horizontalAdvance(letters) + letters.size() - 1) / letters.size();
+    const int baseY = metrics.height();
+    return QRect(x * baseX / 4, y * baseY / 8, width * baseX / 4, height * baseY / 8);
 }
 
 std::string Tr(const std::string& russian) { return ResourceLibrary::Instance().Translate(kContext, russian); }
@@ -33,9 +35,9 @@ QString QTr(const std::string& russian) { return QString::fromStdString(Tr(russi
 
 Dlg_Components::Dlg_Components(MessageSink& messages, QWidget* parent) : QDialog(parent), messages(messages) {
     setWindowTitle(QTr("Компоненты"));
-    setFixedSize(HorizontalPixels(415), VerticalPixels(243));
+    setFixedSize(DialogRect(font(), 0, 0, 415, 243).size());
     grid = new CGridCtrl(IDC_COMPONENTS_GRID, this, this);
-    grid->setGeometry(DialogRect(7, 7, 401, 210));
+    grid->setGeometry(DialogRect(font(), 7, 7, 401, 210));
     grid->SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     grid->InsertColumn(0, QTr("№"), Qt::AlignLeft, 50);
@@ -55,7 +57,7 @@ Dlg_Components::Dlg_Components(MessageSink& messages, QWidget* parent) : QDialog
 
 QPushButton* Dlg_Components::AddButtonAt(const std::string& russianText, int x, int y, int width, int height) {
     auto* button = new QPushButton(QTr(russianText), this);
-    button->setGeometry(DialogRect(x, y, width, height));
+    button->setGeometry(DialogRect(font(), x, y, width, height));
     button->setAutoDefault(false);
     return button;
 }

@@ -78,6 +78,7 @@ protected:
         QTest::keyClicks(editor, text);
         QTest::keyClick(editor, Qt::Key_Return);
         QApplication::processEvents();
+        EXPECT_TRUE(dialog.isVisible()) << "Enter in a cell editor must not save and close";
     }
     QString Cell(int row, int column) const { return dialog.Grid().ItemText(row, column); }
 
@@ -109,7 +110,8 @@ TEST_F(ComponentsDialog, MolarMassTypedWithACommaIsShownWithTwoDigitsAfterReopen
     Open();
     TypeIntoCell(0, 3, "1,5");
     EXPECT_EQ(dialog.Table().components[0].molarMass, 1.5);
-    QTest::mouseClick(&dialog.SaveButton(), Qt::LeftButton);
+    dialog.Grid().setFocus();
+    QTest::keyClick(&dialog.Grid(), Qt::Key_Return);  // Enter outside an editor saves
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(ReadFile(), std::string(kHeader) + "\r\n3;PS;Полистирол;1.50\r\n");
@@ -198,6 +200,19 @@ TEST_F(ComponentsDialog, FailingSaveKeepsTheDialogOpenWithTheEdits) {
     EXPECT_NE(messages.texts[0].find("\";\""), std::string::npos);
     EXPECT_EQ(dialog.Table().components[0].componentName, "a;b");
     EXPECT_EQ(Cell(0, 2), "a;b");
+    EXPECT_EQ(ReadFile(), std::string(kHeader) + "\r\n0;PS;Полистирол;100.00\r\n");
+}
+
+TEST_F(ComponentsDialog, WithoutADocumentsFolderTheGridIsEmptyAndSavingWritesNothing) {
+    WriteFile(std::string(kHeader) + "\r\n0;PS;Полистирол;100.00\r\n");
+    host.strings["plugins\\quorvel\\/PublicDocuments_Quorvel"] = "404";
+    Open();
+    EXPECT_EQ(dialog.Grid().RowCount(), 0);
+    QTest::mouseClick(&dialog.AddButton(), Qt::LeftButton);
+    QTest::mouseClick(&dialog.SaveButton(), Qt::LeftButton);
+    Screenshot();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(messages.texts.size(), 1u);
     EXPECT_EQ(ReadFile(), std::string(kHeader) + "\r\n0;PS;Полистирол;100.00\r\n");
 }
 
