@@ -27,6 +27,7 @@ public:
 
     // The table as last read or edited; empty before the first showing.
     const ComponentsTable& Table() const { return table; }
+    // The dialog's controls (owned by the dialog, alive as long as it is).
     CGridCtrl& Grid() const { return *grid; }
     QPushButton& SaveButton() const { return *saveButton; }
     QPushButton& CancelButton() const { return *cancelButton; }
@@ -47,6 +48,7 @@ public:
     // Closes with Rejected once the user confirms leaving without saving; otherwise stays open.
     void reject() override;
 
+    // Begin-edit: non-zero for columns 1 to 3 only. Cell changed: stores the cell, answers 1. Others: 0.
     intptr_t OnGridCell(const GridCellNotify& notify) override;
 
 protected:
