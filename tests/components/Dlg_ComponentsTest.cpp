@@ -31,6 +31,10 @@ namespace {
 
 constexpr const char* kHeader = "Id;Компонент;Имя;ММ";
 
+std::string ScreenshotPath(const std::string& name) {
+    return std::string(QUORVEL_SCREENSHOT_DIR) + "/dlg_components_" + name + ".png";
+}
+
 class ComponentsDialog : public testing::Test {
 protected:
     void SetUp() override {
@@ -68,7 +72,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     }
     // Saves the window's picture into the build folder for a look by eye.
-    void Screenshot() { dialog.grab().save(QString::fromStdString("dlg_components_" + TestName() + ".png")); }
+    void Screenshot() { dialog.grab().save(QString::fromStdString(ScreenshotPath(TestName()))); }
     // Opens the editor over a cell, types text and presses Enter.
     void TypeIntoCell(int row, int column, const QString& text) {
         CGridCtrlEditCell* editor = dialog.Grid().EditCell(row, column);
@@ -222,7 +226,7 @@ TEST_F(ComponentsDialog, ShowsEnglishTextsWithTheTranslationLoaded) {
     Dlg_Components english(englishMessages);
     english.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&english));
-    english.grab().save("dlg_components_english.png");
+    english.grab().save(QString::fromStdString(ScreenshotPath("English")));
     EXPECT_EQ(english.windowTitle(), "Components");
     EXPECT_EQ(english.SaveButton().text(), "Save");
     EXPECT_EQ(english.CancelButton().text(), "Cancel");
