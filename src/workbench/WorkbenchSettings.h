@@ -1,0 +1,37 @@
+// What the workbench keeps in the host profile between runs of the host: the window rectangle, the
+// calibration type and dependence, K and Alpha, and the assay set with its inclusion marks
+// ("Assay 1", "Assay 2" ... as "id/included", numbered without gaps).
+#pragma once
+
+#include "data/Assay.h"
+#include "shell/MessageSink.h"
+#include "workbench/WorkbenchState.h"
+
+#include <cstdint>
+#include <vector>
+
+// Window rectangle in screen pixels.
+struct WindowRect {
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t right = 0;
+    int32_t bottom = 0;
+};
+
+// Deletes "Assay 1" to "Assay 100", then stores the set when it holds fewer than 100 assays.
+void SaveAssaySet(const std::vector<Assay>& assays);
+// Stores the rectangle, GradIndex, FormulaIndex, K and Alpha. Failures are silent.
+void SaveWorkbenchValues(const WindowRect& rect, const WorkbenchState& state);
+
+// Empties assays and reloads the stored set from the host database, each entry through its own
+// connection, applying its mark; returns how many entries were counted (also those whose assay no
+// longer loads). A database that cannot be opened shows "Ошибка базы данных: %s" and the next entry
+// is restored all the same.
+int RestoreAssaySet(std::vector<Assay>& assays, MessageSink& messages);
+// The stored rectangle; zeros when absent.
+WindowRect RestoreWindowRect();
+// GradIndex and FormulaIndex (404 when absent), K (1.0) and Alpha (0.0).
+void RestoreWorkbenchValues(WorkbenchState& state);
+
+// "Ошибка базы данных: %s" filled with a database error's text.
+std::string DatabaseErrorMessage(const std::string& error);

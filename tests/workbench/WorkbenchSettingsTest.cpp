@@ -1,0 +1,112 @@
+// Storing and restoring the workbench settings in a fake host's profile, with assays from a host
+// database and chromatogram files built by the test.
+#include "FakeHost.h"
+#include "LabData.h"
+#include "data/DataBaseConnection.h"
+#include "shell/HostLink.h"
+#include "shell/MessageSink.h"
+#include "shell/Profile.h"
+#include "workbench/AssayLoading.h"
+#include "workbench/WorkbenchSettings.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class WorkbenchSettingsTest : public testing::Test {
+protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() / ("quorvel-settings-" + std::to_string(::getpid()) + "-" +
+                                              testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        database = std::make_unique<LabDatabase>((folder / "host.db").string());
+        DataBaseConnection::Instance().SetUri(database->path);
+        HostLink::Attach(host.Api());
+    }
+    void TearDown() override {
+        HostLink::Attach(nullptr);
+        fs::remove_all(folder);
+    }
+
+    void AddAssay(int32_t id) {
+        const std::string file = (folder / (std::to_string(id) + ".chr")).string();
+        std::vector<Channel> channels = {LabChannel(1, 2.0, 0.5, {1.0f, 2.0f, 3.0f})};
+        channels[0].table = {LabItem("PS-1", 2.5)};
+        ASSERT_TRUE(WriteChromatogram(file, channels));
+        database->AddAssay(id, file, "sample", "GPC", true);
+    }
+    std::string& Stored(int number) { return host.strings[ProfileParameterName("", "Assay " + std::to_string(number))]; }
+
+    FakeHost host;
+    RecordingMessageSink messages;
+    fs::path folder;
+    std::unique_ptr<LabDatabase> database;
+};
+
+TEST_F(WorkbenchSettingsTest, StoresAndRestoresOrderAndMarks) {
+    std::vector<Assay> assays;
+    for (const auto& [id, included] : {std::pair{12, 0}, {7, 1}, {40, 0}}) {
+        AddAssay(id);
+        DataBase::Handle db;
+        const int32_t index = LoadAssay(db, id, assays);
+        ASSERT_GE(index, 0);
+        assays[index].included = included;
+    }
+    SaveAssaySet(assays);
+    EXPECT_EQ(Stored(1), "12/0");
+    EXPECT_EQ(Stored(2), "7/1");
+    EXPECT_EQ(Stored(3), "40/0");
+
+    std::vector<Assay> restored;
+    EXPECT_EQ(RestoreAssaySet(restored, messages), 3);
+    ASSERT_EQ(restored.size(), 3u);
+    EXPECT_EQ(restored[0].id, 12);
+    EXPECT_EQ(restored[1].id, 7);
+    EXPECT_EQ(restored[2].id, 40);
+    EXPECT_EQ(restored[0].included, 0);
+    EXPECT_EQ(restored[1].included, 1);
+    EXPECT_EQ(restored[2].included, 0);
+}
+
+TEST_F(WorkbenchSettingsTest, GapEndsRestoreAndVanishedAssayStillCounts) {
+    AddAssay(12);
+    Stored(1) = "99/1";  // no such assay any more
+    Stored(2) = "12/1";
+    Stored(4) = "12/0";  // after the gap at 3
+    std::vector<Assay> restored;
+    EXPECT_EQ(RestoreAssaySet(restored, messages), 2);
+    ASSERT_EQ(restored.size(), 1u);
+    EXPECT_EQ(restored[0].id, 12);
+    EXPECT_EQ(restored[0].included, 1);
+}
+
+TEST_F(WorkbenchSettingsTest, HundredAssaysStoreNoneAndClearOldEntries) {
+    Stored(5) = "3/1";
+    std::vector<Assay> assays(100);
+    SaveAssaySet(assays);
+    for (const auto& [name, value] : host.strings) EXPECT_EQ(name.find("Assay"), std::string::npos) << name;
+}
+
+TEST_F(WorkbenchSettingsTest, EmptyProfileGivesDefaults) {
+    WorkbenchState state;
+    RestoreWorkbenchValues(state);
+    EXPECT_EQ(state.GradIndex, 404);
+    EXPECT_EQ(state.FormulaIndex, 404);
+    EXPECT_EQ(state.K, 1.0);
+    EXPECT_EQ(state.Alpha, 0.0);
+    const WindowRect rect = RestoreWindowRect();
+    EXPECT_EQ(rect.left, 0);
+    EXPECT_EQ(rect.bottom, 0);
+    std::vector<Assay> restored;
+    EXPECT_EQ(RestoreAssaySet(restored, messages), 0);
+    EXPECT_TRUE(restored.empty());
+}
+
+}  // namespace
