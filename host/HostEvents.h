@@ -1,10 +1,6 @@
 // The Qt event that stands for the host window message 0x040B ("the assay set changed"): a plug-in
-// posts or sends it, without parameters, to tell the host to refresh its view of the assays.
+// posts or sends it, without parameters, to tell the host to refresh its view of the assays. The
+// module defines it; the host reacts to the same type.
 #pragma once
 
-#include "shell/HostApi.h"
-
-#include <QEvent>
-
-inline constexpr QEvent::Type AssaysChangedEventType =
-    static_cast<QEvent::Type>(QEvent::User + HOST_MSG_ASSAYS_CHANGED);
+#include "shell/AssaysChangedEvent.h"

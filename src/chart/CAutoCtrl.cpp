@@ -308,4 +308,4 @@ void CAutoCtrl::OnBarAction(QScrollBar* bar, int action) {
         VScroll(code, position);
 }
 
-void CAutoCtrl::SendNotify(uint32_t code) { emit Notify(ChartNotifyHeader{this, controlId, code}); }
+void CAutoCtrl::SendNotify(uint32_t code) { Q_EMIT Notify(ChartNotifyHeader{this, controlId, code}); }

@@ -87,7 +87,7 @@ public:
     int32_t controlId = 0;
     std::mutex lock;  // held for the whole of a paint
 
-signals:
+Q_SIGNALS:
     // A zoom or scroll changed the view.
     void Notify(const ChartNotifyHeader& header);
 

@@ -1,20 +1,120 @@
-// The workbench window: a modeless dialog created once per process by the first menu command.
+// The workbench window: a modeless dialog created once per process by the first menu command. It
+// owns the workbench state, the calibration and the controls, routes each control to its operation,
+// and applies what the display-free operations return to its widgets.
 #pragma once
 
+#include "components/ComponentsTable.h"
+#include "components/GridParent.h"
+#include "gpc/CCalibration.h"
+#include "shell/MessageSink.h"
+#include "workbench/RecalculationPass.h"
 #include "workbench/WorkbenchState.h"
 
 #include <QDialog>
 
-class DlgMain : public QDialog {
+#include <map>
+#include <memory>
+
+class CAutoCtrl;
+class Dlg_Components;
+class CGridCtrl;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QLabel;
+struct DialogItem;
+
+class DlgMain : public QDialog, private GridParent {
     Q_OBJECT
 
 public:
-    // A new workbench with the start values, as a child of parent (may be null).
-    explicit DlgMain(QWidget* parent);
+    // Builds the window from its template and runs the initialisation: the stored settings and
+    // assays restored, the channel list, the point flags and the first recalculation. Message boxes
+    // go to messages, or to QMessageBox when it is null; a given sink must outlive the dialog.
+    explicit DlgMain(QWidget* parent, MessageSink* messages = nullptr);
+    ~DlgMain() override;
 
     WorkbenchState& State() { return state_; }
     const WorkbenchState& State() const { return state_; }
 
+    // The operations of the workbench, each as its control triggers it.
+    void AddAssays();
+    void DeleteSelectedAssays();
+    void DeleteAllAssays();
+    void OpenSelectedAssayFiles();
+    void OnAssayCheckChanged(int row);
+    void OnPointCheckChanged(int row);
+    void OnCalibrationTypeChanged();
+    void OnChannelChanged();
+    void OnKChanged();
+    void OnAlphaChanged();
+    void Recalculate();
+    void RefitPoints();
+    void MakeReport();
+    // Opens the components dialog modally; every close recalculates.
+    void ShowComponents();
+    void SaveSettings();
+    void RestoreSettings();
+
+    // The control with a template identifier (1001 assays list ... 1034 channel combo); null when none.
+    QWidget* Control(int id) const;
+    CGridCtrl& AssaysList() const { return *assaysList_; }
+    CGridCtrl& PointsList() const { return *pointsList_; }
+    CAutoCtrl& Chart() const { return *chart_; }
+    const CCalibration& Calibration() const { return *calibration_; }
+
+protected:
+    // "Закрыть" and the close box: the settings are stored and the window hidden.
+    void reject() override;
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    // Copies the edits and combos into the state; false, with the complaint shown and the members
+    // from that edit on left as they were, when an edit does not begin with a number.
+    bool ReadControls();
+    // Writes the state into the edits and combos; a changed K or Alpha text then runs its handler,
+    // as an edit of the user would, unless runEditHandlers is false.
+    void WriteControls(bool runEditHandlers = true);
+
+    void BuildControls();
+    QWidget* MakeControl(const DialogItem& item);
+    void PlaceControls();
+    void SetUpLists();
+    void SetUpChart();
+    void Initialise();
+    void Connect();
+
+    void RefillAssayList();
+    void SyncAssayChecks();
+    void RebuildChannels(int changedRow);
+    void NotifyHost();
+    int RemoveAssays(bool all);
+    void FillPointsList(const std::vector<PointsListRow>& rows);
+    void ShowChart(const std::optional<ChartData>& chart);
+    std::vector<PointsListRow> ShownPoints() const;
+    QString Tr(const char* russian) const;
+
+    void OnGridItemChanged(const GridItemChangedNotify& notify) override;
+    void OnGridDblClk(const GridDblClkNotify& notify) override;
+
     WorkbenchState state_;
+    std::unique_ptr<MessageSink> ownMessages_;
+    MessageSink* messages_;
+    std::unique_ptr<CCalibration> calibration_;
+    ComponentsTable components_;
+    Dlg_Components* componentsDialog_ = nullptr;  // a child of the workbench
+    std::vector<PointsListRow> pointRows_;  // what list 1002 shows, row by row
+    ChartData chartData_;  // the chart's own copies of the series it shows
+
+    std::map<int, QWidget*> controls_;  // by template identifier
+    std::vector<std::pair<QWidget*, const DialogItem*>> placed_;  // every control with its template item
+    CGridCtrl* assaysList_ = nullptr;
+    CGridCtrl* pointsList_ = nullptr;
+    CAutoCtrl* chart_ = nullptr;
+    QComboBox* typeCombo_ = nullptr;
+    QComboBox* dependenceCombo_ = nullptr;
+    QComboBox* channelCombo_ = nullptr;
+    QSize templateSize_;  // client size in pixels of the template, before any size change
+    int baseX_ = 6;  // dialog font average character width, pixels
+    int baseY_ = 13;  // dialog font height, pixels
 };

@@ -106,15 +106,26 @@ TEST_F(PluginLifecycle, MenuCommandsCreateOneWorkbenchWithStartValues) {
     EXPECT_EQ(Workbench(), first);
     EXPECT_TRUE(first->isVisible());
 
+    // An empty profile restores the defaults: K 1, Alpha 0, no calibration type or dependence chosen.
     const WorkbenchState& s = first->State();
+    EXPECT_EQ(s.K, 1.0);
+    EXPECT_EQ(s.Alpha, 0.0);
+    for (double v : {s.Mn, s.Mw, s.MwMn, s.Mz, s.Mz1, s.Mp, s.k0, s.k1, s.k2, s.k3}) EXPECT_EQ(v, 0.0);
+    EXPECT_EQ(s.GradIndex, -1);
+    EXPECT_EQ(s.FormulaIndex, -1);
+    EXPECT_TRUE(s.Assays.empty());
+    EXPECT_TRUE(s.PointFlags.empty());
+    EXPECT_TRUE(s.AssaysReady);
+}
+
+TEST(WorkbenchState, NewStateHoldsTheStartValues) {
+    const WorkbenchState s;
     EXPECT_EQ(s.K, 1.0);
     EXPECT_EQ(s.Alpha, 1.0);
     for (double v : {s.Mn, s.Mw, s.MwMn, s.Mz, s.Mz1, s.Mp, s.k0, s.k1, s.k2, s.k3}) EXPECT_EQ(v, 0.0);
     EXPECT_EQ(s.GradIndex, 0);
     EXPECT_EQ(s.FormulaIndex, 0);
     EXPECT_EQ(s.ChannelIndex, 0);
-    EXPECT_TRUE(s.Assays.empty());
-    EXPECT_TRUE(s.PointFlags.empty());
     EXPECT_FALSE(s.AssaysReady);
     EXPECT_FALSE(s.PointsReady);
 }

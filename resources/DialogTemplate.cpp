@@ -1,0 +1,62 @@
+#include "DialogTemplate.h"
+
+#include <iterator>
+
+namespace {
+
+using K = DialogItemKind;
+
+const DialogItem kWorkbench[] = {
+    {2, K::PushButton, 704, 375, 50, 17, "Закрыть", 100, 100, 0, 0},
+    {1031, K::Frame, 149, 173, 605, 199, "", 0, 0, 100, 100},
+    {1002, K::ListView, 460, 52, 294, 111, "", 50, 0, 50, 0},
+    {-1, K::Label, 460, 7, 48, 8, "Градуировка:", 50},
+    {-1, K::Label, 616, 7, 46, 8, "Зависимость:", 50},
+    {1003, K::Combo, 460, 18, 143, 30, "", 50},
+    {1004, K::Combo, 616, 18, 138, 30, "", 50},
+    {-1, K::Label, 460, 36, 16, 8, "k0 =", 50},
+    {-1, K::Label, 541, 36, 16, 8, "k1 =", 50},
+    {-1, K::Label, 616, 36, 16, 8, "k2 =", 50},
+    {-1, K::Label, 691, 36, 16, 8, "k3 =", 50},
+    {1005, K::ReadOnlyEdit, 484, 33, 40, 14, "", 50},
+    {1006, K::ReadOnlyEdit, 563, 33, 40, 14, "", 50},
+    {1007, K::ReadOnlyEdit, 636, 33, 40, 14, "", 50},
+    {1008, K::ReadOnlyEdit, 714, 33, 40, 14, "", 50},
+    {1020, K::IconButton, 7, 52, 16, 14, "^"},
+    {1018, K::IconButton, 7, 37, 16, 14, "--"},
+    {1017, K::IconButton, 7, 22, 16, 14, "-"},
+    {1016, K::IconButton, 7, 7, 16, 14, "+"},
+    {1001, K::ListView, 28, 7, 428, 156, "", 0, 0, 50, 0},
+    {-1, K::GroupBox, 7, 216, 134, 48, "Текущая проба"},
+    {1029, K::Label, 13, 229, 8, 8, "K"},
+    {1030, K::Label, 13, 244, 19, 8, "Alpha"},
+    {1010, K::Edit, 89, 227, 46, 14, ""},
+    {1011, K::Edit, 89, 243, 46, 14, ""},
+    {-1, K::GroupBox, 7, 264, 134, 108, "Результат"},
+    {-1, K::Label, 13, 275, 20, 8, "Mn"},
+    {-1, K::Label, 13, 291, 20, 8, "Mw"},
+    {1012, K::ReadOnlyEdit, 90, 272, 46, 14, ""},
+    {1013, K::ReadOnlyEdit, 90, 288, 46, 14, ""},
+    {-1, K::Label, 13, 307, 24, 8, "Mw/Mn"},
+    {-1, K::Label, 13, 323, 20, 8, "Mz"},
+    {1014, K::ReadOnlyEdit, 90, 304, 46, 14, ""},
+    {1015, K::ReadOnlyEdit, 90, 320, 46, 14, ""},
+    {-1, K::Label, 13, 340, 24, 8, "Mz + 1"},
+    {-1, K::Label, 13, 355, 20, 8, "Mp"},
+    {1019, K::ReadOnlyEdit, 90, 336, 46, 14, ""},
+    {1021, K::ReadOnlyEdit, 89, 352, 46, 14, ""},
+    {1023, K::IconButton, 7, 67, 16, 14, "->"},
+    {1022, K::HiddenButton, 7, 82, 16, 14, "*"},
+    {-1, K::GroupBox, 7, 169, 134, 45, "Параметры расчета:"},
+    {-1, K::Label, 13, 182, 24, 8, "Канал:"},
+    {1034, K::Combo, 42, 180, 93, 30, ""},
+    {1028, K::PushButton, 13, 195, 122, 14, "Таблица компонентов"},
+};
+
+}  // namespace
+
+const DialogTemplate& WorkbenchTemplate() {
+    static const DialogTemplate workbench{"Гель-проникающая хроматография", 761, 399, 8, kWorkbench,
+                                          std::size(kWorkbench)};
+    return workbench;
+}
