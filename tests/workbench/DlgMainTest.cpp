@@ -1,0 +1,249 @@
+// The workbench window driven as a user would, with a fake host, scripted message boxes and a host
+// database and chromatogram files built by the test.
+#include "FakeHost.h"
+#include "LabData.h"
+#include "chart/CAutoCtrl.h"
+#include "components/CGridCtrl.h"
+#include "components/Cp1251Codec.h"
+#include "data/DataBaseConnection.h"
+#include "shell/AssaysChangedEvent.h"
+#include "shell/HostLink.h"
+#include "shell/Profile.h"
+#include "workbench/DlgMain.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Counts the assays-changed events the workbench posts.
+class EventCounter : public QObject {
+public:
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == AssaysChangedEventType) ++count;
+        return false;
+    }
+};
+
+class DlgMainTest : public testing::Test {
+protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() / ("quorvel-dlg-" + std::to_string(::getpid()) + "-" +
+                                              testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        database = std::make_unique<LabDatabase>((folder / "host.db").string());
+        DataBaseConnection::Instance().SetUri(database->path);
+        HostLink::Attach(host.Api());
+        SetProfileBasePath("plugins\\quorvel");
+        host.strings[Key("PublicDocuments_Quorvel")] = folder.string();
+        std::ofstream(folder / "CompsTableQuorvel.csv", std::ios::binary) << Cp1251Codec().FromUtf8(
+            "№;Компонент;Имя компонента;Молярная масса\r\n1;PS-1;ПС 1000;1000.00\r\n2;PS-2;ПС 100;100.00\r\n"
+            "3;PS-3;ПС 10;10.00\r\n");
+        std::vector<Channel> standards = {LabChannel(1, 8.0, 0.5, std::vector<float>(20, 0.0f))};
+        standards[0].table = {LabItem("PS-1", 10.0), LabItem("PS-2", 12.0), LabItem("PS-3", 14.0)};
+        WriteChromatogram(File("s.chr"), standards);
+        database->AddAssay(1, File("s.chr"), "Стандарты", "GPC", true);
+        WriteChromatogram(File("p.chr"), {LabChannel(1, 10.0, 0.5, {0, 1, 2, 1, 0})});
+        database->AddAssay(2, File("p.chr"), "Проба", "GPC");
+        database->AddPeak(2, {"P", 11.0, 1, 10.0, 12.0});
+        database->AddAssay(3, File("p.chr"), "Другой метод", "SEC");
+        database->AddAssay(4, File("missing.chr"), "Без файла", "GPC");
+        qApp->installEventFilter(&events);
+    }
+    void TearDown() override {
+        qApp->removeEventFilter(&events);
+        HostLink::Attach(nullptr);
+        SetProfileBasePath("");
+        fs::remove_all(folder);
+    }
+
+    static std::string Key(const std::string& key) { return "plugins\\quorvel\\/" + key; }
+    std::string File(const std::string& name) const { return (folder / name).string(); }
+    std::unique_ptr<DlgMain> Open() { return std::make_unique<DlgMain>(nullptr, &messages); }
+    void Add(DlgMain& dlg, std::vector<int32_t> ids) {
+        host.chosenAssays = std::move(ids);
+        dlg.AddAssays();
+        QApplication::processEvents();
+    }
+    void Check(DlgMain& dlg, int row, bool checked) { dlg.AssaysList().SetCheck(row, checked); }
+    QLineEdit& Edit(DlgMain& dlg, int id) { return *static_cast<QLineEdit*>(dlg.Control(id)); }
+    // A choice of the user in combo 1003 (type) or 1004 (dependence).
+    void Choose(DlgMain& dlg, int comboId, int index) {
+        auto& combo = *static_cast<QComboBox*>(dlg.Control(comboId));
+        combo.setCurrentIndex(index);
+        Q_EMIT combo.activated(index);
+    }
+    void ChooseType(DlgMain& dlg, int index) { Choose(dlg, 1003, index); }
+
+    fs::path folder;
+    std::unique_ptr<LabDatabase> database;
+    FakeHost host;
+    RecordingMessageSink messages;
+    EventCounter events;
+};
+
+TEST_F(DlgMainTest, AddingAssaysFillsTheListAndNotifiesTheHost) {
+    auto dlg = Open();
+    Add(*dlg, {1, 2, 99});
+    ASSERT_EQ(dlg->State().Assays.size(), 2u);
+    ASSERT_EQ(dlg->AssaysList().RowCount(), 2);
+    EXPECT_EQ(dlg->AssaysList().ItemText(0, 1), QString("s.chr"));
+    EXPECT_EQ(dlg->AssaysList().ItemText(0, 5), QString("Градуировка"));
+    EXPECT_EQ(dlg->AssaysList().ItemText(1, 5), QString("Анализ"));
+    EXPECT_EQ(dlg->AssaysList().RowData(1)->key, 2);
+    EXPECT_EQ(events.count, 1);
+
+    Add(*dlg, {1});  // already there: nothing new, but the list is refilled and the host told
+    EXPECT_EQ(dlg->State().Assays.size(), 2u);
+    EXPECT_EQ(events.count, 2);
+}
+
+TEST_F(DlgMainTest, HostAnswersOutsideOneTo256LoadNothing) {
+    auto dlg = Open();
+    host.chooserResult = 257;
+    Add(*dlg, {1});
+    host.chooserResult = 0;
+    Add(*dlg, {1});
+    EXPECT_TRUE(dlg->State().Assays.empty());
+    EXPECT_EQ(events.count, 0);
+}
+
+TEST_F(DlgMainTest, IncludingCalibrationAndSampleGivesTheResults) {
+    auto dlg = Open();
+    ChooseType(*dlg, 0);
+    Choose(*dlg, 1004, 0);  // an empty profile selects no dependence: a constant would be fitted
+    Add(*dlg, {1, 2});
+    Check(*dlg, 0, true);
+    Check(*dlg, 1, true);
+    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_EQ(dlg->PointsList().RowCount(), 3);
+    EXPECT_EQ(dlg->PointsList().ItemText(1, 0), QString("1 / ПС 100"));
+    EXPECT_NEAR(dlg->State().Mn, 291.41, 0.01);
+    EXPECT_EQ(Edit(*dlg, 1012).text(), QString("291.412482505348"));
+}
+
+TEST_F(DlgMainTest, AnotherMethodAsksAndCancelExcludesIt) {
+    auto dlg = Open();
+    Add(*dlg, {2, 3});
+    Check(*dlg, 0, true);
+    EXPECT_TRUE(messages.texts.empty());  // the first included assay never asks
+    messages.answers = {MessageSink::Answer::Cancel};
+    Check(*dlg, 1, true);
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(messages.texts[0], "Выбран другой метод, хотите переключиться на него?");
+    EXPECT_EQ(dlg->State().Assays[1].included, 0);
+    EXPECT_FALSE(dlg->AssaysList().IsChecked(1));
+    EXPECT_TRUE(dlg->AssaysList().IsChecked(0));
+
+    messages.answers = {MessageSink::Answer::Ok};
+    Check(*dlg, 1, true);
+    EXPECT_EQ(dlg->State().Assays[0].included, 0);
+    EXPECT_EQ(dlg->State().Assays[1].included, 1);
+    EXPECT_FALSE(dlg->AssaysList().IsChecked(0));
+}
+
+TEST_F(DlgMainTest, AssayWithoutChannelsIsUncheckedAgain) {
+    auto dlg = Open();
+    Add(*dlg, {4});
+    Check(*dlg, 0, true);
+    EXPECT_EQ(messages.texts, std::vector<std::string>{"Ошибка при выборе хроматограммы: Отсутствует информация."});
+    EXPECT_FALSE(dlg->AssaysList().IsChecked(0));
+    EXPECT_EQ(dlg->State().Assays[0].included, 0);
+}
+
+TEST_F(DlgMainTest, PolydisperseTypeKeepsTwoColumnsAndUniversalShowsFive) {
+    auto dlg = Open();
+    ChooseType(*dlg, 1);
+    EXPECT_EQ(dlg->PointsList().columnCount(), 2);
+    EXPECT_FALSE(dlg->State().PointsReady);
+    ChooseType(*dlg, 2);
+    EXPECT_EQ(dlg->PointsList().columnCount(), 5);
+    EXPECT_EQ(dlg->Chart().Panel().yCaption, "LG(K*MM^ALPHA*MM)");
+}
+
+TEST_F(DlgMainTest, KTypedOneCharacterAtATime) {
+    auto dlg = Open();
+    QLineEdit& k = Edit(*dlg, 1010);
+    k.setText("0");  // K = 0 becomes 1 at once
+    EXPECT_EQ(dlg->State().K, 1.0);
+    EXPECT_EQ(k.text(), QString("1"));
+    k.setText(".");
+    k.setText(".5");
+    EXPECT_EQ(dlg->State().K, 0.5);
+    EXPECT_EQ(k.text(), QString("0.5"));
+    k.setText("150");
+    EXPECT_EQ(messages.texts, std::vector<std::string>{"Слишком большое K!"});
+    EXPECT_EQ(dlg->State().K, 1.0);
+    QLineEdit& alpha = Edit(*dlg, 1011);
+    alpha.setText("0");
+    EXPECT_EQ(dlg->State().Alpha, 0.0);
+    alpha.setText("-");
+    EXPECT_EQ(messages.texts.back(), "Введите число.");
+    EXPECT_EQ(alpha.text(), QString("0"));
+}
+
+TEST_F(DlgMainTest, UncheckingAPointRefitsWithoutRebuildingTheList) {
+    auto dlg = Open();
+    ChooseType(*dlg, 0);
+    Choose(*dlg, 1004, 2);
+    Add(*dlg, {1});
+    Check(*dlg, 0, true);
+    ASSERT_EQ(dlg->PointsList().RowCount(), 3);
+    dlg->PointsList().SetCheck(2, false);
+    EXPECT_EQ(dlg->State().PointFlags, (std::vector<int32_t>{1, 1, 0}));
+    EXPECT_EQ(dlg->Calibration().pointX.size(), 2u);
+    EXPECT_EQ(dlg->PointsList().RowCount(), 3);
+    EXPECT_FALSE(dlg->PointsList().IsChecked(2));
+}
+
+TEST_F(DlgMainTest, ClosingStoresAndANewWorkbenchRestores) {
+    {
+        auto dlg = Open();
+        Add(*dlg, {2, 1, 4});
+        Check(*dlg, 1, true);
+        auto* close = static_cast<QPushButton*>(dlg->Control(2));
+        dlg->show();
+        close->click();
+        EXPECT_FALSE(dlg->isVisible());
+        dlg->show();
+        close->click();  // closing twice stores twice, the same entries
+    }
+    EXPECT_EQ(host.strings[Key("Assay 1")], "2/0");
+    EXPECT_EQ(host.strings[Key("Assay 2")], "1/1");
+    EXPECT_EQ(host.strings[Key("Assay 3")], "4/0");
+    EXPECT_EQ(host.strings.count(Key("Assay 4")), 0u);
+    EXPECT_EQ(host.doubles[Key("K")], 1.0);
+
+    auto restored = Open();
+    ASSERT_EQ(restored->State().Assays.size(), 3u);
+    EXPECT_EQ(restored->State().Assays[0].id, 2);
+    EXPECT_EQ(restored->State().Assays[1].included, 1);
+    EXPECT_TRUE(restored->AssaysList().IsChecked(1));
+}
+
+TEST_F(DlgMainTest, DeletingSelectedAndAll) {
+    auto dlg = Open();
+    Add(*dlg, {1, 2, 4});
+    dlg->AssaysList().SetRowSelected(1, true);
+    dlg->DeleteSelectedAssays();
+    ASSERT_EQ(dlg->State().Assays.size(), 2u);
+    EXPECT_EQ(dlg->State().Assays[1].id, 4);
+    dlg->DeleteAllAssays();
+    EXPECT_TRUE(dlg->State().Assays.empty());
+    EXPECT_EQ(dlg->AssaysList().RowCount(), 0);
+}
+
+}  // namespace
