@@ -2,6 +2,10 @@
 
 #include "data/COrbitasFile4.h"
 
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
 #include <stdexcept>
 
 namespace {
@@ -90,4 +94,13 @@ bool WriteChromatogram(const std::string& path, const std::vector<Channel>& chan
     COrbitasFile4 file;
     file.channels = channels;
     return file.Write(path) == COrbitasFile4::Ok;
+}
+
+std::filesystem::path FreshTestFolder(const std::string& prefix) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() /
+        (prefix + "-" + std::to_string(::getpid()) + "-" + testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    return folder;
 }

@@ -7,6 +7,7 @@
 #include <sqlite3.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -44,5 +45,8 @@ private:
 Channel LabChannel(int32_t number, double value1, double value2, std::vector<float> samples);
 // A calibration peak-table item: a named component at a retention time with a concentration.
 TableItem LabItem(const std::string& name, double time, double concent = 1.0);
+// An empty folder for the running test, under the system's temporary folder, named after the
+// prefix, the process and the test; the test removes it when done.
+std::filesystem::path FreshTestFolder(const std::string& prefix);
 // Writes a chromatogram file holding these channels; false when it could not be written.
 bool WriteChromatogram(const std::string& path, const std::vector<Channel>& channels);

@@ -79,10 +79,7 @@ TEST(CalcArguments, MarksAndFlagsAreKept) {
 class CalcProgram : public testing::Test {
 protected:
     void SetUp() override {
-        folder = fs::temp_directory_path() / ("qc-" + std::to_string(::getpid()) + "-" +
-                                              testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
+        folder = FreshTestFolder("qc");
         LabDatabase db((folder / "host.db").string());
         std::vector<Channel> standards = {LabChannel(1, 8.0, 0.5, std::vector<float>(12, 0.0f))};
         standards[0].table = {LabItem("PS-1", 10.0), LabItem("PS-2", 12.0), LabItem("X1", 13.0)};

@@ -21,10 +21,7 @@ constexpr double kNoBlock = -std::numeric_limits<double>::max();
 class AssayLoadingTest : public testing::Test {
 protected:
     void SetUp() override {
-        folder = fs::temp_directory_path() / ("quorvel-loading-" + std::to_string(::getpid()) + "-" +
-                                              testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
+        folder = FreshTestFolder("quorvel-loading");
         database = std::make_unique<LabDatabase>((folder / "host.db").string());
         DataBaseConnection::Instance().SetUri(database->path);
     }

@@ -40,10 +40,7 @@ public:
 class DlgMainTest : public testing::Test {
 protected:
     void SetUp() override {
-        folder = fs::temp_directory_path() / ("quorvel-dlg-" + std::to_string(::getpid()) + "-" +
-                                              testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
+        folder = FreshTestFolder("quorvel-dlg");
         database = std::make_unique<LabDatabase>((folder / "host.db").string());
         DataBaseConnection::Instance().SetUri(database->path);
         HostLink::Attach(host.Api());

@@ -34,10 +34,7 @@ Assay CalibrationAssay(int32_t id, std::vector<TableItem> table) {
 class RecalculationPassTest : public testing::Test {
 protected:
     void SetUp() override {
-        folder = fs::temp_directory_path() / ("quorvel-pass-" + std::to_string(::getpid()) + "-" +
-                                              testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
+        folder = FreshTestFolder("quorvel-pass");
         HostLink::Attach(host.Api());
         SetProfileBasePath("plugins\\quorvel");
         host.strings["plugins\\quorvel\\/PublicDocuments_Quorvel"] = folder.string();

@@ -22,10 +22,7 @@ namespace {
 class WorkbenchSettingsTest : public testing::Test {
 protected:
     void SetUp() override {
-        folder = fs::temp_directory_path() / ("quorvel-settings-" + std::to_string(::getpid()) + "-" +
-                                              testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
+        folder = FreshTestFolder("quorvel-settings");
         database = std::make_unique<LabDatabase>((folder / "host.db").string());
         DataBaseConnection::Instance().SetUri(database->path);
         HostLink::Attach(host.Api());
