@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
