@@ -1,6 +1,7 @@
 #include "components/ComponentsTable.h"
 
 #include "components/Cp1251Codec.h"
+#include "data/ReplacingFile.h"
 #include "shell/NumberText.h"
 #include "shell/Profile.h"
 #include "shell/Utf16.h"
@@ -10,6 +11,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 
@@ -132,16 +134,6 @@ std::string SystemError(const std::string& what, const std::string& path) {
     return what + " " + path + ": " + std::strerror(errno);
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t put = ::write(fd, bytes.data(), bytes.size());
-        if (put < 0 && errno == EINTR) continue;
-        if (put <= 0) return false;
-        bytes.remove_prefix(static_cast<size_t>(put));
-    }
-    return true;
-}
-
 // The first length bytes of the file, or false when it is missing or shorter.
 bool ReadHeader(const std::string& path, int32_t length, std::string& header) {
     const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
@@ -157,27 +149,12 @@ bool ReadHeader(const std::string& path, int32_t length, std::string& header) {
     return true;
 }
 
-// Writes content to a new file beside path and renames it over path, so that a crash at any point
-// leaves either the old file or the new one. The old file's permissions are kept.
+// Writes content beside path and renames it over path, so that a crash at any point leaves either
+// the old file or the new one; the old file's permissions and a link at path are kept.
 ComponentsSaveResult ReplaceFile(const std::string& path, std::string_view content) {
-    std::error_code error;
-    const std::filesystem::path target = std::filesystem::exists(path, error)
-                                             ? std::filesystem::canonical(path, error)
-                                             : std::filesystem::path(path);
-    std::string temporary = target.string() + ".XXXXXX";
-    const FileDescriptor file(::mkstemp(temporary.data()));
-    if (file.fd < 0) return Failure(SystemError("Не удалось создать файл", temporary));
-    struct stat old {};
-    const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
-    const bool written = ::fchmod(file.fd, mode) == 0 && WriteAll(file.fd, content) && ::fsync(file.fd) == 0;
-    if (!written || ::rename(temporary.c_str(), target.c_str()) != 0) {
-        const ComponentsSaveResult failure = Failure(SystemError("Не удалось записать файл", target.string()));
-        ::unlink(temporary.c_str());
-        return failure;
-    }
-    const FileDescriptor folder(::open(target.parent_path().empty() ? "." : target.parent_path().c_str(),
-                                       O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.fd >= 0) ::fsync(folder.fd);
+    ReplacingFile file(path);
+    const bool written = file.Stream() && std::fwrite(content.data(), 1, content.size(), file.Stream()) == content.size();
+    if (!written || !file.Commit()) return Failure(SystemError("Не удалось записать файл", path));
     return {};
 }
 
