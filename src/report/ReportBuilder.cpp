@@ -125,9 +125,7 @@ bool ReportBuilder::Compose(XMLWrapper& document, const std::string& picturePath
 }
 
 void ReportBuilder::ShowFailure(const std::string& reason) const {
-    const std::string format = "Ошибка построения отчёта: %s";
-    const size_t at = format.find("%s");
-    messages.Show(format.substr(0, at) + reason + format.substr(at + 2), {}, MessageSink::Buttons::Ok,
+    messages.Show(FillMessage("Ошибка построения отчёта: %s", reason), {}, MessageSink::Buttons::Ok,
                   MessageSink::Icon::Error);
 }
 

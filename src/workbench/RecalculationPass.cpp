@@ -4,11 +4,6 @@
 
 namespace {
 
-std::string Formatted(const char* format, const std::string& text) {
-    const std::string::size_type at = std::string(format).find("%s");
-    return std::string(format).replace(at, 2, text);
-}
-
 // Writes each named item's molar mass and display name from the components table. An item whose
 // name the table lacks gets concentration 0 and molar mass 0, so that it forms no calibration
 // point and rows, flags and points stay aligned.
@@ -23,7 +18,7 @@ void AssignMolarMasses(WorkbenchState& state, const ComponentsTable& components,
                 item.componentText = component->componentName;
                 continue;
             }
-            if (!item.name.empty()) messages.Show(Formatted("В таблице компонентов не найден %s", item.name));
+            if (!item.name.empty()) messages.Show(FillMessage("В таблице компонентов не найден %s", item.name));
             item.concent = 0.0;
             item.molarMass = 0.0;
         }

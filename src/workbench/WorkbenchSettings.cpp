@@ -36,7 +36,7 @@ bool RestoreEntry(const std::string& entry, std::vector<Assay>& assays, MessageS
 
 }  // namespace
 
-std::string DatabaseErrorMessage(const std::string& error) { return "Ошибка базы данных: " + error; }
+std::string DatabaseErrorMessage(const std::string& error) { return FillMessage("Ошибка базы данных: %s", error); }
 
 void SaveAssaySet(const std::vector<Assay>& assays) {
     for (int n = 1; n <= kStoredAssaysLimit; ++n) ProfileDeleteParameter("", AssayKey(n));
