@@ -170,6 +170,8 @@ std::string ComponentsFilePath(const std::string& fileName) {
     return (std::filesystem::path(folder) / fileName).string();
 }
 
+int32_t IdAfter(int32_t id) { return static_cast<int32_t>(static_cast<uint32_t>(id) + 1u); }
+
 bool ComponentsTable::LoadTable() {
     components.clear();
     complete = true;
@@ -182,7 +184,7 @@ bool ComponentsTable::LoadTable() {
         // A line of fewer than four fields (an empty line, say) is no component.
         if (reader.rows[i].size() == kFieldsUsed) components.push_back(ToComponent(reader.rows[i], codec));
     }
-    if (!components.empty()) nextId = components.back().id + 1;
+    if (!components.empty()) nextId = IdAfter(components.back().id);
     return read;
 }
 

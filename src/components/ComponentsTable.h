@@ -15,6 +15,10 @@ inline constexpr const char* kComponentsFileName = "CompsTableQuorvel.csv";
 // The documents folder joined with fileName; "" when the profile names no folder (answers "404").
 std::string ComponentsFilePath(const std::string& fileName);
 
+// The id a new component gets after id; after the largest id it wraps to the smallest, as the 32-bit
+// arithmetic of the original table does, instead of overflowing.
+int32_t IdAfter(int32_t id);
+
 // Outcome of a save: ok, or a description (Russian, for the user) of why nothing was written.
 struct ComponentsSaveResult {
     bool ok = true;

@@ -92,7 +92,7 @@ void Dlg_Components::FillList() {
 
 void Dlg_Components::AddComponent() {
     table.components.push_back({table.nextId, kNewComponentKey, "-", 0.0});
-    ++table.nextId;
+    table.nextId = IdAfter(table.nextId);
     FillList();
 }
 

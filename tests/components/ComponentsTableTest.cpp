@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -60,6 +61,13 @@ TEST_F(ComponentsFile, ReadsComponentsInFileOrder) {
     EXPECT_EQ(table.components[1].molarMass, 2000.5);
     EXPECT_EQ(table.nextId, 3);
     EXPECT_EQ(table.headerLength, static_cast<int32_t>(codec.FromUtf8(kHeader).size()));
+}
+
+TEST_F(ComponentsFile, LargestIdWrapsTheNextIdAround) {
+    WriteUtf8(kHeader + "1;a;A;1\r\n2147483647;b;B;2\r\n");
+    ASSERT_TRUE(table.LoadTable());
+    EXPECT_EQ(table.nextId, INT32_MIN);
+    EXPECT_EQ(IdAfter(INT32_MIN), INT32_MIN + 1);
 }
 
 TEST_F(ComponentsFile, HeaderOnlyGivesEmptyTableAndSavingAppendsAfterIt) {

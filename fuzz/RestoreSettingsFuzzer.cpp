@@ -1,0 +1,126 @@
+// libFuzzer target: any bytes as the "Assay 1", "Assay 2" ... texts of the host profile, one per line,
+// restored against a small host database. The assays restored, their order, their marks and the
+// count must be what the stored texts say (identifiers read as the C library's strtol does, clamped
+// to 32 bits); a restored set, stored and restored again, must come back the same.
+#include "FakeHost.h"
+#include "FuzzChecks.h"
+#include "LabData.h"
+
+#include "data/DataBaseConnection.h"
+#include "shell/HostLink.h"
+#include "shell/MessageSink.h"
+#include "shell/Profile.h"
+#include "shell/Utf16.h"
+#include "workbench/WorkbenchSettings.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+// Identifiers of the [assay] rows; 2147483647 is where larger stored numbers are clamped to.
+constexpr int32_t kKnownIds[] = {0, 1, 7, 12, 2147483647};
+constexpr int kRestoredAssaysLimit = 1024;
+
+struct Lab {
+    std::filesystem::path folder;
+    std::unique_ptr<LabDatabase> database;
+    FakeHost host;
+};
+
+Lab* lab = nullptr;
+
+void RemoveLab() { std::filesystem::remove_all(lab->folder); }
+
+void BuildLab() {
+    lab = new Lab;
+    lab->folder = std::filesystem::temp_directory_path() / ("quorvel-fuzz-restore-" + std::to_string(::getpid()));
+    std::filesystem::remove_all(lab->folder);
+    std::filesystem::create_directories(lab->folder);
+    lab->database = std::make_unique<LabDatabase>((lab->folder / "host.db").string());
+    for (int32_t id : kKnownIds) {
+        const std::string file = (lab->folder / (std::to_string(id) + ".chr")).string();
+        Require(WriteChromatogram(file, {LabChannel(1, 2.0, 0.5, {1.0f, 2.0f, 3.0f})}), "chromatogram written");
+        lab->database->AddAssay(id, file, "sample", "GPC", true);
+    }
+    DataBaseConnection::Instance().SetUri(lab->database->path);
+    HostLink::Attach(lab->host.Api());
+    SetProfileBasePath("plugins\\quorvel");
+    std::atexit(RemoveLab);
+}
+
+std::string AssayKey(int number) { return ProfileParameterName("", "Assay " + std::to_string(number)); }
+
+// strtol of the C library with the result clamped to int32, as the stored identifiers and marks are read.
+int32_t ReferenceInt(const std::string& text) {
+    const long long value = std::strtoll(text.c_str(), nullptr, 10);
+    return static_cast<int32_t>(std::clamp<long long>(value, INT32_MIN, INT32_MAX));
+}
+
+struct Expected {
+    std::vector<std::pair<int32_t, int32_t>> assays;  // id and mark, in set order
+    int counted = 0;
+};
+
+// What restoring the stored entries must give, worked out from the texts the module reads back.
+Expected Expect() {
+    Expected expected;
+    for (int n = 1; n <= kRestoredAssaysLimit; ++n) {
+        const std::string entry = ProfileGetString("", "Assay " + std::to_string(n), "404");
+        Require(ToUtf16(entry).size() <= 127, "a profile text holds at most 127 characters");
+        if (entry == "404") break;
+        const std::string::size_type slash = entry.find('/');
+        if (slash == std::string::npos || slash == 0) continue;
+        ++expected.counted;
+        const int32_t id = ReferenceInt(entry.substr(0, slash));
+        if (std::find(std::begin(kKnownIds), std::end(kKnownIds), id) == std::end(kKnownIds)) continue;
+        auto known = std::find_if(expected.assays.begin(), expected.assays.end(), [id](const auto& a) { return a.first == id; });
+        if (known == expected.assays.end()) known = expected.assays.insert(expected.assays.end(), {id, 0});
+        known->second = ReferenceInt(entry.substr(slash + 1));
+    }
+    return expected;
+}
+
+void RequireAssays(const std::vector<Assay>& assays, const std::vector<std::pair<int32_t, int32_t>>& expected) {
+    Require(assays.size() == expected.size(), "the restored set has the stored assays");
+    for (size_t i = 0; i < assays.size(); ++i) {
+        Require(assays[i].id == expected[i].first, "the restored set keeps the stored order");
+        Require(assays[i].included == expected[i].second, "each restored assay has its stored mark");
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (lab == nullptr) BuildLab();
+    FakeHost& host = lab->host;
+    host.strings.clear();
+    std::string_view rest(reinterpret_cast<const char*>(data), size);
+    for (int n = 1; !rest.empty() && n <= kRestoredAssaysLimit + 1; ++n) {
+        const std::string_view::size_type newline = rest.find('\n');
+        host.strings[AssayKey(n)] = std::string(rest.substr(0, newline));
+        rest = newline == std::string_view::npos ? std::string_view() : rest.substr(newline + 1);
+    }
+
+    const Expected expected = Expect();
+    RecordingMessageSink messages;
+    std::vector<Assay> assays;
+    Require(RestoreAssaySet(assays, messages) == expected.counted, "every stored entry with an identifier counts");
+    Require(messages.texts.empty(), "a sound database gives no message");
+    RequireAssays(assays, expected.assays);
+
+    SaveAssaySet(assays);
+    std::vector<Assay> again;
+    RestoreAssaySet(again, messages);
+    RequireAssays(again, expected.assays);
+    return 0;
+}
