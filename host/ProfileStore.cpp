@@ -155,8 +155,8 @@ bool ProfileStore::Load(const std::string& path, std::string& message) {
         return true;
     keepOldFile_ = true;
     message = "The profile file \"" + path + "\" is damaged (" + reason +
-              "). It is left as it is and renamed aside when the profile is next saved; the host "
-              "starts with an empty profile.";
+              "). It is left as it is and kept beside under a name ending in \".damaged\" when the profile "
+              "is next saved; the host starts with an empty profile.";
     return false;
 }
 
@@ -194,8 +194,12 @@ bool ProfileStore::SetAsideUnreadFile(std::string& message) {
         const std::string aside = path_ + ".damaged" + (n == 1 ? "" : "-" + std::to_string(n));
         if (std::filesystem::exists(aside, error) || error)
             continue;
-        if (std::rename(path_.c_str(), aside.c_str()) != 0) {
-            message = SystemError("cannot rename the damaged profile \"" + path_ + "\"", errno) +
+        // A second name keeps the damaged file in place until the new one replaces it, so that a save
+        // cut short never leaves no profile at all; a file system without links gets a rename.
+        const bool kept = ::link(path_.c_str(), aside.c_str()) == 0 ||
+                          ((errno == EPERM || errno == ENOTSUP) && std::rename(path_.c_str(), aside.c_str()) == 0);
+        if (!kept) {
+            message = SystemError("cannot keep the damaged profile \"" + path_ + "\" as \"" + aside + "\"", errno) +
                       "; nothing was saved.";
             return false;
         }

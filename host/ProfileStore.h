@@ -15,7 +15,7 @@ public:
 
     // Reads the file at path and makes it the file Save writes. A missing file gives an empty
     // profile and true. Returns false with a message (UTF-8) when the file cannot be read or is
-    // damaged: the profile is then empty and the file is renamed aside by the next Save.
+    // damaged: the profile is then empty and the next Save keeps the file beside under a ".damaged" name.
     bool Load(const std::string& path, std::string& message);
     // Writes every parameter to the file atomically; true without writing when no path was loaded.
     // Returns false with a message when writing fails; the old file then stays as it was.
