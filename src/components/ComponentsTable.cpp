@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -17,8 +18,9 @@
 
 namespace {
 
-constexpr size_t kMaxFieldBytes = 198;  // longer fields keep their first 198 bytes
-constexpr size_t kMaxLineBytes = 9999;  // longer lines are never written
+// A longer field read keeps its first 198 bytes; a table with a longer field is never written, so that
+// what is saved reads back the same.
+constexpr size_t kMaxFieldBytes = 198;
 constexpr size_t kMaxComponents = 100000;  // a lab table holds tens; this bounds memory on any file
 constexpr size_t kFieldsUsed = 4;
 constexpr char kDefaultHeader[] = "№;Компонент;Имя компонента;Молярная масса";
@@ -204,11 +206,11 @@ ComponentsSaveResult ComponentsTable::SaveTable() {
         if (HasLineBreakOrSeparator(c.component) || HasLineBreakOrSeparator(c.componentName))
             return Failure("Компонент " + std::to_string(c.id) + " содержит \";\" или перевод строки: таблица не сохранена.");
         const std::string mass = c.molarMass == kNoMolarMass ? std::string() : FormatFixed(c.molarMass, precision);
-        const std::string line =
-            codec.FromUtf8(std::to_string(c.id) + ";" + c.component + ";" + c.componentName + ";" + mass);
-        if (line.size() > kMaxLineBytes)
-            return Failure("Строка компонента " + std::to_string(c.id) + " длиннее 9999 байт: таблица не сохранена.");
-        content += line + "\r\n";
+        const std::string key = codec.FromUtf8(c.component);
+        const std::string name = codec.FromUtf8(c.componentName);
+        if (std::max({key.size(), name.size(), mass.size()}) > kMaxFieldBytes)
+            return Failure("Поле компонента " + std::to_string(c.id) + " длиннее 198 байт: таблица не сохранена.");
+        content += std::to_string(c.id) + ";" + key + ";" + name + ";" + mass + "\r\n";
     }
     ComponentsSaveResult result = ReplaceFile(filePath, content);
     if (result) headerLength = static_cast<int32_t>(headerBytes);

@@ -174,6 +174,25 @@ TEST_F(ComponentsFile, NoPathReadsNothingAndSaveFails) {
     EXPECT_FALSE(result.description.empty());
 }
 
+std::string Repeated(const std::string& text, int count) {
+    std::string repeated;
+    for (int i = 0; i < count; ++i) repeated += text;
+    return repeated;
+}
+
+TEST_F(ComponentsFile, FieldsOf198BytesInTheCodePageSaveAndReadBackWhole) {
+    WriteUtf8(kHeader);
+    table.LoadTable();
+    table.components.push_back({1, std::string(198, 'k'), Repeated("Я", 198), 1.0});
+    ASSERT_TRUE(table.SaveTable());
+    ComponentsTable again;
+    again.filePath = table.filePath;
+    ASSERT_TRUE(again.LoadTable());
+    ASSERT_EQ(again.components.size(), 1u);
+    EXPECT_EQ(again.components[0].component, table.components[0].component);
+    EXPECT_EQ(again.components[0].componentName, table.components[0].componentName);
+}
+
 struct BadSaveCase {
     const char* name;
     Component component;
@@ -196,7 +215,9 @@ TEST_P(ComponentsRefusedSave, LeavesTheFileUntouched) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ComponentsRefusedSave,
-    testing::Values(BadSaveCase{"LineOver9999Bytes", {2, std::string(10000, 'x'), "n", 1.0}},
+    testing::Values(BadSaveCase{"KeyOver198Bytes", {2, std::string(199, 'x'), "n", 1.0}},
+                    BadSaveCase{"NameOver198BytesInTheCodePage", {2, "k", Repeated("Я", 199), 1.0}},
+                    BadSaveCase{"MassOver198Digits", {2, "k", "n", 1e200}},
                     BadSaveCase{"SeparatorInKey", {2, "a;b", "n", 1.0}},
                     BadSaveCase{"LineBreakInName", {2, "k", "a\r\nb", 1.0}}),
     [](const testing::TestParamInfo<BadSaveCase>& info) { return std::string(info.param.name); });
