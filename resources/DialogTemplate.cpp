@@ -1,3 +1,4 @@
+// Templates 101 (workbench) and 105 (components) in template order.
 #include "DialogTemplate.h"
 
 #include <iterator>
@@ -53,10 +54,29 @@ const DialogItem kWorkbench[] = {
     {1028, K::PushButton, 13, 195, 122, 14, "Таблица компонентов"},
 };
 
+const DialogItem kComponents[] = {
+    {1, K::DefaultButton, 304, 222, 50, 14, "Сохранить"},
+    {2, K::PushButton, 358, 222, 50, 14, "Отмена"},
+    {1034, K::ListView, 7, 7, 401, 210, ""},
+    {1028, K::PushButton, 7, 222, 85, 14, "Добавить компонент"},
+    {1035, K::PushButton, 95, 222, 85, 14, "Удалить компонент(ы)"},
+};
+
 }  // namespace
 
 const DialogTemplate& WorkbenchTemplate() {
     static const DialogTemplate workbench{"Гель-проникающая хроматография", 761, 399, 8, kWorkbench,
                                           std::size(kWorkbench)};
     return workbench;
+}
+
+const DialogTemplate& ComponentsTemplate() {
+    static const DialogTemplate components{"Компоненты", 415, 243, 8, kComponents, std::size(kComponents)};
+    return components;
+}
+
+const DialogItem* FindDialogItem(const DialogTemplate& dialog, int id) {
+    for (size_t i = 0; i < dialog.count; ++i)
+        if (dialog.items[i].id == id) return &dialog.items[i];
+    return nullptr;
 }

@@ -5,7 +5,19 @@
 
 #include <cstddef>
 
-enum class DialogItemKind { PushButton, IconButton, HiddenButton, Frame, ListView, Label, GroupBox, Combo, Edit, ReadOnlyEdit };
+enum class DialogItemKind {
+    PushButton,
+    DefaultButton,  // pressed by Enter
+    IconButton,  // shows a 16 x 16 icon instead of its text
+    HiddenButton,
+    Frame,
+    ListView,
+    Label,
+    GroupBox,  // caption centred
+    Combo,  // drop-down list; the height includes the open list
+    Edit,
+    ReadOnlyEdit,
+};
 
 struct DialogItem {
     int id;  // -1 for labels and group boxes
@@ -16,7 +28,7 @@ struct DialogItem {
 };
 
 struct DialogTemplate {
-    const char* caption;
+    const char* caption;  // Russian
     int width, height;  // dialog units
     int fontPoints;  // "MS Shell Dlg"
     const DialogItem* items;
@@ -25,3 +37,7 @@ struct DialogTemplate {
 
 // Template 101, the workbench.
 const DialogTemplate& WorkbenchTemplate();
+// Template 105, the components dialog.
+const DialogTemplate& ComponentsTemplate();
+// The item of a template with a control identifier; null when the template has none.
+const DialogItem* FindDialogItem(const DialogTemplate& dialog, int id);

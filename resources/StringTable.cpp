@@ -1,3 +1,4 @@
+// The string table entries 103 to 109 in Russian.
 #include "StringTable.h"
 
 namespace {

@@ -1,5 +1,5 @@
-// The components dialog: a fixed layout of the grid and four buttons (positions in dialog units,
-// turned into pixels from the dialog font), and the table edits behind them.
+// The components dialog: template 105 (the grid and four buttons) laid out in pixels from the dialog
+// font, and the table edits behind it.
 #include "components/Dlg_Components.h"
 
 #include "components/CGridCtrl.h"
@@ -7,7 +7,6 @@
 #include "shell/MessageSink.h"
 #include "shell/ResourceLibrary.h"
 
-#include <QFontMetrics>
 #include <QPushButton>
 #include <QShowEvent>
 
@@ -18,47 +17,42 @@ namespace {
 constexpr const char* kContext = "Dlg_Components";
 constexpr const char* kNewComponentKey = "Задайте имя компонента!";
 
-// Dialog units as the platform defines them: a quarter of the font's average Latin letter width and
-// an eighth of its line height, so the template's texts fit whatever font the system gives.
-QRect DialogRect(const QFont& font, int x, int y, int width, int height) {
-    const QFontMetrics metrics(font);
-    const QString letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-    const int baseX = (metrics.horizontalAdvance(letters) + letters.size() - 1) / letters.size();
-    const int baseY = metrics.height();
-    return QRect(x * baseX / 4, y * baseY / 8, width * baseX / 4, height * baseY / 8);
-}
-
 std::string Tr(const std::string& russian) { return ResourceLibrary::Instance().Translate(kContext, russian); }
 QString QTr(const std::string& russian) { return QString::fromStdString(Tr(russian)); }
 
 }  // namespace
 
-Dlg_Components::Dlg_Components(MessageSink& messages, QWidget* parent) : QDialog(parent), messages(messages) {
-    setWindowTitle(QTr("Компоненты"));
-    setFixedSize(DialogRect(font(), 0, 0, 415, 243).size());
+Dlg_Components::Dlg_Components(MessageSink& messages, QWidget* parent)
+    : QDialog(parent), messages(messages), layout(ComponentsTemplate(), DialogFont(ComponentsTemplate())) {
+    const DialogTemplate& dialog = ComponentsTemplate();
+    setWindowTitle(QTr(dialog.caption));
+    setFont(DialogFont(dialog));
+    setFixedSize(layout.TemplateSize());
     grid = new CGridCtrl(IDC_COMPONENTS_GRID, this, this);
-    grid->setGeometry(DialogRect(font(), 7, 7, 401, 210));
+    layout.Add(grid, *FindDialogItem(dialog, IDC_COMPONENTS_GRID));
     grid->SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     grid->InsertColumn(0, QTr("№"), Qt::AlignLeft, 50);
     grid->InsertColumn(1, QTr("Компонент"), Qt::AlignLeft, 205);
     grid->InsertColumn(2, QTr("Имя компонента"), Qt::AlignLeft, 205);
     grid->InsertColumn(3, QTr("Молярная масса"), Qt::AlignLeft, 135);
-    saveButton = AddButtonAt("Сохранить", 304, 222, 50, 14);
-    cancelButton = AddButtonAt("Отмена", 358, 222, 50, 14);
-    addButton = AddButtonAt("Добавить компонент", 7, 222, 85, 14);
-    deleteButton = AddButtonAt("Удалить компонент(ы)", 95, 222, 85, 14);
-    saveButton->setDefault(true);
+    saveButton = MakeButton(1);
+    cancelButton = MakeButton(2);
+    addButton = MakeButton(1028);
+    deleteButton = MakeButton(1035);
+    layout.Place(size());
     connect(saveButton, &QPushButton::clicked, this, &Dlg_Components::accept);
     connect(cancelButton, &QPushButton::clicked, this, &Dlg_Components::reject);
     connect(addButton, &QPushButton::clicked, this, &Dlg_Components::AddComponent);
     connect(deleteButton, &QPushButton::clicked, this, &Dlg_Components::DeleteSelected);
 }
 
-QPushButton* Dlg_Components::AddButtonAt(const std::string& russianText, int x, int y, int width, int height) {
-    auto* button = new QPushButton(QTr(russianText), this);
-    button->setGeometry(DialogRect(font(), x, y, width, height));
+QPushButton* Dlg_Components::MakeButton(int id) {
+    const DialogItem& item = *FindDialogItem(ComponentsTemplate(), id);
+    auto* button = new QPushButton(QTr(item.text), this);
     button->setAutoDefault(false);
+    button->setDefault(item.kind == DialogItemKind::DefaultButton);
+    layout.Add(button, item);
     return button;
 }
 
@@ -91,7 +85,7 @@ void Dlg_Components::FillList() {
 }
 
 void Dlg_Components::AddComponent() {
-    table.components.push_back({table.nextId, kNewComponentKey, "-", 0.0});
+    table.components.push_back({table.nextId, Tr(kNewComponentKey), "-", 0.0});
     table.nextId = IdAfter(table.nextId);
     FillList();
 }

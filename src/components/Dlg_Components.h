@@ -5,6 +5,7 @@
 // signal tells that it closed whatever the outcome.
 #pragma once
 
+#include "DialogLayout.h"
 #include "components/ComponentsTable.h"
 #include "components/GridParent.h"
 
@@ -56,10 +57,12 @@ protected:
 
 private:
     void FillList();
-    QPushButton* AddButtonAt(const std::string& russianText, int x, int y, int width, int height);
+    // The button of template item id, its text translated.
+    QPushButton* MakeButton(int id);
 
     MessageSink& messages;
     ComponentsTable table;
+    DialogLayout layout;
     CGridCtrl* grid = nullptr;
     QPushButton* saveButton = nullptr;
     QPushButton* cancelButton = nullptr;

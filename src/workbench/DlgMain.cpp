@@ -1,7 +1,9 @@
+// The workbench window: template 101 turned into widgets, the initialisation, the data exchange
+// between the controls and the state, and each control routed to its operation.
 #include "workbench/DlgMain.h"
 
 #include "DialogTemplate.h"
-#include "StringTable.h"
+#include "ModuleIcons.h"
 #include "chart/CAutoCtrl.h"
 #include "chart/CalibrationChart.h"
 #include "components/CGridCtrl.h"
@@ -81,12 +83,16 @@ DlgMain::DlgMain(QWidget* parent, MessageSink* messages)
     : QDialog(parent),
       ownMessages_(messages ? nullptr : std::make_unique<QtMessageSink>(this)),
       messages_(messages ? messages : ownMessages_.get()),
-      calibration_(std::make_unique<CCalibration>(*messages_)) {
+      calibration_(std::make_unique<CCalibration>(*messages_)),
+      layout_(WorkbenchTemplate(), DialogFont(WorkbenchTemplate())) {
     setWindowTitle(Tr(WorkbenchTemplate().caption));
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
     setMinimumSize(kMinimumWidth, kMinimumHeight);
+    setFont(DialogFont(WorkbenchTemplate()));
+    setWindowIcon(DialogIcon());
     BuildControls();
     componentsDialog_ = new Dlg_Components(*messages_, this);
+    SetUpButtons();
     SetUpChart();
     SetUpLists();
     Connect();
@@ -113,9 +119,11 @@ QWidget* DlgMain::Control(int id) const {
 QWidget* DlgMain::MakeControl(const DialogItem& item) {
     switch (item.kind) {
     case DialogItemKind::PushButton:
+    case DialogItemKind::DefaultButton:
     case DialogItemKind::IconButton:
     case DialogItemKind::HiddenButton: {
-        auto* button = new QPushButton(Tr(item.text), this);
+        // An icon button shows its image instead of its text.
+        auto* button = new QPushButton(item.kind == DialogItemKind::IconButton ? QString() : Tr(item.text), this);
         button->setAutoDefault(false);
         if (item.kind == DialogItemKind::HiddenButton) button->hide();
         return button;
@@ -148,47 +156,36 @@ QWidget* DlgMain::MakeControl(const DialogItem& item) {
 
 void DlgMain::BuildControls() {
     const DialogTemplate& dialog = WorkbenchTemplate();
-    QFont font = this->font();
-    font.setPointSize(dialog.fontPoints);
-    setFont(font);
-    const QFontMetrics metrics(font);
-    // Dialog units as the platform defines them: a quarter of the average width of the Latin
-    // letters, an eighth of the font's height.
-    baseX_ = (metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 26 + 1) / 2;
-    baseY_ = metrics.height();
-    templateSize_ = QSize(dialog.width * baseX_ / 4, dialog.height * baseY_ / 8);
     for (size_t i = 0; i < dialog.count; ++i) {
         const DialogItem& item = dialog.items[i];
         QWidget* control = MakeControl(item);
         if (item.id != -1) controls_[item.id] = control;
-        placed_.emplace_back(control, &item);
+        layout_.Add(control, item);
     }
     typeCombo_ = static_cast<QComboBox*>(Control(1003));
     dependenceCombo_ = static_cast<QComboBox*>(Control(1004));
     channelCombo_ = static_cast<QComboBox*>(Control(1034));
-    for (const auto& [button, stringId] : {std::pair{1016, 104}, {1017, 105}, {1018, 106}, {1020, 107}, {1023, 108}})
-        Control(button)->setToolTip(QString::fromStdString(ResourceLibrary::Instance().String(stringId)));
-    resize(std::max(templateSize_.width(), kMinimumWidth), std::max(templateSize_.height(), kMinimumHeight));
-    PlaceControls();
+    const QSize size = layout_.TemplateSize();
+    resize(std::max(size.width(), kMinimumWidth), std::max(size.height(), kMinimumHeight));
+    layout_.Place(this->size());
 }
 
-void DlgMain::PlaceControls() {
-    const int growX = width() - templateSize_.width();
-    const int growY = height() - templateSize_.height();
-    for (const auto& [control, item] : placed_) {
-        const int x = item->x * baseX_ / 4 + growX * item->moveX / 100;
-        const int y = item->y * baseY_ / 8 + growY * item->moveY / 100;
-        const int w = item->width * baseX_ / 4 + growX * item->sizeX / 100;
-        // A drop-down list's template height includes its open list; the closed box keeps its own.
-        const int h = item->kind == DialogItemKind::Combo ? control->sizeHint().height()
-                                                          : item->height * baseY_ / 8 + growY * item->sizeY / 100;
-        control->setGeometry(x, y, w, h);
+void DlgMain::SetUpButtons() {
+    const struct {
+        int button;
+        int tooltip;  // string table entry
+    } kIconButtons[] = {{1016, 104}, {1017, 105}, {1018, 106}, {1020, 107}, {1023, 108}};
+    for (const auto& [button, tooltip] : kIconButtons) {
+        auto* push = static_cast<QPushButton*>(Control(button));
+        push->setIcon(ButtonIcon(button));
+        push->setIconSize(QSize(16, 16));
+        push->setToolTip(QString::fromStdString(ResourceLibrary::Instance().String(tooltip)));
     }
 }
 
 void DlgMain::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
-    PlaceControls();
+    layout_.Place(size());
 }
 
 void DlgMain::SetUpChart() {
@@ -340,8 +337,10 @@ void DlgMain::AddAssays() {
         state_.Assays[i].included = assaysList_->IsChecked(static_cast<int>(i)) ? 1 : 0;
     std::vector<int32_t> ids(ASSAY_ID_LIST_CAPACITY, 0);
     AssayIdList list{ids.data(), ASSAY_ID_LIST_CAPACITY};
+    // A window handle between the host and its plug-ins is the QWidget pointer, as the menu command's
+    // parent is; a native window id would mean nothing to the host.
     const intptr_t count = HostLink::Call(HOST_CMD_OPEN_ASSAY_ID_DLG, reinterpret_cast<intptr_t>(&list),
-                                          static_cast<intptr_t>(winId()));
+                                          reinterpret_cast<intptr_t>(static_cast<QWidget*>(this)));
     if (count == 0 || count > ASSAY_ID_LIST_CAPACITY) return;
     try {
         DataBase::Handle db;
@@ -444,7 +443,7 @@ void DlgMain::OnCalibrationTypeChanged() {
     state_.PointsReady = false;
     for (int i = 0; i < 3; ++i) pointsList_->DeleteColumn(2);
     if (state_.GradIndex == kPolydisperse) return;
-    chart_->SetCaptions("Время,мин", state_.GradIndex == 0 ? "LG(MM)" : "LG(K*MM^ALPHA*MM)");
+    chart_->SetCaptions(Tr("Время,мин").toStdString(), state_.GradIndex == 0 ? "LG(MM)" : "LG(K*MM^ALPHA*MM)");
     dependenceCombo_->setEnabled(true);
     static_cast<QLabel*>(Control(1029))->setText(QStringLiteral("K"));
     static_cast<QLabel*>(Control(1030))->setText(QStringLiteral("Alpha"));

@@ -3,6 +3,7 @@
 // and applies what the display-free operations return to its widgets.
 #pragma once
 
+#include "DialogLayout.h"
 #include "components/ComponentsTable.h"
 #include "components/GridParent.h"
 #include "gpc/CCalibration.h"
@@ -78,7 +79,7 @@ private:
 
     void BuildControls();
     QWidget* MakeControl(const DialogItem& item);
-    void PlaceControls();
+    void SetUpButtons();
     void SetUpLists();
     void SetUpChart();
     void Initialise();
@@ -107,14 +108,11 @@ private:
     ChartData chartData_;  // the chart's own copies of the series it shows
 
     std::map<int, QWidget*> controls_;  // by template identifier
-    std::vector<std::pair<QWidget*, const DialogItem*>> placed_;  // every control with its template item
+    DialogLayout layout_;
     CGridCtrl* assaysList_ = nullptr;
     CGridCtrl* pointsList_ = nullptr;
     CAutoCtrl* chart_ = nullptr;
     QComboBox* typeCombo_ = nullptr;
     QComboBox* dependenceCombo_ = nullptr;
     QComboBox* channelCombo_ = nullptr;
-    QSize templateSize_;  // client size in pixels of the template, before any size change
-    int baseX_ = 6;  // dialog font average character width, pixels
-    int baseY_ = 13;  // dialog font height, pixels
 };

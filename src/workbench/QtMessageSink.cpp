@@ -1,4 +1,8 @@
+// The module's message boxes: texts translated, then shown with QMessageBox.
 #include "workbench/QtMessageSink.h"
+
+#include "MessageTable.h"
+#include "shell/ResourceLibrary.h"
 
 #include <QMessageBox>
 
@@ -35,8 +39,14 @@ MessageSink::Answer ToAnswer(int button) {
 
 }  // namespace
 
+std::string TranslatedMessage(const std::string& text) {
+    const std::optional<MessageMatch> match = MatchMessage(text);
+    if (!match) return text;
+    return FillMessage(ResourceLibrary::Instance().Translate(kMessageContext, match->format), match->argument);
+}
+
 MessageSink::Answer QtMessageSink::Show(const std::string& text, const std::string& caption, Buttons buttons, Icon icon) {
-    QMessageBox box(BoxIcon(icon), QString::fromStdString(caption), QString::fromStdString(text), BoxButtons(buttons),
-                    parent_);
+    QMessageBox box(BoxIcon(icon), QString::fromStdString(TranslatedMessage(caption)),
+                    QString::fromStdString(TranslatedMessage(text)), BoxButtons(buttons), parent_);
     return ToAnswer(box.exec());
 }
