@@ -56,7 +56,7 @@ void ReadChromatogram(Assay& assay) {
 
 }  // namespace
 
-int32_t LoadAssay(DataBase::Handle& db, int32_t id, std::vector<Assay>& assays) {
+int32_t LoadAssay(DataBase::Handle& db, int32_t id, std::vector<Assay>& assays, std::string* databaseError) {
     int32_t result = -1;
     try {
         DataBase::Statement statement = DataBase::Prepare(
@@ -85,8 +85,10 @@ int32_t LoadAssay(DataBase::Handle& db, int32_t id, std::vector<Assay>& assays) 
                 assays.push_back(std::move(assay));
                 result = static_cast<int32_t>(assays.size() - 1);
             });
-    } catch (const DataBase::SqlException&) {
-        // A database error ends the load silently; the caller sees -1 or the index already set.
+    } catch (const DataBase::SqlException& e) {
+        // The caller sees -1 or the index already set; a locked, cut short or foreign file would
+        // otherwise add nothing without a word.
+        if (databaseError) *databaseError = e.what();
     }
     return result;
 }

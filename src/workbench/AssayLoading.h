@@ -10,9 +10,10 @@
 #include <vector>
 
 // Ensures the assay with this identifier is in assays: its index (an identifier already there
-// returns its index and reads nothing), or -1 when no [assay] row carries it. Database errors end
-// the load silently (the index of an assay already appended, else -1); never throws.
-int32_t LoadAssay(DataBase::Handle& db, int32_t id, std::vector<Assay>& assays);
+// returns its index and reads nothing), or -1 when no [assay] row carries it. A database error ends
+// the load (the index of an assay already appended, else -1) and, when databaseError is given, leaves
+// its text there for the caller to show; never throws.
+int32_t LoadAssay(DataBase::Handle& db, int32_t id, std::vector<Assay>& assays, std::string* databaseError = nullptr);
 
 // File names stored for the assay, one per [assay] row ("" for NULL). Throws DataBase::SqlException.
 std::vector<std::string> AssayFileNames(DataBase::Handle& db, int32_t id);

@@ -345,12 +345,15 @@ void DlgMain::AddAssays() {
     try {
         DataBase::Handle db;
         int loaded = 0;
+        std::string loadError;
         for (intptr_t i = 0; i < count; ++i)
-            if (LoadAssay(db, ids[i], state_.Assays) >= 0) ++loaded;
+            if (LoadAssay(db, ids[i], state_.Assays, &loadError) >= 0) ++loaded;
         if (loaded > 0) {
             RefillAssayList();
             NotifyHost();
         }
+        if (!loadError.empty())
+            messages_->Show(DatabaseErrorMessage(loadError), {}, MessageSink::Buttons::Ok, MessageSink::Icon::Error);
     } catch (const DataBase::SqlException& e) {
         messages_->Show(DatabaseErrorMessage(e.what()), {}, MessageSink::Buttons::Ok, MessageSink::Icon::Error);
         return;

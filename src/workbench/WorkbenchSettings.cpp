@@ -20,16 +20,17 @@ std::string AssayEntry(const Assay& assay) {
     return std::to_string(widened) + "/" + std::to_string(assay.included);
 }
 
-// Loads one stored entry; false when it names no assay to load (empty, no "/", no identifier).
-bool RestoreEntry(const std::string& entry, std::vector<Assay>& assays, MessageSink& messages) {
+// Loads one stored entry; false when it names no assay to load (empty, no "/", no identifier). A
+// database error leaves its text in databaseError.
+bool RestoreEntry(const std::string& entry, std::vector<Assay>& assays, std::string& databaseError) {
     const std::string::size_type slash = entry.find('/');
     if (entry.empty() || slash == std::string::npos || slash == 0) return false;
     try {
         DataBase::Handle db;
-        const int32_t index = LoadAssay(db, ParseLeadingInt(entry.substr(0, slash)), assays);
+        const int32_t index = LoadAssay(db, ParseLeadingInt(entry.substr(0, slash)), assays, &databaseError);
         if (index >= 0) assays[index].included = ParseLeadingInt(entry.substr(slash + 1));
     } catch (const DataBase::SqlException& e) {
-        messages.Show(DatabaseErrorMessage(e.what()), {}, MessageSink::Buttons::Ok, MessageSink::Icon::Error);
+        databaseError = e.what();
     }
     return true;
 }
@@ -58,11 +59,15 @@ void SaveWorkbenchValues(const WindowRect& rect, const WorkbenchState& state) {
 int RestoreAssaySet(std::vector<Assay>& assays, MessageSink& messages) {
     assays.clear();
     int counted = 0;
+    std::string databaseError;
     for (int n = 1; n <= kRestoredAssaysLimit; ++n) {
         const std::string entry = ProfileGetString("", AssayKey(n), "404");
         if (entry == "404") break;
-        if (RestoreEntry(entry, assays, messages)) ++counted;
+        if (RestoreEntry(entry, assays, databaseError)) ++counted;
     }
+    // One box for the whole set: a damaged database would otherwise raise one per stored entry.
+    if (!databaseError.empty())
+        messages.Show(DatabaseErrorMessage(databaseError), {}, MessageSink::Buttons::Ok, MessageSink::Icon::Error);
     return counted;
 }
 

@@ -25,8 +25,8 @@ void SaveWorkbenchValues(const WindowRect& rect, const WorkbenchState& state);
 
 // Empties assays and reloads the stored set from the host database, each entry through its own
 // connection, applying its mark; returns how many entries were counted (also those whose assay no
-// longer loads). A database that cannot be opened shows "Ошибка базы данных: %s" and the next entry
-// is restored all the same.
+// longer loads). A database that cannot be opened or read does not stop the next entry; once all are
+// done, the last such error is shown as "Ошибка базы данных: %s".
 int RestoreAssaySet(std::vector<Assay>& assays, MessageSink& messages);
 // The stored rectangle; zeros when absent.
 WindowRect RestoreWindowRect();
