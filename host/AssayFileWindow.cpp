@@ -1,8 +1,13 @@
-// The assay file window: file name and peak table.
+// The assay file window: file name, the chromatogram of each channel and the peak table.
 #include "host/AssayFileWindow.h"
+
+#include "data/COrbitasFile4.h"
+#include "host/ChromatogramView.h"
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QSplitter>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -11,6 +16,23 @@ namespace {
 // A stored file name is shown after its last "\" or "/".
 QString ShortName(const QString& fileName) {
     return fileName.mid(std::max(fileName.lastIndexOf(u'\\'), fileName.lastIndexOf(u'/')) + 1);
+}
+
+// One tab per channel of the file; a file that cannot be read gets a tab saying why.
+QTabWidget* ChromatogramTabs(const QString& fileName, QWidget* parent) {
+    auto* tabs = new QTabWidget(parent);
+    COrbitasFile4 file;
+    const int32_t result = file.Read(fileName.toStdString());
+    if (result != COrbitasFile4::Ok) {
+        auto* problem = new QLabel(AssayFileWindow::tr("The chromatogram file cannot be read (code %1).")
+                                       .arg(result), tabs);
+        problem->setAlignment(Qt::AlignCenter);
+        tabs->addTab(problem, AssayFileWindow::tr("Chromatogram"));
+        return tabs;
+    }
+    for (const Channel& channel : file.channels)
+        tabs->addTab(new ChromatogramView(channel, tabs), AssayFileWindow::tr("Channel %1").arg(channel.number));
+    return tabs;
 }
 
 }  // namespace
@@ -22,7 +44,11 @@ AssayFileWindow::AssayFileWindow(const QString& fileName, const std::vector<Peak
     setWindowTitle(tr("Assay file %1").arg(ShortName(fileName)));
     auto* label = new QLabel(tr("File: %1").arg(fileName), this);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* table = new QTableWidget(static_cast<int>(peaks.size()), 10, this);
+    auto* splitter = new QSplitter(Qt::Vertical, this);
+    splitter->addWidget(ChromatogramTabs(fileName, splitter));
+    auto* table = new QTableWidget(static_cast<int>(peaks.size()), 10, splitter);
+    splitter->addWidget(table);
+    splitter->setSizes({450, 150});  // pixels: the chromatogram takes most of the height
     table->setHorizontalHeaderLabels({tr("Assay"), tr("Channel"), tr("Name"), tr("Name id"),
                                       tr("Time, min"), tr("Area"), tr("Height"),
                                       tr("Concentration"), tr("Front, min"), tr("Back, min")});
@@ -42,6 +68,6 @@ AssayFileWindow::AssayFileWindow(const QString& fileName, const std::vector<Peak
     table->resizeColumnsToContents();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
-    layout->addWidget(table);
-    resize(900, 400);
+    layout->addWidget(splitter);
+    resize(900, 650);
 }

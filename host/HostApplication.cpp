@@ -8,6 +8,7 @@
 #include "host/HostText.h"
 #include "host/ProfileCommands.h"
 
+#include <QApplication>
 #include <QTimer>
 
 #include <filesystem>
@@ -93,7 +94,10 @@ intptr_t HostApplication::ChooseAssays(AssayIdList* list, QWidget* parent) {
         Show(message);
     if (!database_.IsOpen())
         return 0;
-    return AssayChooserDialog::Choose(rows, list, parent ? parent : window_.get());
+    // The parent comes from a plug-in: a pointer that names no live widget of this application is
+    // never used, so a wrong handle costs the dialog its owner, not the host its life.
+    const bool known = parent != nullptr && QApplication::allWidgets().contains(parent);
+    return AssayChooserDialog::Choose(rows, list, known ? parent : window_.get());
 }
 
 intptr_t HostApplication::OpenAssayFile(const char16_t* path) {

@@ -6,8 +6,11 @@
 #include "TempFolder.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMenuBar>
+#include <QTabWidget>
 #include <QTableWidget>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -76,7 +79,24 @@ TEST(HostApplication, RunsThePluginAndServesItsCommands) {
     AssayFileWindow* viewer = OpenFileWindow();
     ASSERT_NE(viewer, nullptr);
     EXPECT_EQ(viewer->findChild<QTableWidget*>()->rowCount(), 1);
+    const auto* missing = viewer->findChild<QTabWidget*>()->widget(0);  // no such file: no chart, a reason
+    ASSERT_TRUE(missing->inherits("QLabel"));
+    EXPECT_TRUE(static_cast<const QLabel*>(missing)->text().contains("cannot be read (code -1)"));
     viewer->close();
+
+    // A plug-in that passes a native window id where its widget belongs: the chooser opens over the
+    // main window instead of through a wild pointer.
+    QWidget* owner = nullptr;
+    QTimer::singleShot(0, [&owner] {
+        if (QWidget* chooser = QApplication::activeModalWidget()) {
+            owner = chooser->parentWidget();
+            chooser->close();
+        }
+    });
+    int32_t ids[4] = {};
+    AssayIdList list{ids, 4};
+    EXPECT_EQ(Call(host, HOST_CMD_OPEN_ASSAY_ID_DLG, &list, reinterpret_cast<void*>(intptr_t{2})), 0);
+    EXPECT_EQ(owner, &host.Window());
 
     const int32_t k = 5;
     EXPECT_EQ(Call(host, HOST_CMD_PROFILE_SET_INT, u"plugins\\quorvel\\/K", &k), 1);
