@@ -1,6 +1,7 @@
 // The workbench window under faults and hostile data: a host database that is locked, cut short or
 // not a database at all, a chromatogram file replaced while the window is open, and names full of
-// markup, control characters or 10,000 characters shown in the lists and in the report.
+// markup, control characters or 10,000 characters (assay texts and component names) shown in the
+// lists and in the report.
 #include "FakeHost.h"
 #include "LabData.h"
 #include "components/CGridCtrl.h"
@@ -11,6 +12,7 @@
 #include "workbench/DlgMain.h"
 
 #include <QApplication>
+#include <QComboBox>
 
 #include <gtest/gtest.h>
 
@@ -213,6 +215,39 @@ TEST_F(WorkbenchFault, ControlCharactersAreListedAndTheReportRefusesThemWithAMes
     EXPECT_EQ(ReportPage(dlg), "");
     ASSERT_EQ(messages.texts.size(), 1u);
     EXPECT_EQ(messages.texts[0].rfind("Ошибка построения отчёта: ", 0), 0u) << messages.texts[0];
+}
+
+// Component keys and names that are markup, in the table file, the chromatogram's peak table, the
+// points list and the report.
+TEST_F(WorkbenchFault, HostileComponentNamesAreListedAsPlainTextAndEscapedInTheReport) {
+    const std::string keys[] = {"<k1>&\"'", "<k2>&amp"};
+    std::ofstream(folder / "CompsTableQuorvel.csv", std::ios::binary | std::ios::trunc)
+        << "Id;Key;Name;Mass\r\n1;" << keys[0] << ";" << kMarkup << "1;1000.00\r\n2;" << keys[1] << ";" << kMarkup
+        << "2;100.00\r\n";
+    std::vector<Channel> standards = {LabChannel(1, 8.0, 0.5, std::vector<float>(20, 0.0f))};
+    standards[0].table = {LabItem(keys[0], 10.0), LabItem(keys[1], 12.0)};
+    ASSERT_TRUE(WriteChromatogram(File("s.chr"), standards));
+    database->AddAssay(1, File("s.chr"), "Стандарты", "GPC", true);
+    DlgMain dlg(nullptr, &messages);
+    for (const auto& [combo, index] : {std::pair{1003, 0}, std::pair{1004, 0}}) {
+        auto& box = *static_cast<QComboBox*>(dlg.Control(combo));
+        box.setCurrentIndex(index);
+        Q_EMIT box.activated(index);
+    }
+    Add(dlg, {1});
+    dlg.AssaysList().SetCheck(0, true);
+    ASSERT_EQ(dlg.PointsList().RowCount(), 2);
+    for (int row = 0; row < 2; ++row) {
+        const std::string shown = dlg.PointsList().ItemText(row, 0).toStdString();
+        const std::string name = kMarkup + std::to_string(row + 1);
+        EXPECT_EQ(shown.substr(shown.find(" / ") + 3), name) << shown;
+    }
+    const std::string page = ReportPage(dlg);
+    EXPECT_EQ(page.find("<script"), std::string::npos);
+    for (const char* number : {"1", "2"})
+        EXPECT_NE(page.find("&lt;script&gt;alert('x')&lt;/script&gt; &amp; \"q\"" + std::string(number)), std::string::npos)
+            << number;
+    EXPECT_TRUE(messages.texts.empty()) << messages.texts.front();
 }
 
 }  // namespace

@@ -1,0 +1,52 @@
+// The components dialog showing a table file whose keys and names are markup and control characters:
+// the grid holds them as plain text, byte for byte.
+#include "FakeHost.h"
+#include "components/CGridCtrl.h"
+#include "components/Dlg_Components.h"
+#include "shell/HostLink.h"
+#include "shell/MessageSink.h"
+#include "shell/Profile.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+TEST(ComponentsDialogHostile, MarkupAndControlCharactersAreShownAsPlainText) {
+    const fs::path folder = fs::temp_directory_path() / ("quorvel-dlg-hostile-" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    const std::string key = "<b>&lt \"k\" 'q'</b>\x01\x1b[31m\t";
+    const std::string name = "<script>alert(1)</script>\x7f\rx";
+    std::ofstream(folder / kComponentsFileName, std::ios::binary)
+        << "Id;Key;Name;Mass\r\n1;" << key << ";" << name << ";1.00\r\n2;" << std::string(300, 'L') << ";n;2.00\r\n";
+    FakeHost host;
+    HostLink::Attach(host.Api());
+    SetProfileBasePath("plugins\\quorvel");
+    host.strings["plugins\\quorvel\\/PublicDocuments_Quorvel"] = folder.string();
+    {
+        RecordingMessageSink messages;
+        Dlg_Components dialog(messages);
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        ASSERT_EQ(dialog.Grid().RowCount(), 2);
+        EXPECT_EQ(dialog.Grid().ItemText(0, 1).toStdString(), key);
+        EXPECT_EQ(dialog.Grid().ItemText(0, 2).toStdString(), name);
+        EXPECT_EQ(dialog.Grid().ItemText(1, 1).toStdString(), std::string(198, 'L'));
+        EXPECT_FALSE(dialog.grab().isNull());
+        messages.answers.push_back(MessageSink::Answer::Ok);
+        dialog.reject();
+    }
+    HostLink::Attach(nullptr);
+    SetProfileBasePath("");
+    fs::remove_all(folder);
+}
+
+}  // namespace
