@@ -33,7 +33,8 @@ public:
     // Adds a control that follows item; it must live as long as the layout is placed.
     void Add(QWidget* control, const DialogItem& item);
     // Sets every added control's geometry for a client area of clientSize. A drop-down combo keeps
-    // the height of its closed box, since the template's height includes the open list.
+    // the height of its closed box, since the template's height includes the open list; a label is
+    // never narrower than its text.
     void Place(QSize clientSize) const;
 
 private:

@@ -271,6 +271,7 @@ void DlgMain::WriteControls(bool runEditHandlers) {
         if (line->text() == text) continue;
         const QSignalBlocker quiet(line);
         line->setText(text);
+        line->setCursorPosition(0);  // a number too long for the box shows its leading digits
         kChanged |= edit.id == 1010;
         alphaChanged |= edit.id == 1011;
     }

@@ -1,0 +1,419 @@
+// The workbench window as a window: its controls after size changes, the minimum size, the icons
+// and tooltips, the initialisation with stored settings, closing, and its texts in English. The data
+// is the demo laboratory's; every window opened is saved as a picture into the build folder.
+#include "DemoDataSet.h"
+#include "FakeHost.h"
+#include "StringTable.h"
+#include "chart/CAutoCtrl.h"
+#include "components/CGridCtrl.h"
+#include "components/Dlg_Components.h"
+#include "data/DataBaseConnection.h"
+#include "shell/HostLink.h"
+#include "shell/LanguageTable.h"
+#include "shell/Profile.h"
+#include "shell/ResourceLibrary.h"
+#include "workbench/DlgMain.h"
+#include "workbench/QtMessageSink.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The offscreen platform's screen is 800 x 800 pixels, smaller than the workbench's minimum size;
+// before the application starts, the tests give it a screen of 1600 x 1000 to maximise into.
+[[maybe_unused]] const bool kWideScreen = [] {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty() && platform != "offscreen") return false;  // a real display was chosen
+    const fs::path config = fs::temp_directory_path() / ("quorvel-screen-" + std::to_string(::getpid()) + ".json");
+    std::ofstream(config) << R"({"screens": [{"name": "wide", "x": 0, "y": 0, "width": 1600, "height": 1000}]})";
+    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + config.c_str());
+    return true;
+}();
+
+constexpr uint64_t kDemoSeed = 17;
+
+void SavePicture(QWidget& window, const std::string& name) {
+    window.grab().save(QString::fromStdString(std::string(QUORVEL_SCREENSHOT_DIR) + "/" + name + ".png"));
+}
+
+bool HasCyrillic(const QString& text) { return text.contains(QRegularExpression(QStringLiteral("[\\x{0400}-\\x{04FF}]"))); }
+
+class WorkbenchWindow : public testing::Test {
+protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() / ("quorvel-layout-" + std::to_string(::getpid()) + "-" + TestName());
+        fs::remove_all(folder);
+        const DemoWriteResult demo = WriteDemoData(folder.string(), kDemoSeed);
+        ASSERT_TRUE(demo.ok) << demo.description;
+        DataBaseConnection::Instance().SetUri(demo.set.databasePath);
+        HostLink::Attach(host.Api());
+        SetProfileBasePath("plugins\\quorvel");
+        host.strings[Key("PublicDocuments_Quorvel")] = demo.set.documentsFolder;
+        host.ints[Key("ComboGrad_CurSel")] = 0;
+        host.ints[Key("ComboFormula_CurSel")] = 2;
+    }
+    void TearDown() override {
+        ResourceLibrary::Instance().FreeTranslation();
+        HostLink::Attach(nullptr);
+        SetProfileBasePath("");
+        fs::remove_all(folder);
+    }
+
+    static std::string TestName() { return testing::UnitTest::GetInstance()->current_test_info()->name(); }
+    static std::string Key(const std::string& key) { return "plugins\\quorvel\\/" + key; }
+    std::unique_ptr<DlgMain> Open() {
+        auto dlg = std::make_unique<DlgMain>(nullptr, &messages);
+        dlg->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(dlg.get()));
+        return dlg;
+    }
+    // The demo's two calibration runs and the broad polystyrene, included; the other two listed.
+    void AddDemoAssays(DlgMain& dlg) {
+        host.chosenAssays = {1, 2, 3, 4, 5};
+        dlg.AddAssays();
+        for (int row : {0, 1, 2}) dlg.AssaysList().SetCheck(row, true);
+        dlg.AssaysList().SetRowSelected(2, true);
+        QApplication::processEvents();
+    }
+    void Wait() { QTest::qWait(20); }
+
+    fs::path folder;
+    FakeHost host;
+    RecordingMessageSink messages;
+};
+
+// How a control follows a size change, in percent: moved right, moved down, grown wide, grown high.
+struct Share {
+    int moveX = 0, moveY = 0, sizeX = 0, sizeY = 0;
+};
+
+// The shares of the workbench's controls; every control not named keeps its place and size.
+std::map<QWidget*, Share> Shares(const DlgMain& dlg) {
+    std::map<QWidget*, Share> shares;
+    shares[dlg.Control(2)] = {100, 100, 0, 0};
+    shares[dlg.Control(1031)] = {0, 0, 100, 100};
+    shares[dlg.Control(1002)] = {50, 0, 50, 0};
+    shares[dlg.Control(1001)] = {0, 0, 50, 0};
+    for (int id : {1003, 1004, 1005, 1006, 1007, 1008}) shares[dlg.Control(id)] = {50, 0, 0, 0};
+    for (QLabel* label : dlg.findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        if (QStringList{"Градуировка:", "Зависимость:", "k0 =", "k1 =", "k2 =", "k3 ="}.contains(label->text()))
+            shares[label] = {50, 0, 0, 0};
+    return shares;
+}
+
+TEST_F(WorkbenchWindow, ControlsFollowTheirShareOfASizeChange) {
+    struct Row {
+        const char* name;
+        void (*change)(DlgMain&);
+    };
+    const Row rows[] = {
+        {"resized", [](DlgMain& dlg) { dlg.resize(dlg.width() + 301, dlg.height() + 157); }},
+        {"maximised", [](DlgMain& dlg) { dlg.showMaximized(); }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        auto dlg = Open();
+        AddDemoAssays(*dlg);
+        const QSize before = dlg->size();
+        std::map<QWidget*, QRect> placed;
+        for (QWidget* control : dlg->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            placed[control] = control->geometry();
+        row.change(*dlg);
+        Wait();
+        SavePicture(*dlg, std::string("dlg_main_") + row.name);
+        const int dx = dlg->width() - before.width();
+        const int dy = dlg->height() - before.height();
+        ASSERT_GT(dx, 200);
+        ASSERT_GT(dy, 100);
+        const std::map<QWidget*, Share> shares = Shares(*dlg);
+        ASSERT_EQ(shares.size(), 16u);
+        for (const auto& [control, old] : placed) {
+            if (control->isWindow()) continue;  // the components dialog
+            const auto found = shares.find(control);
+            const Share share = found == shares.end() ? Share{} : found->second;
+            const QRect now = control->geometry();
+            SCOPED_TRACE(control->metaObject()->className());
+            // Shares of an odd growth round down: allow one pixel.
+            EXPECT_NEAR(now.x(), old.x() + dx * share.moveX / 100.0, 1);
+            EXPECT_NEAR(now.y(), old.y() + dy * share.moveY / 100.0, 1);
+            EXPECT_NEAR(now.width(), old.width() + dx * share.sizeX / 100.0, 1);
+            EXPECT_NEAR(now.height(), old.height() + dy * share.sizeY / 100.0, 1);
+        }
+        // "Закрыть" keeps its distance to the bottom-right corner; the chart reaches as far.
+        const QRect close = dlg->Control(2)->geometry();
+        const QRect oldClose = placed[dlg->Control(2)];
+        EXPECT_EQ(dlg->width() - close.right(), before.width() - oldClose.right());
+        EXPECT_EQ(dlg->height() - close.bottom(), before.height() - oldClose.bottom());
+        EXPECT_EQ(dlg->Control(1031)->geometry().right(), dlg->Control(2)->geometry().right());
+        // The two lists share the extra width, and the gap between them stays.
+        const int assaysGrowth = dlg->Control(1001)->width() - placed[dlg->Control(1001)].width();
+        const int pointsGrowth = dlg->Control(1002)->width() - placed[dlg->Control(1002)].width();
+        EXPECT_NEAR(assaysGrowth, pointsGrowth, 1);
+        EXPECT_NEAR(assaysGrowth + pointsGrowth, dx, 1);
+        EXPECT_EQ(dlg->Control(1002)->x() - dlg->Control(1001)->geometry().right(),
+                  placed[dlg->Control(1002)].x() - placed[dlg->Control(1001)].right());
+    }
+}
+
+TEST_F(WorkbenchWindow, NeverSmallerThanTheMinimumTrackingSize) {
+    auto dlg = Open();
+    EXPECT_EQ(dlg->minimumSize(), QSize(1172, 690));
+    dlg->resize(800, 500);
+    Wait();
+    EXPECT_EQ(dlg->size(), QSize(1172, 690));
+    // A stored window rectangle smaller than the minimum is widened too.
+    host.ints[Key("WindowRect_tlx")] = 10;
+    host.ints[Key("WindowRect_tly")] = 20;
+    host.ints[Key("WindowRect_btx")] = 410;
+    host.ints[Key("WindowRect_bty")] = 320;
+    auto restored = Open();
+    SavePicture(*restored, "dlg_main_minimum");
+    EXPECT_EQ(restored->size(), QSize(1172, 690));
+}
+
+TEST_F(WorkbenchWindow, IconButtonsShowTheirOwnImagesAndTooltips) {
+    auto dlg = Open();
+    SavePicture(*dlg, "dlg_main_empty");
+    EXPECT_FALSE(dlg->windowIcon().isNull());
+    const std::pair<int, int> buttons[] = {{1016, 104}, {1017, 105}, {1018, 106}, {1020, 107}, {1023, 108}};
+    std::vector<QImage> images;
+    for (const auto& [id, tooltip] : buttons) {
+        SCOPED_TRACE(id);
+        auto* button = static_cast<QPushButton*>(dlg->Control(id));
+        EXPECT_TRUE(button->text().isEmpty());
+        EXPECT_EQ(button->iconSize(), QSize(16, 16));
+        const QImage image = button->icon().pixmap(16, 16).toImage();
+        EXPECT_EQ(image.size(), QSize(16, 16));
+        for (const QImage& other : images) EXPECT_NE(image, other) << "two buttons share one image";
+        images.push_back(image);
+        EXPECT_EQ(button->toolTip().toStdString(), StringTableText(tooltip));
+    }
+}
+
+TEST_F(WorkbenchWindow, HiddenButton1022NeverReacts) {
+    auto dlg = Open();
+    AddDemoAssays(*dlg);
+    auto* hidden = static_cast<QPushButton*>(dlg->Control(1022));
+    EXPECT_TRUE(hidden->isHidden());
+    const double mn = dlg->State().Mn;
+    hidden->click();
+    QApplication::processEvents();
+    EXPECT_EQ(dlg->State().Assays.size(), 5u);
+    EXPECT_EQ(dlg->State().Mn, mn);
+    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_TRUE(host.openedFiles.empty());
+}
+
+TEST_F(WorkbenchWindow, InitialisationRestoresTheTypeBeforeTheFirstPass) {
+    struct Row {
+        const char* name;
+        int storedType;
+        double storedK;
+        int columns;  // of the points list
+        bool passRan;
+    };
+    const Row rows[] = {
+        {"monodisperse", 0, 2.5, 3, true},
+        {"polydisperse", 1, 2.5, 2, false},
+        {"universal, K 0 becomes 1", 2, 0.0, 5, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        host.ints[Key("ComboGrad_CurSel")] = row.storedType;
+        host.doubles[Key("K")] = row.storedK;
+        host.strings[Key("Assay 1")] = "1/1";  // a calibration run, included
+        host.strings[Key("Assay 2")] = "3/0";
+        auto dlg = Open();
+        SavePicture(*dlg, std::string("dlg_main_restored_type_") + std::to_string(row.storedType));
+        EXPECT_EQ(dlg->State().GradIndex, row.storedType);
+        EXPECT_EQ(dlg->State().K, row.storedK == 0.0 ? 1.0 : row.storedK);
+        EXPECT_EQ(dlg->PointsList().columnCount(), row.columns);
+        EXPECT_EQ(dlg->State().PointFlags, std::vector<int32_t>(5, 1));
+        EXPECT_EQ(dlg->AssaysList().RowCount(), 2);
+        EXPECT_TRUE(dlg->AssaysList().IsChecked(0));
+        EXPECT_TRUE(dlg->State().AssaysReady);
+        EXPECT_EQ(dlg->State().PointsReady, row.passRan);
+        // Only a pass fills the points list and fits the curve.
+        EXPECT_EQ(dlg->PointsList().RowCount(), row.passRan ? 5 : 0);
+        EXPECT_EQ(dlg->State().k1 != 0.0, row.passRan);
+        EXPECT_TRUE(messages.texts.empty());
+    }
+}
+
+TEST_F(WorkbenchWindow, ClosingTwiceStoresTwice) {
+    auto dlg = Open();
+    AddDemoAssays(*dlg);
+    static_cast<QPushButton*>(dlg->Control(2))->click();
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_EQ(host.strings[Key("Assay 5")], "5/0");
+    EXPECT_EQ(host.strings[Key("Assay 3")], "3/1");
+
+    // Shown again, the same window: fewer assays, closed with the close box this time.
+    dlg->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dlg.get()));
+    EXPECT_EQ(dlg->AssaysList().RowCount(), 5);
+    dlg->AssaysList().SetRowSelected(2, false);
+    dlg->AssaysList().SetRowSelected(0, true);
+    dlg->DeleteSelectedAssays();
+    dlg->move(40, 30);
+    SavePicture(*dlg, "dlg_main_before_second_close");
+    EXPECT_TRUE(dlg->close());
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_EQ(host.strings[Key("Assay 1")], "2/1");
+    EXPECT_EQ(host.strings[Key("Assay 4")], "5/0");
+    EXPECT_EQ(host.strings.count(Key("Assay 5")), 0u);
+    EXPECT_EQ(host.ints[Key("WindowRect_tlx")], dlg->frameGeometry().left());
+    EXPECT_EQ(host.ints[Key("WindowRect_bty")], dlg->frameGeometry().bottom() + 1);
+}
+
+// Every text the module itself puts into the window and its components dialog: captions, labels,
+// buttons, group boxes, combo entries, edits, tooltips, list headers and the assays list's
+// calculation type column (the other list cells hold the lab's own names).
+QStringList ModuleTexts(DlgMain& dlg) {
+    QStringList texts{dlg.windowTitle(), QString::fromStdString(dlg.Chart().Panel().xCaption),
+                      QString::fromStdString(dlg.Chart().Panel().yCaption)};
+    for (QWidget* widget : dlg.findChildren<QWidget*>()) {
+        texts << widget->windowTitle() << widget->toolTip();
+        if (auto* label = qobject_cast<QLabel*>(widget)) texts << label->text();
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) texts << button->text();
+        if (auto* group = qobject_cast<QGroupBox*>(widget)) texts << group->title();
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) texts << edit->text();
+        if (auto* combo = qobject_cast<QComboBox*>(widget))
+            for (int i = 0; i < combo->count(); ++i) texts << combo->itemText(i);
+        if (auto* grid = qobject_cast<CGridCtrl*>(widget))
+            for (int column = 0; column < grid->columnCount(); ++column) texts << grid->headerItem()->text(column);
+    }
+    for (int row = 0; row < dlg.AssaysList().RowCount(); ++row) texts << dlg.AssaysList().ItemText(row, 5);
+    texts.removeAll(QString());
+    return texts;
+}
+
+TEST_F(WorkbenchWindow, DemoDataInRussianAndInEnglish) {
+    struct Row {
+        const char* name;
+        uint16_t language;
+    };
+    for (const Row row : {Row{"Russian", 1049}, Row{"English", 1033}}) {
+        SCOPED_TRACE(row.name);
+        const bool english = row.language != 1049;
+        if (english) {
+            const std::string module = std::string(QUORVEL_BIN_DIR) + "/quorvel.so";
+            ASSERT_TRUE(ResourceLibrary::Instance().LoadTranslation(
+                ResourceLibrary::TranslationPath(module, LanguageAbbreviation(row.language).value())));
+        }
+        messages.texts.clear();
+        auto dlg = Open();
+        AddDemoAssays(*dlg);
+        EXPECT_TRUE(messages.texts.empty());
+        EXPECT_EQ(dlg->PointsList().RowCount(), 10);
+        EXPECT_GT(dlg->State().Mw, dlg->State().Mn);
+        Wait();
+        SavePicture(*dlg, std::string("dlg_main_demo_") + row.name);
+
+        auto* components = dlg->findChild<Dlg_Components*>();
+        ASSERT_NE(components, nullptr);
+        components->show();  // as the workbench shows it, but without a modal loop to leave
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(components));
+        components->AddComponent();
+        SavePicture(*components, std::string("dlg_components_demo_") + row.name);
+        EXPECT_EQ(components->Grid().RowCount(), 13);
+
+        const QStringList texts = ModuleTexts(*dlg);
+        EXPECT_TRUE(texts.contains(english ? "Close" : "Закрыть"));
+        EXPECT_TRUE(texts.contains(english ? "Molar mass" : "Молярная масса"));
+        EXPECT_TRUE(texts.contains(english ? "Calibration" : "Градуировка"));
+        EXPECT_EQ(components->Grid().ItemText(12, 1),
+                  english ? "Enter the component name!" : QString::fromUtf8("Задайте имя компонента!"));
+        if (english) {
+            for (const QString& text : texts) EXPECT_FALSE(HasCyrillic(text)) << text.toStdString();
+        }
+        messages.answers = {MessageSink::Answer::Ok};
+        components->reject();
+        dlg.reset();
+        ResourceLibrary::Instance().FreeTranslation();
+    }
+}
+
+// Each message box as the module words it, through the translation: English with language 1033,
+// the filled-in part kept; Russian (unchanged) without the translation.
+TEST_F(WorkbenchWindow, MessageBoxesSpeakEnglishWithLanguage1033) {
+    auto dlg = Open();
+    AddDemoAssays(*dlg);
+    // Messages the workbench really shows, recorded as the sink receives them.
+    messages.answers = {MessageSink::Answer::Cancel};
+    dlg->AssaysList().SetCheck(4, true);  // another method: the question
+    static_cast<QLineEdit*>(dlg->Control(1010))->setText("150");
+    static_cast<QLineEdit*>(dlg->Control(1011))->setText("150");
+    static_cast<QLineEdit*>(dlg->Control(1011))->setText("x");
+    ASSERT_EQ(messages.texts.size(), 4u);
+    struct Row {
+        std::string russian;
+        std::string english;
+    };
+    std::vector<Row> rows = {
+        {messages.texts[0], "Another method is selected. Do you want to switch to it?"},
+        {messages.captions[0], "Confirm method change"},
+        {messages.texts[1], "K is too large!"},
+        {messages.texts[2], "Alpha is too large!"},
+        {messages.texts[3], "Enter a number."},
+        {"Ошибка расчета параметров ММР!", "Error calculating the molecular-weight distribution!"},
+        {"Ошибка базы данных: disk I/O error", "Database error: disk I/O error"},
+        {"В таблице компонентов не найден PS-11", "PS-11 was not found in the components table"},
+        {"Ошибка при выборе хроматограммы: Отсутствует информация.",
+         "Error selecting the chromatogram: no data available."},
+        {"Ошибка построения отчёта: no file can be created in the temporary folder",
+         "Error building the report: no file can be created in the temporary folder"},
+        {"Не удалось записать файл /d/CompsTableQuorvel.csv: Permission denied",
+         "Could not write the file /d/CompsTableQuorvel.csv: Permission denied"},
+        {"Не задана папка документов: таблица компонентов не сохранена.",
+         "No documents folder is set: the components table was not saved."},
+        {"Файл /d/t.csv содержит слишком много компонентов: он не изменён.",
+         "The file /d/t.csv holds too many components: it was left unchanged."},
+        {"Файл /d/t.csv удалён или изменён: таблица компонентов не сохранена.",
+         "The file /d/t.csv was deleted or changed: the components table was not saved."},
+        {"Компонент 7 содержит \";\" или перевод строки: таблица не сохранена.",
+         "Component 7 contains \";\" or a line break: the table was not saved."},
+        {"Строка компонента 7 длиннее 9999 байт: таблица не сохранена.",
+         "The line of component 7 is longer than 9999 bytes: the table was not saved."},
+        {"Выйти без сохранения изменений?", "Leave without saving the changes?"},
+        {"Подтверждение выхода", "Confirm exit"},
+        {"Компоненты", "Components"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.russian);
+        EXPECT_EQ(TranslatedMessage(row.russian), row.russian);
+    }
+    ASSERT_TRUE(ResourceLibrary::Instance().LoadTranslation(std::string(QUORVEL_BIN_DIR) + "/quorvelENU.qm"));
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.russian);
+        EXPECT_EQ(TranslatedMessage(row.russian), row.english);
+    }
+    // Texts of no message of the module stay as they are.
+    EXPECT_EQ(TranslatedMessage("Файл"), "Файл");
+    EXPECT_EQ(TranslatedMessage(""), "");
+    for (int id = 103; id <= 109; ++id) {
+        SCOPED_TRACE(id);
+        const QString text = QString::fromStdString(ResourceLibrary::Instance().String(id));
+        EXPECT_FALSE(text.isEmpty());
+        EXPECT_FALSE(HasCyrillic(text));
+    }
+}
+
+}  // namespace
