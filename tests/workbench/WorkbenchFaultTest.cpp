@@ -119,12 +119,14 @@ TEST_P(DamagedDatabase, GivesTheDatabaseMessageAndTheWorkbenchGoesOn) {
         std::unique_ptr<ExclusiveWriter> writer;
         if (GetParam().damage) GetParam().damage(DatabasePath());
         else writer = std::make_unique<ExclusiveWriter>(DatabasePath());
+        const std::string damagedBytes = FileBytes(DatabasePath());
         dlg = std::make_unique<DlgMain>(nullptr, &messages);  // restores both stored entries: one message
         EXPECT_EQ(messages.texts, std::vector<std::string>{expected});
         Add(*dlg, {2});
         EXPECT_TRUE(dlg->State().Assays.empty());
         EXPECT_EQ(dlg->AssaysList().RowCount(), 0);
         EXPECT_EQ(messages.texts, (std::vector<std::string>{expected, expected}));
+        EXPECT_EQ(FileBytes(DatabasePath()), damagedBytes) << "the module only reads the host's database";
     }
     // The same window loads the assay once the database is whole and free again.
     fs::copy_file(goodCopy, DatabasePath(), fs::copy_options::overwrite_existing);
