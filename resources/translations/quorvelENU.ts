@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>Тип расчёта</source>
-        <translation>Calculation type</translation>
+        <translation>Calc. type</translation>
     </message>
     <message>
         <source>Метод</source>

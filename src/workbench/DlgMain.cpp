@@ -90,6 +90,7 @@ DlgMain::DlgMain(QWidget* parent, MessageSink* messages)
     setMinimumSize(kMinimumWidth, kMinimumHeight);
     setFont(DialogFont(WorkbenchTemplate()));
     setWindowIcon(DialogIcon());
+    setAttribute(Qt::WA_AlwaysShowToolTips);  // the buttons' tips show while the window is inactive too
     BuildControls();
     componentsDialog_ = new Dlg_Components(*messages_, this);
     SetUpButtons();

@@ -2,6 +2,7 @@
 // and tooltips, the initialisation with stored settings, closing, and its texts in English. The data
 // is the demo laboratory's; every window opened is saved as a picture into the build folder.
 #include "DemoDataSet.h"
+#include "DialogLayout.h"
 #include "FakeHost.h"
 #include "StringTable.h"
 #include "chart/CAutoCtrl.h"
@@ -37,15 +38,26 @@ namespace fs = std::filesystem;
 namespace {
 
 // The offscreen platform's screen is 800 x 800 pixels, smaller than the workbench's minimum size;
-// before the application starts, the tests give it a screen of 1600 x 1000 to maximise into.
-[[maybe_unused]] const bool kWideScreen = [] {
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    if (!platform.isEmpty() && platform != "offscreen") return false;  // a real display was chosen
-    const fs::path config = fs::temp_directory_path() / ("quorvel-screen-" + std::to_string(::getpid()) + ".json");
-    std::ofstream(config) << R"({"screens": [{"name": "wide", "x": 0, "y": 0, "width": 1600, "height": 1000}]})";
-    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + config.c_str());
-    return true;
-}();
+// before the application starts, the tests give it a screen of 1600 x 1000 to maximise into. The
+// platform reads the file once, at start; it is removed when the program ends.
+class WideScreen {
+public:
+    WideScreen() {
+        const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+        if (!platform.isEmpty() && platform != "offscreen") return;  // a real display was chosen
+        config_ = fs::temp_directory_path() / ("quorvel-screen-" + std::to_string(::getpid()) + ".json");
+        std::ofstream(config_) << R"({"screens": [{"name": "wide", "x": 0, "y": 0, "width": 1600, "height": 1000}]})";
+        qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + config_.c_str());
+    }
+    ~WideScreen() {
+        std::error_code ignored;
+        if (!config_.empty()) fs::remove(config_, ignored);
+    }
+
+private:
+    fs::path config_;
+};
+const WideScreen kWideScreen;
 
 constexpr uint64_t kDemoSeed = 17;
 
@@ -205,6 +217,35 @@ TEST_F(WorkbenchWindow, IconButtonsShowTheirOwnImagesAndTooltips) {
         images.push_back(image);
         EXPECT_EQ(button->toolTip().toStdString(), StringTableText(tooltip));
     }
+    EXPECT_TRUE(dlg->testAttribute(Qt::WA_AlwaysShowToolTips));
+}
+
+TEST_F(WorkbenchWindow, ComponentsDialogIsLaidOutFromItsTemplate) {
+    auto dlg = Open();
+    auto* components = dlg->findChild<Dlg_Components*>();
+    ASSERT_NE(components, nullptr);
+    components->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(components));
+    SavePicture(*components, "dlg_components_template");
+    const DialogLayout layout(ComponentsTemplate(), components->font());
+    EXPECT_EQ(components->size(), layout.TemplateSize());
+    EXPECT_EQ(components->minimumSize(), components->maximumSize());  // no sizing border
+    EXPECT_EQ(components->windowTitle(), QString::fromUtf8("Компоненты"));
+    const QRect grid = components->Grid().geometry();
+    EXPECT_EQ(grid.topLeft(), QPoint(7 * layout.BaseX() / 4, 7 * layout.BaseY() / 8));
+    // The buttons sit on one line under the grid; "Отмена" ends where the grid ends.
+    for (QPushButton* button : {&components->SaveButton(), &components->CancelButton(), &components->AddButton(),
+                                &components->DeleteButton()}) {
+        SCOPED_TRACE(button->text().toStdString());
+        EXPECT_EQ(button->y(), 222 * layout.BaseY() / 8);
+        EXPECT_GT(button->y(), grid.bottom());
+        EXPECT_EQ(button->isDefault(), button == &components->SaveButton());
+    }
+    EXPECT_EQ(components->CancelButton().geometry().right(), grid.right());
+    EXPECT_EQ(components->AddButton().x(), grid.x());
+    EXPECT_EQ(components->SaveButton().text(), QString::fromUtf8("Сохранить"));
+    messages.answers = {MessageSink::Answer::Ok};
+    components->reject();
 }
 
 TEST_F(WorkbenchWindow, HiddenButton1022NeverReacts) {
