@@ -245,8 +245,8 @@
         <translation>Component %s contains ";" or a line break: the table was not saved.</translation>
     </message>
     <message>
-        <source>Строка компонента %s длиннее 9999 байт: таблица не сохранена.</source>
-        <translation>The line of component %s is longer than 9999 bytes: the table was not saved.</translation>
+        <source>Поле компонента %s длиннее 198 байт: таблица не сохранена.</source>
+        <translation>A field of component %s is longer than 198 bytes: the table was not saved.</translation>
     </message>
     <message>
         <source>Выйти без сохранения изменений?</source>

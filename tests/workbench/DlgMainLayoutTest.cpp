@@ -7,6 +7,7 @@
 #include "StringTable.h"
 #include "chart/CAutoCtrl.h"
 #include "components/CGridCtrl.h"
+#include "components/ComponentsTable.h"
 #include "components/Dlg_Components.h"
 #include "data/DataBaseConnection.h"
 #include "shell/HostLink.h"
@@ -15,6 +16,7 @@
 #include "shell/ResourceLibrary.h"
 #include "workbench/DlgMain.h"
 #include "workbench/QtMessageSink.h"
+#include "workbench/WorkbenchSettings.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -29,6 +31,8 @@
 
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -415,28 +419,40 @@ TEST_F(WorkbenchWindow, MessageBoxesSpeakEnglishWithLanguage1033) {
         {messages.texts[2], "Alpha is too large!"},
         {messages.texts[3], "Enter a number."},
         {"Ошибка расчета параметров ММР!", "Error calculating the molecular-weight distribution!"},
-        {"Ошибка базы данных: disk I/O error", "Database error: disk I/O error"},
+        {DatabaseErrorMessage("disk I/O error"), "Database error: disk I/O error"},
         {"В таблице компонентов не найден PS-11", "PS-11 was not found in the components table"},
         {"Ошибка при выборе хроматограммы: Отсутствует информация.",
          "Error selecting the chromatogram: no data available."},
         {"Ошибка построения отчёта: no file can be created in the temporary folder",
          "Error building the report: no file can be created in the temporary folder"},
-        {"Не удалось записать файл /d/CompsTableQuorvel.csv: Permission denied",
-         "Could not write the file /d/CompsTableQuorvel.csv: Permission denied"},
-        {"Не задана папка документов: таблица компонентов не сохранена.",
-         "No documents folder is set: the components table was not saved."},
-        {"Файл /d/t.csv содержит слишком много компонентов: он не изменён.",
-         "The file /d/t.csv holds too many components: it was left unchanged."},
-        {"Файл /d/t.csv удалён или изменён: таблица компонентов не сохранена.",
-         "The file /d/t.csv was deleted or changed: the components table was not saved."},
-        {"Компонент 7 содержит \";\" или перевод строки: таблица не сохранена.",
-         "Component 7 contains \";\" or a line break: the table was not saved."},
-        {"Строка компонента 7 длиннее 9999 байт: таблица не сохранена.",
-         "The line of component 7 is longer than 9999 bytes: the table was not saved."},
         {"Выйти без сохранения изменений?", "Leave without saving the changes?"},
         {"Подтверждение выхода", "Confirm exit"},
         {"Компоненты", "Components"},
     };
+    // The components table's refusals, as saving really words them.
+    const std::string missing = (folder / "no folder" / "t.csv").string();
+    const auto refusal = [](const std::string& path, const std::vector<Component>& components, int32_t headerLength = 0,
+                            bool complete = true) {
+        ComponentsTable table;
+        table.filePath = path;
+        table.components = components;
+        table.headerLength = headerLength;
+        table.complete = complete;
+        const ComponentsSaveResult saved = table.SaveTable();
+        EXPECT_FALSE(saved.ok);
+        return saved.description;
+    };
+    rows.push_back({refusal("", {}), "No documents folder is set: the components table was not saved."});
+    rows.push_back({refusal(missing, {}, 0, false),
+                    "The file " + missing + " holds too many components: it was left unchanged."});
+    rows.push_back({refusal(missing, {}, 10),
+                    "The file " + missing + " was deleted or changed: the components table was not saved."});
+    rows.push_back({refusal(missing, {{7, "a;b", "-", 1.0}}),
+                    "Component 7 contains \";\" or a line break: the table was not saved."});
+    rows.push_back({refusal(missing, {{7, "a", std::string(300, 'x'), 1.0}}),
+                    "A field of component 7 is longer than 198 bytes: the table was not saved."});
+    rows.push_back({refusal(missing, {{7, "a", "b", 1.0}}),
+                    "Could not write the file " + missing + ": " + std::strerror(ENOENT)});
     for (const Row& row : rows) {
         SCOPED_TRACE(row.russian);
         EXPECT_EQ(TranslatedMessage(row.russian), row.russian);
