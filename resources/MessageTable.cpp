@@ -1,5 +1,5 @@
 // Every message box text and caption of the module, as the calculation, the workbench, the
-// components table and the report write them.
+// components table and the report write them. The components dialog translates its own question.
 #include "MessageTable.h"
 
 #include <string_view>
@@ -23,9 +23,6 @@ constexpr const char* kFormats[] = {
     "Файл %s удалён или изменён: таблица компонентов не сохранена.",
     "Компонент %s содержит \";\" или перевод строки: таблица не сохранена.",
     "Поле компонента %s длиннее 198 байт: таблица не сохранена.",
-    "Выйти без сохранения изменений?",
-    "Подтверждение выхода",
-    "Компоненты",
 };
 
 // The part of text standing in the "%s" of format; nothing when text was not made from format.

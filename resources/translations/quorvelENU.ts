@@ -248,17 +248,5 @@
         <source>Поле компонента %s длиннее 198 байт: таблица не сохранена.</source>
         <translation>A field of component %s is longer than 198 bytes: the table was not saved.</translation>
     </message>
-    <message>
-        <source>Выйти без сохранения изменений?</source>
-        <translation>Leave without saving the changes?</translation>
-    </message>
-    <message>
-        <source>Подтверждение выхода</source>
-        <translation>Confirm exit</translation>
-    </message>
-    <message>
-        <source>Компоненты</source>
-        <translation>Components</translation>
-    </message>
 </context>
 </TS>

@@ -23,7 +23,6 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QLabel;
-struct DialogItem;
 
 class DlgMain : public QDialog, private GridParent {
     Q_OBJECT

@@ -425,9 +425,6 @@ TEST_F(WorkbenchWindow, MessageBoxesSpeakEnglishWithLanguage1033) {
          "Error selecting the chromatogram: no data available."},
         {"Ошибка построения отчёта: no file can be created in the temporary folder",
          "Error building the report: no file can be created in the temporary folder"},
-        {"Выйти без сохранения изменений?", "Leave without saving the changes?"},
-        {"Подтверждение выхода", "Confirm exit"},
-        {"Компоненты", "Components"},
     };
     // The components table's refusals, as saving really words them.
     const std::string missing = (folder / "no folder" / "t.csv").string();
