@@ -148,7 +148,13 @@ QWidget* DlgMain::MakeControl(const DialogItem& item) {
     case DialogItemKind::Edit:
     case DialogItemKind::ReadOnlyEdit: {
         auto* edit = new QLineEdit(this);
-        edit->setReadOnly(item.kind == DialogItemKind::ReadOnlyEdit);
+        if (item.kind == DialogItemKind::ReadOnlyEdit) {
+            edit->setReadOnly(true);
+            // Grey like the window, as read-only edits are drawn, so the inputs stand out.
+            QPalette palette = edit->palette();
+            palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+            edit->setPalette(palette);
+        }
         return edit;
     }
     }
