@@ -2,6 +2,7 @@
 // demo laboratory's data, the menu opens the workbench, assays come in through the host's chooser,
 // the averages appear, and closing the workbench leaves its settings in the profile file.
 #include "DemoDataSet.h"
+#include "HostDriving.h"
 #include "TempFolder.h"
 #include "host/AssayChooserDialog.h"
 #include "host/AssayFileWindow.h"
@@ -28,24 +29,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-QAction* FindAction(const QList<QAction*>& actions, const QStringList& path) {
-    for (QAction* action : actions) {
-        if (action->text() != path.front())
-            continue;
-        if (path.size() == 1)
-            return action;
-        return action->menu() ? FindAction(action->menu()->actions(), path.mid(1)) : nullptr;
-    }
-    return nullptr;
-}
-
-QWidget* VisibleWindowTitled(const QString& title) {
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->isVisible() && widget->windowTitle() == title)
-            return widget;
-    return nullptr;
-}
 
 // The control of kind T that a user finds next to the label with text: the nearest one whose top
 // lies within the label's height below (under) or level with it (beside).
@@ -80,49 +63,6 @@ void Pick(QComboBox* combo, int index) {
     Q_EMIT combo->activated(index);
 }
 
-QPushButton* ButtonWithTip(QWidget& window, const QString& tip) {
-    for (QPushButton* button : window.findChildren<QPushButton*>())
-        if (button->toolTip() == tip)
-            return button;
-    return nullptr;
-}
-
-// Selects, with Ctrl held, the rows of the shown chooser whose identifiers are in ids, then OK.
-void ChooseInDialog(const std::set<int32_t>& ids) {
-    auto* dialog = qobject_cast<AssayChooserDialog*>(QApplication::activeModalWidget());
-    ASSERT_NE(dialog, nullptr);
-    AssayTable* table = dialog->Table();
-    for (int row = 0; row < table->rowCount(); ++row) {
-        if (ids.count(table->item(row, 0)->text().toInt()) == 0)
-            continue;
-        const QRect cell = table->visualRect(table->model()->index(row, 0));
-        QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::ControlModifier, cell.center());
-    }
-    dialog->accept();
-}
-
-// Closes, and remembers the text of, any modal window that nobody expected (a message box of the
-// module would otherwise wait forever for a click).
-class ModalWatch {
-public:
-    ModalWatch() {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (modal == nullptr || qobject_cast<AssayChooserDialog*>(modal))
-                return;
-            const auto labels = modal->findChildren<QLabel*>();
-            for (QLabel* label : labels)
-                seen += label->text().toStdString() + "\n";
-            modal->close();
-        });
-        timer_.start(500);
-    }
-    std::string seen;
-
-private:
-    QTimer timer_;
-};
-
 double NumberBeside(QWidget& window, const QString& label) {
     auto* edit = ControlNear<QLineEdit>(window, label, false);
     return edit ? edit->text().toDouble() : 0.0;
@@ -154,25 +94,17 @@ TEST(EndToEnd, HostRunsTheWorkbenchOnTheDemoData) {
     QTimer::singleShot(0, [] { ChooseInDialog({1, 2, 3}); });
     QTest::mouseClick(add, Qt::LeftButton);
 
-    // The lists of the workbench itself; the components dialog it owns has a list of its own.
-    auto lists = workbench->findChildren<QTreeWidget*>();
-    lists.removeIf([&](QTreeWidget* list) { return list->window() != workbench; });
-    const auto assays = std::min_element(lists.begin(), lists.end(), [](QTreeWidget* a, QTreeWidget* b) {
-        return a->geometry().left() < b->geometry().left();
-    });
-    ASSERT_NE(assays, lists.end());
-    ASSERT_EQ((*assays)->topLevelItemCount(), 3);
-    for (int row = 0; row < 3; ++row) {
-        (*assays)->setCurrentItem((*assays)->topLevelItem(row));
-        QTest::keyClick(*assays, Qt::Key_Space);
-    }
+    QTreeWidget* assays = AssaysList(*workbench);
+    ASSERT_NE(assays, nullptr);
+    ASSERT_EQ(assays->topLevelItemCount(), 3);
+    IncludeAll(*assays);
 
     const DemoPolymer& truth = *demo.set.assays[2].polymer;
     EXPECT_NEAR(NumberBeside(*workbench, "Mn"), truth.Mn(), 0.02 * truth.Mn());
     EXPECT_NEAR(NumberBeside(*workbench, "Mw"), truth.mw, 0.02 * truth.mw);
 
     // The calibration run shown by the host's file viewer: one chromatogram per detector channel.
-    (*assays)->setCurrentItem((*assays)->topLevelItem(0));
+    assays->setCurrentItem(assays->topLevelItem(0));
     QPushButton* open = ButtonWithTip(*workbench, "Открыть хроматограмму");
     ASSERT_NE(open, nullptr);
     QTest::mouseClick(open, Qt::LeftButton);
@@ -188,9 +120,7 @@ TEST(EndToEnd, HostRunsTheWorkbenchOnTheDemoData) {
     workbench->grab().save(QString(QUORVEL_BIN_DIR) + "/../end-to-end-workbench.png");
     viewer->close();
 
-    QPushButton* close = nullptr;
-    for (QPushButton* button : workbench->findChildren<QPushButton*>())
-        if (button->text() == "Закрыть") close = button;
+    QPushButton* close = ButtonWithText(*workbench, "Закрыть");
     ASSERT_NE(close, nullptr);
     QTest::mouseClick(close, Qt::LeftButton);
     EXPECT_FALSE(workbench->isVisible());

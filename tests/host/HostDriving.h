@@ -1,0 +1,114 @@
+// Driving the reference host and the module's windows as a user does, for the end-to-end test and
+// the module session program that scripts/valgrind runs: menu entries, windows by title, buttons by
+// tool tip, the host's assay chooser, and a watch that closes message boxes nobody expected.
+#pragma once
+
+#include "host/AssayChooserDialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <algorithm>
+#include <cstdint>
+#include <set>
+#include <string>
+
+// The action at the end of a menu path (texts from the menu bar down); null when there is none.
+inline QAction* FindAction(const QList<QAction*>& actions, const QStringList& path) {
+    for (QAction* action : actions) {
+        if (action->text() != path.front())
+            continue;
+        if (path.size() == 1)
+            return action;
+        return action->menu() ? FindAction(action->menu()->actions(), path.mid(1)) : nullptr;
+    }
+    return nullptr;
+}
+
+// The visible top-level window with this title; null when none is shown.
+inline QWidget* VisibleWindowTitled(const QString& title) {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->isVisible() && widget->windowTitle() == title)
+            return widget;
+    return nullptr;
+}
+
+// The button of window with this tool tip (the icon buttons have no text); null when none.
+inline QPushButton* ButtonWithTip(QWidget& window, const QString& tip) {
+    for (QPushButton* button : window.findChildren<QPushButton*>())
+        if (button->toolTip() == tip)
+            return button;
+    return nullptr;
+}
+
+// The button of window with this text; null when none.
+inline QPushButton* ButtonWithText(QWidget& window, const QString& text) {
+    for (QPushButton* button : window.findChildren<QPushButton*>())
+        if (button->text() == text)
+            return button;
+    return nullptr;
+}
+
+// The workbench's assays list: the leftmost list of the window itself (the components dialog it owns
+// has a list of its own); null when there is none.
+inline QTreeWidget* AssaysList(QWidget& workbench) {
+    auto lists = workbench.findChildren<QTreeWidget*>();
+    lists.removeIf([&](QTreeWidget* list) { return list->window() != &workbench; });
+    const auto leftmost = std::min_element(lists.begin(), lists.end(), [](QTreeWidget* a, QTreeWidget* b) {
+        return a->geometry().left() < b->geometry().left();
+    });
+    return leftmost == lists.end() ? nullptr : *leftmost;
+}
+
+// Toggles the check box of every row with the space key, as a user includes the assays one by one.
+inline void IncludeAll(QTreeWidget& list) {
+    for (int row = 0; row < list.topLevelItemCount(); ++row) {
+        list.setCurrentItem(list.topLevelItem(row));
+        QTest::keyClick(&list, Qt::Key_Space);
+    }
+}
+
+// Selects, with Ctrl held, the rows of the shown chooser whose identifiers are in ids, then OK;
+// false when no chooser is shown.
+inline bool ChooseInDialog(const std::set<int32_t>& ids) {
+    auto* dialog = qobject_cast<AssayChooserDialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr)
+        return false;
+    AssayTable* table = dialog->Table();
+    for (int row = 0; row < table->rowCount(); ++row) {
+        if (ids.count(table->item(row, 0)->text().toInt()) == 0)
+            continue;
+        const QRect cell = table->visualRect(table->model()->index(row, 0));
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::ControlModifier, cell.center());
+    }
+    dialog->accept();
+    return true;
+}
+
+// Closes, and remembers the text of, any modal window that nobody expected (a message box of the
+// module would otherwise wait forever for a click).
+class ModalWatch {
+public:
+    ModalWatch() {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal == nullptr || qobject_cast<AssayChooserDialog*>(modal))
+                return;
+            const auto labels = modal->findChildren<QLabel*>();
+            for (QLabel* label : labels)
+                seen += label->text().toStdString() + "\n";
+            modal->close();
+        });
+        timer_.start(500);
+    }
+    std::string seen;
+
+private:
+    QTimer timer_;
+};
