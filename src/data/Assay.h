@@ -3,6 +3,7 @@
 
 #include "data/Channel.h"
 #include "data/Peak.h"
+#include "data/SampleBuffer.h"
 
 #include <cstdint>
 #include <limits>
@@ -25,5 +26,5 @@ struct Assay {
     std::vector<Peak> peaks;  // sorted by (channel, time)
     double lastValue2 = -std::numeric_limits<double>::max();  // of the last channel block read
     double lastValue1 = -std::numeric_limits<double>::max();
-    std::vector<std::vector<double>> signals;  // each block's samples widened to float64
+    std::vector<SampleBuffer<double>> signals;  // each block's samples widened to float64
 };

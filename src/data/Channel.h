@@ -1,6 +1,7 @@
 // One detector channel of a chromatogram: its samples, their timing and its peak table.
 #pragma once
 
+#include "data/SampleBuffer.h"
 #include "data/TableItem.h"
 
 #include <cstdint>
@@ -12,7 +13,7 @@ class Channel {
 public:
     Channel() = default;
     // Copies number and name, then value1, value2, marker and samples under the destination's
-    // lock, then the table. The lock itself is never copied.
+    // lock, then the table. The lock itself is never copied; the samples are shared, not duplicated.
     Channel(const Channel& other);
     Channel& operator=(const Channel& other);
     Channel(Channel&& other) noexcept;
@@ -24,7 +25,7 @@ public:
 
     int32_t number = 0;  // 0..255, one byte in the file
     std::string name;  // always empty in this system
-    std::vector<float> samples;  // detector signal, one value per sampling instant
+    SampleBuffer<float> samples;  // detector signal, one value per sampling instant
     mutable std::mutex samplesLock;  // guards samples, value1, value2 and marker
     double value1 = 0.0;  // retention time of sample 0, minutes
     double value2 = 0.0;  // time between two successive samples, minutes

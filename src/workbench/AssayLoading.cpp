@@ -47,7 +47,7 @@ void ReadChromatogram(Assay& assay) {
     COrbitasFile4 file;
     const bool complete = file.Read(assay.fileName) == COrbitasFile4::Ok;
     for (const Channel& channel : file.channels) {
-        assay.signals.emplace_back(channel.samples.begin(), channel.samples.end());
+        assay.signals.push_back(std::vector<double>(channel.samples.begin(), channel.samples.end()));
         assay.lastValue1 = channel.value1;
         assay.lastValue2 = channel.value2;
     }
