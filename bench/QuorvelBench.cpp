@@ -1,0 +1,299 @@
+// The module's benchmarks at lab scale and ten times beyond, on data sets generated here, and the
+// five figures printed as ratios of two measurements of this same run (absolute times on a shared
+// machine are noise). Memory is resident bytes against the bytes of the float32 samples.
+#include "BenchData.h"
+#include "FakeHost.h"
+#include "RatioReporter.h"
+#include "components/CGridCtrl.h"
+#include "components/ComponentsTable.h"
+#include "data/COrbitasFile4.h"
+#include "data/DataBaseConnection.h"
+#include "data/DataBaseHandle.h"
+#include "gpc/CCalibration.h"
+#include "gpc/SliceWindow.h"
+#include "shell/HostLink.h"
+#include "shell/MessageSink.h"
+#include "shell/Profile.h"
+#include "workbench/AssayLoading.h"
+#include "workbench/CalibrationPoints.h"
+#include "workbench/DlgMain.h"
+#include "workbench/RecalculationPass.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <malloc.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr BenchShape kLabScale{"lab", 20, 10, 2, 36000};
+constexpr BenchShape kLarge{"large", 100, 50, 4, 360000};
+constexpr BenchShape kBatch{"batch", 256, 0, 2, 36000};  // the host's largest choice, lab-scale files
+constexpr BenchShape kBigFile{"file", 1, 0, 4, 100 * 1024 * 1024 / 16};  // 100 MiB of samples
+
+// One plain read of the whole file into memory; the bytes read.
+size_t PlainRead(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) throw std::runtime_error("cannot open " + path);
+    struct stat status {};
+    ::fstat(fd, &status);
+    const auto size = static_cast<size_t>(status.st_size);
+    const std::unique_ptr<char[]> bytes(new char[size]);
+    size_t done = 0;
+    while (done < size) {
+        const ssize_t got = ::read(fd, bytes.get() + done, size - done);
+        if (got <= 0) break;
+        done += static_cast<size_t>(got);
+    }
+    ::close(fd);
+    benchmark::DoNotOptimize(bytes.get());
+    return done;
+}
+
+// The assays of a set loaded as the workbench loads them, every other one included from the first.
+WorkbenchState LoadedState(const BenchSet& set) {
+    DataBaseConnection::Instance().SetUri(set.databasePath);
+    WorkbenchState state;
+    state.GradIndex = CCalibration::kMonodisperse;
+    state.FormulaIndex = 2;
+    DataBase::Handle db;
+    for (int32_t id : set.ids)
+        if (LoadAssay(db, id, state.Assays) < 0) throw std::runtime_error("cannot load assay " + std::to_string(id));
+    for (int32_t i = 0; i < set.shape.included; ++i) state.Assays[2 * i].included = 1;
+    state.PointFlags = RebuildPointFlags(state.Assays, state.ChannelIndex);
+    return state;
+}
+
+// The molecular-weight averages' slice loop alone over the included assays, with the coefficients of
+// the calibration's last run: what a pass cannot do without. Returns the sums, so that nothing is left out.
+double SliceLoop(const WorkbenchState& state, const CCalibration& calibration) {
+    double total = 0.0;
+    for (const Assay& assay : state.Assays) {
+        if (assay.included == 0 || assay.peaks.empty()) continue;
+        const Channel& channel = assay.channels[state.ChannelIndex];
+        const std::vector<float>& samples = channel.samples;
+        SliceWindow window = SliceWindow::FromPeaks(channel, assay.peaks);
+        if (!window.FitBaseline(samples)) continue;
+        double sum0 = 0.0, sumInverse = 0.0, sum1 = 0.0, sum2 = 0.0, sum3 = 0.0, highest = 0.0;
+        for (int32_t i = window.first; i < window.end; ++i) {
+            const double m = calibration.MolarMassAt(i * channel.value2 + channel.value1);
+            const double h = window.HeightAt(samples, i);
+            highest = std::max(highest, h);
+            sum0 += h;
+            sumInverse += h / m;
+            sum1 += h * m;
+            sum2 += h * m * m;
+            sum3 += h * m * m * m;
+        }
+        total += sum0 / sumInverse + sum1 / sum0 + sum2 / sum1 + sum3 / sum2 + highest;
+    }
+    return total;
+}
+
+// The recalculation pass and its slice loop over one loaded set.
+class PassBench {
+public:
+    explicit PassBench(WorkbenchState loaded) : state(std::move(loaded)), calibration(messages) {
+        RunPass();
+        if (!messages.texts.empty()) throw std::runtime_error("the pass complained: " + messages.texts.front());
+        if (!(state.Mn > 0.0)) throw std::runtime_error("the pass gave no averages");
+    }
+    void RunPass() {
+        const PassResult result = ::Recalculate(state, components, calibration, messages);
+        benchmark::DoNotOptimize(result.rows.data());
+    }
+    double RunSliceLoop() const { return SliceLoop(state, calibration); }
+
+    WorkbenchState state;
+    RecordingMessageSink messages;
+    ComponentsTable components;
+    CCalibration calibration;
+};
+
+// Peak resident bytes of the process since the last reset (VmHWM), or 0 when unknown.
+uint64_t PeakResidentBytes() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmHWM:", 0) == 0) return std::stoull(line.substr(6)) * 1024;
+    return 0;
+}
+
+// Starts a new peak from the bytes resident now, after returning what the heap no longer uses.
+void ResetPeakResident() {
+    malloc_trim(0);
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+struct MemoryFigure {
+    uint64_t peakBytes = 0;
+    uint64_t sampleBytes = 0;
+
+    // Peak bytes per sample byte; empty when either is unknown.
+    std::optional<double> Ratio() const {
+        if (peakBytes == 0 || sampleBytes == 0) return std::nullopt;
+        return static_cast<double>(peakBytes) / static_cast<double>(sampleBytes);
+    }
+};
+
+template <typename Work>
+void Register(const std::string& name, int repetitions, Work work) {
+    benchmark::RegisterBenchmark(name.c_str(), [work](benchmark::State& state) {
+        for (auto _ : state) work(state);
+    })->Repetitions(repetitions)->Unit(benchmark::kMillisecond)->UseRealTime()->ReportAggregatesOnly(false);
+}
+
+// The workbench window at lab scale: the set added through the host's chooser, all but the last of
+// the included assays checked; one operation is checking that last one.
+class WorkbenchBench {
+public:
+    WorkbenchBench(const BenchSet& set, FakeHost& host) : dialog(Prepared(set, host), &messages) {
+        dialog.AddAssays();
+        for (int32_t i = 0; i + 1 < set.shape.included; ++i) dialog.AssaysList().SetCheck(2 * i, true);
+        lastRow = 2 * (set.shape.included - 1);
+        dialog.show();
+        Include(true);
+        if (!messages.texts.empty()) throw std::runtime_error("the workbench complained: " + messages.texts.front());
+        if (!(dialog.State().Mn > 0.0)) throw std::runtime_error("the workbench gave no averages");
+    }
+    void Include(bool included) {
+        dialog.AssaysList().SetCheck(lastRow, included);
+        QApplication::processEvents();
+    }
+
+    RecordingMessageSink messages;
+    DlgMain dialog;
+    int lastRow = 0;
+
+private:
+    // The host's database and the stored choices (monodisperse, cubic) that the dialog restores; no parent.
+    static QWidget* Prepared(const BenchSet& set, FakeHost& host) {
+        DataBaseConnection::Instance().SetUri(set.databasePath);
+        host.chosenAssays = set.ids;
+        host.ints["plugins\\quorvel\\/ComboGrad_CurSel"] = CCalibration::kMonodisperse;
+        host.ints["plugins\\quorvel\\/ComboFormula_CurSel"] = 2;
+        return nullptr;
+    }
+};
+
+void PrintFigure(const char* title, std::optional<double> ratio, const char* target) {
+    if (ratio)
+        std::printf("%-62s %6.3f  %s\n", title, *ratio, target);
+    else
+        std::printf("%-62s %6s  %s\n", title, "-", target);
+}
+
+void PrintFigures(const RatioReporter& times, const MemoryFigure& memory) {
+    std::printf("\nFigures of this run (ratios of two measurements of the same run)\n");
+    PrintFigure("1. Read of a 100 MiB file / one plain read", times.Ratio("file/Read", "file/PlainRead"),
+                "target <= 1.25");
+    PrintFigure("2. pass / slice loop alone, lab scale (10 of 20 assays)", times.Ratio("lab/Pass", "lab/SliceLoop"),
+                "target <= 1.5");
+    PrintFigure("2. pass / slice loop alone, large (50 of 100 assays)", times.Ratio("large/Pass", "large/SliceLoop"),
+                "target <= 1.5");
+    PrintFigure("3. LoadAssay of 256 assays / Read of their files", times.Ratio("batch/LoadAssay", "batch/Read"),
+                "target <= 1.3");
+    PrintFigure("4. peak resident bytes, large set loaded / its float32 bytes", memory.Ratio(), "target <= 3.3");
+    PrintFigure("5. workbench including one assay / the pass alone, lab scale",
+                times.Ratio("lab/WorkbenchInclude", "lab/Pass"), "reported only");
+    std::printf("   (peak resident %.1f MiB, float32 samples %.1f MiB)\n", memory.peakBytes / 1048576.0,
+                memory.sampleBytes / 1048576.0);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QUORVEL_NO_OPEN", "1");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+
+    const fs::path folder = fs::temp_directory_path() / ("quorvel-bench-" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    FakeHost host;
+    HostLink::Attach(host.Api());
+    SetProfileBasePath("plugins\\quorvel");
+    host.strings["plugins\\quorvel\\/PublicDocuments_Quorvel"] = folder.string();
+    WriteBenchComponents(folder.string());
+
+    std::printf("Generating the data sets in %s ...\n", folder.c_str());
+    std::fflush(stdout);
+    const std::string bigFile = WriteBenchFile((folder / "big.chr").string(), kBigFile, 1);
+    const BenchSet lab = WriteBenchSet((folder / "lab").string(), kLabScale, 2);
+    const BenchSet batch = WriteBenchSet((folder / "batch").string(), kBatch, 3);
+    const BenchSet large = WriteBenchSet((folder / "large").string(), kLarge, 4);
+
+    // Memory first, before the other benchmarks leave anything on the heap: the large set loaded and
+    // one pass run over it.
+    MemoryFigure memory{0, large.sampleBytes};
+    ResetPeakResident();
+    auto largePass = std::make_shared<PassBench>(LoadedState(large));
+    memory.peakBytes = PeakResidentBytes();
+    auto labPass = std::make_shared<PassBench>(LoadedState(lab));
+
+    Register("file/PlainRead", 5, [bigFile](benchmark::State&) { PlainRead(bigFile); });
+    Register("file/Read", 5, [bigFile](benchmark::State&) {
+        COrbitasFile4 file;
+        if (file.Read(bigFile) != COrbitasFile4::Ok) throw std::runtime_error("cannot read " + bigFile);
+    });
+    Register("lab/SliceLoop", 5, [labPass](benchmark::State&) { benchmark::DoNotOptimize(labPass->RunSliceLoop()); });
+    Register("lab/Pass", 5, [labPass](benchmark::State&) { labPass->RunPass(); });
+    Register("large/SliceLoop", 3, [largePass](benchmark::State&) {
+        benchmark::DoNotOptimize(largePass->RunSliceLoop());
+    });
+    Register("large/Pass", 3, [largePass](benchmark::State&) { largePass->RunPass(); });
+    // Both keep what they read until the batch is done, as the workbench keeps its assays.
+    Register("batch/Read", 5, [&batch](benchmark::State& state) {
+        std::vector<COrbitasFile4> files(batch.files.size());
+        for (size_t i = 0; i < files.size(); ++i) files[i].Read(batch.files[i]);
+        state.PauseTiming();
+        files.clear();
+        state.ResumeTiming();
+    });
+    Register("batch/LoadAssay", 5, [&batch](benchmark::State& state) {
+        DataBaseConnection::Instance().SetUri(batch.databasePath);
+        std::vector<Assay> assays;
+        {
+            DataBase::Handle db;
+            for (int32_t id : batch.ids) LoadAssay(db, id, assays);
+        }
+        state.PauseTiming();
+        if (assays.size() != batch.ids.size()) throw std::runtime_error("the batch did not load whole");
+        assays.clear();
+        state.ResumeTiming();
+    });
+    std::unique_ptr<WorkbenchBench> workbench;
+    Register("lab/WorkbenchInclude", 5, [&](benchmark::State& state) {
+        state.PauseTiming();
+        if (!workbench) workbench = std::make_unique<WorkbenchBench>(lab, host);
+        workbench->Include(false);
+        state.ResumeTiming();
+        workbench->Include(true);
+    });
+
+    RatioReporter reporter(::isatty(STDOUT_FILENO) ? benchmark::ConsoleReporter::OO_ColorTabular
+                                                   : benchmark::ConsoleReporter::OO_Tabular);
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    PrintFigures(reporter, memory);
+
+    workbench.reset();
+    HostLink::Attach(nullptr);
+    fs::remove_all(folder);
+    return 0;
+}
