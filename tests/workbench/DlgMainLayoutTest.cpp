@@ -23,7 +23,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -468,6 +470,44 @@ TEST_F(WorkbenchWindow, MessageBoxesSpeakEnglishWithLanguage1033) {
         EXPECT_FALSE(text.isEmpty());
         EXPECT_FALSE(HasCyrillic(text));
     }
+}
+
+// The message boxes the module really shows: the translated text and caption in a QMessageBox, and
+// the button pressed as the answer.
+TEST_F(WorkbenchWindow, QtMessageBoxesShowTheTranslatedText) {
+    QtMessageSink sink(nullptr);
+    const auto answerWith = [](QMessageBox::StandardButton button, QString& text, QString& caption) {
+        // Runs inside the box's own event loop, once it is shown.
+        QTimer::singleShot(0, [=, &text, &caption] {
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                auto* box = qobject_cast<QMessageBox*>(window);
+                if (!box || !box->isVisible()) continue;
+                text = box->text();
+                caption = box->windowTitle();
+                box->button(button)->click();
+                return;
+            }
+            ADD_FAILURE() << "no message box shown";
+        });
+    };
+    QString text;
+    QString caption;
+    answerWith(QMessageBox::Cancel, text, caption);
+    EXPECT_EQ(sink.Show("Выбран другой метод, хотите переключиться на него?", "Подтверждение изменения метода",
+                        MessageSink::Buttons::OkCancel, MessageSink::Icon::Question),
+              MessageSink::Answer::Cancel);
+    EXPECT_EQ(text, QString::fromUtf8("Выбран другой метод, хотите переключиться на него?"));
+
+    ASSERT_TRUE(ResourceLibrary::Instance().LoadTranslation(std::string(QUORVEL_BIN_DIR) + "/quorvelENU.qm"));
+    answerWith(QMessageBox::Ok, text, caption);
+    EXPECT_EQ(sink.Show("Выбран другой метод, хотите переключиться на него?", "Подтверждение изменения метода",
+                        MessageSink::Buttons::OkCancel, MessageSink::Icon::Question),
+              MessageSink::Answer::Ok);
+    EXPECT_EQ(text, "Another method is selected. Do you want to switch to it?");
+    EXPECT_EQ(caption, "Confirm method change");
+    answerWith(QMessageBox::Ok, text, caption);
+    static_cast<MessageSink&>(sink).Show(DatabaseErrorMessage("disk I/O error"));
+    EXPECT_EQ(text, "Database error: disk I/O error");
 }
 
 }  // namespace
