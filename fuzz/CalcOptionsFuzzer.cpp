@@ -44,7 +44,8 @@ std::vector<std::string> WrittenBack(const CalcOptions& o) {
     }
     if (o.json) arguments.push_back("--json");
     if (!o.report.empty()) arguments.insert(arguments.end(), {"--report", o.report});
-    for (const CalcAssay& assay : o.assays) arguments.push_back(std::to_string(assay.id) + "/" + std::to_string(assay.included));
+    for (const CalcAssay& assay : o.assays)
+        arguments.push_back(std::to_string(assay.id) + "/" + std::to_string(assay.included));
     return arguments;
 }
 
@@ -78,7 +79,8 @@ bool Same(const CalcOptions& a, const CalcOptions& b) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const CalcOptionsResult result = ParseCalcOptions(Arguments(std::string_view(reinterpret_cast<const char*>(data), size)));
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const CalcOptionsResult result = ParseCalcOptions(Arguments(bytes));
     if (!result.ok) {
         Require(!result.description.empty(), "a wrong command line is described");
         return 0;

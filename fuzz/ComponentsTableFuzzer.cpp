@@ -9,6 +9,8 @@
 #include <unistd.h>
 
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -17,18 +19,22 @@
 
 namespace {
 
-// The table file of this process: in memory-backed /dev/shm when there is one, since every save syncs.
+// The table file of this process, removed at exit: in memory-backed /dev/shm when there is one,
+// since every save syncs.
 const std::string& TablePath() {
     static const std::string path = [] {
         const std::filesystem::path shm = "/dev/shm";
-        const std::filesystem::path folder = std::filesystem::is_directory(shm) ? shm : std::filesystem::temp_directory_path();
+        const std::filesystem::path folder =
+            std::filesystem::is_directory(shm) ? shm : std::filesystem::temp_directory_path();
+        std::atexit([] { std::remove(TablePath().c_str()); });
         return (folder / ("quorvel-fuzz-components-" + std::to_string(::getpid()) + ".csv")).string();
     }();
     return path;
 }
 
 void WriteFile(std::string_view bytes) {
-    std::ofstream(TablePath(), std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(TablePath(), std::ios::binary | std::ios::trunc)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 std::string ReadFile() {
@@ -44,7 +50,9 @@ ComponentsTable Loaded() {
 }
 
 // The text a field holds after one pass through the file's code page.
-std::string ThroughCodePage(const std::string& text, const Cp1251Codec& codec) { return codec.ToUtf8(codec.FromUtf8(text)); }
+std::string ThroughCodePage(const std::string& text, const Cp1251Codec& codec) {
+    return codec.ToUtf8(codec.FromUtf8(text));
+}
 
 void RequireSameComponents(const ComponentsTable& before, const ComponentsTable& after) {
     Require(after.components.size() == before.components.size(), "every saved component reads back");

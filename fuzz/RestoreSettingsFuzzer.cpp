@@ -86,7 +86,8 @@ Expected Expect() {
         ++expected.counted;
         const int32_t id = ReferenceInt(entry.substr(0, slash));
         if (std::find(std::begin(kKnownIds), std::end(kKnownIds), id) == std::end(kKnownIds)) continue;
-        auto known = std::find_if(expected.assays.begin(), expected.assays.end(), [id](const auto& a) { return a.first == id; });
+        auto known = std::find_if(expected.assays.begin(), expected.assays.end(),
+                                  [id](const auto& assay) { return assay.first == id; });
         if (known == expected.assays.end()) known = expected.assays.insert(expected.assays.end(), {id, 0});
         known->second = ReferenceInt(entry.substr(slash + 1));
     }

@@ -45,7 +45,8 @@ bool RunSession(const TempFolder& folder) {
     ModalWatch unexpected;
     host.Start();
     host.Window().show();
-    QAction* entry = FindAction(host.Window().menuBar()->actions(), {"Данные", "Расчёты", "Гель хроматография"});
+    const QStringList menuPath = {"Данные", "Расчёты", "Гель хроматография"};
+    QAction* entry = FindAction(host.Window().menuBar()->actions(), menuPath);
     if (entry == nullptr)
         return Fail("the module's menu entry is missing");
     entry->trigger();
