@@ -56,18 +56,18 @@ bool WriteAll(std::FILE* stream, const void* data, size_t size, size_t count) {
     return count == 0 || (std::fwrite(data, size, count, stream) == count && !std::ferror(stream));
 }
 
-// count samples in file order; empty when fewer arrive. They come through a slice small enough to
-// stay in the processor's cache and are then written to their memory once, where a vector sized up
-// front would first be filled with zeros: reading a long channel then costs about one plain read.
+// count samples in file order; empty when fewer arrive. The array grows one slice at a time, a slice
+// small enough to stay in the processor's cache between being zero-filled and being read into, so
+// the samples reach memory once and a long channel costs about one plain read.
 std::optional<std::vector<float>> ReadSamples(std::FILE* stream, uint64_t count) {
-    constexpr size_t sliceLength = 16384;
+    constexpr uint64_t sliceLength = 64 * 1024;  // 256 KiB
     std::vector<float> samples;
     samples.reserve(count);
-    float slice[sliceLength];
     while (samples.size() < count) {
-        const size_t length = static_cast<size_t>(std::min<uint64_t>(sliceLength, count - samples.size()));
-        if (std::fread(slice, sampleSize, length, stream) != length) return std::nullopt;
-        samples.insert(samples.end(), slice, slice + length);
+        const size_t done = samples.size();
+        const auto length = static_cast<size_t>(std::min(sliceLength, count - done));
+        samples.resize(done + length);
+        if (std::fread(samples.data() + done, sampleSize, length, stream) != length) return std::nullopt;
     }
     if constexpr (kBigEndianHost) SwapSamples(samples);
     return samples;
