@@ -28,14 +28,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -151,11 +152,12 @@ struct MemoryFigure {
     }
 };
 
+// A benchmark that runs work once per iteration, repeated so that the figures can take medians.
 template <typename Work>
 void Register(const std::string& name, int repetitions, Work work) {
     benchmark::RegisterBenchmark(name.c_str(), [work](benchmark::State& state) {
         for (auto _ : state) work(state);
-    })->Repetitions(repetitions)->Unit(benchmark::kMillisecond)->UseRealTime()->ReportAggregatesOnly(false);
+    })->Repetitions(repetitions)->Unit(benchmark::kMillisecond)->UseRealTime();
 }
 
 // The workbench window at lab scale: the set added through the host's chooser, all but the last of
