@@ -20,7 +20,8 @@ public:
     // messages shows the averages' error; it must outlive the calibration.
     explicit CCalibration(MessageSink& messages);
 
-    // Replaces all seven inputs with copies (the assays with their channels and samples).
+    // Replaces all seven inputs with copies (the assays with their channels and samples). The sample
+    // arrays are shared with the given assays, not duplicated; a later edit of theirs never reaches these.
     void SetInputs(double k, double alpha, int32_t gradIndex, int32_t formulaIndex, int32_t channelIndex,
                    const std::vector<Assay>& assays, const std::vector<int32_t>& pointFlags);
 
