@@ -195,6 +195,7 @@ TEST_F(WorkbenchWindow, NeverSmallerThanTheMinimumTrackingSize) {
     EXPECT_EQ(dlg->minimumSize(), QSize(1172, 690));
     dlg->resize(800, 500);
     Wait();
+    SavePicture(*dlg, "dlg_main_shrunk");
     EXPECT_EQ(dlg->size(), QSize(1172, 690));
     // A stored window rectangle smaller than the minimum is widened too.
     host.ints[Key("WindowRect_tlx")] = 10;
@@ -262,6 +263,7 @@ TEST_F(WorkbenchWindow, HiddenButton1022NeverReacts) {
     const double mn = dlg->State().Mn;
     hidden->click();
     QApplication::processEvents();
+    SavePicture(*dlg, "dlg_main_hidden_button");
     EXPECT_EQ(dlg->State().Assays.size(), 5u);
     EXPECT_EQ(dlg->State().Mn, mn);
     EXPECT_TRUE(messages.texts.empty());
@@ -409,6 +411,7 @@ TEST_F(WorkbenchWindow, MessageBoxesSpeakEnglishWithLanguage1033) {
     static_cast<QLineEdit*>(dlg->Control(1010))->setText("150");
     static_cast<QLineEdit*>(dlg->Control(1011))->setText("150");
     static_cast<QLineEdit*>(dlg->Control(1011))->setText("x");
+    SavePicture(*dlg, "dlg_main_messages");
     ASSERT_EQ(messages.texts.size(), 4u);
     struct Row {
         std::string russian;
@@ -476,7 +479,7 @@ TEST_F(WorkbenchWindow, MessageBoxesSpeakEnglishWithLanguage1033) {
 // the button pressed as the answer.
 TEST_F(WorkbenchWindow, QtMessageBoxesShowTheTranslatedText) {
     QtMessageSink sink(nullptr);
-    const auto answerWith = [](QMessageBox::StandardButton button, QString& text, QString& caption) {
+    const auto answerWith = [](QMessageBox::StandardButton button, std::string name, QString& text, QString& caption) {
         // Runs inside the box's own event loop, once it is shown.
         QTimer::singleShot(0, [=, &text, &caption] {
             for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -484,6 +487,7 @@ TEST_F(WorkbenchWindow, QtMessageBoxesShowTheTranslatedText) {
                 if (!box || !box->isVisible()) continue;
                 text = box->text();
                 caption = box->windowTitle();
+                SavePicture(*box, "message_box_" + name);
                 box->button(button)->click();
                 return;
             }
@@ -492,20 +496,20 @@ TEST_F(WorkbenchWindow, QtMessageBoxesShowTheTranslatedText) {
     };
     QString text;
     QString caption;
-    answerWith(QMessageBox::Cancel, text, caption);
+    answerWith(QMessageBox::Cancel, "method_Russian", text, caption);
     EXPECT_EQ(sink.Show("Выбран другой метод, хотите переключиться на него?", "Подтверждение изменения метода",
                         MessageSink::Buttons::OkCancel, MessageSink::Icon::Question),
               MessageSink::Answer::Cancel);
     EXPECT_EQ(text, QString::fromUtf8("Выбран другой метод, хотите переключиться на него?"));
 
     ASSERT_TRUE(ResourceLibrary::Instance().LoadTranslation(std::string(QUORVEL_BIN_DIR) + "/quorvelENU.qm"));
-    answerWith(QMessageBox::Ok, text, caption);
+    answerWith(QMessageBox::Ok, "method_English", text, caption);
     EXPECT_EQ(sink.Show("Выбран другой метод, хотите переключиться на него?", "Подтверждение изменения метода",
                         MessageSink::Buttons::OkCancel, MessageSink::Icon::Question),
               MessageSink::Answer::Ok);
     EXPECT_EQ(text, "Another method is selected. Do you want to switch to it?");
     EXPECT_EQ(caption, "Confirm method change");
-    answerWith(QMessageBox::Ok, text, caption);
+    answerWith(QMessageBox::Ok, "database_English", text, caption);
     static_cast<MessageSink&>(sink).Show(DatabaseErrorMessage("disk I/O error"));
     EXPECT_EQ(text, "Database error: disk I/O error");
 }
