@@ -1,3 +1,4 @@
+#include "ComponentsFolder.h"
 #include "FakeHost.h"
 #include "components/ComponentsTable.h"
 #include "components/Cp1251Codec.h"
@@ -19,33 +20,10 @@ namespace fs = std::filesystem;
 namespace {
 
 // A private folder holding one components file written in code page 1251 from UTF-8 text.
-class ComponentsFile : public testing::Test {
+class ComponentsFile : public ComponentsFolder {
 protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() / ("quorvel-components-" + std::to_string(::getpid()) + "-" +
-                                              testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-        table.filePath = (folder / kComponentsFileName).string();
-    }
-    void TearDown() override {
-        fs::permissions(folder, fs::perms::owner_all);
-        fs::remove_all(folder);
-    }
-
-    void WriteUtf8(const std::string& utf8) {
-        std::ofstream(table.filePath, std::ios::binary) << codec.FromUtf8(utf8);
-    }
-    std::string ReadUtf8() const {
-        std::ifstream in(table.filePath, std::ios::binary);
-        std::stringstream bytes;
-        bytes << in.rdbuf();
-        return codec.ToUtf8(bytes.str());
-    }
-
-    const Cp1251Codec codec;
-    fs::path folder;
-    ComponentsTable table;
+    void WriteUtf8(const std::string& utf8) const { WriteBytes(codec.FromUtf8(utf8)); }
+    std::string ReadUtf8() const { return codec.ToUtf8(Bytes()); }
 };
 
 const std::string kHeader = "№;Компонент;Имя компонента;Молярная масса\r\n";

@@ -1,6 +1,7 @@
 // Forked children for fault tests: tracing with ptrace, dropping root, reading the peak resident set.
 #include "ChildProcess.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -9,6 +10,7 @@
 #include <grp.h>
 #include <malloc.h>
 #include <sys/ptrace.h>
+#include <sys/syscall.h>
 #include <sys/uio.h>
 #include <sys/user.h>
 #include <sys/wait.h>
@@ -169,6 +171,16 @@ KillSeries KillAtEverySyscall(const std::function<bool()>& work, const std::func
         series.syscalls.push_back(killedAt);
     }
     return series;
+}
+
+std::vector<long> SaveStepsNeverKilledAt(const KillSeries& series) {
+    std::vector<long> missed;
+#if defined(__x86_64__)
+    for (const long call : {long(SYS_write), long(SYS_fsync), long(SYS_rename)})
+        if (std::find(series.syscalls.begin(), series.syscalls.end(), call) == series.syscalls.end())
+            missed.push_back(call);
+#endif
+    return missed;
 }
 
 std::string ReadChildText(pid_t pid, uint64_t address) {

@@ -46,6 +46,10 @@ struct KillSeries {
 KillSeries KillAtEverySyscall(const std::function<bool()>& work, const std::function<void(int allowedCalls)>& afterRun,
                               int maxRuns = 2000);
 
+// The calls among write, fsync and rename (the steps of a safe file save) that the series never
+// killed a run before; empty where call numbers are not read (other than x86_64).
+std::vector<long> SaveStepsNeverKilledAt(const KillSeries& series);
+
 // The text path points to in the child's memory; "" when it cannot be read. At most 4096 bytes.
 std::string ReadChildText(pid_t pid, uint64_t address);
 
