@@ -10,7 +10,6 @@
 #include "data/DataBaseConnection.h"
 #include "data/DataBaseHandle.h"
 #include "gpc/CCalibration.h"
-#include "gpc/SliceWindow.h"
 #include "shell/HostLink.h"
 #include "shell/MessageSink.h"
 #include "shell/Profile.h"
@@ -28,7 +27,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -80,32 +78,6 @@ WorkbenchState LoadedState(const BenchSet& set) {
     return state;
 }
 
-// The molecular-weight averages' slice loop alone over the included assays, with the coefficients of
-// the calibration's last run: what a pass cannot do without. Returns the sums, so that nothing is left out.
-double SliceLoop(const WorkbenchState& state, const CCalibration& calibration) {
-    double total = 0.0;
-    for (const Assay& assay : state.Assays) {
-        if (assay.included == 0 || assay.peaks.empty()) continue;
-        const Channel& channel = assay.channels[state.ChannelIndex];
-        const std::vector<float>& samples = channel.samples;
-        SliceWindow window = SliceWindow::FromPeaks(channel, assay.peaks);
-        if (!window.FitBaseline(samples)) continue;
-        double sum0 = 0.0, sumInverse = 0.0, sum1 = 0.0, sum2 = 0.0, sum3 = 0.0, highest = 0.0;
-        for (int32_t i = window.first; i < window.end; ++i) {
-            const double m = calibration.MolarMassAt(i * channel.value2 + channel.value1);
-            const double h = window.HeightAt(samples, i);
-            highest = std::max(highest, h);
-            sum0 += h;
-            sumInverse += h / m;
-            sum1 += h * m;
-            sum2 += h * m * m;
-            sum3 += h * m * m * m;
-        }
-        total += sum0 / sumInverse + sum1 / sum0 + sum2 / sum1 + sum3 / sum2 + highest;
-    }
-    return total;
-}
-
 // The recalculation pass and its slice loop over one loaded set.
 class PassBench {
 public:
@@ -118,7 +90,12 @@ public:
         const PassResult result = ::Recalculate(state, components, calibration, messages);
         benchmark::DoNotOptimize(result.rows.data());
     }
-    double RunSliceLoop() const { return SliceLoop(state, calibration); }
+    // The calculation alone on the inputs the last pass handed over: for each included assay the fit,
+    // the averages' slice loop and the curve, of which the slice loop is nearly all.
+    void RunSliceLoop() {
+        calibration.Run();
+        benchmark::DoNotOptimize(calibration.Mn);
+    }
 
     WorkbenchState state;
     RecordingMessageSink messages;
@@ -248,21 +225,19 @@ int main(int argc, char** argv) {
     memory.peakBytes = PeakResidentBytes();
     auto labPass = std::make_shared<PassBench>(LoadedState(lab));
 
-    Register("file/PlainRead", 5, [bigFile](benchmark::State&) { PlainRead(bigFile); });
-    Register("file/Read", 5, [bigFile](benchmark::State&) {
+    Register("file/PlainRead", 9, [bigFile](benchmark::State&) { PlainRead(bigFile); });
+    Register("file/Read", 9, [bigFile](benchmark::State&) {
         COrbitasFile4 file;
         if (file.Read(bigFile) != COrbitasFile4::Ok) throw std::runtime_error("cannot read " + bigFile);
     });
-    Register("lab/SliceLoop", 5, [labPass](benchmark::State&) { benchmark::DoNotOptimize(labPass->RunSliceLoop()); });
-    Register("lab/Pass", 5, [labPass](benchmark::State&) { labPass->RunPass(); });
-    Register("large/SliceLoop", 3, [largePass](benchmark::State&) {
-        benchmark::DoNotOptimize(largePass->RunSliceLoop());
-    });
+    Register("lab/SliceLoop", 9, [labPass](benchmark::State&) { labPass->RunSliceLoop(); });
+    Register("lab/Pass", 9, [labPass](benchmark::State&) { labPass->RunPass(); });
+    Register("large/SliceLoop", 3, [largePass](benchmark::State&) { largePass->RunSliceLoop(); });
     Register("large/Pass", 3, [largePass](benchmark::State&) { largePass->RunPass(); });
     // Both keep what they read until the batch is done, as the workbench keeps its assays, and both
     // start from a heap that has given its free memory back, as a first load does: otherwise whichever
     // happens to reuse the previous batch's pages looks faster than it is.
-    Register("batch/Read", 5, [&batch](benchmark::State& state) {
+    Register("batch/Read", 9, [&batch](benchmark::State& state) {
         std::vector<COrbitasFile4> files(batch.files.size());
         for (size_t i = 0; i < files.size(); ++i) files[i].Read(batch.files[i]);
         state.PauseTiming();
@@ -270,7 +245,7 @@ int main(int argc, char** argv) {
         malloc_trim(0);
         state.ResumeTiming();
     });
-    Register("batch/LoadAssay", 5, [&batch](benchmark::State& state) {
+    Register("batch/LoadAssay", 9, [&batch](benchmark::State& state) {
         DataBaseConnection::Instance().SetUri(batch.databasePath);
         std::vector<Assay> assays;
         {
@@ -283,8 +258,11 @@ int main(int argc, char** argv) {
         malloc_trim(0);
         state.ResumeTiming();
     });
+    // Last and never interleaved: once the window has been painted, the slice loops of this process
+    // run several times faster (seen on this machine, cause not found), which would mix two regimes
+    // into the other figures.
     std::unique_ptr<WorkbenchBench> workbench;
-    Register("lab/WorkbenchInclude", 5, [&](benchmark::State& state) {
+    Register("lab/WorkbenchInclude", 9, [&](benchmark::State& state) {
         state.PauseTiming();
         if (!workbench) workbench = std::make_unique<WorkbenchBench>(lab, host);
         workbench->Include(false);
