@@ -40,7 +40,9 @@ struct ModuleCopy {
 };
 
 std::set<std::string> DefinedDynamicSymbols(const fs::path& library) {
-    const std::string command = "nm -D --defined-only '" + library.string() + "'";
+    // Local entries of the dynamic table (the sanitizer build keeps some for its type checks) are
+    // visible to no other object, so only the external ones count.
+    const std::string command = "nm -D --defined-only --extern-only '" + library.string() + "'";
     std::set<std::string> names;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return names;
