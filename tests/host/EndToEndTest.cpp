@@ -72,11 +72,7 @@ TEST(EndToEnd, HostRunsTheWorkbenchOnTheDemoData) {
     TempFolder folder;
     const DemoWriteResult demo = WriteDemoData(folder / "lab", 11);
     ASSERT_TRUE(demo.ok) << demo.description;
-    fs::create_directory(folder.Path() / "plugins");
-    fs::copy_file(fs::path(QUORVEL_BIN_DIR) / "quorvel.so", folder.Path() / "plugins/quorvel.so");
-
-    HostApplication host({QString::fromStdString(demo.set.databasePath), QString::fromStdString(demo.set.profilePath),
-                          QString::fromStdString(folder / "plugins"), 1049});
+    HostApplication host(HostWithTheModule(demo.set.databasePath, demo.set.profilePath, folder.Path()));
     ModalWatch unexpected;
     host.Start();
     host.Window().show();

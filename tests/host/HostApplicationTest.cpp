@@ -1,5 +1,6 @@
 // The host put together: start-up with the recording plug-in, the served commands, the profile
 // saved after changes, and start-up on bad input.
+#include "HostDriving.h"
 #include "host/AssayFileWindow.h"
 #include "host/HostApplication.h"
 #include "host/HostText.h"
@@ -20,17 +21,6 @@
 namespace {
 
 using RecordedCallsFunction = const char* (*)();
-
-QAction* FindAction(const QList<QAction*>& actions, const QStringList& path) {
-    for (QAction* action : actions) {
-        if (action->text() != path.front())
-            continue;
-        if (path.size() == 1)
-            return action;
-        return action->menu() ? FindAction(action->menu()->actions(), path.mid(1)) : nullptr;
-    }
-    return nullptr;
-}
 
 AssayFileWindow* OpenFileWindow() {
     for (QWidget* widget : QApplication::topLevelWidgets())

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "host/AssayChooserDialog.h"
+#include "host/HostApplication.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,8 +17,20 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <filesystem>
 #include <set>
 #include <string>
+
+// Options of a host (Russian) on database and profile whose plug-in folder, made under folder, holds
+// the module just built and nothing else of the build folder.
+inline HostOptions HostWithTheModule(const std::string& database, const std::string& profile,
+                                     const std::filesystem::path& folder) {
+    const std::filesystem::path plugins = folder / "plugins";
+    std::filesystem::create_directory(plugins);
+    std::filesystem::copy_file(std::filesystem::path(QUORVEL_BIN_DIR) / "quorvel.so", plugins / "quorvel.so");
+    return {QString::fromStdString(database), QString::fromStdString(profile), QString::fromStdString(plugins.string()),
+            1049};
+}
 
 // The action at the end of a menu path (texts from the menu bar down); null when there is none.
 inline QAction* FindAction(const QList<QAction*>& actions, const QStringList& path) {
