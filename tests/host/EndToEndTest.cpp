@@ -23,10 +23,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <set>
-
-namespace fs = std::filesystem;
 
 namespace {
 
