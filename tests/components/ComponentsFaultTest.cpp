@@ -48,7 +48,7 @@ TEST_F(ComponentsFault, SaveKilledAtAnySystemCallLeavesTheOldOrTheNewFile) {
                                    std::to_string(static_cast<int>(c.molarMass)) + ".00\r\n");
 
     int oldSeen = 0;
-    const KillSeries series = KillAtEverySyscall([this] { return static_cast<bool>(table.SaveTable()); },
+    const KillSeries series = KillAtEverySaveStep([this] { return static_cast<bool>(table.SaveTable()); },
                                                  [&](int allowedCalls) {
                                                      const std::string now = Bytes();
                                                      EXPECT_TRUE(now == oldBytes || now == newBytes)

@@ -36,7 +36,7 @@ TEST_P(ProfileSaveKilled, LeavesTheOldOrTheNewFileAndNeverLosesTheOld) {
     const std::string newBytes = store.Format();
 
     int oldSeen = 0;
-    const KillSeries series = KillAtEverySyscall(
+    const KillSeries series = KillAtEverySaveStep(
         [&store] {
             std::string failure;
             return store.Save(failure);

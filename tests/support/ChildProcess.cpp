@@ -173,6 +173,19 @@ KillSeries KillAtEverySyscall(const std::function<bool()>& work, const std::func
     return series;
 }
 
+KillSeries KillAtEverySaveStep(const std::function<bool()>& work, const std::function<void(int allowedCalls)>& afterRun) {
+    KillSeries merged;
+    for (int pass = 0; pass < 3; ++pass) {
+        const KillSeries series = KillAtEverySyscall(work, afterRun);
+        if (!series.traceable) return series;
+        merged.kills += series.kills;
+        merged.completed = series.completed;
+        merged.syscalls.insert(merged.syscalls.end(), series.syscalls.begin(), series.syscalls.end());
+        if (SaveStepsNeverKilledAt(merged).empty()) break;
+    }
+    return merged;
+}
+
 std::vector<long> SaveStepsNeverKilledAt(const KillSeries& series) {
     std::vector<long> missed;
 #if defined(__x86_64__)

@@ -46,6 +46,11 @@ struct KillSeries {
 KillSeries KillAtEverySyscall(const std::function<bool()>& work, const std::function<void(int allowedCalls)>& afterRun,
                               int maxRuns = 2000);
 
+// KillAtEverySyscall repeated, at most three times, until runs were killed before a write, an fsync
+// and a rename: the calls a child makes can differ slightly from run to run, so one series may step
+// over a save step. The series are merged (kills added, call numbers appended, the last completion).
+KillSeries KillAtEverySaveStep(const std::function<bool()>& work, const std::function<void(int allowedCalls)>& afterRun);
+
 // The calls among write, fsync and rename (the steps of a safe file save) that the series never
 // killed a run before; empty where call numbers are not read (other than x86_64).
 std::vector<long> SaveStepsNeverKilledAt(const KillSeries& series);
