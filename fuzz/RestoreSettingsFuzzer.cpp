@@ -30,9 +30,9 @@ namespace {
 // Identifiers of the [assay] rows; 2147483647 is where larger stored numbers are clamped to.
 constexpr int32_t kKnownIds[] = {0, 1, 7, 12, 2147483647};
 constexpr int kRestoredAssaysLimit = 1024;
-// Each entry opens the database anew, so inputs are cut at this many entries to keep runs fast; the
-// limit of 1024 itself is a unit test's.
-constexpr int kEntriesTried = 32;
+// Each entry opens the database anew, so inputs are cut at this many entries to keep runs fast; eight
+// already hold repeated identifiers, their order and their marks. The limit of 1024 is a unit test's.
+constexpr int kEntriesTried = 8;
 
 struct Lab {
     std::filesystem::path folder;
@@ -121,10 +121,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Require(messages.texts.empty(), "a sound database gives no message");
     RequireAssays(assays, expected.assays);
 
-    SaveAssaySet(assays);
-    std::vector<Assay> again;
-    RestoreAssaySet(again, messages);
-    RequireAssays(again, expected.assays);
+    // The round trip is the slow half of a run (a save clears 100 entries first); an empty set stores
+    // nothing to read back, so only a set with assays takes it.
+    if (!assays.empty()) {
+        SaveAssaySet(assays);
+        std::vector<Assay> again;
+        RestoreAssaySet(again, messages);
+        RequireAssays(again, expected.assays);
+    }
     // Whatever this run left in the host is freed within the run, so libFuzzer's leak check stays quiet.
     host.strings.clear();
     host.calls.clear();
