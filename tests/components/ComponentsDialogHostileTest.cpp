@@ -1,9 +1,8 @@
 // The components dialog showing a table file whose keys and names are markup and control characters:
 // the grid holds them as plain text, byte for byte.
-#include "FakeHost.h"
+#include "AttachedHost.h"
 #include "components/CGridCtrl.h"
 #include "components/Dlg_Components.h"
-#include "shell/HostLink.h"
 #include "shell/MessageSink.h"
 #include "shell/Profile.h"
 
@@ -27,9 +26,7 @@ TEST(ComponentsDialogHostile, MarkupAndControlCharactersAreShownAsPlainText) {
     const std::string name = "<script>alert(1)</script>\x7f\rx";
     std::ofstream(folder / kComponentsFileName, std::ios::binary)
         << "Id;Key;Name;Mass\r\n1;" << key << ";" << name << ";1.00\r\n2;" << std::string(300, 'L') << ";n;2.00\r\n";
-    FakeHost host;
-    HostLink::Attach(host.Api());
-    SetProfileBasePath("plugins\\quorvel");
+    AttachedHost host;
     host.strings["plugins\\quorvel\\/PublicDocuments_Quorvel"] = folder.string();
     {
         RecordingMessageSink messages;
@@ -44,8 +41,6 @@ TEST(ComponentsDialogHostile, MarkupAndControlCharactersAreShownAsPlainText) {
         messages.answers.push_back(MessageSink::Answer::Ok);
         dialog.reject();
     }
-    HostLink::Attach(nullptr);
-    SetProfileBasePath("");
     fs::remove_all(folder);
 }
 

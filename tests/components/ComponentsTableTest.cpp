@@ -1,8 +1,7 @@
+#include "AttachedHost.h"
 #include "ComponentsFolder.h"
-#include "FakeHost.h"
 #include "components/ComponentsTable.h"
 #include "components/Cp1251Codec.h"
-#include "shell/HostLink.h"
 #include "shell/Profile.h"
 
 #include <gtest/gtest.h>
@@ -250,15 +249,7 @@ TEST(ComponentsLookup, IgnoresLatinAndCyrillicCaseAndTakesTheFirst) {
 
 class ComponentsPath : public testing::Test {
 protected:
-    void SetUp() override {
-        HostLink::Attach(host.Api());
-        SetProfileBasePath("plugins\\quorvel");
-    }
-    void TearDown() override {
-        HostLink::Attach(nullptr);
-        SetProfileBasePath("");
-    }
-    FakeHost host;
+    AttachedHost host;
 };
 
 TEST_F(ComponentsPath, JoinsTheDocumentsFolder) {

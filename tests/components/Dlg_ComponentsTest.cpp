@@ -1,13 +1,12 @@
 // The components dialog driven as a user would: clicks, typed cells, the confirmation box; the table
 // file lives in a private documents folder that a fake host names.
-#include "FakeHost.h"
+#include "AttachedHost.h"
 #include "components/CGridCtrl.h"
 #include "components/CGridCtrlEditCell.h"
 #include "components/Component.h"
 #include "components/Cp1251Codec.h"
 #include "components/Dlg_Components.h"
 #include "components/MolarMassText.h"
-#include "shell/HostLink.h"
 #include "shell/MessageSink.h"
 #include "shell/Profile.h"
 #include "shell/ResourceLibrary.h"
@@ -41,8 +40,6 @@ protected:
         folder = fs::temp_directory_path() / ("quorvel-dlg-" + std::to_string(::getpid()) + "-" + TestName());
         fs::remove_all(folder);
         fs::create_directories(folder);
-        HostLink::Attach(host.Api());
-        SetProfileBasePath("plugins\\quorvel");
         host.strings["plugins\\quorvel\\/PublicDocuments_Quorvel"] = folder.string();
     }
     void TearDown() override {
@@ -50,8 +47,6 @@ protected:
             messages.answers.push_back(MessageSink::Answer::Ok);
             dialog.reject();
         }
-        HostLink::Attach(nullptr);
-        SetProfileBasePath("");
         fs::permissions(folder, fs::perms::owner_all);
         fs::remove_all(folder);
     }
@@ -88,7 +83,7 @@ protected:
 
     const Cp1251Codec codec;
     fs::path folder;
-    FakeHost host;
+    AttachedHost host;
     RecordingMessageSink messages;
     Dlg_Components dialog{messages};
 };

@@ -1,8 +1,7 @@
 // The whole report from the button: temporary files, the documents folder from the host profile,
 // opening, and a document that cannot be built.
-#include "FakeHost.h"
+#include "AttachedHost.h"
 #include "ReportTestSupport.h"
-#include "shell/HostLink.h"
 #include "shell/Profile.h"
 
 #include <gtest/gtest.h>
@@ -14,14 +13,8 @@ namespace {
 class ReportBuild : public testing::Test {
 protected:
     void SetUp() override {
-        HostLink::Attach(host.Api());
-        SetProfileBasePath("plugins\\quorvel");
         report.assays = {ListedAssay(1, "/data/ps1000.chr", "ГПХ ТГФ", 1700000000)};
         report.rows = {PointsListRow{{"1 / ПС 1000", "10.00", "1000.00", "", ""}, true}};
-    }
-    void TearDown() override {
-        HostLink::Attach(nullptr);
-        SetProfileBasePath("");
     }
 
     void SetDocumentsFolder(const std::string& folder) {
@@ -36,7 +29,7 @@ protected:
         return found;
     }
 
-    FakeHost host;
+    AttachedHost host;
     TemporaryDirectory temporary;
     ScopedEnvironment tmpdir{"TMPDIR", temporary.Path().string()};
     ScopedEnvironment noOpen{"QUORVEL_NO_OPEN", std::nullopt};

@@ -1,9 +1,8 @@
 // The report's temporary files against another user of the temporary folder who plants a symbolic
 // link at the name of the page or of the picture folder just before the report creates it.
+#include "AttachedHost.h"
 #include "ChildProcess.h"
-#include "FakeHost.h"
 #include "ReportTestSupport.h"
-#include "shell/HostLink.h"
 #include "shell/Profile.h"
 
 #include <gtest/gtest.h>
@@ -35,9 +34,7 @@ bool EndsWith(const std::string& text, const std::string& end) {
 }
 
 TEST(ReportLink, PlantedBeforeCreationIsNeverFollowedAndTheReportIsStillMade) {
-    FakeHost host;
-    HostLink::Attach(host.Api());
-    SetProfileBasePath("plugins\\quorvel");
+    AttachedHost host;
     host.strings[ProfileParameterName("", "PublicDocuments_Quorvel")] = QUORVEL_DOCS_DIR;
     TemporaryDirectory temporary;
     TemporaryDirectory elsewhere;
@@ -69,8 +66,6 @@ TEST(ReportLink, PlantedBeforeCreationIsNeverFollowedAndTheReportIsStillMade) {
             }
             return false;
         });
-    HostLink::Attach(nullptr);
-    SetProfileBasePath("");
     if (end == TracedEnd::Untraceable) GTEST_SKIP() << "this system does not let a test trace its child";
 
     EXPECT_EQ(end, TracedEnd::Completed);

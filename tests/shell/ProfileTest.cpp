@@ -1,5 +1,4 @@
-#include "FakeHost.h"
-#include "shell/HostLink.h"
+#include "AttachedHost.h"
 #include "shell/LanguageTable.h"
 #include "shell/Profile.h"
 #include "shell/ResourceLibrary.h"
@@ -11,15 +10,7 @@ namespace {
 
 class ProfileWithHost : public testing::Test {
 protected:
-    void SetUp() override {
-        HostLink::Attach(host.Api());
-        SetProfileBasePath("plugins\\quorvel");
-    }
-    void TearDown() override {
-        HostLink::Attach(nullptr);
-        SetProfileBasePath("");
-    }
-    FakeHost host;
+    AttachedHost host;
 };
 
 struct NameCase {

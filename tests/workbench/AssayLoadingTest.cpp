@@ -1,8 +1,7 @@
 // Loading assays from a host database and chromatogram files built by the test.
-#include "FakeHost.h"
+#include "AttachedHost.h"
 #include "LabData.h"
 #include "data/DataBaseConnection.h"
-#include "shell/HostLink.h"
 #include "workbench/AssayLoading.h"
 
 #include <gtest/gtest.h>
@@ -144,8 +143,7 @@ TEST_F(AssayLoadingTest, DatabaseErrorEndsTheLoadSilently) {
 TEST_F(AssayLoadingTest, HostIsAskedToOpenTheStoredFiles) {
     AddGoodAssay(1, "a.chr");
     AddGoodAssay(2, "Хроматограмма.chr");
-    FakeHost host;
-    HostLink::Attach(host.Api());
+    AttachedHost host;
     OpenAssayFiles({2, 1, 99});
     EXPECT_EQ(host.openedFiles, (std::vector<std::string>{File("Хроматограмма.chr"), File("a.chr")}));
 
@@ -154,7 +152,6 @@ TEST_F(AssayLoadingTest, HostIsAskedToOpenTheStoredFiles) {
     DataBaseConnection::Instance().SetUri((folder / "no-such-folder" / "x.db").string());
     OpenAssayFiles({1});  // opens no database: the host cannot open files anyway
     EXPECT_TRUE(host.openedFiles.empty());
-    HostLink::Attach(nullptr);
 }
 
 }  // namespace

@@ -1,16 +1,15 @@
 // The workbench window as a window: its controls after size changes, the minimum size, the icons
 // and tooltips, the initialisation with stored settings, closing, and its texts in English. The data
 // is the demo laboratory's; every window opened is saved as a picture into the build folder.
+#include "AttachedHost.h"
 #include "DemoDataSet.h"
 #include "DialogLayout.h"
-#include "FakeHost.h"
 #include "StringTable.h"
 #include "chart/CAutoCtrl.h"
 #include "components/CGridCtrl.h"
 #include "components/ComponentsTable.h"
 #include "components/Dlg_Components.h"
 #include "data/DataBaseConnection.h"
-#include "shell/HostLink.h"
 #include "shell/LanguageTable.h"
 #include "shell/Profile.h"
 #include "shell/ResourceLibrary.h"
@@ -81,16 +80,12 @@ protected:
         const DemoWriteResult demo = WriteDemoData(folder.string(), kDemoSeed);
         ASSERT_TRUE(demo.ok) << demo.description;
         DataBaseConnection::Instance().SetUri(demo.set.databasePath);
-        HostLink::Attach(host.Api());
-        SetProfileBasePath("plugins\\quorvel");
         host.strings[Key("PublicDocuments_Quorvel")] = demo.set.documentsFolder;
         host.ints[Key("ComboGrad_CurSel")] = 0;
         host.ints[Key("ComboFormula_CurSel")] = 2;
     }
     void TearDown() override {
         ResourceLibrary::Instance().FreeTranslation();
-        HostLink::Attach(nullptr);
-        SetProfileBasePath("");
         fs::remove_all(folder);
     }
 
@@ -113,7 +108,7 @@ protected:
     void Wait() { QTest::qWait(20); }
 
     fs::path folder;
-    FakeHost host;
+    AttachedHost host;
     RecordingMessageSink messages;
 };
 

@@ -1,13 +1,12 @@
 // The workbench window driven as a user would, with a fake host, scripted message boxes and a host
 // database and chromatogram files built by the test.
-#include "FakeHost.h"
+#include "AttachedHost.h"
 #include "LabData.h"
 #include "chart/CAutoCtrl.h"
 #include "components/CGridCtrl.h"
 #include "components/Cp1251Codec.h"
 #include "data/DataBaseConnection.h"
 #include "shell/AssaysChangedEvent.h"
-#include "shell/HostLink.h"
 #include "shell/Profile.h"
 #include "workbench/DlgMain.h"
 
@@ -42,8 +41,6 @@ protected:
         folder = FreshTestFolder("quorvel-dlg");
         database = std::make_unique<LabDatabase>((folder / "host.db").string());
         DataBaseConnection::Instance().SetUri(database->path);
-        HostLink::Attach(host.Api());
-        SetProfileBasePath("plugins\\quorvel");
         host.strings[Key("PublicDocuments_Quorvel")] = folder.string();
         std::ofstream(folder / "CompsTableQuorvel.csv", std::ios::binary) << Cp1251Codec().FromUtf8(
             "№;Компонент;Имя компонента;Молярная масса\r\n1;PS-1;ПС 1000;1000.00\r\n2;PS-2;ПС 100;100.00\r\n"
@@ -61,8 +58,6 @@ protected:
     }
     void TearDown() override {
         qApp->removeEventFilter(&events);
-        HostLink::Attach(nullptr);
-        SetProfileBasePath("");
         fs::remove_all(folder);
     }
 
@@ -86,7 +81,7 @@ protected:
 
     fs::path folder;
     std::unique_ptr<LabDatabase> database;
-    FakeHost host;
+    AttachedHost host;
     RecordingMessageSink messages;
     EventCounter events;
 };

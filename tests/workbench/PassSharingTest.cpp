@@ -1,8 +1,7 @@
 // The recalculation pass hands the calibration the workbench's sample arrays without copying them.
-#include "FakeHost.h"
+#include "AttachedHost.h"
 #include "LabData.h"
 #include "components/Cp1251Codec.h"
-#include "shell/HostLink.h"
 #include "shell/Profile.h"
 #include "workbench/CalibrationPoints.h"
 #include "workbench/RecalculationPass.h"
@@ -32,9 +31,7 @@ Assay StandardsRun(int32_t id, double firstTime) {
 
 TEST(PassSharing, CalibrationHoldsTheWorkbenchSamplesThemselves) {
     const fs::path folder = FreshTestFolder("quorvel-pass-sharing");
-    FakeHost host;
-    HostLink::Attach(host.Api());
-    SetProfileBasePath("plugins\\quorvel");
+    AttachedHost host;
     host.strings["plugins\\quorvel\\/PublicDocuments_Quorvel"] = folder.string();
     std::ofstream(folder / kComponentsFileName, std::ios::binary) << Cp1251Codec().FromUtf8(
         "№;Компонент;Имя компонента;Молярная масса\r\n1;PS-1;Полистирол 1;1000.00\r\n2;PS-2;Полистирол 2;100.00\r\n");
@@ -64,7 +61,5 @@ TEST(PassSharing, CalibrationHoldsTheWorkbenchSamplesThemselves) {
     EXPECT_EQ(state.Assays[0].channels[0].table[0].molarMass, 1000.0);
     EXPECT_TRUE(messages.texts.empty());
 
-    HostLink::Attach(nullptr);
-    SetProfileBasePath("");
     fs::remove_all(folder);
 }

@@ -1,8 +1,7 @@
 // The recalculation pass over assays held in memory and a components file in a test folder.
-#include "FakeHost.h"
+#include "AttachedHost.h"
 #include "LabData.h"
 #include "components/Cp1251Codec.h"
-#include "shell/HostLink.h"
 #include "shell/Profile.h"
 #include "workbench/CalibrationPoints.h"
 #include "workbench/RecalculationPass.h"
@@ -34,14 +33,10 @@ class RecalculationPassTest : public testing::Test {
 protected:
     void SetUp() override {
         folder = FreshTestFolder("quorvel-pass");
-        HostLink::Attach(host.Api());
-        SetProfileBasePath("plugins\\quorvel");
         host.strings["plugins\\quorvel\\/PublicDocuments_Quorvel"] = folder.string();
         WriteComponents("1;PS-1;Полистирол 1;1000.00\r\n2;PS-2;Полистирол 2;100.00\r\n3;PS-3;Полистирол 3;10.00\r\n");
     }
     void TearDown() override {
-        HostLink::Attach(nullptr);
-        SetProfileBasePath("");
         fs::remove_all(folder);
     }
 
@@ -53,7 +48,7 @@ protected:
     PassResult Run() { return Recalculate(state, components, calibration, messages); }
 
     fs::path folder;
-    FakeHost host;
+    AttachedHost host;
     WorkbenchState state;
     ComponentsTable components;
     RecordingMessageSink messages;

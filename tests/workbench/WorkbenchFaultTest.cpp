@@ -2,12 +2,11 @@
 // not a database at all, a chromatogram file replaced while the window is open, and names full of
 // markup, control characters or 10,000 characters (assay texts and component names) shown in the
 // lists and in the report.
-#include "FakeHost.h"
+#include "AttachedHost.h"
 #include "LabData.h"
 #include "components/CGridCtrl.h"
 #include "components/Cp1251Codec.h"
 #include "data/DataBaseConnection.h"
-#include "shell/HostLink.h"
 #include "shell/Profile.h"
 #include "workbench/DlgMain.h"
 
@@ -40,8 +39,6 @@ protected:
         folder = FreshTestFolder("quorvel-workbench-fault");
         database = std::make_unique<LabDatabase>(DatabasePath());
         DataBaseConnection::Instance().SetUri(DatabasePath());
-        HostLink::Attach(host.Api());
-        SetProfileBasePath("plugins\\quorvel");
         host.strings["plugins\\quorvel\\/PublicDocuments_Quorvel"] = folder.string();
         std::ofstream(folder / "CompsTableQuorvel.csv", std::ios::binary)
             << Cp1251Codec().FromUtf8("№;Компонент;Имя компонента;Молярная масса\r\n1;PS-1;ПС;1000.00\r\n");
@@ -50,8 +47,6 @@ protected:
         database->AddPeak(2, {"P", 11.0, 1, 10.0, 12.0});
     }
     void TearDown() override {
-        HostLink::Attach(nullptr);
-        SetProfileBasePath("");
         fs::remove_all(folder);
     }
 
@@ -79,7 +74,7 @@ protected:
 
     fs::path folder;
     std::unique_ptr<LabDatabase> database;
-    FakeHost host;
+    AttachedHost host;
     RecordingMessageSink messages;
 };
 

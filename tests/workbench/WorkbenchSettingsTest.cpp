@@ -1,9 +1,8 @@
 // Storing and restoring the workbench settings in a fake host's profile, with assays from a host
 // database and chromatogram files built by the test.
-#include "FakeHost.h"
+#include "AttachedHost.h"
 #include "LabData.h"
 #include "data/DataBaseConnection.h"
-#include "shell/HostLink.h"
 #include "shell/MessageSink.h"
 #include "shell/Profile.h"
 #include "workbench/AssayLoading.h"
@@ -24,10 +23,8 @@ protected:
         folder = FreshTestFolder("quorvel-settings");
         database = std::make_unique<LabDatabase>((folder / "host.db").string());
         DataBaseConnection::Instance().SetUri(database->path);
-        HostLink::Attach(host.Api());
     }
     void TearDown() override {
-        HostLink::Attach(nullptr);
         fs::remove_all(folder);
     }
 
@@ -40,7 +37,7 @@ protected:
     }
     std::string& Stored(int number) { return host.strings[ProfileParameterName("", "Assay " + std::to_string(number))]; }
 
-    FakeHost host;
+    AttachedHost host;
     RecordingMessageSink messages;
     fs::path folder;
     std::unique_ptr<LabDatabase> database;
