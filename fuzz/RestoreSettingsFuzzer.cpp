@@ -2,12 +2,11 @@
 // restored against a small host database. The assays restored, their order, their marks and the
 // count must be what the stored texts say (identifiers read as the C library's strtol does, clamped
 // to 32 bits); a restored set, once stored, must read back the same.
-#include "FakeHost.h"
+#include "AttachedHost.h"
 #include "FuzzChecks.h"
 #include "LabData.h"
 
 #include "data/DataBaseConnection.h"
-#include "shell/HostLink.h"
 #include "shell/MessageSink.h"
 #include "shell/Profile.h"
 #include "shell/Utf16.h"
@@ -38,7 +37,7 @@ constexpr int kEntriesTried = 4;
 struct Lab {
     std::filesystem::path folder;
     std::unique_ptr<LabDatabase> database;
-    FakeHost host;
+    AttachedHost host;
 };
 
 Lab* lab = nullptr;
@@ -57,8 +56,6 @@ void BuildLab() {
         lab->database->AddAssay(id, file, "sample", "GPC", true);
     }
     DataBaseConnection::Instance().SetUri(lab->database->path);
-    HostLink::Attach(lab->host.Api());
-    SetProfileBasePath("plugins\\quorvel");
     std::atexit(RemoveLab);
 }
 
