@@ -7,9 +7,9 @@
 #include "LabData.h"
 
 #include "data/DataBaseConnection.h"
-#include "shell/MessageSink.h"
-#include "shell/Profile.h"
-#include "shell/Utf16.h"
+#include "base/MessageSink.h"
+#include "hostlink/Profile.h"
+#include "base/Utf16.h"
 #include "workbench/WorkbenchSettings.h"
 
 #include <unistd.h>

@@ -4,7 +4,7 @@
 
 #include "host/AssayDatabase.h"
 #include "host/AssayTable.h"
-#include "shell/HostApi.h"
+#include "hostlink/HostApi.h"
 
 #include <QDialog>
 

@@ -2,7 +2,7 @@
 // commands served by the host itself. Every entry runs on the user-interface thread.
 #pragma once
 
-#include "shell/HostApi.h"
+#include "hostlink/HostApi.h"
 
 #include <cstdint>
 #include <functional>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "host/CommandBus.h"
-#include "shell/HostApi.h"
+#include "hostlink/HostApi.h"
 
 // Binds bus to the table's entries (replacing an earlier binding) and returns the table, which
 // lives as long as the process. With no bus bound (after Unbind) every entry answers 0.

@@ -3,4 +3,4 @@
 // module defines it; the host reacts to the same type.
 #pragma once
 
-#include "shell/AssaysChangedEvent.h"
+#include "hostlink/AssaysChangedEvent.h"

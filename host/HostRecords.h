@@ -2,7 +2,7 @@
 // "MainMenu/CreateNewMenu" and the identifier list of "Main/OpenAssayIdDlgEx".
 #pragma once
 
-#include "shell/HostApi.h"
+#include "hostlink/HostApi.h"
 
 #include <cstdint>
 #include <optional>

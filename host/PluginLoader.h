@@ -3,7 +3,7 @@
 // the process ends, since windows a plug-in created may outlive its Unload.
 #pragma once
 
-#include "shell/HostApi.h"
+#include "hostlink/HostApi.h"
 
 #include <cstdint>
 #include <string>

@@ -2,7 +2,7 @@
 #include "host/ProfileCommands.h"
 
 #include "host/HostText.h"
-#include "shell/HostApi.h"
+#include "hostlink/HostApi.h"
 
 #include <optional>
 

@@ -1,5 +1,5 @@
 // Dialog units to pixels, as the platform the templates come from defines them.
-#include "DialogLayout.h"
+#include "resources/DialogLayout.h"
 
 #include <QFontMetrics>
 #include <QWidget>

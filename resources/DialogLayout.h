@@ -2,7 +2,7 @@
 // metrics of the dialog font, and each control's share of a window size change applied on resize.
 #pragma once
 
-#include "DialogTemplate.h"
+#include "resources/DialogTemplate.h"
 
 #include <QFont>
 #include <QRect>

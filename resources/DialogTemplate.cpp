@@ -1,5 +1,5 @@
 // Templates 101 (workbench) and 105 (components) in template order.
-#include "DialogTemplate.h"
+#include "resources/DialogTemplate.h"
 
 #include <iterator>
 

@@ -1,6 +1,6 @@
 // Every message box text and caption of the module, as the calculation, the workbench, the
 // components table and the report write them. The components dialog translates its own question.
-#include "MessageTable.h"
+#include "resources/MessageTable.h"
 
 #include <string_view>
 

@@ -1,5 +1,5 @@
 // The XPM drawings are C arrays; each is turned into a pixmap once, on first use.
-#include "ModuleIcons.h"
+#include "resources/ModuleIcons.h"
 
 #include "icons/add.xpm"
 #include "icons/delete.xpm"

@@ -1,5 +1,5 @@
 // The string table entries 103 to 109 in Russian.
-#include "StringTable.h"
+#include "resources/StringTable.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include "components/Cp1251Codec.h"
 #include "data/ReplacingFile.h"
-#include "shell/NumberText.h"
-#include "shell/Profile.h"
-#include "shell/Utf16.h"
+#include "base/NumberText.h"
+#include "hostlink/Profile.h"
+#include "base/Utf16.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

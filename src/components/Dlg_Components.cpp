@@ -2,10 +2,10 @@
 // font, and the table edits behind it.
 #include "components/Dlg_Components.h"
 
-#include "components/CGridCtrl.h"
+#include "grid/CGridCtrl.h"
 #include "components/MolarMassText.h"
-#include "shell/MessageSink.h"
-#include "shell/ResourceLibrary.h"
+#include "base/MessageSink.h"
+#include "resources/ResourceLibrary.h"
 
 #include <QPushButton>
 #include <QShowEvent>

@@ -5,9 +5,9 @@
 // signal tells that it closed whatever the outcome.
 #pragma once
 
-#include "DialogLayout.h"
+#include "resources/DialogLayout.h"
 #include "components/ComponentsTable.h"
-#include "components/GridParent.h"
+#include "grid/GridParent.h"
 
 #include <QDialog>
 

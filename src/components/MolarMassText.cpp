@@ -2,7 +2,7 @@
 #include "components/MolarMassText.h"
 
 #include "components/Component.h"
-#include "shell/NumberText.h"
+#include "base/NumberText.h"
 
 #include <algorithm>
 #include <cmath>

@@ -5,7 +5,7 @@
 
 #include "data/Assay.h"
 #include "gpc/CalibrationPoint.h"
-#include "shell/MessageSink.h"
+#include "base/MessageSink.h"
 
 #include <cstdint>
 #include <vector>

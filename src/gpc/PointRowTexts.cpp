@@ -1,7 +1,7 @@
 // Points list texts through the module's locale-independent number formatter.
 #include "gpc/PointRowTexts.h"
 
-#include "shell/NumberText.h"
+#include "base/NumberText.h"
 
 #include <cstdint>
 

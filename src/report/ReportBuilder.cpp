@@ -5,8 +5,8 @@
 #include "gpc/CCalibration.h"
 #include "report/TemporaryFiles.h"
 #include "report/XsltTransform.h"
-#include "shell/NumberText.h"
-#include "shell/Profile.h"
+#include "base/NumberText.h"
+#include "hostlink/Profile.h"
 
 #include <cstdlib>
 #include <ctime>

@@ -10,7 +10,7 @@
 #include "gpc/PointRowTexts.h"
 #include "report/ReportPlatform.h"
 #include "report/XMLWrapper.h"
-#include "shell/MessageSink.h"
+#include "base/MessageSink.h"
 
 #include <cstdint>
 #include <string>

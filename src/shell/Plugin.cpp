@@ -1,11 +1,11 @@
 #include "shell/Plugin.h"
 
 #include "data/DataBaseConnection.h"
-#include "shell/HostLink.h"
-#include "shell/LanguageTable.h"
-#include "shell/Profile.h"
-#include "shell/ResourceLibrary.h"
-#include "shell/Utf16.h"
+#include "hostlink/HostLink.h"
+#include "hostlink/LanguageTable.h"
+#include "hostlink/Profile.h"
+#include "resources/ResourceLibrary.h"
+#include "base/Utf16.h"
 #include "workbench/DlgMain.h"
 
 #include <QPointer>

@@ -1,7 +1,7 @@
 // The plug-in's three exports and its start-up, menu command and shut-down with the host.
 #pragma once
 
-#include "shell/HostApi.h"
+#include "hostlink/HostApi.h"
 
 #include <cstdint>
 

@@ -2,8 +2,8 @@
 
 #include "data/COrbitasFile4.h"
 #include "data/DataBase.h"
-#include "shell/HostLink.h"
-#include "shell/Utf16.h"
+#include "hostlink/HostLink.h"
+#include "base/Utf16.h"
 
 #include <algorithm>
 

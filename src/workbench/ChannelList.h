@@ -2,7 +2,7 @@
 // check that every included assay was measured with one method.
 #pragma once
 
-#include "shell/MessageSink.h"
+#include "base/MessageSink.h"
 #include "workbench/WorkbenchState.h"
 
 #include <cstdint>

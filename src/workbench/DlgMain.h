@@ -3,11 +3,11 @@
 // and applies what the display-free operations return to its widgets.
 #pragma once
 
-#include "DialogLayout.h"
+#include "resources/DialogLayout.h"
 #include "components/ComponentsTable.h"
-#include "components/GridParent.h"
+#include "grid/GridParent.h"
 #include "gpc/CCalibration.h"
-#include "shell/MessageSink.h"
+#include "base/MessageSink.h"
 #include "workbench/RecalculationPass.h"
 #include "workbench/WorkbenchState.h"
 

@@ -1,8 +1,8 @@
 // The module's message boxes: texts translated, then shown with QMessageBox.
 #include "workbench/QtMessageSink.h"
 
-#include "MessageTable.h"
-#include "shell/ResourceLibrary.h"
+#include "resources/MessageTable.h"
+#include "resources/ResourceLibrary.h"
 
 #include <QMessageBox>
 

@@ -2,7 +2,7 @@
 // the resource library in use.
 #pragma once
 
-#include "shell/MessageSink.h"
+#include "base/MessageSink.h"
 
 #include <string>
 

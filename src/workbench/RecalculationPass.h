@@ -6,7 +6,7 @@
 #include "components/ComponentsTable.h"
 #include "gpc/CCalibration.h"
 #include "gpc/PointRowTexts.h"
-#include "shell/MessageSink.h"
+#include "base/MessageSink.h"
 #include "workbench/WorkbenchState.h"
 
 #include <cstdint>

@@ -1,8 +1,8 @@
 #include "workbench/WorkbenchSettings.h"
 
 #include "data/DataBase.h"
-#include "shell/NumberText.h"
-#include "shell/Profile.h"
+#include "base/NumberText.h"
+#include "hostlink/Profile.h"
 #include "workbench/AssayLoading.h"
 
 #include <string>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "data/Assay.h"
-#include "shell/MessageSink.h"
+#include "base/MessageSink.h"
 #include "workbench/WorkbenchState.h"
 
 #include <cstdint>

@@ -1,10 +1,10 @@
 // The components dialog showing a table file whose keys and names are markup and control characters:
 // the grid holds them as plain text, byte for byte.
 #include "AttachedHost.h"
-#include "components/CGridCtrl.h"
+#include "grid/CGridCtrl.h"
 #include "components/Dlg_Components.h"
-#include "shell/MessageSink.h"
-#include "shell/Profile.h"
+#include "base/MessageSink.h"
+#include "hostlink/Profile.h"
 
 #include <QTest>
 

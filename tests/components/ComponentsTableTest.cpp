@@ -2,7 +2,7 @@
 #include "ComponentsFolder.h"
 #include "components/ComponentsTable.h"
 #include "components/Cp1251Codec.h"
-#include "shell/Profile.h"
+#include "hostlink/Profile.h"
 
 #include <gtest/gtest.h>
 

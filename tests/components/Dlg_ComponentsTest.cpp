@@ -1,15 +1,15 @@
 // The components dialog driven as a user would: clicks, typed cells, the confirmation box; the table
 // file lives in a private documents folder that a fake host names.
 #include "AttachedHost.h"
-#include "components/CGridCtrl.h"
-#include "components/CGridCtrlEditCell.h"
+#include "grid/CGridCtrl.h"
+#include "grid/CGridCtrlEditCell.h"
 #include "components/Component.h"
 #include "components/Cp1251Codec.h"
 #include "components/Dlg_Components.h"
 #include "components/MolarMassText.h"
-#include "shell/MessageSink.h"
-#include "shell/Profile.h"
-#include "shell/ResourceLibrary.h"
+#include "base/MessageSink.h"
+#include "hostlink/Profile.h"
+#include "resources/ResourceLibrary.h"
 
 #include <QApplication>
 #include <QPushButton>

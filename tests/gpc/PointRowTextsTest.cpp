@@ -1,6 +1,6 @@
 // Texts of a points list row, and their immunity to a comma-decimal process locale.
 #include "gpc/PointRowTexts.h"
-#include "shell/NumberText.h"
+#include "base/NumberText.h"
 
 #include <gtest/gtest.h>
 

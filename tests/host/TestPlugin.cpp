@@ -1,6 +1,6 @@
 // A tiny plug-in for the loader tests: it makes the host calls a real module makes and records
 // them, one line each, for the test to read through RecordedCalls.
-#include "shell/HostApi.h"
+#include "hostlink/HostApi.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 // opening, and a document that cannot be built.
 #include "AttachedHost.h"
 #include "ReportTestSupport.h"
-#include "shell/Profile.h"
+#include "hostlink/Profile.h"
 
 #include <gtest/gtest.h>
 

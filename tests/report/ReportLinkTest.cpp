@@ -3,7 +3,7 @@
 #include "AttachedHost.h"
 #include "ChildProcess.h"
 #include "ReportTestSupport.h"
-#include "shell/Profile.h"
+#include "hostlink/Profile.h"
 
 #include <gtest/gtest.h>
 

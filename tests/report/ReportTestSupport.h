@@ -11,7 +11,7 @@
 #include "report/ReportBuilder.h"
 #include "report/ReportPlatform.h"
 #include "report/XMLWrapper.h"
-#include "shell/MessageSink.h"
+#include "base/MessageSink.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,12 +1,12 @@
 // The module's resources: the dialog templates and their layout in pixels, the compiled-in icons,
 // the message formats, and the English translation of every string table entry and template text.
-#include "DialogLayout.h"
-#include "DialogTemplate.h"
-#include "MessageTable.h"
-#include "ModuleIcons.h"
-#include "StringTable.h"
-#include "shell/LanguageTable.h"
-#include "shell/ResourceLibrary.h"
+#include "resources/DialogLayout.h"
+#include "resources/DialogTemplate.h"
+#include "resources/MessageTable.h"
+#include "resources/ModuleIcons.h"
+#include "resources/StringTable.h"
+#include "hostlink/LanguageTable.h"
+#include "resources/ResourceLibrary.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -188,6 +188,19 @@ TEST_F(EnglishTranslation, CoversTheStringTableAndEveryTemplateText) {
     }
     EXPECT_EQ(Tr("DlgMain", "Закрыть"), "Close");
     EXPECT_EQ(Tr("Dlg_Components", "Сохранить"), "Save");
+}
+
+TEST(ResourceLibrary, TranslationPathReplacesTheExtension) {
+    EXPECT_EQ(ResourceLibrary::TranslationPath("/opt/cds/plugins/quorvel.so", "ENU"), "/opt/cds/plugins/quorvelENU.qm");
+    EXPECT_EQ(ResourceLibrary::TranslationPath("/opt/v1.2/quorvel", "DEU"), "/opt/v1.2/quorvelDEU.qm");
+}
+
+TEST(ResourceLibrary, StringTableWithoutTranslation) {
+    EXPECT_EQ(ResourceLibrary::Instance().String(103), "Данные/Расчёты/Гель хроматография");
+    EXPECT_EQ(ResourceLibrary::Instance().String(108), "Отчет");
+    EXPECT_EQ(ResourceLibrary::Instance().String(110), "");
+    EXPECT_FALSE(ResourceLibrary::Instance().LoadTranslation("/nonexistent/quorvelENU.qm"));
+    EXPECT_FALSE(ResourceLibrary::Instance().IsTranslated());
 }
 
 }  // namespace

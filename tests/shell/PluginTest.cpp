@@ -2,8 +2,8 @@
 #include "FakeHost.h"
 #include "data/DataBaseConnection.h"
 #include "shell/Plugin.h"
-#include "shell/Profile.h"
-#include "shell/ResourceLibrary.h"
+#include "hostlink/Profile.h"
+#include "resources/ResourceLibrary.h"
 #include "workbench/DlgMain.h"
 
 #include <QWidget>

@@ -1,7 +1,7 @@
 #include "AttachedHost.h"
 
-#include "shell/HostLink.h"
-#include "shell/Profile.h"
+#include "hostlink/HostLink.h"
+#include "hostlink/Profile.h"
 
 AttachedHost::AttachedHost() {
     HostLink::Attach(Api());

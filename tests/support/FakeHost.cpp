@@ -1,6 +1,6 @@
 #include "FakeHost.h"
 
-#include "shell/Utf16.h"
+#include "base/Utf16.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -3,7 +3,7 @@
 // user-data pointer, so the entry points reach the live instance through a static).
 #pragma once
 
-#include "shell/HostApi.h"
+#include "hostlink/HostApi.h"
 
 #include <cstdint>
 #include <map>

@@ -3,11 +3,11 @@
 #include "AttachedHost.h"
 #include "LabData.h"
 #include "chart/CAutoCtrl.h"
-#include "components/CGridCtrl.h"
+#include "grid/CGridCtrl.h"
 #include "components/Cp1251Codec.h"
 #include "data/DataBaseConnection.h"
-#include "shell/AssaysChangedEvent.h"
-#include "shell/Profile.h"
+#include "hostlink/AssaysChangedEvent.h"
+#include "hostlink/Profile.h"
 #include "workbench/DlgMain.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 #include "AttachedHost.h"
 #include "LabData.h"
 #include "components/Cp1251Codec.h"
-#include "shell/Profile.h"
+#include "hostlink/Profile.h"
 #include "workbench/CalibrationPoints.h"
 #include "workbench/RecalculationPass.h"
 

@@ -4,10 +4,10 @@
 // lists and in the report.
 #include "AttachedHost.h"
 #include "LabData.h"
-#include "components/CGridCtrl.h"
+#include "grid/CGridCtrl.h"
 #include "components/Cp1251Codec.h"
 #include "data/DataBaseConnection.h"
-#include "shell/Profile.h"
+#include "hostlink/Profile.h"
 #include "workbench/DlgMain.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 // The display-free workbench logic: calibration points, their flags, and the channel list with its
 // method check.
-#include "shell/MessageSink.h"
+#include "base/MessageSink.h"
 #include "workbench/CalibrationPoints.h"
 #include "workbench/ChannelList.h"
 

@@ -3,8 +3,8 @@
 #include "AttachedHost.h"
 #include "LabData.h"
 #include "data/DataBaseConnection.h"
-#include "shell/MessageSink.h"
-#include "shell/Profile.h"
+#include "base/MessageSink.h"
+#include "hostlink/Profile.h"
 #include "workbench/AssayLoading.h"
 #include "workbench/WorkbenchSettings.h"
 

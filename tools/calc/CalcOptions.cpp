@@ -1,6 +1,6 @@
 #include "CalcOptions.h"
 
-#include "shell/NumberText.h"
+#include "base/NumberText.h"
 
 #include <cerrno>
 #include <charconv>

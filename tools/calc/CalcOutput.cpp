@@ -1,6 +1,6 @@
 #include "CalcOutput.h"
 
-#include "shell/NumberText.h"
+#include "base/NumberText.h"
 
 #include <charconv>
 #include <cmath>

@@ -2,7 +2,7 @@
 
 #include "HeadlessHost.h"
 #include "data/DataBase.h"
-#include "shell/Utf16.h"
+#include "base/Utf16.h"
 #include "workbench/AssayLoading.h"
 #include "workbench/CalibrationPoints.h"
 #include "workbench/ChannelList.h"

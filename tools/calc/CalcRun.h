@@ -3,7 +3,7 @@
 
 #include "CalcOptions.h"
 #include "gpc/CCalibration.h"
-#include "shell/MessageSink.h"
+#include "base/MessageSink.h"
 #include "workbench/RecalculationPass.h"
 #include "workbench/WorkbenchState.h"
 

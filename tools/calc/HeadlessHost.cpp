@@ -1,8 +1,8 @@
 #include "HeadlessHost.h"
 
-#include "shell/HostLink.h"
-#include "shell/Profile.h"
-#include "shell/Utf16.h"
+#include "hostlink/HostLink.h"
+#include "hostlink/Profile.h"
+#include "base/Utf16.h"
 
 #include <algorithm>
 #include <cstring>

@@ -2,7 +2,7 @@
 // folder, so the module's own code finds the components table and the report stylesheet there.
 #pragma once
 
-#include "shell/HostApi.h"
+#include "hostlink/HostApi.h"
 
 #include <string>
 

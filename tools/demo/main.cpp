@@ -2,7 +2,7 @@
 // table, report stylesheet, host profile) and prints the true averages of its broad samples.
 #include "DemoDataSet.h"
 
-#include "shell/NumberText.h"
+#include "base/NumberText.h"
 
 #include <cstdlib>
 #include <iostream>

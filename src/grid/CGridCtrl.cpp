@@ -1,10 +1,10 @@
 // The grid list: columns, rows with check boxes and row data, selection and check notifications,
 // in-place editing, sorting, header notifications and the stretch column. Sizes are in pixels.
-#include "components/CGridCtrl.h"
+#include "grid/CGridCtrl.h"
 
-#include "components/CGridCtrlEditCell.h"
-#include "components/GridItem.h"
-#include "components/GridParent.h"
+#include "grid/CGridCtrlEditCell.h"
+#include "grid/GridItem.h"
+#include "grid/GridParent.h"
 
 #include <QContextMenuEvent>
 #include <QHeaderView>

@@ -1,6 +1,6 @@
-#include "shell/ResourceLibrary.h"
+#include "resources/ResourceLibrary.h"
 
-#include "StringTable.h"
+#include "resources/StringTable.h"
 
 #include <QTranslator>
 

@@ -1,5 +1,5 @@
 /* The host interface header must stay plain C: hosts written in C include it. */
-#include "shell/HostApi.h"
+#include "hostlink/HostApi.h"
 
 #include <stddef.h>
 #include <string.h>

@@ -1,8 +1,6 @@
 #include "AttachedHost.h"
-#include "shell/LanguageTable.h"
-#include "shell/Profile.h"
-#include "shell/ResourceLibrary.h"
-#include "shell/Utf16.h"
+#include "hostlink/LanguageTable.h"
+#include "hostlink/Profile.h"
 
 #include <gtest/gtest.h>
 
@@ -95,28 +93,6 @@ TEST(LanguageTable, KnownAndUnknownIdentifiers) {
     EXPECT_EQ(LanguageAbbreviation(1049), "RUS");
     EXPECT_EQ(LanguageAbbreviation(0), std::nullopt);
     EXPECT_EQ(LanguageAbbreviation(0xFFFF), std::nullopt);
-}
-
-TEST(ResourceLibrary, TranslationPathReplacesTheExtension) {
-    EXPECT_EQ(ResourceLibrary::TranslationPath("/opt/cds/plugins/quorvel.so", "ENU"), "/opt/cds/plugins/quorvelENU.qm");
-    EXPECT_EQ(ResourceLibrary::TranslationPath("/opt/v1.2/quorvel", "DEU"), "/opt/v1.2/quorvelDEU.qm");
-}
-
-TEST(ResourceLibrary, StringTableWithoutTranslation) {
-    EXPECT_EQ(ResourceLibrary::Instance().String(103), "Данные/Расчёты/Гель хроматография");
-    EXPECT_EQ(ResourceLibrary::Instance().String(108), "Отчет");
-    EXPECT_EQ(ResourceLibrary::Instance().String(110), "");
-    EXPECT_FALSE(ResourceLibrary::Instance().LoadTranslation("/nonexistent/quorvelENU.qm"));
-    EXPECT_FALSE(ResourceLibrary::Instance().IsTranslated());
-}
-
-TEST(Utf16, RoundTripsAndReplacesMalformedInput) {
-    EXPECT_EQ(FromUtf16(ToUtf16("Гель 𝄞 a")), "Гель 𝄞 a");
-    EXPECT_EQ(ToUtf16("\xff" "a"), u"\uFFFD" u"a");
-    EXPECT_EQ(ToUtf16("\xd0"), u"\uFFFD");  // truncated sequence
-    EXPECT_EQ(ToUtf16("\xc0\xaf" "b"), u"\uFFFD" u"b");  // overlong "/" is one bad sequence
-    EXPECT_EQ(FromUtf16(std::u16string(1, char16_t(0xD800)) + u"b"), "\xEF\xBF\xBD" "b");
-    EXPECT_EQ(FromUtf16(static_cast<const char16_t*>(nullptr)), "");
 }
 
 }  // namespace

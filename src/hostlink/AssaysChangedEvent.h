@@ -2,7 +2,7 @@
 // workbench posts without parameters so the host refreshes its view of the assays.
 #pragma once
 
-#include "shell/HostApi.h"
+#include "hostlink/HostApi.h"
 
 #include <QEvent>
 

@@ -2,7 +2,7 @@
 // GridRowData, which live and die with the row.
 #pragma once
 
-#include "components/GridRowData.h"
+#include "grid/GridRowData.h"
 
 #include <QTreeWidgetItem>
 

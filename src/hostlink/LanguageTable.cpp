@@ -1,4 +1,4 @@
-#include "shell/LanguageTable.h"
+#include "hostlink/LanguageTable.h"
 
 #include <algorithm>
 #include <iterator>

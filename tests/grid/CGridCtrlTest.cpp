@@ -2,7 +2,7 @@
 // selection, the double-click rule, sorting, and the context-menu and header notifications.
 #include "GridFixture.h"
 
-#include "components/GridSortOrder.h"
+#include "grid/GridSortOrder.h"
 
 #include <QContextMenuEvent>
 #include <QHeaderView>

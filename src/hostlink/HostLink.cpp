@@ -1,4 +1,4 @@
-#include "shell/HostLink.h"
+#include "hostlink/HostLink.h"
 
 namespace {
 const HostApi* attachedHost = nullptr;

@@ -2,7 +2,7 @@
 // every use of a host command follows.
 #pragma once
 
-#include "shell/HostApi.h"
+#include "hostlink/HostApi.h"
 
 #include <cstdint>
 

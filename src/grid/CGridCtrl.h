@@ -4,8 +4,8 @@
 // decision (may this cell be edited, keep the new text, how to sort) is asked of a GridParent.
 #pragma once
 
-#include "components/GridNotify.h"
-#include "components/GridRowData.h"
+#include "grid/GridNotify.h"
+#include "grid/GridRowData.h"
 
 #include <QPointer>
 #include <QTreeWidget>

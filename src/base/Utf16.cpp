@@ -1,4 +1,4 @@
-#include "shell/Utf16.h"
+#include "base/Utf16.h"
 
 #include <cstdint>
 

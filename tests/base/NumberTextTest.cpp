@@ -1,4 +1,4 @@
-#include "shell/NumberText.h"
+#include "base/NumberText.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // grid reads as a refusal.
 #pragma once
 
-#include "components/GridNotify.h"
+#include "grid/GridNotify.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
-#include "shell/Profile.h"
+#include "hostlink/Profile.h"
 
-#include "shell/HostLink.h"
-#include "shell/Utf16.h"
+#include "hostlink/HostLink.h"
+#include "base/Utf16.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The orders a grid list sorts by: numbers, day.month.year dates (also before 1970 and before
 // 1899-12-30, where automation dates stop being linear) and text ignoring letter case.
-#include "components/GridSortOrder.h"
+#include "grid/GridSortOrder.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // edit to move the focus to, with a parent that records every notification and answers from a table.
 #pragma once
 
-#include "components/CGridCtrl.h"
-#include "components/CGridCtrlEditCell.h"
-#include "components/GridParent.h"
+#include "grid/CGridCtrl.h"
+#include "grid/CGridCtrlEditCell.h"
+#include "grid/GridParent.h"
 
 #include <QApplication>
 #include <QLineEdit>

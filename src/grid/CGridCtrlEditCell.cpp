@@ -1,7 +1,7 @@
 // The in-place cell editor of a CGridCtrl: its keys and the end of editing.
-#include "components/CGridCtrlEditCell.h"
+#include "grid/CGridCtrlEditCell.h"
 
-#include "components/CGridCtrl.h"
+#include "grid/CGridCtrl.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

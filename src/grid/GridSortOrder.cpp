@@ -1,7 +1,7 @@
 // Orders cell texts of a grid list for sorting: numbers, day.month.year dates, case-free text.
-#include "components/GridSortOrder.h"
+#include "grid/GridSortOrder.h"
 
-#include "shell/NumberText.h"
+#include "base/NumberText.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 // A grid row: colours from its GridRowData, the check box, and the sort comparison.
-#include "components/GridItem.h"
+#include "grid/GridItem.h"
 
-#include "components/CGridCtrl.h"
-#include "components/GridSortOrder.h"
+#include "grid/CGridCtrl.h"
+#include "grid/GridSortOrder.h"
 
 #include <QBrush>
 #include <QColor>
