@@ -2,6 +2,8 @@
 // headless tool record the texts in order and answer with a chosen button.
 #pragma once
 
+#include "base/Message.h"
+
 #include <deque>
 #include <string>
 #include <vector>
@@ -17,12 +19,6 @@ public:
     virtual Answer Show(const std::string& text, const std::string& caption = {},
                         Buttons buttons = Buttons::Ok, Icon icon = Icon::None) = 0;
 };
-
-// A message text whose format holds one "%s", filled with text; the format itself when it holds none.
-inline std::string FillMessage(const std::string& format, const std::string& text) {
-    const std::string::size_type at = format.find("%s");
-    return at == std::string::npos ? format : format.substr(0, at) + text + format.substr(at + 2);
-}
 
 // Records every message and answers from a script; once the script is used up it answers Ok for
 // an Ok box, Cancel for OkCancel and No for YesNo.
