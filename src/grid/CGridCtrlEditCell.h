@@ -3,11 +3,11 @@
 // to the grid once and deletes itself.
 #pragma once
 
+#include "grid/CGridCtrl.h"
+
 #include <QLineEdit>
 #include <QPersistentModelIndex>
 #include <QPointer>
-
-class CGridCtrl;
 
 class CGridCtrlEditCell : public QLineEdit {
     Q_OBJECT
