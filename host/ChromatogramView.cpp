@@ -6,13 +6,10 @@ ChromatogramView::ChromatogramView(const Channel& channel, QWidget* parent) : CA
     CAutoSeries& curve = series[AddSeries()];
     curve.colour = 0x800000;
     curve.lineKind = CAutoSeries::LinePolyline;
-    {
-        std::lock_guard lock(channel.samplesLock);
-        if (channel.value2 > 0.0) {
-            signal_.assign(channel.samples.begin(), channel.samples.end());
-            curve.xStart = channel.value1;
-            curve.xIncrement = channel.value2;
-        }
+    if (channel.value2 > 0.0) {
+        signal_.assign(channel.samples.begin(), channel.samples.end());
+        curve.xStart = channel.value1;
+        curve.xIncrement = channel.value2;
     }
     curve.count = static_cast<int32_t>(signal_.size());
     curve.yValues = signal_.data();

@@ -116,7 +116,6 @@ void CAutoCtrl::UpdateScrollBars() {
 }
 
 void CAutoCtrl::paintEvent(QPaintEvent*) {
-    std::lock_guard<std::mutex> hold(lock);
     RefreshRanges();
     UpdateScrollBars();
     QPainter painter(this);

@@ -13,7 +13,6 @@
 #include <QWidget>
 
 #include <cstdint>
-#include <mutex>
 
 class QPainter;
 class QScrollBar;
@@ -85,7 +84,6 @@ public:
     QPoint anchor;  // where the drag began, chart pixels
     QPoint current;  // the drag's moving corner
     int32_t controlId = 0;
-    std::mutex lock;  // held for the whole of a paint
 
 Q_SIGNALS:
     // A zoom or scroll changed the view.

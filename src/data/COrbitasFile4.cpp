@@ -155,13 +155,11 @@ int32_t COrbitasFile4::Write(const std::string& path) {
 }
 
 int32_t COrbitasFile4::WriteStream(std::FILE* stream, const std::string& path) {
-    // Each channel's samples taken under its lock, so that another thread may go on appending samples;
-    // taking them shares the values, and an edit made meanwhile gets values of its own.
+    // Taking each channel's samples shares the values; an edit made meanwhile gets values of its own.
     std::vector<SampleBuffer<float>> samples;
     samples.reserve(channels.size());
     uint64_t xmlOffset = headerSize;
     for (const Channel& channel : channels) {
-        std::lock_guard<std::mutex> hold(channel.samplesLock);
         samples.push_back(channel.samples);
         xmlOffset += blockHeaderSize + sampleSize * samples.back().size();
     }

@@ -37,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ChannelIndexOfTime,
                         std::numeric_limits<int32_t>::max()}),
     [](const testing::TestParamInfo<IndexOfTimeCase>& info) { return std::string(info.param.name); });
 
-TEST(Channel, CopyTakesEveryFieldAndLeavesLockUsable) {
+TEST(Channel, CopyTakesEveryFieldAndSharesTheSamples) {
     Channel source;
     source.number = 7;
     source.name = "RI";
@@ -58,8 +58,7 @@ TEST(Channel, CopyTakesEveryFieldAndLeavesLockUsable) {
     EXPECT_EQ(destination.samples, source.samples);
     ASSERT_EQ(destination.table.size(), 2u);
     EXPECT_EQ(destination.table[1].name, "PS-1");
-    ASSERT_TRUE(destination.samplesLock.try_lock());
-    destination.samplesLock.unlock();
+    EXPECT_TRUE(destination.samples.SharesValuesWith(source.samples));
     EXPECT_EQ(destination.IndexOfTime(2.0), 2);
 }
 
