@@ -35,6 +35,48 @@ struct DialogTemplate {
     size_t count;
 };
 
+// The control identifiers of template 101. Identifiers are per template: the same number may name
+// another control in another template (1034 is the channel combo here, the grid of template 105).
+namespace WorkbenchControl {
+inline constexpr int kClose = 2;
+inline constexpr int kAssaysList = 1001;
+inline constexpr int kPointsList = 1002;
+inline constexpr int kTypeCombo = 1003;
+inline constexpr int kDependenceCombo = 1004;
+inline constexpr int kK0 = 1005;  // the four coefficients, read-only
+inline constexpr int kK1 = 1006;
+inline constexpr int kK2 = 1007;
+inline constexpr int kK3 = 1008;
+inline constexpr int kKEdit = 1010;
+inline constexpr int kAlphaEdit = 1011;
+inline constexpr int kMn = 1012;  // the six results, read-only
+inline constexpr int kMw = 1013;
+inline constexpr int kMwMn = 1014;
+inline constexpr int kMz = 1015;
+inline constexpr int kMz1 = 1019;
+inline constexpr int kMp = 1021;
+inline constexpr int kAddAssays = 1016;
+inline constexpr int kDeleteAssays = 1017;
+inline constexpr int kDeleteAllAssays = 1018;
+inline constexpr int kOpenAssayFiles = 1020;
+inline constexpr int kHiddenButton = 1022;
+inline constexpr int kReport = 1023;
+inline constexpr int kComponents = 1028;
+inline constexpr int kKLabel = 1029;
+inline constexpr int kAlphaLabel = 1030;
+inline constexpr int kChartFrame = 1031;
+inline constexpr int kChannelCombo = 1034;
+}  // namespace WorkbenchControl
+
+// The control identifiers of template 105.
+namespace ComponentsControl {
+inline constexpr int kSave = 1;
+inline constexpr int kCancel = 2;
+inline constexpr int kGrid = 1034;
+inline constexpr int kAddComponent = 1028;
+inline constexpr int kDeleteComponents = 1035;
+}  // namespace ComponentsControl
+
 // Template 101, the workbench.
 const DialogTemplate& WorkbenchTemplate();
 // Template 105, the components dialog.
