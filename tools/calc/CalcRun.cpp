@@ -8,7 +8,6 @@
 
 #include <sys/stat.h>
 
-#include <filesystem>
 #include <iostream>
 
 namespace {
