@@ -2,17 +2,14 @@
 // five figures printed as ratios of two measurements of this same run (absolute times on a shared
 // machine are noise). Memory is resident bytes against the bytes of the float32 samples.
 #include "BenchData.h"
-#include "FakeHost.h"
+#include "LinkedHost.h"
 #include "RatioReporter.h"
 #include "grid/CGridCtrl.h"
 #include "components/ComponentsTable.h"
 #include "data/COrbitasFile4.h"
-#include "data/DataBaseConnection.h"
 #include "data/DataBaseHandle.h"
 #include "gpc/CCalibration.h"
-#include "hostlink/HostLink.h"
 #include "base/MessageSink.h"
-#include "hostlink/Profile.h"
 #include "workbench/AssayLoading.h"
 #include "workbench/CalibrationPoints.h"
 #include "workbench/DlgMain.h"
@@ -66,11 +63,10 @@ size_t PlainRead(const std::string& path) {
 
 // The assays of a set loaded as the workbench loads them, every other one included from the first.
 WorkbenchState LoadedState(const BenchSet& set) {
-    DataBaseConnection::Instance().SetUri(set.databasePath);
     WorkbenchState state;
     state.GradIndex = CCalibration::kMonodisperse;
     state.FormulaIndex = 2;
-    DataBase::Handle db;
+    DataBase::Handle db(set.databasePath);
     for (int32_t id : set.ids)
         if (LoadAssay(db, id, state.Assays) < 0) throw std::runtime_error("cannot load assay " + std::to_string(id));
     for (int32_t i = 0; i < set.shape.included; ++i) state.Assays[2 * i].included = 1;
@@ -81,13 +77,14 @@ WorkbenchState LoadedState(const BenchSet& set) {
 // The recalculation pass and its slice loop over one loaded set.
 class PassBench {
 public:
-    explicit PassBench(WorkbenchState loaded) : state(std::move(loaded)), calibration(messages) {
+    PassBench(WorkbenchState loaded, const ModuleEnvironment& environment)
+        : environment(environment), state(std::move(loaded)), calibration(messages) {
         RunPass();
         if (!messages.texts.empty()) throw std::runtime_error("the pass complained: " + messages.texts.front());
         if (!(state.Mn > 0.0)) throw std::runtime_error("the pass gave no averages");
     }
     void RunPass() {
-        const PassResult result = ::Recalculate(state, components, calibration, messages);
+        const PassResult result = ::Recalculate(environment, state, components, calibration, messages);
         benchmark::DoNotOptimize(result.rows.data());
     }
     // The calculation alone on the inputs the last pass handed over: for each included assay the fit,
@@ -97,6 +94,7 @@ public:
         benchmark::DoNotOptimize(calibration.Mn);
     }
 
+    const ModuleEnvironment& environment;
     WorkbenchState state;
     RecordingMessageSink messages;
     ComponentsTable components;
@@ -141,7 +139,8 @@ void Register(const std::string& name, int repetitions, Work work) {
 // the included assays checked; one operation is checking that last one.
 class WorkbenchBench {
 public:
-    WorkbenchBench(const BenchSet& set, FakeHost& host) : dialog(Prepared(set, host), &messages) {
+    WorkbenchBench(const BenchSet& set, LinkedHost& host, const ResourceLibrary& texts)
+        : dialog(Prepared(set, host), {host.link, host.profile, host.environment, texts}, &messages) {
         dialog.AddAssays();
         for (int32_t i = 0; i + 1 < set.shape.included; ++i) dialog.AssaysList().SetCheck(2 * i, true);
         lastRow = 2 * (set.shape.included - 1);
@@ -161,8 +160,9 @@ public:
 
 private:
     // The host's database and the stored choices (monodisperse, cubic) that the dialog restores; no parent.
-    static QWidget* Prepared(const BenchSet& set, FakeHost& host) {
-        DataBaseConnection::Instance().SetUri(set.databasePath);
+    static QWidget* Prepared(const BenchSet& set, LinkedHost& host) {
+        host.connectionUri = set.databasePath;
+        host.environment.AskDatabaseLocation();
         host.chosenAssays = set.ids;
         host.ints["plugins\\quorvel\\/ComboGrad_CurSel"] = CCalibration::kMonodisperse;
         host.ints["plugins\\quorvel\\/ComboFormula_CurSel"] = 2;
@@ -204,9 +204,8 @@ int main(int argc, char** argv) {
 
     const fs::path folder = fs::temp_directory_path() / ("quorvel-bench-" + std::to_string(::getpid()));
     fs::create_directories(folder);
-    FakeHost host;
-    HostLink::Attach(host.Api());
-    SetProfileBasePath("plugins\\quorvel");
+    LinkedHost host;
+    const ResourceLibrary texts;
     host.strings["plugins\\quorvel\\/PublicDocuments_Quorvel"] = folder.string();
     WriteBenchComponents(folder.string());
 
@@ -221,9 +220,9 @@ int main(int argc, char** argv) {
     // one pass run over it.
     MemoryFigure memory{0, large.sampleBytes};
     ResetPeakResident();
-    auto largePass = std::make_shared<PassBench>(LoadedState(large));
+    auto largePass = std::make_shared<PassBench>(LoadedState(large), host.environment);
     memory.peakBytes = PeakResidentBytes();
-    auto labPass = std::make_shared<PassBench>(LoadedState(lab));
+    auto labPass = std::make_shared<PassBench>(LoadedState(lab), host.environment);
 
     Register("file/PlainRead", 9, [bigFile](benchmark::State&) { PlainRead(bigFile); });
     Register("file/Read", 9, [bigFile](benchmark::State&) {
@@ -246,10 +245,9 @@ int main(int argc, char** argv) {
         state.ResumeTiming();
     });
     Register("batch/LoadAssay", 9, [&batch](benchmark::State& state) {
-        DataBaseConnection::Instance().SetUri(batch.databasePath);
         std::vector<Assay> assays;
         {
-            DataBase::Handle db;
+            DataBase::Handle db(batch.databasePath);
             for (int32_t id : batch.ids) LoadAssay(db, id, assays);
         }
         state.PauseTiming();
@@ -264,7 +262,7 @@ int main(int argc, char** argv) {
     std::unique_ptr<WorkbenchBench> workbench;
     Register("lab/WorkbenchInclude", 9, [&](benchmark::State& state) {
         state.PauseTiming();
-        if (!workbench) workbench = std::make_unique<WorkbenchBench>(lab, host);
+        if (!workbench) workbench = std::make_unique<WorkbenchBench>(lab, host, texts);
         workbench->Include(false);
         state.ResumeTiming();
         workbench->Include(true);
@@ -277,7 +275,6 @@ int main(int argc, char** argv) {
     PrintFigures(reporter, memory);
 
     workbench.reset();
-    HostLink::Attach(nullptr);
     fs::remove_all(folder);
     return 0;
 }

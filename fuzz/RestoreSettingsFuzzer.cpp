@@ -2,13 +2,11 @@
 // restored against a small host database. The assays restored, their order, their marks and the
 // count must be what the stored texts say (identifiers read as the C library's strtol does, clamped
 // to 32 bits); a restored set, once stored, must read back the same.
-#include "AttachedHost.h"
 #include "FuzzChecks.h"
 #include "LabData.h"
+#include "LinkedHost.h"
 
-#include "data/DataBaseConnection.h"
 #include "base/MessageSink.h"
-#include "hostlink/Profile.h"
 #include "base/Utf16.h"
 #include "workbench/WorkbenchSettings.h"
 
@@ -37,7 +35,7 @@ constexpr int kEntriesTried = 4;
 struct Lab {
     std::filesystem::path folder;
     std::unique_ptr<LabDatabase> database;
-    AttachedHost host;
+    LinkedHost host;
 };
 
 Lab* lab = nullptr;
@@ -55,11 +53,12 @@ void BuildLab() {
         Require(WriteChromatogram(file, {LabChannel(1, 2.0, 0.5, {1.0f, 2.0f, 3.0f})}), "chromatogram written");
         lab->database->AddAssay(id, file, "sample", "GPC", true);
     }
-    DataBaseConnection::Instance().SetUri(lab->database->path);
+    lab->host.connectionUri = lab->database->path;
+    lab->host.environment.AskDatabaseLocation();
     std::atexit(RemoveLab);
 }
 
-std::string AssayKey(int number) { return ProfileParameterName("", "Assay " + std::to_string(number)); }
+std::string AssayKey(int number) { return lab->host.profile.ParameterName("", "Assay " + std::to_string(number)); }
 
 // strtol of the C library with the result clamped to int32, as the stored identifiers and marks are read.
 int32_t ReferenceInt(const std::string& text) {
@@ -76,7 +75,7 @@ struct Expected {
 Expected Expect() {
     Expected expected;
     for (int n = 1; n <= kRestoredAssaysLimit; ++n) {
-        const std::string entry = ProfileGetString("", "Assay " + std::to_string(n), "404");
+        const std::string entry = lab->host.profile.GetString("", "Assay " + std::to_string(n), "404");
         Require(ToUtf16(entry).size() <= 127, "a profile text holds at most 127 characters");
         if (entry == "404") break;
         const std::string::size_type slash = entry.find('/');
@@ -104,7 +103,7 @@ void RequireAssays(const std::vector<Assay>& assays, const std::vector<std::pair
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (lab == nullptr) BuildLab();
-    FakeHost& host = lab->host;
+    LinkedHost& host = lab->host;
     std::string_view rest(reinterpret_cast<const char*>(data), size);
     for (int n = 1; !rest.empty() && n <= kEntriesTried; ++n) {
         const std::string_view::size_type newline = rest.find('\n');
@@ -115,13 +114,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const Expected expected = Expect();
     RecordingMessageSink messages;
     std::vector<Assay> assays;
-    Require(RestoreAssaySet(assays, messages) == expected.counted, "every stored entry with an identifier counts");
+    Require(RestoreAssaySet(host.profile, host.environment, assays, messages) == expected.counted,
+            "every stored entry with an identifier counts");
     Require(messages.texts.empty(), "a sound database gives no message");
     RequireAssays(assays, expected.assays);
 
     // The stored set must read back as the same set. It is worked out from the stored texts as above
     // rather than restored again: each restored entry opens the database anew, the slow part of a run.
-    SaveAssaySet(assays);
+    SaveAssaySet(host.profile, assays);
     const Expected stored = Expect();
     Require(stored.counted == static_cast<int>(assays.size()), "every assay of the set is stored");
     RequireAssays(assays, stored.assays);

@@ -1,3 +1,4 @@
+// Texts of the module, from its own tables or from a loaded translation.
 #include "resources/ResourceLibrary.h"
 
 #include "resources/StringTable.h"
@@ -5,11 +6,6 @@
 #include <QTranslator>
 
 #include <filesystem>
-
-ResourceLibrary& ResourceLibrary::Instance() {
-    static ResourceLibrary library;
-    return library;
-}
 
 ResourceLibrary::ResourceLibrary() = default;
 ResourceLibrary::~ResourceLibrary() = default;

@@ -1,5 +1,6 @@
 // The resource library in use: the module's own Russian texts, or, once a translation file for
-// the host's language was loaded, its translations. Module-wide, like the library handles it replaces.
+// the host's language was loaded, its translations. Whoever builds the module's windows owns one and
+// hands it to them.
 #pragma once
 
 #include <memory>
@@ -9,8 +10,11 @@ class QTranslator;
 
 class ResourceLibrary {
 public:
-    // The single resource library of this process.
-    static ResourceLibrary& Instance();
+    // The module's own texts, no translation loaded.
+    ResourceLibrary();
+    ~ResourceLibrary();
+    ResourceLibrary(const ResourceLibrary&) = delete;
+    ResourceLibrary& operator=(const ResourceLibrary&) = delete;
 
     // Loads a compiled translation file and makes it the source of texts; false (nothing changed)
     // when the file is missing or not a translation.
@@ -30,8 +34,5 @@ public:
     static std::string TranslationPath(const std::string& modulePath, const std::string& abbreviation);
 
 private:
-    ResourceLibrary();
-    ~ResourceLibrary();
-
     std::unique_ptr<QTranslator> translator_;
 };

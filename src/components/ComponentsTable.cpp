@@ -3,7 +3,6 @@
 #include "components/Cp1251Codec.h"
 #include "data/ReplacingFile.h"
 #include "base/NumberText.h"
-#include "hostlink/Profile.h"
 #include "base/Utf16.h"
 
 #include <fcntl.h>
@@ -166,10 +165,10 @@ bool HasLineBreakOrSeparator(const std::string& field) {
 
 }  // namespace
 
-std::string ComponentsFilePath(const std::string& fileName) {
-    const std::string folder = ProfileGetString("", "PublicDocuments_Quorvel", "404");
-    if (folder == "404") return {};
-    return (std::filesystem::path(folder) / fileName).string();
+std::string ComponentsFilePath(const ModuleEnvironment& environment, const std::string& fileName) {
+    const std::optional<std::string> folder = environment.DocumentsFolder();
+    if (!folder) return {};
+    return (std::filesystem::path(*folder) / fileName).string();
 }
 
 int32_t IdAfter(int32_t id) { return static_cast<int32_t>(static_cast<uint32_t>(id) + 1u); }

@@ -1,8 +1,9 @@
-// The components table and its file "CompsTableQuorvel.csv" in the documents folder the host
-// profile names: code page 1251, lines ended by CR LF, fields split by ";", a header line kept as it
-// is, then one line per component: id;key;display name;molar mass ("%.2f", empty for none).
+// The components table and its file "CompsTableQuorvel.csv" in the documents folder: code page 1251,
+// lines ended by CR LF, fields split by ";", a header line kept as it is, then one line per component:
+// id;key;display name;molar mass ("%.2f", empty for none).
 #pragma once
 
+#include "base/ModuleEnvironment.h"
 #include "components/Component.h"
 
 #include <cstdint>
@@ -12,8 +13,8 @@
 
 inline constexpr const char* kComponentsFileName = "CompsTableQuorvel.csv";
 
-// The documents folder joined with fileName; "" when the profile names no folder (answers "404").
-std::string ComponentsFilePath(const std::string& fileName);
+// The environment's documents folder joined with fileName; "" when it names no folder.
+std::string ComponentsFilePath(const ModuleEnvironment& environment, const std::string& fileName);
 
 // The id a new component gets after id; after the largest id it wraps to the smallest, as the 32-bit
 // arithmetic of the original table does, instead of overflowing.

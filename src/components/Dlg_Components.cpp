@@ -17,13 +17,15 @@ namespace {
 constexpr const char* kContext = "Dlg_Components";
 constexpr const char* kNewComponentKey = "Задайте имя компонента!";
 
-std::string Tr(const std::string& russian) { return ResourceLibrary::Instance().Translate(kContext, russian); }
-QString QTr(const std::string& russian) { return QString::fromStdString(Tr(russian)); }
-
 }  // namespace
 
-Dlg_Components::Dlg_Components(MessageSink& messages, QWidget* parent)
-    : QDialog(parent), messages(messages), layout(ComponentsTemplate(), DialogFont(ComponentsTemplate())) {
+Dlg_Components::Dlg_Components(MessageSink& messages, const ModuleEnvironment& environment,
+                               const ResourceLibrary& texts, QWidget* parent)
+    : QDialog(parent),
+      messages(messages),
+      environment(environment),
+      texts(texts),
+      layout(ComponentsTemplate(), DialogFont(ComponentsTemplate())) {
     const DialogTemplate& dialog = ComponentsTemplate();
     setWindowTitle(QTr(dialog.caption));
     setFont(DialogFont(dialog));
@@ -47,6 +49,10 @@ Dlg_Components::Dlg_Components(MessageSink& messages, QWidget* parent)
     connect(deleteButton, &QPushButton::clicked, this, &Dlg_Components::DeleteSelected);
 }
 
+std::string Dlg_Components::Tr(const std::string& russian) const { return texts.Translate(kContext, russian); }
+
+QString Dlg_Components::QTr(const std::string& russian) const { return QString::fromStdString(Tr(russian)); }
+
 QPushButton* Dlg_Components::MakeButton(int id) {
     const DialogItem& item = *FindDialogItem(ComponentsTemplate(), id);
     auto* button = new QPushButton(QTr(item.text), this);
@@ -64,7 +70,7 @@ void Dlg_Components::showEvent(QShowEvent* event) {
 }
 
 void Dlg_Components::InitTable() {
-    table.filePath = ComponentsFilePath(kComponentsFileName);
+    table.filePath = ComponentsFilePath(environment, kComponentsFileName);
     table.components.clear();
     if (!table.filePath.empty()) table.LoadTable();
     FillList();

@@ -6,6 +6,8 @@
 #pragma once
 
 #include "resources/DialogLayout.h"
+#include "resources/ResourceLibrary.h"
+#include "base/ModuleEnvironment.h"
 #include "components/ComponentsTable.h"
 #include "grid/GridParent.h"
 
@@ -23,8 +25,10 @@ class Dlg_Components : public QDialog, public GridParent {
     Q_OBJECT
 
 public:
-    // messages shows the confirmations and save failures; it must outlive the dialog.
-    explicit Dlg_Components(MessageSink& messages, QWidget* parent = nullptr);
+    // messages shows the confirmations and save failures, environment names the documents folder and
+    // texts gives the dialog's texts in the language in use; all three must outlive the dialog.
+    Dlg_Components(MessageSink& messages, const ModuleEnvironment& environment, const ResourceLibrary& texts,
+                   QWidget* parent = nullptr);
 
     // The table as last read or edited; empty before the first showing.
     const ComponentsTable& Table() const { return table; }
@@ -35,7 +39,7 @@ public:
     QPushButton& AddButton() const { return *addButton; }
     QPushButton& DeleteButton() const { return *deleteButton; }
 
-    // Rereads the file the host profile names (an empty grid when it names none) and refills the grid.
+    // Rereads the file of the environment's documents folder (an empty grid when it names none) and refills the grid.
     void InitTable();
     // Appends a placeholder component with the next id and refills the grid.
     void AddComponent();
@@ -59,8 +63,13 @@ private:
     void FillList();
     // The button of template item id, its text translated.
     QPushButton* MakeButton(int id);
+    // A text of the dialog in the language in use.
+    std::string Tr(const std::string& russian) const;
+    QString QTr(const std::string& russian) const;
 
     MessageSink& messages;
+    const ModuleEnvironment& environment;
+    const ResourceLibrary& texts;
     ComponentsTable table;
     DialogLayout layout;
     CGridCtrl* grid = nullptr;

@@ -1,22 +1,15 @@
 // Statement preparation, typed column reads and the row loop over SQLite.
 #include "data/DataBase.h"
 
-#include <cstdarg>
-#include <memory>
-
 namespace DataBase {
 
-Statement Prepare(Handle& db, const char* format, ...) {
-    va_list arguments;
-    va_start(arguments, format);
-    std::unique_ptr<char, decltype(&sqlite3_free)> text(sqlite3_vmprintf(format, arguments), &sqlite3_free);
-    va_end(arguments);
-    if (!text) throw SqlException(sqlite3_errstr(SQLITE_NOMEM), "", SQLITE_NOMEM);
-
+Statement Prepare(Handle& db, const char* sql, std::initializer_list<int64_t> parameters) {
     sqlite3_stmt* native = nullptr;
-    const int rc = sqlite3_prepare_v2(db.Native(), text.get(), -1, &native, nullptr);
+    const int rc = sqlite3_prepare_v2(db.Native(), sql, -1, &native, nullptr);
     Statement statement(native);
     if (rc != SQLITE_OK) throw SqlException(sqlite3_errmsg(db.Native()), "", rc);
+    int index = 0;
+    for (const int64_t value : parameters) statement.Bind(++index, value);
     return statement;
 }
 

@@ -1,6 +1,6 @@
 // Reading the host database: statement preparation and the typed row loop.
-// Use: auto statement = Prepare(db, "SELECT id, name FROM [assay] WHERE id = ?;"); statement.BindInt(1, id);
-//      ForEachRow<int32_t, std::string>(std::move(statement), [](int32_t id, const std::string& name) {...});
+// Use: ForEachRow<int32_t, std::string>(Prepare(db, "SELECT id, name FROM [assay] WHERE id = ?;", {id}),
+//                                        [](int32_t id, const std::string& name) {...});
 #pragma once
 
 #include "data/DataBaseHandle.h"
@@ -10,14 +10,17 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <utility>
 
 namespace DataBase {
 
-// Formats the SQL text printf-style with SQLite's formatter (numbers with "." whatever the locale) and
-// prepares it. Throws SqlException with the connection's message and code when it does not prepare.
-[[gnu::format(printf, 2, 3)]] Statement Prepare(Handle& db, const char* format, ...);
+// Prepares the SQL text as it is and binds parameters to its "?" in order; values travel as bound
+// integers, never as text, so no locale or quoting can change them. Throws SqlException with the
+// connection's message and code when the text does not prepare, or SQLite's text when a parameter
+// does not bind.
+Statement Prepare(Handle& db, const char* sql, std::initializer_list<int64_t> parameters = {});
 
 // Column index of the current row as the type asked for; a NULL column gives 0, 0.0 or "".
 template <typename T>

@@ -1,17 +1,18 @@
 // One open connection to the host database, closed when the object goes.
 #pragma once
 
-#include "data/DataBaseConnection.h"
-
 #include <sqlite3.h>
+
+#include <optional>
+#include <string>
 
 namespace DataBase {
 
 class Handle {
 public:
-    // Opens (creating it when missing) the location the connection holds; with none, a private temporary
+    // Opens (creating it when missing) the database at location (UTF-8); with none, a private temporary
     // database. Throws SqlException with SQLite's message and code; nothing stays open then.
-    explicit Handle(const DataBaseConnection& connection = DataBaseConnection::Instance());
+    explicit Handle(const std::optional<std::string>& location);
     ~Handle();
     Handle(const Handle&) = delete;
     Handle& operator=(const Handle&) = delete;

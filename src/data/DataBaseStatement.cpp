@@ -5,11 +5,7 @@
 
 namespace DataBase {
 
-void Statement::BindInt(int index, int32_t value) { ThrowUnless(sqlite3_bind_int(Native(), index, value)); }
-
-void Statement::BindInt64(int index, int64_t value) {
-    ThrowUnless(sqlite3_bind_int64(Native(), index, value));
-}
+void Statement::Bind(int index, int64_t value) { ThrowUnless(sqlite3_bind_int64(Native(), index, value)); }
 
 void Statement::ThrowUnless(int rc) const {
     if (rc == SQLITE_OK) return;

@@ -14,10 +14,9 @@ public:
     // Takes ownership of statement; null stands for a text without any statement (it yields no rows).
     explicit Statement(sqlite3_stmt* statement = nullptr) : statement_(statement) {}
 
-    // Bind parameter index (1-based). Throw SqlException when SQLite refuses, since an unbound
+    // Binds parameter index (1-based). Throws SqlException when SQLite refuses, since an unbound
     // parameter would silently match nothing.
-    void BindInt(int index, int32_t value);
-    void BindInt64(int index, int64_t value);
+    void Bind(int index, int64_t value);
 
     // The SQLite statement; null for an empty text.
     sqlite3_stmt* Native() const { return statement_.get(); }

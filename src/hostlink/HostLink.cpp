@@ -1,22 +1,11 @@
+// Calls into the host's table, guarded against a missing host or entry.
 #include "hostlink/HostLink.h"
 
-namespace {
-const HostApi* attachedHost = nullptr;
+bool HostLink::Serves(const char* command) const {
+    return host_ && host_->Exists && host_->Exists(command) != 0;
 }
 
-namespace HostLink {
-
-void Attach(const HostApi* host) { attachedHost = host; }
-
-const HostApi* Api() { return attachedHost; }
-
-bool Serves(const char* command) {
-    return attachedHost && attachedHost->Exists && attachedHost->Exists(command) != 0;
+intptr_t HostLink::Call(const char* command, intptr_t argument1, intptr_t argument2) const {
+    if (!host_ || !host_->Call) return 0;
+    return host_->Call(command, argument1, argument2);
 }
-
-intptr_t Call(const char* command, intptr_t argument1, intptr_t argument2) {
-    if (!attachedHost || !attachedHost->Call) return 0;
-    return attachedHost->Call(command, argument1, argument2);
-}
-
-}  // namespace HostLink

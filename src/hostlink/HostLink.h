@@ -6,15 +6,18 @@
 
 #include <cstdint>
 
-namespace HostLink {
+class HostLink {
+public:
+    // A link to host's table; null (no host) calls nothing.
+    explicit HostLink(const HostApi* host = nullptr) : host_(host) {}
 
-// Keeps the host's table for the rest of the process; null detaches.
-void Attach(const HostApi* host);
-// The attached table; null before Load.
-const HostApi* Api();
-// True when a host is attached and serves the command.
-bool Serves(const char* command);
-// Calls the command; 0 when no host is attached. Callers ask Serves first where the host may lack it.
-intptr_t Call(const char* command, intptr_t argument1, intptr_t argument2);
+    // The host's table; null without a host.
+    const HostApi* Api() const { return host_; }
+    // True when there is a host and it serves the command.
+    bool Serves(const char* command) const;
+    // Calls the command; 0 without a host. Callers ask Serves first where the host may lack it.
+    intptr_t Call(const char* command, intptr_t argument1, intptr_t argument2) const;
 
-}  // namespace HostLink
+private:
+    const HostApi* host_;
+};

@@ -2,28 +2,47 @@
 // "/" and the key; the workbench uses the empty section, so "K" becomes plugins\quorvel\/K.
 #pragma once
 
+#include "hostlink/HostLink.h"
+
 #include <cstdint>
 #include <string>
 
-// The module-wide base path ("plugins\quorvel" after the first menu command; empty before).
-void SetProfileBasePath(const std::string& basePath);
-const std::string& ProfileBasePath();
+// The base path of the module's parameters, set once the workbench is first asked for.
+inline constexpr char kModuleProfileBasePath[] = "plugins\\quorvel";
 
-// The full parameter name; starts with the section itself while the base path is empty.
-std::string ProfileParameterName(const std::string& section, const std::string& key);
+class Profile {
+public:
+    // Parameters under basePath, asked of host, which must outlive the profile.
+    explicit Profile(const HostLink& host, std::string basePath = {});
 
-// The stored value, or defaultValue when the host lacks the command or reports failure.
-int32_t ProfileGetInt(const std::string& section, const std::string& key, int32_t defaultValue);
-double ProfileGetDouble(const std::string& section, const std::string& key, double defaultValue);
-// At most 127 characters, whatever the host stores; defaultValue on failure.
-std::string ProfileGetString(const std::string& section, const std::string& key,
-                             const std::string& defaultValue);
+    void SetBasePath(const std::string& basePath) { basePath_ = basePath; }
+    const std::string& BasePath() const { return basePath_; }
 
-// True when the host stored the value; false when it failed or lacks the command.
-bool ProfileSetInt(const std::string& section, const std::string& key, int32_t value);
-bool ProfileSetDouble(const std::string& section, const std::string& key, double value);
+    // The full parameter name; starts with the section itself while the base path is empty.
+    std::string ParameterName(const std::string& section, const std::string& key) const;
 
-// Stores a text, when the host serves "Profile/SetString"; the result is not reported.
-void ProfileSetString(const std::string& section, const std::string& key, const std::string& text);
-// Deletes a parameter, when the host serves "Profile/DelParam".
-void ProfileDeleteParameter(const std::string& section, const std::string& key);
+    // The stored value, or defaultValue when the host lacks the command or reports failure.
+    int32_t GetInt(const std::string& section, const std::string& key, int32_t defaultValue) const;
+    double GetDouble(const std::string& section, const std::string& key, double defaultValue) const;
+    // At most 127 characters, whatever the host stores; defaultValue on failure.
+    std::string GetString(const std::string& section, const std::string& key, const std::string& defaultValue) const;
+
+    // True when the host stored the value; false when it failed or lacks the command.
+    bool SetInt(const std::string& section, const std::string& key, int32_t value) const;
+    bool SetDouble(const std::string& section, const std::string& key, double value) const;
+
+    // Stores a text, when the host serves "Profile/SetString"; the result is not reported.
+    void SetString(const std::string& section, const std::string& key, const std::string& text) const;
+    // Deletes a parameter, when the host serves "Profile/DelParam".
+    void DeleteParameter(const std::string& section, const std::string& key) const;
+
+private:
+    // Asks the command with the parameter name and the address of value; true when served and found.
+    template <typename T>
+    bool CallWithName(const char* command, const std::string& section, const std::string& key, T* value) const;
+    template <typename T>
+    T GetValue(const char* command, const std::string& section, const std::string& key, T defaultValue) const;
+
+    const HostLink& host_;
+    std::string basePath_;
+};

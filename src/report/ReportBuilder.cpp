@@ -6,7 +6,6 @@
 #include "report/TemporaryFiles.h"
 #include "report/XsltTransform.h"
 #include "base/NumberText.h"
-#include "hostlink/Profile.h"
 
 #include <cstdlib>
 #include <ctime>
@@ -89,8 +88,8 @@ bool OpeningTurnedOff() {
 
 }  // namespace
 
-ReportBuilder::ReportBuilder(MessageSink& messages, ReportPlatform& platform)
-    : messages(messages), platform(platform) {}
+ReportBuilder::ReportBuilder(MessageSink& messages, ReportPlatform& platform, const ModuleEnvironment& environment)
+    : messages(messages), platform(platform), environment(environment) {}
 
 void ReportBuilder::Build() {
     if (!calibration || !assays || !pointsList) return;
@@ -101,9 +100,9 @@ void ReportBuilder::Build() {
         ShowFailure("no file can be created in the temporary folder");
         return;
     }
-    const std::string folder = ProfileGetString("", "PublicDocuments_Quorvel", "404");
-    if (folder == "404") return;
-    TransformAndOpen(document, folder + "/gel.xsl", reportPath, !OpeningTurnedOff());
+    const std::optional<std::string> folder = environment.DocumentsFolder();
+    if (!folder) return;
+    TransformAndOpen(document, *folder + "/gel.xsl", reportPath, !OpeningTurnedOff());
 }
 
 int ReportBuilder::WriteReport(const std::string& htmlPath, const std::string& stylesheetPath) {

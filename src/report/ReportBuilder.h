@@ -11,6 +11,7 @@
 #include "report/ReportPlatform.h"
 #include "report/XMLWrapper.h"
 #include "base/MessageSink.h"
+#include "base/ModuleEnvironment.h"
 
 #include <cstdint>
 #include <string>
@@ -23,9 +24,9 @@ public:
     static constexpr int32_t kPictureWidth = 1000;  // pixels
     static constexpr int32_t kPictureHeight = 600;
 
-    // messages shows a document that cannot be built; platform saves the picture and opens the page.
-    // Both must outlive the builder.
-    ReportBuilder(MessageSink& messages, ReportPlatform& platform);
+    // messages shows a document that cannot be built; platform saves the picture and opens the page;
+    // environment names the documents folder. All three must outlive the builder.
+    ReportBuilder(MessageSink& messages, ReportPlatform& platform, const ModuleEnvironment& environment);
 
     // Set before each report. calibration gives the results, coefficients, the type and dependence of
     // its last run and the plotted curve and points; assays the "files" section; pointsList the
@@ -35,9 +36,9 @@ public:
     const std::vector<PointsListRow>* pointsList = nullptr;
 
     // The whole report: the document with the picture in a new temporary folder, a new temporary
-    // ".html" file, the transformation with gel.xsl of the folder named by the profile parameter
-    // "PublicDocuments_Quorvel", and the page opened unless the environment sets QUORVEL_NO_OPEN=1.
-    // Stops silently when the parameter is missing ("404") or the transformation fails; a document
+    // ".html" file, the transformation with gel.xsl of the environment's documents folder, and the page
+    // opened unless the process environment sets QUORVEL_NO_OPEN=1.
+    // Stops silently when there is no documents folder or the transformation fails; a document
     // that cannot be built shows "Ошибка построения отчёта: %s" and nothing further is made. Does
     // nothing while a reference is null.
     void Build();
@@ -72,4 +73,5 @@ private:
 
     MessageSink& messages;
     ReportPlatform& platform;
+    const ModuleEnvironment& environment;
 };

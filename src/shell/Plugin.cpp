@@ -1,9 +1,7 @@
 #include "shell/Plugin.h"
 
-#include "data/DataBaseConnection.h"
-#include "hostlink/HostLink.h"
+#include "hostlink/HostEnvironment.h"
 #include "hostlink/LanguageTable.h"
-#include "hostlink/Profile.h"
 #include "resources/ResourceLibrary.h"
 #include "base/Utf16.h"
 #include "workbench/DlgMain.h"
@@ -17,8 +15,6 @@
 
 namespace {
 
-constexpr uint16_t kRussian = 1049;
-constexpr char kProfileBasePath[] = "plugins\\quorvel";
 constexpr int kMenuPathString = 103;
 
 const PluginInfo kPluginInfo = {
@@ -33,10 +29,14 @@ const PluginInfo kPluginInfo = {
     {0x6A1C0E37, 0x5B2D, 0x4F91, {0x9C, 0x3E, 0x27, 0x41, 0x8D, 0x0B, 0x65, 0xF2}},
 };
 
+// Everything the module keeps between calls of its host, the only state of the process it holds.
 struct PluginState {
+    HostLink host;
+    Profile profile{host};
+    HostEnvironment environment{host, profile};
+    ResourceLibrary texts;
     int32_t subscriptionId = 0;
     int32_t registrationId = 0;
-    uint16_t language = 0;
     QPointer<DlgMain> workbench;  // guarded: the host may destroy the parent window, and the dialog with it
 };
 
@@ -52,19 +52,13 @@ std::string ModuleFilePath() {
 void LoadTranslationFor(uint16_t language) {
     const std::optional<std::string> abbreviation = LanguageAbbreviation(language);
     if (!abbreviation) return;
-    ResourceLibrary::Instance().LoadTranslation(ResourceLibrary::TranslationPath(ModuleFilePath(), *abbreviation));
+    state.texts.LoadTranslation(ResourceLibrary::TranslationPath(ModuleFilePath(), *abbreviation));
 }
 
 void AddMenuEntry() {
-    const std::u16string menuPath = ToUtf16(ResourceLibrary::Instance().String(kMenuPathString));
+    const std::u16string menuPath = ToUtf16(state.texts.String(kMenuPathString));
     CreateNewMenuRecord record{sizeof(CreateNewMenuRecord), menuPath.c_str(), 0, QUORVEL_MENU_COMMAND};
-    HostLink::Call(HOST_CMD_CREATE_NEW_MENU, 0, reinterpret_cast<intptr_t>(&record));
-}
-
-void StoreDatabaseLocation() {
-    if (!HostLink::Serves(HOST_CMD_GET_CONNECTION_URI)) return;
-    const auto* uri = reinterpret_cast<const char16_t*>(HostLink::Call(HOST_CMD_GET_CONNECTION_URI, 0, 0));
-    if (uri) DataBaseConnection::Instance().SetUri(FromUtf16(uri));
+    state.host.Call(HOST_CMD_CREATE_NEW_MENU, 0, reinterpret_cast<intptr_t>(&record));
 }
 
 }  // namespace
@@ -78,44 +72,50 @@ extern "C" {
 const PluginInfo* GetPluginInfo(void) { return &kPluginInfo; }
 
 int32_t Load(const HostApi* host) {
-    HostLink::Attach(host);
-    ResourceLibrary::Instance().FreeTranslation();
+    state.host = HostLink(host);
+    state.texts.FreeTranslation();
     state.subscriptionId = host->Subscribe(HOST_EVENT_MODULES_LOADED, &OnModulesLoaded);
-    if (HostLink::Serves(HOST_CMD_GET_LANGUAGE)) {
-        state.language = static_cast<uint16_t>(HostLink::Call(HOST_CMD_GET_LANGUAGE, 0, 0) & 0xFFFF);
-        if (state.language != kRussian) LoadTranslationFor(state.language);
-    }
+    state.environment.AskLanguage();
+    if (state.environment.Language() != kModuleLanguage) LoadTranslationFor(state.environment.Language());
     return 0;
 }
 
 int32_t Unload(void) {
-    const HostApi* host = HostLink::Api();
+    const HostApi* host = state.host.Api();
     if (host) {
         host->Unsubscribe(state.subscriptionId);
         host->UnregisterCommand(state.registrationId);
     }
     // A host that removes the library next must find no window of ours left to send messages to.
     delete state.workbench.data();
-    ResourceLibrary::Instance().FreeTranslation();
+    state.profile.SetBasePath("");
+    state.texts.FreeTranslation();
     return 0;
 }
 
 }  // extern "C"
 
 int32_t OnModulesLoaded(intptr_t) {
-    state.registrationId = HostLink::Api()->RegisterCommand(QUORVEL_MENU_COMMAND, &OnMenuCommand);
+    state.registrationId = state.host.Api()->RegisterCommand(QUORVEL_MENU_COMMAND, &OnMenuCommand);
     AddMenuEntry();
-    StoreDatabaseLocation();
+    state.environment.AskDatabaseLocation();
     return 0;
 }
 
 int32_t OnMenuCommand(intptr_t parentWidget) {
     if (!state.workbench) {
-        SetProfileBasePath(kProfileBasePath);
-        state.workbench = new DlgMain(reinterpret_cast<QWidget*>(parentWidget));
+        state.profile.SetBasePath(kModuleProfileBasePath);
+        state.workbench = new DlgMain(reinterpret_cast<QWidget*>(parentWidget),
+                                      {state.host, state.profile, state.environment, state.texts});
     }
     state.workbench->showNormal();
     return 0;
 }
 
 DlgMain* Workbench() { return state.workbench.data(); }
+
+const Profile& PluginProfile() { return state.profile; }
+
+const ModuleEnvironment& PluginEnvironment() { return state.environment; }
+
+const ResourceLibrary& PluginTexts() { return state.texts; }

@@ -1,7 +1,10 @@
 // The plug-in's three exports and its start-up, menu command and shut-down with the host.
 #pragma once
 
+#include "base/ModuleEnvironment.h"
 #include "hostlink/HostApi.h"
+#include "hostlink/Profile.h"
+#include "resources/ResourceLibrary.h"
 
 #include <cstdint>
 
@@ -14,7 +17,8 @@ extern "C" {
 QUORVEL_EXPORT const PluginInfo* GetPluginInfo(void);
 // Keeps the host table, subscribes to the start-up event and settles the language; returns 0.
 QUORVEL_EXPORT int32_t Load(const HostApi* host);
-// Drops the subscription and registration, the translation and the workbench window; returns 0.
+// Drops the subscription and registration, the translation, the workbench window and with it the
+// profile's base path; returns 0.
 QUORVEL_EXPORT int32_t Unload(void);
 }
 
@@ -25,3 +29,8 @@ int32_t OnModulesLoaded(intptr_t argument);
 int32_t OnMenuCommand(intptr_t parentWidget);
 // The workbench, or null before the first menu command (and after Unload).
 DlgMain* Workbench();
+// The module's profile (its base path set by the first menu command), environment (as the host last
+// told it) and texts (translated once a translation is loaded), for a host-side look at the module.
+const Profile& PluginProfile();
+const ModuleEnvironment& PluginEnvironment();
+const ResourceLibrary& PluginTexts();

@@ -14,12 +14,11 @@ int64_t WidenedId(int32_t id) { return static_cast<int64_t>(static_cast<uint32_t
 
 std::vector<Peak> ReadPeaks(DataBase::Handle& db, int32_t assayId) {
     std::vector<Peak> peaks;
-    DataBase::Statement statement = DataBase::Prepare(
-        db, "SELECT nameid, name, area, time, concentration, height, channel, front, back  FROM [peak] "
-            "WHERE assayid = ? ORDER BY time;");
-    statement.BindInt(1, assayId);
     DataBase::ForEachRow<std::string, std::string, double, double, double, double, int32_t, double, double>(
-        std::move(statement),
+        DataBase::Prepare(db,
+                          "SELECT nameid, name, area, time, concentration, height, channel, front, back  FROM [peak] "
+                          "WHERE assayid = ? ORDER BY time;",
+                          {assayId}),
         [&peaks](const std::string& nameId, const std::string& name, double area, double time, double concentration,
                  double height, int32_t channel, double front, double back) {
             if (name.empty()) return;
@@ -59,11 +58,11 @@ void ReadChromatogram(Assay& assay) {
 int32_t LoadAssay(DataBase::Handle& db, int32_t id, std::vector<Assay>& assays, std::string* databaseError) {
     int32_t result = -1;
     try {
-        DataBase::Statement statement = DataBase::Prepare(
-            db, "SELECT assay.id, date, filename, sample, mixture, method, iscalibration FROM [assay] WHERE assay.id = ?;");
-        statement.BindInt64(1, WidenedId(id));
         DataBase::ForEachRow<int32_t, int64_t, std::string, std::string, std::string, std::string, int32_t>(
-            std::move(statement),
+            DataBase::Prepare(db,
+                              "SELECT assay.id, date, filename, sample, mixture, method, iscalibration FROM [assay] "
+                              "WHERE assay.id = ?;",
+                              {WidenedId(id)}),
             [&](int32_t rowId, int64_t date, const std::string& fileName, const std::string& sample,
                 const std::string& mixture, const std::string& method, int32_t isCalibration) {
                 const auto known = std::find_if(assays.begin(), assays.end(),
@@ -95,19 +94,19 @@ int32_t LoadAssay(DataBase::Handle& db, int32_t id, std::vector<Assay>& assays, 
 
 std::vector<std::string> AssayFileNames(DataBase::Handle& db, int32_t id) {
     std::vector<std::string> names;
-    DataBase::Statement statement = DataBase::Prepare(db, "SELECT filename FROM [assay] WHERE id = ?;");
-    statement.BindInt64(1, WidenedId(id));
-    DataBase::ForEachRow<std::string>(std::move(statement), [&names](const std::string& name) { names.push_back(name); });
+    DataBase::ForEachRow<std::string>(
+        DataBase::Prepare(db, "SELECT filename FROM [assay] WHERE id = ?;", {WidenedId(id)}),
+        [&names](const std::string& name) { names.push_back(name); });
     return names;
 }
 
-void OpenAssayFiles(const std::vector<int32_t>& ids) {
-    if (!HostLink::Serves(HOST_CMD_OPEN_ASSAY_FILE) || ids.empty()) return;
-    DataBase::Handle db;
+void OpenAssayFiles(const HostLink& host, const ModuleEnvironment& environment, const std::vector<int32_t>& ids) {
+    if (!host.Serves(HOST_CMD_OPEN_ASSAY_FILE) || ids.empty()) return;
+    DataBase::Handle db(environment.DatabaseLocation());
     for (int32_t id : ids) {
         for (const std::string& name : AssayFileNames(db, id)) {
             const std::u16string text = ToUtf16(name);
-            HostLink::Call(HOST_CMD_OPEN_ASSAY_FILE, 0, reinterpret_cast<intptr_t>(text.c_str()));
+            host.Call(HOST_CMD_OPEN_ASSAY_FILE, 0, reinterpret_cast<intptr_t>(text.c_str()));
         }
     }
 }

@@ -2,8 +2,10 @@
 // set, and finding the files of chosen assays for the host to open.
 #pragma once
 
+#include "base/ModuleEnvironment.h"
 #include "data/Assay.h"
 #include "data/DataBaseHandle.h"
+#include "hostlink/HostLink.h"
 
 #include <cstdint>
 #include <string>
@@ -18,6 +20,7 @@ int32_t LoadAssay(DataBase::Handle& db, int32_t id, std::vector<Assay>& assays, 
 // File names stored for the assay, one per [assay] row ("" for NULL). Throws DataBase::SqlException.
 std::vector<std::string> AssayFileNames(DataBase::Handle& db, int32_t id);
 
-// Asks the host to open the files of the assays with these identifiers; does nothing (and opens no
-// database) when the host lacks the command or ids is empty. Throws DataBase::SqlException.
-void OpenAssayFiles(const std::vector<int32_t>& ids);
+// Asks the host to open the files of the assays with these identifiers, found in the environment's
+// database; does nothing (and opens no database) when the host lacks the command or ids is empty.
+// Throws DataBase::SqlException.
+void OpenAssayFiles(const HostLink& host, const ModuleEnvironment& environment, const std::vector<int32_t>& ids);

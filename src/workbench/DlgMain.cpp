@@ -12,9 +12,7 @@
 #include "report/QtReportPlatform.h"
 #include "report/ReportBuilder.h"
 #include "hostlink/AssaysChangedEvent.h"
-#include "hostlink/HostLink.h"
 #include "base/NumberText.h"
-#include "resources/ResourceLibrary.h"
 #include "workbench/AssayLoading.h"
 #include "workbench/CalibrationPoints.h"
 #include "workbench/ChannelList.h"
@@ -79,9 +77,10 @@ int ComboIndex(int32_t index, const QComboBox& combo) { return index >= 0 && ind
 
 }  // namespace
 
-DlgMain::DlgMain(QWidget* parent, MessageSink* messages)
+DlgMain::DlgMain(QWidget* parent, const WorkbenchContext& context, MessageSink* messages)
     : QDialog(parent),
-      ownMessages_(messages ? nullptr : std::make_unique<QtMessageSink>(this)),
+      context_(context),
+      ownMessages_(messages ? nullptr : std::make_unique<QtMessageSink>(this, context.texts)),
       messages_(messages ? messages : ownMessages_.get()),
       calibration_(std::make_unique<CCalibration>(*messages_)),
       layout_(WorkbenchTemplate(), DialogFont(WorkbenchTemplate())) {
@@ -92,7 +91,7 @@ DlgMain::DlgMain(QWidget* parent, MessageSink* messages)
     setWindowIcon(DialogIcon());
     setAttribute(Qt::WA_AlwaysShowToolTips);  // the buttons' tips show while the window is inactive too
     BuildControls();
-    componentsDialog_ = new Dlg_Components(*messages_, this);
+    componentsDialog_ = new Dlg_Components(*messages_, context_.environment, context_.texts, this);
     SetUpButtons();
     SetUpChart();
     SetUpLists();
@@ -109,7 +108,7 @@ DlgMain::~DlgMain() {
 }
 
 QString DlgMain::Tr(const char* russian) const {
-    return QString::fromStdString(ResourceLibrary::Instance().Translate("DlgMain", russian));
+    return QString::fromStdString(context_.texts.Translate("DlgMain", russian));
 }
 
 QWidget* DlgMain::Control(int id) const {
@@ -186,7 +185,7 @@ void DlgMain::SetUpButtons() {
         auto* push = static_cast<QPushButton*>(Control(button));
         push->setIcon(ButtonIcon(button));
         push->setIconSize(QSize(16, 16));
-        push->setToolTip(QString::fromStdString(ResourceLibrary::Instance().String(tooltip)));
+        push->setToolTip(QString::fromStdString(context_.texts.String(tooltip)));
     }
 }
 
@@ -340,18 +339,18 @@ void DlgMain::RebuildChannels(int changedRow) {
 
 void DlgMain::AddAssays() {
     ReadControls();
-    if (!HostLink::Serves(HOST_CMD_OPEN_ASSAY_ID_DLG)) return;
+    if (!context_.host.Serves(HOST_CMD_OPEN_ASSAY_ID_DLG)) return;
     for (size_t i = 0; i < state_.Assays.size() && static_cast<int>(i) < assaysList_->RowCount(); ++i)
         state_.Assays[i].included = assaysList_->IsChecked(static_cast<int>(i)) ? 1 : 0;
     std::vector<int32_t> ids(ASSAY_ID_LIST_CAPACITY, 0);
     AssayIdList list{ids.data(), ASSAY_ID_LIST_CAPACITY};
     // A window handle between the host and its plug-ins is the QWidget pointer, as the menu command's
     // parent is; a native window id would mean nothing to the host.
-    const intptr_t count = HostLink::Call(HOST_CMD_OPEN_ASSAY_ID_DLG, reinterpret_cast<intptr_t>(&list),
-                                          reinterpret_cast<intptr_t>(static_cast<QWidget*>(this)));
+    const intptr_t count = context_.host.Call(HOST_CMD_OPEN_ASSAY_ID_DLG, reinterpret_cast<intptr_t>(&list),
+                                              reinterpret_cast<intptr_t>(static_cast<QWidget*>(this)));
     if (count == 0 || count > ASSAY_ID_LIST_CAPACITY) return;
     try {
-        DataBase::Handle db;
+        DataBase::Handle db(context_.environment.DatabaseLocation());
         int loaded = 0;
         std::string loadError;
         for (intptr_t i = 0; i < count; ++i)
@@ -408,7 +407,7 @@ void DlgMain::OpenSelectedAssayFiles() {
     for (int row : assaysList_->SelectedRows())
         if (const GridRowData* data = assaysList_->RowData(row)) ids.push_back(data->key);
     try {
-        OpenAssayFiles(ids);
+        OpenAssayFiles(context_.host, context_.environment, ids);
     } catch (const DataBase::SqlException& e) {
         messages_->Show(DatabaseErrorMessage(e.what()), {}, MessageSink::Buttons::Ok, MessageSink::Icon::Error);
     }
@@ -519,7 +518,7 @@ void DlgMain::ShowChart(const std::optional<ChartData>& chart) {
 }
 
 void DlgMain::Recalculate() {
-    const PassResult pass = ::Recalculate(state_, components_, *calibration_, *messages_);
+    const PassResult pass = ::Recalculate(context_.environment, state_, components_, *calibration_, *messages_);
     if (!pass.ran) return;
     // The list's own check-box notifications of the rebuild must not reach the calculation.
     state_.PointsReady = false;
@@ -544,7 +543,7 @@ std::vector<PointsListRow> DlgMain::ShownPoints() const {
 
 void DlgMain::MakeReport() {
     QtReportPlatform platform;
-    ReportBuilder builder(*messages_, platform);
+    ReportBuilder builder(*messages_, platform, context_.environment);
     const std::vector<PointsListRow> shown = ShownPoints();
     builder.calibration = calibration_.get();
     builder.assays = &state_.Assays;
@@ -562,21 +561,22 @@ void DlgMain::SaveSettings() {
     ReadControls();
     for (size_t i = 0; i < state_.Assays.size() && static_cast<int>(i) < assaysList_->RowCount(); ++i)
         state_.Assays[i].included = assaysList_->IsChecked(static_cast<int>(i)) ? 1 : 0;
-    SaveAssaySet(state_.Assays);
+    SaveAssaySet(context_.profile, state_.Assays);
     const QRect frame = frameGeometry();
-    SaveWorkbenchValues({frame.left(), frame.top(), frame.right() + 1, frame.bottom() + 1}, state_);
+    SaveWorkbenchValues(context_.profile, {frame.left(), frame.top(), frame.right() + 1, frame.bottom() + 1},
+                        state_);
     WriteControls();
 }
 
 void DlgMain::RestoreSettings() {
-    if (RestoreAssaySet(state_.Assays, *messages_) > 0) {
+    if (RestoreAssaySet(context_.profile, context_.environment, state_.Assays, *messages_) > 0) {
         RefillAssayList();
         NotifyHost();
     }
-    const WindowRect rect = RestoreWindowRect();
+    const WindowRect rect = RestoreWindowRect(context_.profile);
     move(rect.left, rect.top);
     resize(std::max(rect.right - rect.left, kMinimumWidth), std::max(rect.bottom - rect.top, kMinimumHeight));
-    RestoreWorkbenchValues(state_);
+    RestoreWorkbenchValues(context_.profile, state_);
     WriteControls(false);
 }
 

@@ -9,6 +9,7 @@
 #include "gpc/CCalibration.h"
 #include "base/MessageSink.h"
 #include "workbench/RecalculationPass.h"
+#include "workbench/WorkbenchContext.h"
 #include "workbench/WorkbenchState.h"
 
 #include <QDialog>
@@ -29,9 +30,10 @@ class DlgMain : public QDialog, private GridParent {
 
 public:
     // Builds the window from its template and runs the initialisation: the stored settings and
-    // assays restored, the channel list, the point flags and the first recalculation. Message boxes
-    // go to messages, or to QMessageBox when it is null; a given sink must outlive the dialog.
-    explicit DlgMain(QWidget* parent, MessageSink* messages = nullptr);
+    // assays restored, the channel list, the point flags and the first recalculation. The host, the
+    // profile, the environment and the texts come from context. Message boxes go to messages, or to
+    // QMessageBox when it is null; a given sink must outlive the dialog.
+    DlgMain(QWidget* parent, const WorkbenchContext& context, MessageSink* messages = nullptr);
     ~DlgMain() override;
 
     WorkbenchState& State() { return state_; }
@@ -98,6 +100,7 @@ private:
     void OnGridDblClk(const GridDblClkNotify& notify) override;
 
     WorkbenchState state_;
+    WorkbenchContext context_;
     std::unique_ptr<MessageSink> ownMessages_;
     MessageSink* messages_;
     std::unique_ptr<CCalibration> calibration_;

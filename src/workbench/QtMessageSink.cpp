@@ -2,7 +2,6 @@
 #include "workbench/QtMessageSink.h"
 
 #include "resources/MessageTable.h"
-#include "resources/ResourceLibrary.h"
 
 #include <QMessageBox>
 
@@ -39,14 +38,14 @@ MessageSink::Answer ToAnswer(int button) {
 
 }  // namespace
 
-std::string TranslatedMessage(const std::string& text) {
+std::string TranslatedMessage(const ResourceLibrary& texts, const std::string& text) {
     const std::optional<MessageMatch> match = MatchMessage(text);
     if (!match) return text;
-    return FillMessage(ResourceLibrary::Instance().Translate(kMessageContext, match->format), match->argument);
+    return FillMessage(texts.Translate(kMessageContext, match->format), match->argument);
 }
 
 MessageSink::Answer QtMessageSink::Show(const std::string& text, const std::string& caption, Buttons buttons, Icon icon) {
-    QMessageBox box(BoxIcon(icon), QString::fromStdString(TranslatedMessage(caption)),
-                    QString::fromStdString(TranslatedMessage(text)), BoxButtons(buttons), parent_);
+    QMessageBox box(BoxIcon(icon), QString::fromStdString(TranslatedMessage(texts_, caption)),
+                    QString::fromStdString(TranslatedMessage(texts_, text)), BoxButtons(buttons), parent_);
     return ToAnswer(box.exec());
 }

@@ -71,11 +71,11 @@ bool ShowsPointColumn(int32_t gradIndex, int column) {
     return column == 2 || gradIndex != CCalibration::kMonodisperse;
 }
 
-PassResult Recalculate(WorkbenchState& state, ComponentsTable& components, CCalibration& calibration,
-                       MessageSink& messages) {
+PassResult Recalculate(const ModuleEnvironment& environment, WorkbenchState& state, ComponentsTable& components,
+                       CCalibration& calibration, MessageSink& messages) {
     state.PointsReady = false;
     if (state.Assays.empty()) return {};
-    components.filePath = ComponentsFilePath(kComponentsFileName);
+    components.filePath = ComponentsFilePath(environment, kComponentsFileName);
     if (components.filePath.empty()) return {};
     components.LoadTable();
     AssignMolarMasses(state, components, messages);

@@ -7,6 +7,7 @@
 #include "gpc/CCalibration.h"
 #include "gpc/PointRowTexts.h"
 #include "base/MessageSink.h"
+#include "base/ModuleEnvironment.h"
 #include "workbench/WorkbenchState.h"
 
 #include <cstdint>
@@ -29,9 +30,10 @@ struct PassResult {
     std::optional<ChartData> chart;  // the new series; empty when the chart keeps its previous ones
 };
 
-// Runs the whole pass on state; PointsReady is true again only when it ran to the end.
-PassResult Recalculate(WorkbenchState& state, ComponentsTable& components, CCalibration& calibration,
-                       MessageSink& messages);
+// Runs the whole pass on state with the components table of the environment's documents folder;
+// PointsReady is true again only when it ran to the end.
+PassResult Recalculate(const ModuleEnvironment& environment, WorkbenchState& state, ComponentsTable& components,
+                       CCalibration& calibration, MessageSink& messages);
 
 // Refits after one point's flag changed: the calibration and the results only, the rows stay as they
 // are. The new chart series, or empty when the chart keeps its previous ones.

@@ -2,7 +2,6 @@
 
 #include "data/DataBase.h"
 #include "base/NumberText.h"
-#include "hostlink/Profile.h"
 #include "workbench/AssayLoading.h"
 
 #include <string>
@@ -22,11 +21,12 @@ std::string AssayEntry(const Assay& assay) {
 
 // Loads one stored entry; false when it names no assay to load (empty, no "/", no identifier). A
 // database error leaves its text in databaseError.
-bool RestoreEntry(const std::string& entry, std::vector<Assay>& assays, std::string& databaseError) {
+bool RestoreEntry(const ModuleEnvironment& environment, const std::string& entry, std::vector<Assay>& assays,
+                  std::string& databaseError) {
     const std::string::size_type slash = entry.find('/');
     if (entry.empty() || slash == std::string::npos || slash == 0) return false;
     try {
-        DataBase::Handle db;
+        DataBase::Handle db(environment.DatabaseLocation());
         const int32_t index = LoadAssay(db, ParseLeadingInt(entry.substr(0, slash)), assays, &databaseError);
         if (index >= 0) assays[index].included = ParseLeadingInt(entry.substr(slash + 1));
     } catch (const DataBase::SqlException& e) {
@@ -39,31 +39,32 @@ bool RestoreEntry(const std::string& entry, std::vector<Assay>& assays, std::str
 
 std::string DatabaseErrorMessage(const std::string& error) { return FillMessage("Ошибка базы данных: %s", error); }
 
-void SaveAssaySet(const std::vector<Assay>& assays) {
-    for (int n = 1; n <= kStoredAssaysLimit; ++n) ProfileDeleteParameter("", AssayKey(n));
+void SaveAssaySet(const Profile& profile, const std::vector<Assay>& assays) {
+    for (int n = 1; n <= kStoredAssaysLimit; ++n) profile.DeleteParameter("", AssayKey(n));
     if (assays.size() >= kStoredAssaysLimit) return;
-    for (size_t j = 0; j < assays.size(); ++j) ProfileSetString("", AssayKey(static_cast<int>(j) + 1), AssayEntry(assays[j]));
+    for (size_t j = 0; j < assays.size(); ++j) profile.SetString("", AssayKey(static_cast<int>(j) + 1), AssayEntry(assays[j]));
 }
 
-void SaveWorkbenchValues(const WindowRect& rect, const WorkbenchState& state) {
-    ProfileSetInt("", "WindowRect_btx", rect.right);
-    ProfileSetInt("", "WindowRect_bty", rect.bottom);
-    ProfileSetInt("", "WindowRect_tlx", rect.left);
-    ProfileSetInt("", "WindowRect_tly", rect.top);
-    ProfileSetInt("", "ComboGrad_CurSel", state.GradIndex);
-    ProfileSetInt("", "ComboFormula_CurSel", state.FormulaIndex);
-    ProfileSetDouble("", "K", state.K);
-    ProfileSetDouble("", "Alpha", state.Alpha);
+void SaveWorkbenchValues(const Profile& profile, const WindowRect& rect, const WorkbenchState& state) {
+    profile.SetInt("", "WindowRect_btx", rect.right);
+    profile.SetInt("", "WindowRect_bty", rect.bottom);
+    profile.SetInt("", "WindowRect_tlx", rect.left);
+    profile.SetInt("", "WindowRect_tly", rect.top);
+    profile.SetInt("", "ComboGrad_CurSel", state.GradIndex);
+    profile.SetInt("", "ComboFormula_CurSel", state.FormulaIndex);
+    profile.SetDouble("", "K", state.K);
+    profile.SetDouble("", "Alpha", state.Alpha);
 }
 
-int RestoreAssaySet(std::vector<Assay>& assays, MessageSink& messages) {
+int RestoreAssaySet(const Profile& profile, const ModuleEnvironment& environment, std::vector<Assay>& assays,
+                    MessageSink& messages) {
     assays.clear();
     int counted = 0;
     std::string databaseError;
     for (int n = 1; n <= kRestoredAssaysLimit; ++n) {
-        const std::string entry = ProfileGetString("", AssayKey(n), "404");
+        const std::string entry = profile.GetString("", AssayKey(n), "404");
         if (entry == "404") break;
-        if (RestoreEntry(entry, assays, databaseError)) ++counted;
+        if (RestoreEntry(environment, entry, assays, databaseError)) ++counted;
     }
     // One box for the whole set: a damaged database would otherwise raise one per stored entry.
     if (!databaseError.empty())
@@ -71,18 +72,18 @@ int RestoreAssaySet(std::vector<Assay>& assays, MessageSink& messages) {
     return counted;
 }
 
-WindowRect RestoreWindowRect() {
+WindowRect RestoreWindowRect(const Profile& profile) {
     WindowRect rect;
-    rect.right = ProfileGetInt("", "WindowRect_btx", 0);
-    rect.bottom = ProfileGetInt("", "WindowRect_bty", 0);
-    rect.left = ProfileGetInt("", "WindowRect_tlx", 0);
-    rect.top = ProfileGetInt("", "WindowRect_tly", 0);
+    rect.right = profile.GetInt("", "WindowRect_btx", 0);
+    rect.bottom = profile.GetInt("", "WindowRect_bty", 0);
+    rect.left = profile.GetInt("", "WindowRect_tlx", 0);
+    rect.top = profile.GetInt("", "WindowRect_tly", 0);
     return rect;
 }
 
-void RestoreWorkbenchValues(WorkbenchState& state) {
-    state.GradIndex = ProfileGetInt("", "ComboGrad_CurSel", 404);
-    state.FormulaIndex = ProfileGetInt("", "ComboFormula_CurSel", 404);
-    state.K = ProfileGetDouble("", "K", 1.0);
-    state.Alpha = ProfileGetDouble("", "Alpha", 0.0);
+void RestoreWorkbenchValues(const Profile& profile, WorkbenchState& state) {
+    state.GradIndex = profile.GetInt("", "ComboGrad_CurSel", 404);
+    state.FormulaIndex = profile.GetInt("", "ComboFormula_CurSel", 404);
+    state.K = profile.GetDouble("", "K", 1.0);
+    state.Alpha = profile.GetDouble("", "Alpha", 0.0);
 }

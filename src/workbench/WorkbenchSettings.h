@@ -5,6 +5,8 @@
 
 #include "data/Assay.h"
 #include "base/MessageSink.h"
+#include "base/ModuleEnvironment.h"
+#include "hostlink/Profile.h"
 #include "workbench/WorkbenchState.h"
 
 #include <cstdint>
@@ -19,19 +21,20 @@ struct WindowRect {
 };
 
 // Deletes "Assay 1" to "Assay 100", then stores the set when it holds fewer than 100 assays.
-void SaveAssaySet(const std::vector<Assay>& assays);
+void SaveAssaySet(const Profile& profile, const std::vector<Assay>& assays);
 // Stores the rectangle, GradIndex, FormulaIndex, K and Alpha. Failures are silent.
-void SaveWorkbenchValues(const WindowRect& rect, const WorkbenchState& state);
+void SaveWorkbenchValues(const Profile& profile, const WindowRect& rect, const WorkbenchState& state);
 
-// Empties assays and reloads the stored set from the host database, each entry through its own
+// Empties assays and reloads the stored set from the environment's database, each entry through its own
 // connection, applying its mark; returns how many entries were counted (also those whose assay no
 // longer loads). A database that cannot be opened or read does not stop the next entry; once all are
 // done, the last such error is shown as "Ошибка базы данных: %s".
-int RestoreAssaySet(std::vector<Assay>& assays, MessageSink& messages);
+int RestoreAssaySet(const Profile& profile, const ModuleEnvironment& environment, std::vector<Assay>& assays,
+                    MessageSink& messages);
 // The stored rectangle; zeros when absent.
-WindowRect RestoreWindowRect();
+WindowRect RestoreWindowRect(const Profile& profile);
 // GradIndex and FormulaIndex (404 when absent), K (1.0) and Alpha (0.0).
-void RestoreWorkbenchValues(WorkbenchState& state);
+void RestoreWorkbenchValues(const Profile& profile, WorkbenchState& state);
 
 // "Ошибка базы данных: %s" filled with a database error's text.
 std::string DatabaseErrorMessage(const std::string& error);

@@ -1,10 +1,10 @@
 // The components dialog showing a table file whose keys and names are markup and control characters:
 // the grid holds them as plain text, byte for byte.
-#include "AttachedHost.h"
 #include "grid/CGridCtrl.h"
 #include "components/Dlg_Components.h"
+#include "base/FixedEnvironment.h"
 #include "base/MessageSink.h"
-#include "hostlink/Profile.h"
+#include "resources/ResourceLibrary.h"
 
 #include <QTest>
 
@@ -26,11 +26,11 @@ TEST(ComponentsDialogHostile, MarkupAndControlCharactersAreShownAsPlainText) {
     const std::string name = "<script>alert(1)</script>\x7f\rx";
     std::ofstream(folder / kComponentsFileName, std::ios::binary)
         << "Id;Key;Name;Mass\r\n1;" << key << ";" << name << ";1.00\r\n2;" << std::string(300, 'L') << ";n;2.00\r\n";
-    AttachedHost host;
-    host.strings["plugins\\quorvel\\/PublicDocuments_Quorvel"] = folder.string();
+    const FixedEnvironment environment(folder.string(), std::nullopt);
+    const ResourceLibrary library;
     {
         RecordingMessageSink messages;
-        Dlg_Components dialog(messages);
+        Dlg_Components dialog(messages, environment, library);
         dialog.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
         ASSERT_EQ(dialog.Grid().RowCount(), 2);

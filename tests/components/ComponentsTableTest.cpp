@@ -1,8 +1,7 @@
-#include "AttachedHost.h"
 #include "ComponentsFolder.h"
+#include "base/FixedEnvironment.h"
 #include "components/ComponentsTable.h"
 #include "components/Cp1251Codec.h"
-#include "hostlink/Profile.h"
 
 #include <gtest/gtest.h>
 
@@ -247,20 +246,14 @@ TEST(ComponentsLookup, IgnoresLatinAndCyrillicCaseAndTakesTheFirst) {
     EXPECT_EQ(table.FindComponent("PS-2"), nullptr);
 }
 
-class ComponentsPath : public testing::Test {
-protected:
-    AttachedHost host;
-};
-
-TEST_F(ComponentsPath, JoinsTheDocumentsFolder) {
-    host.strings["plugins\\quorvel\\/PublicDocuments_Quorvel"] = "/srv/Документы";
-    EXPECT_EQ(ComponentsFilePath(kComponentsFileName), "/srv/Документы/CompsTableQuorvel.csv");
+TEST(ComponentsPath, JoinsTheDocumentsFolder) {
+    const FixedEnvironment environment("/srv/Документы", std::nullopt);
+    EXPECT_EQ(ComponentsFilePath(environment, kComponentsFileName), "/srv/Документы/CompsTableQuorvel.csv");
 }
 
-TEST_F(ComponentsPath, ProfileAnswering404GivesNoPath) {
-    EXPECT_EQ(ComponentsFilePath(kComponentsFileName), "");
-    host.strings["plugins\\quorvel\\/PublicDocuments_Quorvel"] = "404";
-    EXPECT_EQ(ComponentsFilePath(kComponentsFileName), "");
+TEST(ComponentsPath, NoDocumentsFolderGivesNoPath) {
+    const FixedEnvironment environment(std::nullopt, "/srv/host.db");
+    EXPECT_EQ(ComponentsFilePath(environment, kComponentsFileName), "");
 }
 
 TEST(Cp1251Codec, ConvertsBothWaysAndReplacesWhatItCannot) {

@@ -1,14 +1,13 @@
 // The components dialog driven as a user would: clicks, typed cells, the confirmation box; the table
 // file lives in a private documents folder that a fake host names.
-#include "AttachedHost.h"
 #include "grid/CGridCtrl.h"
 #include "grid/CGridCtrlEditCell.h"
 #include "components/Component.h"
 #include "components/Cp1251Codec.h"
 #include "components/Dlg_Components.h"
 #include "components/MolarMassText.h"
+#include "base/FixedEnvironment.h"
 #include "base/MessageSink.h"
-#include "hostlink/Profile.h"
 #include "resources/ResourceLibrary.h"
 
 #include <QApplication>
@@ -40,7 +39,7 @@ protected:
         folder = fs::temp_directory_path() / ("quorvel-dlg-" + std::to_string(::getpid()) + "-" + TestName());
         fs::remove_all(folder);
         fs::create_directories(folder);
-        host.strings["plugins\\quorvel\\/PublicDocuments_Quorvel"] = folder.string();
+        environment.documentsFolder = folder.string();
     }
     void TearDown() override {
         if (dialog.isVisible()) {
@@ -83,9 +82,10 @@ protected:
 
     const Cp1251Codec codec;
     fs::path folder;
-    AttachedHost host;
+    FixedEnvironment environment{std::nullopt, std::nullopt};
+    ResourceLibrary library;
     RecordingMessageSink messages;
-    Dlg_Components dialog{messages};
+    Dlg_Components dialog{messages, environment, library};
 };
 
 TEST_F(ComponentsDialog, AddingOnAnEmptyTableGivesThePlaceholderRow) {
@@ -204,7 +204,7 @@ TEST_F(ComponentsDialog, FailingSaveKeepsTheDialogOpenWithTheEdits) {
 
 TEST_F(ComponentsDialog, WithoutADocumentsFolderTheGridIsEmptyAndSavingWritesNothing) {
     WriteFile(std::string(kHeader) + "\r\n0;PS;Полистирол;100.00\r\n");
-    host.strings["plugins\\quorvel\\/PublicDocuments_Quorvel"] = "404";
+    environment.documentsFolder.reset();
     Open();
     EXPECT_EQ(dialog.Grid().RowCount(), 0);
     QTest::mouseClick(&dialog.AddButton(), Qt::LeftButton);
@@ -216,9 +216,9 @@ TEST_F(ComponentsDialog, WithoutADocumentsFolderTheGridIsEmptyAndSavingWritesNot
 }
 
 TEST_F(ComponentsDialog, ShowsEnglishTextsWithTheTranslationLoaded) {
-    ASSERT_TRUE(ResourceLibrary::Instance().LoadTranslation(QUORVEL_QM_FILE));
+    ASSERT_TRUE(library.LoadTranslation(QUORVEL_QM_FILE));
     RecordingMessageSink englishMessages;
-    Dlg_Components english(englishMessages);
+    Dlg_Components english(englishMessages, environment, library);
     english.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&english));
     english.grab().save(QString::fromStdString(ScreenshotPath("English")));
@@ -231,7 +231,7 @@ TEST_F(ComponentsDialog, ShowsEnglishTextsWithTheTranslationLoaded) {
     QTest::mouseClick(&english.CancelButton(), Qt::LeftButton);
     ASSERT_EQ(englishMessages.texts.size(), 1u);
     EXPECT_EQ(englishMessages.texts[0], "Leave without saving the changes?");
-    ResourceLibrary::Instance().FreeTranslation();
+    library.FreeTranslation();
 }
 
 TEST(MolarMassText, ParsesTheTypedText) {

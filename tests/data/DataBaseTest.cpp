@@ -24,21 +24,13 @@ protected:
     // A database file holding the reference [assay] table with one complete row (id 1) and one of NULLs (id 2).
     std::string MakeDatabase() {
         const std::string path = directory / "host.db";
-        DataBaseConnection connection;
-        connection.SetUri(path);
-        Handle db(connection);
+        Handle db(path);
         const char* script =
             "CREATE TABLE assay (id INTEGER PRIMARY KEY, date INTEGER, filename TEXT, sample TEXT, area REAL);"
             "INSERT INTO assay VALUES (1, 1700000000123, '/data/run 1.stg', 'Полистирол', 2.5);"
             "INSERT INTO assay VALUES (2, NULL, NULL, NULL, NULL);";
         EXPECT_EQ(sqlite3_exec(db.Native(), script, nullptr, nullptr, nullptr), SQLITE_OK);
         return path;
-    }
-
-    DataBaseConnection At(const std::string& uri) {
-        DataBaseConnection connection;
-        connection.SetUri(uri);
-        return connection;
     }
 
     TemporaryDirectory directory;
@@ -49,44 +41,36 @@ using Row = std::tuple<int32_t, int64_t, double, std::string>;
 std::vector<Row> ReadRows(Handle& db, const char* sql) {
     std::vector<Row> rows;
     ForEachRow<int32_t, int64_t, double, std::string>(
-        Prepare(db, "%s", sql), [&](int32_t id, int64_t date, double area, const std::string& sample) {
+        Prepare(db, sql), [&](int32_t id, int64_t date, double area, const std::string& sample) {
             rows.emplace_back(id, date, area, sample);
         });
     return rows;
 }
 
 TEST_F(DataBaseTest, TypedRowsWithNullColumnsAsZeroAndEmptyText) {
-    const DataBaseConnection connection = At(MakeDatabase());
-    Handle db(connection);
+    Handle db(MakeDatabase());
     const std::vector<Row> rows = ReadRows(db, "SELECT id, date, area, sample FROM [assay] ORDER BY id;");
     EXPECT_EQ(rows, (std::vector<Row>{{1, 1700000000123, 2.5, "Полистирол"}, {2, 0, 0.0, ""}}));
     EXPECT_EQ(sqlite3_next_stmt(db.Native(), nullptr), nullptr);
 }
 
 TEST_F(DataBaseTest, QueryWithoutRowsNeverCallsBackAndFinalizes) {
-    const DataBaseConnection connection = At(MakeDatabase());
-    Handle db(connection);
-    auto statement = Prepare(db, "SELECT filename FROM [assay] WHERE id = ?;");
-    statement.BindInt64(1, 99);
+    Handle db(MakeDatabase());
     int calls = 0;
-    ForEachRow<std::string>(std::move(statement), [&](const std::string&) { ++calls; });
+    ForEachRow<std::string>(Prepare(db, "SELECT filename FROM [assay] WHERE id = ?;", {99}), [&](const std::string&) { ++calls; });
     EXPECT_EQ(calls, 0);
     EXPECT_EQ(sqlite3_next_stmt(db.Native(), nullptr), nullptr);
 }
 
 TEST_F(DataBaseTest, BoundParameterSelectsTheRow) {
-    const DataBaseConnection connection = At(MakeDatabase());
-    Handle db(connection);
-    auto statement = Prepare(db, "SELECT filename FROM [assay] WHERE id = ?;");
-    statement.BindInt(1, 1);
+    Handle db(MakeDatabase());
     std::vector<std::string> names;
-    ForEachRow<std::string>(std::move(statement), [&](const std::string& name) { names.push_back(name); });
+    ForEachRow<std::string>(Prepare(db, "SELECT filename FROM [assay] WHERE id = ?;", {1}), [&](const std::string& name) { names.push_back(name); });
     EXPECT_EQ(names, std::vector<std::string>{"/data/run 1.stg"});
 }
 
 TEST_F(DataBaseTest, NoLocationOpensEmptyDatabaseWhereQueriesFailAtPreparation) {
-    const DataBaseConnection connection;
-    Handle db(connection);
+    Handle db(std::nullopt);
     try {
         Prepare(db, "SELECT id FROM [assay];");
         FAIL() << "prepared a query on a missing table";
@@ -99,8 +83,7 @@ TEST_F(DataBaseTest, NoLocationOpensEmptyDatabaseWhereQueriesFailAtPreparation) 
 
 TEST_F(DataBaseTest, MissingFileIsCreatedEmpty) {
     const std::string path = directory / "missing.db";
-    const DataBaseConnection connection = At(path);
-    Handle db(connection);
+    Handle db(path);
     EXPECT_TRUE(std::filesystem::is_regular_file(path));
     EXPECT_THROW(Prepare(db, "SELECT id FROM [assay];"), SqlException);
 }
@@ -109,8 +92,7 @@ TEST_F(DataBaseTest, FileNamePrefixIsPartOfAPlainName) {
     // As a URI, "mode=ro" would forbid creating the missing file and the name would lose its prefix.
     const std::string name = "file:quorvel-test-" + std::to_string(::getpid()) + ".db?mode=ro";
     {
-        const DataBaseConnection connection = At(name);
-        Handle db(connection);
+        Handle db(name);
         ReadRows(db, "SELECT 1, 2, 3.0, 'x';");
     }
     EXPECT_TRUE(std::filesystem::is_regular_file(name));
@@ -118,9 +100,8 @@ TEST_F(DataBaseTest, FileNamePrefixIsPartOfAPlainName) {
 }
 
 TEST_F(DataBaseTest, OpenFailureCarriesConnectionMessageAndCode) {
-    const DataBaseConnection connection = At(directory.Path().string());
     try {
-        Handle db(connection);
+        Handle db(directory.Path().string());
         FAIL() << "opened a directory as a database";
     } catch (const SqlException& error) {
         EXPECT_EQ(error.code, SQLITE_CANTOPEN);
@@ -130,8 +111,7 @@ TEST_F(DataBaseTest, OpenFailureCarriesConnectionMessageAndCode) {
 }
 
 TEST_F(DataBaseTest, PrepareErrorCarriesSqliteMessageAndCode) {
-    const DataBaseConnection connection = At(MakeDatabase());
-    Handle db(connection);
+    Handle db(MakeDatabase());
     try {
         Prepare(db, "SELECT nosuchcolumn FROM [assay];");
         FAIL() << "prepared a query on a missing column";
@@ -144,10 +124,9 @@ TEST_F(DataBaseTest, PrepareErrorCarriesSqliteMessageAndCode) {
 
 TEST_F(DataBaseTest, StepErrorCarriesStatementTextAndFinalizesIt) {
     const char* sql = "SELECT abs(-9223372036854775807 - 1), 0, 0.0, '';";
-    const DataBaseConnection connection;
     std::optional<SqlException> caught;
     {
-        Handle db(connection);
+        Handle db(std::nullopt);
         try {
             ReadRows(db, sql);
         } catch (const SqlException& error) {
@@ -162,28 +141,23 @@ TEST_F(DataBaseTest, StepErrorCarriesStatementTextAndFinalizesIt) {
 }
 
 TEST_F(DataBaseTest, CallbackExceptionFinalizesStatement) {
-    const DataBaseConnection connection;
-    Handle db(connection);
+    Handle db(std::nullopt);
     EXPECT_THROW(ForEachRow<int32_t>(Prepare(db, "SELECT 1;"), [](int32_t) { throw std::runtime_error("stop"); }),
                  std::runtime_error);
     EXPECT_EQ(sqlite3_next_stmt(db.Native(), nullptr), nullptr);
 }
 
 TEST_F(DataBaseTest, NestedRowLoopsShareTheConnection) {
-    const DataBaseConnection connection = At(MakeDatabase());
-    Handle db(connection);
+    Handle db(MakeDatabase());
     std::vector<std::string> samples;
     ForEachRow<int32_t>(Prepare(db, "SELECT id FROM [assay] ORDER BY id;"), [&](int32_t id) {
-        auto inner = Prepare(db, "SELECT sample FROM [assay] WHERE id = ?;");
-        inner.BindInt(1, id);
-        ForEachRow<std::string>(std::move(inner), [&](const std::string& sample) { samples.push_back(sample); });
+        ForEachRow<std::string>(Prepare(db, "SELECT sample FROM [assay] WHERE id = ?;", {id}), [&](const std::string& sample) { samples.push_back(sample); });
     });
     EXPECT_EQ(samples, (std::vector<std::string>{"Полистирол", ""}));
 }
 
 TEST_F(DataBaseTest, MoreColumnsAskedThanSelectedIsAnError) {
-    const DataBaseConnection connection;
-    Handle db(connection);
+    Handle db(std::nullopt);
     try {
         ForEachRow<int32_t, int32_t>(Prepare(db, "SELECT 1;"), [](int32_t, int32_t) {});
         FAIL() << "read a column that the statement does not have";
@@ -194,11 +168,9 @@ TEST_F(DataBaseTest, MoreColumnsAskedThanSelectedIsAnError) {
 }
 
 TEST_F(DataBaseTest, BindingAMissingParameterIsAnError) {
-    const DataBaseConnection connection;
-    Handle db(connection);
-    auto statement = Prepare(db, "SELECT ?;");
+    Handle db(std::nullopt);
     try {
-        statement.BindInt(2, 5);
+        Prepare(db, "SELECT ?;", {1, 5});
         FAIL() << "bound a parameter the statement does not have";
     } catch (const SqlException& error) {
         EXPECT_EQ(error.code, SQLITE_RANGE);
@@ -206,20 +178,22 @@ TEST_F(DataBaseTest, BindingAMissingParameterIsAnError) {
     }
 }
 
-TEST_F(DataBaseTest, FormattedStatementUsesPointWhateverTheLocale) {
-    const CommaLocale locale;
-    if (!locale.Active()) GTEST_SKIP() << "no comma-decimal locale installed";
-    const DataBaseConnection connection;
-    Handle db(connection);
+TEST_F(DataBaseTest, TextIsTakenAsItIsAndParametersAsNumbersWhateverTheLocale) {
+    const CommaLocale locale;  // where it is installed; the text must not be formatted under any locale
+    Handle db(std::nullopt);
     std::vector<double> values;
-    ForEachRow<int32_t, double>(Prepare(db, "SELECT %d, %.1f;", 7, 2.5),
-                                [&](int32_t first, double second) { values = {double(first), second}; });
+    std::string text;
+    ForEachRow<int32_t, double, std::string>(Prepare(db, "SELECT ?, 2.5, '%d %s';", {7}),
+                                             [&](int32_t first, double second, const std::string& third) {
+                                                 values = {double(first), second};
+                                                 text = third;
+                                             });
     EXPECT_EQ(values, (std::vector<double>{7.0, 2.5}));
+    EXPECT_EQ(text, "%d %s");
 }
 
 TEST_F(DataBaseTest, EmptyTextYieldsNoRows) {
-    const DataBaseConnection connection;
-    Handle db(connection);
+    Handle db(std::nullopt);
     int calls = 0;
     ForEachRow<int32_t>(Prepare(db, "-- nothing"), [&](int32_t) { ++calls; });
     EXPECT_EQ(calls, 0);

@@ -1,4 +1,5 @@
-#include "AttachedHost.h"
+// The profile parameters through a host, their full names and the language table.
+#include "LinkedHost.h"
 #include "hostlink/LanguageTable.h"
 #include "hostlink/Profile.h"
 
@@ -8,7 +9,8 @@ namespace {
 
 class ProfileWithHost : public testing::Test {
 protected:
-    AttachedHost host;
+    LinkedHost host;
+    const Profile& profile = host.profile;
 };
 
 struct NameCase {
@@ -21,14 +23,21 @@ struct NameCase {
 
 std::ostream& operator<<(std::ostream& out, const NameCase& c) { return out << c.name; }
 
-class ProfileParameterNames : public testing::TestWithParam<NameCase> {
-protected:
-    void TearDown() override { SetProfileBasePath(""); }
-};
+class ProfileParameterNames : public testing::TestWithParam<NameCase> {};
 
 TEST_P(ProfileParameterNames, JoinBasePathSectionAndKey) {
-    SetProfileBasePath(GetParam().basePath);
-    EXPECT_EQ(ProfileParameterName(GetParam().section, GetParam().key), GetParam().expected);
+    const HostLink noHost;
+    const Profile profile(noHost, GetParam().basePath);
+    EXPECT_EQ(profile.ParameterName(GetParam().section, GetParam().key), GetParam().expected);
+}
+
+TEST(ProfileBasePath, SettingItRenamesTheParameters) {
+    const HostLink noHost;
+    Profile profile(noHost);
+    EXPECT_EQ(profile.BasePath(), "");
+    profile.SetBasePath(kModuleProfileBasePath);
+    EXPECT_EQ(profile.BasePath(), "plugins\\quorvel");
+    EXPECT_EQ(profile.ParameterName("", "K"), "plugins\\quorvel\\/K");
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ProfileParameterNames,
@@ -41,49 +50,49 @@ TEST_F(ProfileWithHost, ReadsStoredValuesUnderTheFullName) {
     host.ints["plugins\\quorvel\\/ComboGrad_CurSel"] = 2;
     host.doubles["plugins\\quorvel\\/K"] = 0.1;
     host.strings["plugins\\quorvel\\/PublicDocuments_Quorvel"] = "/srv/Документы";
-    EXPECT_EQ(ProfileGetInt("", "ComboGrad_CurSel", 404), 2);
-    EXPECT_EQ(ProfileGetDouble("", "K", 1.0), 0.1);
-    EXPECT_EQ(ProfileGetString("", "PublicDocuments_Quorvel", "404"), "/srv/Документы");
+    EXPECT_EQ(profile.GetInt("", "ComboGrad_CurSel", 404), 2);
+    EXPECT_EQ(profile.GetDouble("", "K", 1.0), 0.1);
+    EXPECT_EQ(profile.GetString("", "PublicDocuments_Quorvel", "404"), "/srv/Документы");
     EXPECT_EQ(host.calls.front(), "Exists Profile/GetInt");
 }
 
 TEST_F(ProfileWithHost, MissingValuesGiveTheDefaults) {
-    EXPECT_EQ(ProfileGetInt("", "ComboGrad_CurSel", 404), 404);
-    EXPECT_EQ(ProfileGetDouble("", "Alpha", 0.0), 0.0);
-    EXPECT_EQ(ProfileGetString("", "PublicDocuments_Quorvel", "404"), "404");
+    EXPECT_EQ(profile.GetInt("", "ComboGrad_CurSel", 404), 404);
+    EXPECT_EQ(profile.GetDouble("", "Alpha", 0.0), 0.0);
+    EXPECT_EQ(profile.GetString("", "PublicDocuments_Quorvel", "404"), "404");
 }
 
 TEST_F(ProfileWithHost, UnservedCommandsGiveDefaultsAndFalseWithoutBeingCalled) {
     host.served.clear();
     host.ints["plugins\\quorvel\\/WindowRect_btx"] = 900;
-    EXPECT_EQ(ProfileGetInt("", "WindowRect_btx", 0), 0);
-    EXPECT_EQ(ProfileGetString("", "Assay 1", "404"), "404");
-    EXPECT_FALSE(ProfileSetInt("", "WindowRect_btx", 5));
-    EXPECT_FALSE(ProfileSetDouble("", "K", 2.0));
-    ProfileSetString("", "Assay 1", "12/0");
-    ProfileDeleteParameter("", "WindowRect_btx");
+    EXPECT_EQ(profile.GetInt("", "WindowRect_btx", 0), 0);
+    EXPECT_EQ(profile.GetString("", "Assay 1", "404"), "404");
+    EXPECT_FALSE(profile.SetInt("", "WindowRect_btx", 5));
+    EXPECT_FALSE(profile.SetDouble("", "K", 2.0));
+    profile.SetString("", "Assay 1", "12/0");
+    profile.DeleteParameter("", "WindowRect_btx");
     EXPECT_EQ(host.ints["plugins\\quorvel\\/WindowRect_btx"], 900);
     EXPECT_TRUE(host.strings.empty());
     for (const std::string& call : host.calls) EXPECT_EQ(call.rfind("Exists ", 0), 0u) << call;
 }
 
 TEST_F(ProfileWithHost, SetValuesRoundTrip) {
-    EXPECT_TRUE(ProfileSetInt("", "ComboFormula_CurSel", 1));
-    EXPECT_TRUE(ProfileSetDouble("", "Alpha", 0.725));
-    ProfileSetString("", "Assay 1", "12/0");
-    EXPECT_EQ(ProfileGetInt("", "ComboFormula_CurSel", 404), 1);
-    EXPECT_EQ(ProfileGetDouble("", "Alpha", 0.0), 0.725);
-    EXPECT_EQ(ProfileGetString("", "Assay 1", "404"), "12/0");
-    ProfileDeleteParameter("", "Assay 1");
-    EXPECT_EQ(ProfileGetString("", "Assay 1", "404"), "404");
+    EXPECT_TRUE(profile.SetInt("", "ComboFormula_CurSel", 1));
+    EXPECT_TRUE(profile.SetDouble("", "Alpha", 0.725));
+    profile.SetString("", "Assay 1", "12/0");
+    EXPECT_EQ(profile.GetInt("", "ComboFormula_CurSel", 404), 1);
+    EXPECT_EQ(profile.GetDouble("", "Alpha", 0.0), 0.725);
+    EXPECT_EQ(profile.GetString("", "Assay 1", "404"), "12/0");
+    profile.DeleteParameter("", "Assay 1");
+    EXPECT_EQ(profile.GetString("", "Assay 1", "404"), "404");
 }
 
 TEST_F(ProfileWithHost, StringsAreCutAt127Characters) {
     host.strings["plugins\\quorvel\\/Long"] = std::string(300, 'a');
-    EXPECT_EQ(ProfileGetString("", "Long", "404"), std::string(127, 'a'));
+    EXPECT_EQ(profile.GetString("", "Long", "404"), std::string(127, 'a'));
     // A host that fills all 128 units without a terminator still yields 127 characters.
     host.fillWholeStringBuffer = true;
-    EXPECT_EQ(ProfileGetString("", "Long", "404"), std::string(127, 'a'));
+    EXPECT_EQ(profile.GetString("", "Long", "404"), std::string(127, 'a'));
 }
 
 TEST(LanguageTable, KnownAndUnknownIdentifiers) {

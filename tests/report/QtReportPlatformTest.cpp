@@ -34,7 +34,7 @@ protected:
     TemporaryDirectory folder;
     PreparedReport report;
     QtReportPlatform platform;
-    ReportBuilder builder{report.messages, platform};
+    ReportBuilder builder{report.messages, platform, NoDocumentsFolder()};
 };
 
 TEST_F(QtReport, PictureIsThePngOfTheChart) {

@@ -1,8 +1,7 @@
 // The whole report from the button: temporary files, the documents folder from the host profile,
 // opening, and a document that cannot be built.
-#include "AttachedHost.h"
+#include "LinkedHost.h"
 #include "ReportTestSupport.h"
-#include "hostlink/Profile.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +17,7 @@ protected:
     }
 
     void SetDocumentsFolder(const std::string& folder) {
-        host.strings[ProfileParameterName("", "PublicDocuments_Quorvel")] = folder;
+        host.strings[host.profile.ParameterName("", "PublicDocuments_Quorvel")] = folder;
     }
     // The entries of the temporary folder ending with suffix, as full paths.
     std::vector<std::string> Made(const std::string& suffix) const {
@@ -29,11 +28,11 @@ protected:
         return found;
     }
 
-    AttachedHost host;
+    LinkedHost host;
     TemporaryDirectory temporary;
     ScopedEnvironment tmpdir{"TMPDIR", temporary.Path().string()};
     ScopedEnvironment noOpen{"QUORVEL_NO_OPEN", std::nullopt};
-    PreparedReport report;
+    PreparedReport report{host.environment};
 };
 
 TEST_F(ReportBuild, TwoReportsGiveTwoPagesAndTwoPictureFolders) {

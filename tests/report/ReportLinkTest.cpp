@@ -1,9 +1,7 @@
 // The report's temporary files against another user of the temporary folder who plants a symbolic
 // link at the name of the page or of the picture folder just before the report creates it.
-#include "AttachedHost.h"
 #include "ChildProcess.h"
 #include "ReportTestSupport.h"
-#include "hostlink/Profile.h"
 
 #include <gtest/gtest.h>
 
@@ -34,8 +32,7 @@ bool EndsWith(const std::string& text, const std::string& end) {
 }
 
 TEST(ReportLink, PlantedBeforeCreationIsNeverFollowedAndTheReportIsStillMade) {
-    AttachedHost host;
-    host.strings[ProfileParameterName("", "PublicDocuments_Quorvel")] = QUORVEL_DOCS_DIR;
+    const FixedEnvironment documents(QUORVEL_DOCS_DIR, std::nullopt);
     TemporaryDirectory temporary;
     TemporaryDirectory elsewhere;
     ScopedEnvironment tmpdir{"TMPDIR", temporary.Path().string()};
@@ -44,7 +41,7 @@ TEST(ReportLink, PlantedBeforeCreationIsNeverFollowedAndTheReportIsStillMade) {
     const fs::path victimFolder = elsewhere.Path() / "victim";
     WriteFileBytes(victim, "precious");
     fs::create_directory(victimFolder);
-    PreparedReport report;
+    PreparedReport report{documents};
     report.assays = {ListedAssay(1, "/data/ps1000.chr", "ГПХ ТГФ", 1700000000)};
 
     std::set<std::string> planted;  // one link for the page's name, one for the picture folder's

@@ -11,6 +11,7 @@
 #include "report/ReportBuilder.h"
 #include "report/ReportPlatform.h"
 #include "report/XMLWrapper.h"
+#include "base/FixedEnvironment.h"
 #include "base/MessageSink.h"
 
 #include <algorithm>
@@ -43,9 +44,17 @@ public:
     RecordingCanvas canvas;  // the last picture's drawing
 };
 
-// A builder whose three references point at a calibration, assays and points list the test fills.
+// An environment that names no documents folder, for reports that never look for the stylesheet.
+inline const ModuleEnvironment& NoDocumentsFolder() {
+    static const FixedEnvironment none(std::nullopt, std::nullopt);
+    return none;
+}
+
+// A builder whose three references point at a calibration, assays and points list the test fills,
+// with the stylesheet looked for in the environment's documents folder.
 struct PreparedReport {
-    PreparedReport() {
+    explicit PreparedReport(const ModuleEnvironment& environment = NoDocumentsFolder())
+        : builder{messages, platform, environment} {
         builder.calibration = &calibration;
         builder.assays = &assays;
         builder.pointsList = &rows;
@@ -65,7 +74,7 @@ struct PreparedReport {
     CCalibration calibration{messages};
     std::vector<Assay> assays;
     std::vector<PointsListRow> rows;
-    ReportBuilder builder{messages, platform};
+    ReportBuilder builder;
 };
 
 // An assay as the workbench lists it.

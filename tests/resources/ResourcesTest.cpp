@@ -159,20 +159,18 @@ class EnglishTranslation : public testing::Test {
 protected:
     void SetUp() override {
         const std::string module = std::string(QUORVEL_BIN_DIR) + "/quorvel.so";
-        ASSERT_TRUE(ResourceLibrary::Instance().LoadTranslation(
-            ResourceLibrary::TranslationPath(module, LanguageAbbreviation(1033).value())));
+        ASSERT_TRUE(library.LoadTranslation(ResourceLibrary::TranslationPath(module, LanguageAbbreviation(1033).value())));
     }
-    void TearDown() override { ResourceLibrary::Instance().FreeTranslation(); }
-    static std::string Tr(const char* context, const char* russian) {
-        return ResourceLibrary::Instance().Translate(context, russian);
-    }
+    std::string Tr(const char* context, const char* russian) const { return library.Translate(context, russian); }
+
+    ResourceLibrary library;
 };
 
 TEST_F(EnglishTranslation, CoversTheStringTableAndEveryTemplateText) {
     for (int id = 103; id <= 109; ++id) {
         SCOPED_TRACE(id);
         ASSERT_NE(StringTableText(id), nullptr);
-        EXPECT_FALSE(HasCyrillic(ResourceLibrary::Instance().String(id)));
+        EXPECT_FALSE(HasCyrillic(library.String(id)));
     }
     const std::pair<const DialogTemplate*, const char*> contexts[] = {{&WorkbenchTemplate(), "DlgMain"},
                                                                       {&ComponentsTemplate(), "Dlg_Components"}};
@@ -196,11 +194,12 @@ TEST(ResourceLibrary, TranslationPathReplacesTheExtension) {
 }
 
 TEST(ResourceLibrary, StringTableWithoutTranslation) {
-    EXPECT_EQ(ResourceLibrary::Instance().String(103), "Данные/Расчёты/Гель хроматография");
-    EXPECT_EQ(ResourceLibrary::Instance().String(108), "Отчет");
-    EXPECT_EQ(ResourceLibrary::Instance().String(110), "");
-    EXPECT_FALSE(ResourceLibrary::Instance().LoadTranslation("/nonexistent/quorvelENU.qm"));
-    EXPECT_FALSE(ResourceLibrary::Instance().IsTranslated());
+    ResourceLibrary library;
+    EXPECT_EQ(library.String(103), "Данные/Расчёты/Гель хроматография");
+    EXPECT_EQ(library.String(108), "Отчет");
+    EXPECT_EQ(library.String(110), "");
+    EXPECT_FALSE(library.LoadTranslation("/nonexistent/quorvelENU.qm"));
+    EXPECT_FALSE(library.IsTranslated());
 }
 
 }  // namespace

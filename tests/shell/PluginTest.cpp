@@ -1,9 +1,6 @@
 // The plug-in's start-up, menu command and shut-down, driven in-process by a fake host.
 #include "FakeHost.h"
-#include "data/DataBaseConnection.h"
 #include "shell/Plugin.h"
-#include "hostlink/Profile.h"
-#include "resources/ResourceLibrary.h"
 #include "workbench/DlgMain.h"
 
 #include <QWidget>
@@ -20,10 +17,7 @@ bool Called(const FakeHost& host, const std::string& entry) {
 
 class PluginLifecycle : public testing::Test {
 protected:
-    void TearDown() override {
-        Unload();
-        SetProfileBasePath("");
-    }
+    void TearDown() override { Unload(); }
     FakeHost host;
 };
 
@@ -45,7 +39,7 @@ TEST_F(PluginLifecycle, StartUpSubscribesRegistersAddsMenuAndStoresLocation) {
     EXPECT_EQ(host.menus[0].reserved, 0u);
     EXPECT_EQ(host.menus[0].command, "quorvel/MenuCommand");
     EXPECT_FALSE(Called(host, "Exists MainMenu/CreateNewMenu"));
-    EXPECT_EQ(DataBaseConnection::Instance().Uri(), host.connectionUri);
+    EXPECT_EQ(PluginEnvironment().DatabaseLocation(), host.connectionUri);
     EXPECT_EQ(Workbench(), nullptr);
 }
 
@@ -53,20 +47,25 @@ TEST_F(PluginLifecycle, RussianHostLoadsNoTranslation) {
     host.language = 1049;
     Load(host.Api());
     EXPECT_TRUE(Called(host, "Call System/GetLanguage"));
-    EXPECT_FALSE(ResourceLibrary::Instance().IsTranslated());
+    EXPECT_FALSE(PluginTexts().IsTranslated());
 }
 
 TEST_F(PluginLifecycle, EnglishHostWithoutTranslationFileKeepsRussianTexts) {
     host.language = 1033;
     Load(host.Api());
     host.Fire("System/ModulesLoaded");
-    EXPECT_FALSE(ResourceLibrary::Instance().IsTranslated());
+    EXPECT_FALSE(PluginTexts().IsTranslated());
     ASSERT_EQ(host.menus.size(), 1u);
     EXPECT_EQ(host.menus[0].path, "Данные/Расчёты/Гель хроматография");
 }
 
 TEST_F(PluginLifecycle, HostWithoutLanguageOrDatabaseIsAccepted) {
-    DataBaseConnection::Instance().SetUri("/earlier/location.db");
+    host.connectionUri = "/earlier/location.db";
+    Load(host.Api());
+    host.Fire("System/ModulesLoaded");
+    Unload();
+    host.calls.clear();
+    host.menus.clear();
     host.served.erase("System/GetLanguage");
     host.served.erase("DB/GetConnectionUri");
     ASSERT_EQ(Load(host.Api()), 0);
@@ -74,7 +73,7 @@ TEST_F(PluginLifecycle, HostWithoutLanguageOrDatabaseIsAccepted) {
     EXPECT_FALSE(Called(host, "Call System/GetLanguage"));
     EXPECT_FALSE(Called(host, "Call DB/GetConnectionUri"));
     EXPECT_EQ(host.menus.size(), 1u);
-    EXPECT_EQ(DataBaseConnection::Instance().Uri(), "/earlier/location.db");
+    EXPECT_EQ(PluginEnvironment().DatabaseLocation(), "/earlier/location.db");
 }
 
 TEST_F(PluginLifecycle, SecondStartUpEventReplacesTheLocation) {
@@ -84,19 +83,19 @@ TEST_F(PluginLifecycle, SecondStartUpEventReplacesTheLocation) {
     host.connectionUri = "/second.db";
     host.Fire("System/ModulesLoaded");
     EXPECT_EQ(host.menus.size(), 2u);
-    EXPECT_EQ(DataBaseConnection::Instance().Uri(), "/second.db");
+    EXPECT_EQ(PluginEnvironment().DatabaseLocation(), "/second.db");
 }
 
 TEST_F(PluginLifecycle, MenuCommandsCreateOneWorkbenchWithStartValues) {
     QWidget hostWindow;
     Load(host.Api());
     host.Fire("System/ModulesLoaded");
-    EXPECT_EQ(ProfileBasePath(), "");
+    EXPECT_EQ(PluginProfile().BasePath(), "");
 
     ASSERT_TRUE(host.RunCommand("quorvel/MenuCommand", reinterpret_cast<intptr_t>(&hostWindow)));
     DlgMain* first = Workbench();
     ASSERT_NE(first, nullptr);
-    EXPECT_EQ(ProfileBasePath(), "plugins\\quorvel");
+    EXPECT_EQ(PluginProfile().BasePath(), "plugins\\quorvel");
     EXPECT_EQ(first->parentWidget(), &hostWindow);
     EXPECT_TRUE(first->isVisible());
     EXPECT_EQ(first->windowTitle(), QString("Гель-проникающая хроматография"));

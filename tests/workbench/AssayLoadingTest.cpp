@@ -1,7 +1,7 @@
 // Loading assays from a host database and chromatogram files built by the test.
-#include "AttachedHost.h"
 #include "LabData.h"
-#include "data/DataBaseConnection.h"
+#include "LinkedHost.h"
+#include "base/FixedEnvironment.h"
 #include "workbench/AssayLoading.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +21,6 @@ protected:
     void SetUp() override {
         folder = FreshTestFolder("quorvel-loading");
         database = std::make_unique<LabDatabase>((folder / "host.db").string());
-        DataBaseConnection::Instance().SetUri(database->path);
     }
     void TearDown() override { fs::remove_all(folder); }
 
@@ -43,7 +42,7 @@ protected:
 TEST_F(AssayLoadingTest, LoadsRowFileAndPeaks) {
     AddGoodAssay(12, "a.chr");
     database->AddPeak(12, {"PS-1", 2.5, 1, 2.1, 2.9, 1.0});
-    DataBase::Handle db;
+    DataBase::Handle db(database->path);
     ASSERT_EQ(LoadAssay(db, 12, assays), 0);
     const Assay& assay = assays[0];
     EXPECT_EQ(assay.id, 12);
@@ -69,7 +68,7 @@ TEST_F(AssayLoadingTest, LoadsRowFileAndPeaks) {
 TEST_F(AssayLoadingTest, KnownIdentifierReturnsItsIndexWithoutReading) {
     AddGoodAssay(7, "a.chr");
     AddGoodAssay(8, "b.chr");
-    DataBase::Handle db;
+    DataBase::Handle db(database->path);
     ASSERT_EQ(LoadAssay(db, 7, assays), 0);
     ASSERT_EQ(LoadAssay(db, 8, assays), 1);
     fs::remove(File("a.chr"));
@@ -84,7 +83,7 @@ TEST_F(AssayLoadingTest, TwoRowsForOneIdentifierGiveOneAssay) {
                       " mixture TEXT, method TEXT, iscalibration INTEGER);"
                       "INSERT INTO assay VALUES (5, 1, 'x', 'first', '', 'm', 0);"
                       "INSERT INTO assay VALUES (5, 2, 'y', 'second', '', 'm', 0);");
-    DataBase::Handle db;
+    DataBase::Handle db(database->path);
     EXPECT_EQ(LoadAssay(db, 5, assays), 0);
     ASSERT_EQ(assays.size(), 1u);
     EXPECT_EQ(assays[0].sample, "first");
@@ -97,7 +96,7 @@ TEST_F(AssayLoadingTest, PeaksWithoutNameSkippedAndGroupedByChannelThenTime) {
     database->AddPeak(3, {"C", 1.0, 2});
     database->AddPeak(3, {"A", 3.0, 1});
     database->Execute("INSERT INTO peak (assayid, name, time) VALUES (3, 'N', 0.1);");  // NULL channel
-    DataBase::Handle db;
+    DataBase::Handle db(database->path);
     ASSERT_EQ(LoadAssay(db, 3, assays), 0);
     std::vector<std::pair<int32_t, double>> order;
     for (const Peak& peak : assays[0].peaks) order.emplace_back(peak.channel, peak.time);
@@ -106,7 +105,7 @@ TEST_F(AssayLoadingTest, PeaksWithoutNameSkippedAndGroupedByChannelThenTime) {
 
 TEST_F(AssayLoadingTest, MissingFileGivesAnAssayWithoutChannels) {
     database->AddAssay(4, File("missing.chr"), "s", "m");
-    DataBase::Handle db;
+    DataBase::Handle db(database->path);
     ASSERT_EQ(LoadAssay(db, 4, assays), 0);
     EXPECT_TRUE(assays[0].channels.empty());
     EXPECT_TRUE(assays[0].signals.empty());
@@ -117,7 +116,7 @@ TEST_F(AssayLoadingTest, MissingFileGivesAnAssayWithoutChannels) {
 TEST_F(AssayLoadingTest, DamagedXmlPartKeepsTheSignalsOnly) {
     AddGoodAssay(9, "a.chr");
     fs::resize_file(File("a.chr"), fs::file_size(File("a.chr")) - 10);
-    DataBase::Handle db;
+    DataBase::Handle db(database->path);
     ASSERT_EQ(LoadAssay(db, 9, assays), 0);
     EXPECT_TRUE(assays[0].channels.empty());
     EXPECT_EQ(assays[0].signals.size(), 2u);
@@ -126,7 +125,7 @@ TEST_F(AssayLoadingTest, DamagedXmlPartKeepsTheSignalsOnly) {
 
 TEST_F(AssayLoadingTest, UnknownIdentifierChangesNothing) {
     AddGoodAssay(1, "a.chr");
-    DataBase::Handle db;
+    DataBase::Handle db(database->path);
     EXPECT_EQ(LoadAssay(db, 2, assays), -1);
     EXPECT_EQ(LoadAssay(db, -1, assays), -1);
     EXPECT_TRUE(assays.empty());
@@ -135,7 +134,7 @@ TEST_F(AssayLoadingTest, UnknownIdentifierChangesNothing) {
 TEST_F(AssayLoadingTest, DatabaseErrorEndsTheLoadSilently) {
     AddGoodAssay(1, "a.chr");
     database->Execute("DROP TABLE peak;");
-    DataBase::Handle db;
+    DataBase::Handle db(database->path);
     EXPECT_EQ(LoadAssay(db, 1, assays), -1);
     EXPECT_TRUE(assays.empty());
 }
@@ -143,14 +142,15 @@ TEST_F(AssayLoadingTest, DatabaseErrorEndsTheLoadSilently) {
 TEST_F(AssayLoadingTest, HostIsAskedToOpenTheStoredFiles) {
     AddGoodAssay(1, "a.chr");
     AddGoodAssay(2, "Хроматограмма.chr");
-    AttachedHost host;
-    OpenAssayFiles({2, 1, 99});
+    LinkedHost host;
+    FixedEnvironment environment(std::nullopt, database->path);
+    OpenAssayFiles(host.link, environment, {2, 1, 99});
     EXPECT_EQ(host.openedFiles, (std::vector<std::string>{File("Хроматограмма.chr"), File("a.chr")}));
 
     host.openedFiles.clear();
     host.served.erase("Main/OpenAssayFile");
-    DataBaseConnection::Instance().SetUri((folder / "no-such-folder" / "x.db").string());
-    OpenAssayFiles({1});  // opens no database: the host cannot open files anyway
+    environment.databaseLocation = (folder / "no-such-folder" / "x.db").string();
+    OpenAssayFiles(host.link, environment, {1});  // opens no database: the host cannot open files anyway
     EXPECT_TRUE(host.openedFiles.empty());
 }
 

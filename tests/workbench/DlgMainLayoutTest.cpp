@@ -1,7 +1,7 @@
 // The workbench window as a window: its controls after size changes, the minimum size, the icons
 // and tooltips, the initialisation with stored settings, closing, and its texts in English. The data
 // is the demo laboratory's; every window opened is saved as a picture into the build folder.
-#include "AttachedHost.h"
+#include "LinkedHost.h"
 #include "DemoDataSet.h"
 #include "resources/DialogLayout.h"
 #include "resources/StringTable.h"
@@ -9,9 +9,7 @@
 #include "grid/CGridCtrl.h"
 #include "components/ComponentsTable.h"
 #include "components/Dlg_Components.h"
-#include "data/DataBaseConnection.h"
 #include "hostlink/LanguageTable.h"
-#include "hostlink/Profile.h"
 #include "resources/ResourceLibrary.h"
 #include "workbench/DlgMain.h"
 #include "workbench/QtMessageSink.h"
@@ -79,20 +77,19 @@ protected:
         fs::remove_all(folder);
         const DemoWriteResult demo = WriteDemoData(folder.string(), kDemoSeed);
         ASSERT_TRUE(demo.ok) << demo.description;
-        DataBaseConnection::Instance().SetUri(demo.set.databasePath);
+        host.connectionUri = demo.set.databasePath;
+        host.environment.AskDatabaseLocation();
         host.strings[Key("PublicDocuments_Quorvel")] = demo.set.documentsFolder;
         host.ints[Key("ComboGrad_CurSel")] = 0;
         host.ints[Key("ComboFormula_CurSel")] = 2;
     }
-    void TearDown() override {
-        ResourceLibrary::Instance().FreeTranslation();
-        fs::remove_all(folder);
-    }
+    void TearDown() override { fs::remove_all(folder); }
 
     static std::string TestName() { return testing::UnitTest::GetInstance()->current_test_info()->name(); }
     static std::string Key(const std::string& key) { return "plugins\\quorvel\\/" + key; }
     std::unique_ptr<DlgMain> Open() {
-        auto dlg = std::make_unique<DlgMain>(nullptr, &messages);
+        auto dlg = std::make_unique<DlgMain>(
+            nullptr, WorkbenchContext{host.link, host.profile, host.environment, library}, &messages);
         dlg->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(dlg.get()));
         return dlg;
@@ -108,7 +105,8 @@ protected:
     void Wait() { QTest::qWait(20); }
 
     fs::path folder;
-    AttachedHost host;
+    LinkedHost host;
+    ResourceLibrary library;
     RecordingMessageSink messages;
 };
 
@@ -359,7 +357,7 @@ TEST_F(WorkbenchWindow, DemoDataInRussianAndInEnglish) {
         const bool english = row.language != 1049;
         if (english) {
             const std::string module = std::string(QUORVEL_BIN_DIR) + "/quorvel.so";
-            ASSERT_TRUE(ResourceLibrary::Instance().LoadTranslation(
+            ASSERT_TRUE(library.LoadTranslation(
                 ResourceLibrary::TranslationPath(module, LanguageAbbreviation(row.language).value())));
         }
         messages.texts.clear();
@@ -391,7 +389,7 @@ TEST_F(WorkbenchWindow, DemoDataInRussianAndInEnglish) {
         messages.answers = {MessageSink::Answer::Ok};
         components->reject();
         dlg.reset();
-        ResourceLibrary::Instance().FreeTranslation();
+        library.FreeTranslation();
     }
 }
 
@@ -452,19 +450,19 @@ TEST_F(WorkbenchWindow, MessageBoxesSpeakEnglishWithLanguage1033) {
                     "Could not write the file " + missing + ": " + std::strerror(ENOENT)});
     for (const Row& row : rows) {
         SCOPED_TRACE(row.russian);
-        EXPECT_EQ(TranslatedMessage(row.russian), row.russian);
+        EXPECT_EQ(TranslatedMessage(library, row.russian), row.russian);
     }
-    ASSERT_TRUE(ResourceLibrary::Instance().LoadTranslation(std::string(QUORVEL_BIN_DIR) + "/quorvelENU.qm"));
+    ASSERT_TRUE(library.LoadTranslation(std::string(QUORVEL_BIN_DIR) + "/quorvelENU.qm"));
     for (const Row& row : rows) {
         SCOPED_TRACE(row.russian);
-        EXPECT_EQ(TranslatedMessage(row.russian), row.english);
+        EXPECT_EQ(TranslatedMessage(library, row.russian), row.english);
     }
     // Texts of no message of the module stay as they are.
-    EXPECT_EQ(TranslatedMessage("Файл"), "Файл");
-    EXPECT_EQ(TranslatedMessage(""), "");
+    EXPECT_EQ(TranslatedMessage(library, "Файл"), "Файл");
+    EXPECT_EQ(TranslatedMessage(library, ""), "");
     for (int id = 103; id <= 109; ++id) {
         SCOPED_TRACE(id);
-        const QString text = QString::fromStdString(ResourceLibrary::Instance().String(id));
+        const QString text = QString::fromStdString(library.String(id));
         EXPECT_FALSE(text.isEmpty());
         EXPECT_FALSE(HasCyrillic(text));
     }
@@ -473,7 +471,7 @@ TEST_F(WorkbenchWindow, MessageBoxesSpeakEnglishWithLanguage1033) {
 // The message boxes the module really shows: the translated text and caption in a QMessageBox, and
 // the button pressed as the answer.
 TEST_F(WorkbenchWindow, QtMessageBoxesShowTheTranslatedText) {
-    QtMessageSink sink(nullptr);
+    QtMessageSink sink(nullptr, library);
     const auto answerWith = [](QMessageBox::StandardButton button, std::string name, QString& text, QString& caption) {
         // Runs inside the box's own event loop, once it is shown.
         QTimer::singleShot(0, [=, &text, &caption] {
@@ -497,7 +495,7 @@ TEST_F(WorkbenchWindow, QtMessageBoxesShowTheTranslatedText) {
               MessageSink::Answer::Cancel);
     EXPECT_EQ(text, QString::fromUtf8("Выбран другой метод, хотите переключиться на него?"));
 
-    ASSERT_TRUE(ResourceLibrary::Instance().LoadTranslation(std::string(QUORVEL_BIN_DIR) + "/quorvelENU.qm"));
+    ASSERT_TRUE(library.LoadTranslation(std::string(QUORVEL_BIN_DIR) + "/quorvelENU.qm"));
     answerWith(QMessageBox::Ok, "method_English", text, caption);
     EXPECT_EQ(sink.Show("Выбран другой метод, хотите переключиться на него?", "Подтверждение изменения метода",
                         MessageSink::Buttons::OkCancel, MessageSink::Icon::Question),

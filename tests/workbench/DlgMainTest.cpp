@@ -1,13 +1,11 @@
 // The workbench window driven as a user would, with a fake host, scripted message boxes and a host
 // database and chromatogram files built by the test.
-#include "AttachedHost.h"
 #include "LabData.h"
+#include "LinkedHost.h"
 #include "chart/CAutoCtrl.h"
 #include "grid/CGridCtrl.h"
 #include "components/Cp1251Codec.h"
-#include "data/DataBaseConnection.h"
 #include "hostlink/AssaysChangedEvent.h"
-#include "hostlink/Profile.h"
 #include "workbench/DlgMain.h"
 
 #include <QApplication>
@@ -40,7 +38,8 @@ protected:
     void SetUp() override {
         folder = FreshTestFolder("quorvel-dlg");
         database = std::make_unique<LabDatabase>((folder / "host.db").string());
-        DataBaseConnection::Instance().SetUri(database->path);
+        host.connectionUri = database->path;
+        host.environment.AskDatabaseLocation();
         host.strings[Key("PublicDocuments_Quorvel")] = folder.string();
         std::ofstream(folder / "CompsTableQuorvel.csv", std::ios::binary) << Cp1251Codec().FromUtf8(
             "№;Компонент;Имя компонента;Молярная масса\r\n1;PS-1;ПС 1000;1000.00\r\n2;PS-2;ПС 100;100.00\r\n"
@@ -63,7 +62,10 @@ protected:
 
     static std::string Key(const std::string& key) { return "plugins\\quorvel\\/" + key; }
     std::string File(const std::string& name) const { return (folder / name).string(); }
-    std::unique_ptr<DlgMain> Open() { return std::make_unique<DlgMain>(nullptr, &messages); }
+    std::unique_ptr<DlgMain> Open() {
+        return std::make_unique<DlgMain>(nullptr, WorkbenchContext{host.link, host.profile, host.environment, texts},
+                                         &messages);
+    }
     void Add(DlgMain& dlg, std::vector<int32_t> ids) {
         host.chosenAssays = std::move(ids);
         dlg.AddAssays();
@@ -81,7 +83,8 @@ protected:
 
     fs::path folder;
     std::unique_ptr<LabDatabase> database;
-    AttachedHost host;
+    LinkedHost host;
+    ResourceLibrary texts;
     RecordingMessageSink messages;
     EventCounter events;
 };

@@ -1,8 +1,7 @@
 // The recalculation pass hands the calibration the workbench's sample arrays without copying them.
-#include "AttachedHost.h"
 #include "LabData.h"
+#include "base/FixedEnvironment.h"
 #include "components/Cp1251Codec.h"
-#include "hostlink/Profile.h"
 #include "workbench/CalibrationPoints.h"
 #include "workbench/RecalculationPass.h"
 
@@ -31,8 +30,7 @@ Assay StandardsRun(int32_t id, double firstTime) {
 
 TEST(PassSharing, CalibrationHoldsTheWorkbenchSamplesThemselves) {
     const fs::path folder = FreshTestFolder("quorvel-pass-sharing");
-    AttachedHost host;
-    host.strings["plugins\\quorvel\\/PublicDocuments_Quorvel"] = folder.string();
+    const FixedEnvironment environment(folder.string(), std::nullopt);
     std::ofstream(folder / kComponentsFileName, std::ios::binary) << Cp1251Codec().FromUtf8(
         "№;Компонент;Имя компонента;Молярная масса\r\n1;PS-1;Полистирол 1;1000.00\r\n2;PS-2;Полистирол 2;100.00\r\n");
 
@@ -47,7 +45,7 @@ TEST(PassSharing, CalibrationHoldsTheWorkbenchSamplesThemselves) {
     CCalibration calibration(messages);
 
     for (int pass = 0; pass < 2; ++pass) {
-        ASSERT_TRUE(Recalculate(state, components, calibration, messages).ran);
+        ASSERT_TRUE(Recalculate(environment, state, components, calibration, messages).ran);
         ASSERT_EQ(calibration.Assays.size(), state.Assays.size());
         for (size_t i = 0; i < state.Assays.size(); ++i) {
             for (size_t c = 0; c < state.Assays[i].channels.size(); ++c) {

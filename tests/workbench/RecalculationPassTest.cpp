@@ -1,8 +1,7 @@
 // The recalculation pass over assays held in memory and a components file in a test folder.
-#include "AttachedHost.h"
 #include "LabData.h"
+#include "base/FixedEnvironment.h"
 #include "components/Cp1251Codec.h"
-#include "hostlink/Profile.h"
 #include "workbench/CalibrationPoints.h"
 #include "workbench/RecalculationPass.h"
 
@@ -33,7 +32,7 @@ class RecalculationPassTest : public testing::Test {
 protected:
     void SetUp() override {
         folder = FreshTestFolder("quorvel-pass");
-        host.strings["plugins\\quorvel\\/PublicDocuments_Quorvel"] = folder.string();
+        environment.documentsFolder = folder.string();
         WriteComponents("1;PS-1;Полистирол 1;1000.00\r\n2;PS-2;Полистирол 2;100.00\r\n3;PS-3;Полистирол 3;10.00\r\n");
     }
     void TearDown() override {
@@ -45,10 +44,10 @@ protected:
             << Cp1251Codec().FromUtf8("№;Компонент;Имя компонента;Молярная масса\r\n" + lines);
     }
 
-    PassResult Run() { return Recalculate(state, components, calibration, messages); }
+    PassResult Run() { return Recalculate(environment, state, components, calibration, messages); }
 
     fs::path folder;
-    AttachedHost host;
+    FixedEnvironment environment{std::nullopt, std::nullopt};
     WorkbenchState state;
     ComponentsTable components;
     RecordingMessageSink messages;
@@ -137,7 +136,7 @@ TEST_F(RecalculationPassTest, NoIncludedAssayEmptiesTheListAndKeepsResultsAndCha
 }
 
 TEST_F(RecalculationPassTest, NoDocumentsFolderStopsBeforeAnyChange) {
-    host.strings.erase("plugins\\quorvel\\/PublicDocuments_Quorvel");
+    environment.documentsFolder.reset();
     state.Assays = {CalibrationAssay(1, {LabItem("X1", 10.0)})};
     const PassResult result = Run();
     EXPECT_FALSE(result.ran);

@@ -2,12 +2,10 @@
 // not a database at all, a chromatogram file replaced while the window is open, and names full of
 // markup, control characters or 10,000 characters (assay texts and component names) shown in the
 // lists and in the report.
-#include "AttachedHost.h"
 #include "LabData.h"
+#include "LinkedHost.h"
 #include "grid/CGridCtrl.h"
 #include "components/Cp1251Codec.h"
-#include "data/DataBaseConnection.h"
-#include "hostlink/Profile.h"
 #include "workbench/DlgMain.h"
 
 #include <QApplication>
@@ -38,7 +36,8 @@ protected:
     void SetUp() override {
         folder = FreshTestFolder("quorvel-workbench-fault");
         database = std::make_unique<LabDatabase>(DatabasePath());
-        DataBaseConnection::Instance().SetUri(DatabasePath());
+        host.connectionUri = DatabasePath();
+        host.environment.AskDatabaseLocation();
         host.strings["plugins\\quorvel\\/PublicDocuments_Quorvel"] = folder.string();
         std::ofstream(folder / "CompsTableQuorvel.csv", std::ios::binary)
             << Cp1251Codec().FromUtf8("№;Компонент;Имя компонента;Молярная масса\r\n1;PS-1;ПС;1000.00\r\n");
@@ -50,6 +49,7 @@ protected:
         fs::remove_all(folder);
     }
 
+    WorkbenchContext Context() const { return {host.link, host.profile, host.environment, texts}; }
     std::string DatabasePath() const { return (folder / "host.db").string(); }
     std::string File(const std::string& name) const { return (folder / name).string(); }
     void Add(DlgMain& dlg, std::vector<int32_t> ids) {
@@ -74,7 +74,8 @@ protected:
 
     fs::path folder;
     std::unique_ptr<LabDatabase> database;
-    AttachedHost host;
+    LinkedHost host;
+    ResourceLibrary texts;
     RecordingMessageSink messages;
 };
 
@@ -115,7 +116,7 @@ TEST_P(DamagedDatabase, GivesTheDatabaseMessageAndTheWorkbenchGoesOn) {
         if (GetParam().damage) GetParam().damage(DatabasePath());
         else writer = std::make_unique<ExclusiveWriter>(DatabasePath());
         const std::string damagedBytes = FileBytes(DatabasePath());
-        dlg = std::make_unique<DlgMain>(nullptr, &messages);  // restores both stored entries: one message
+        dlg = std::make_unique<DlgMain>(nullptr, Context(), &messages);  // restores both stored entries: one message
         EXPECT_EQ(messages.texts, std::vector<std::string>{expected});
         Add(*dlg, {2});
         EXPECT_TRUE(dlg->State().Assays.empty());
@@ -146,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, DamagedDatabase,
     [](const testing::TestParamInfo<DamageCase>& info) { return std::string(info.param.name); });
 
 TEST_F(WorkbenchFault, ReplacedChromatogramIsReadAfreshOnlyOnTheNextLoad) {
-    DlgMain dlg(nullptr, &messages);
+    DlgMain dlg(nullptr, Context(), &messages);
     Add(dlg, {2});
     ASSERT_EQ(dlg.State().Assays.size(), 1u);
     dlg.AssaysList().SetCheck(0, true);
@@ -180,7 +181,7 @@ TEST_P(HostileNames, AreListedAsPlainTextAndEscapedInTheReport) {
     const std::string& text = GetParam().text;
     const std::string fileName = "<i>&amp \"q\" 'a'.chr";
     database->AddAssay(5, File(fileName), text, text, false, 1700000000, text);
-    DlgMain dlg(nullptr, &messages);
+    DlgMain dlg(nullptr, Context(), &messages);
     Add(dlg, {5});
     ASSERT_EQ(dlg.AssaysList().RowCount(), 1);
     EXPECT_EQ(dlg.AssaysList().ItemText(0, 1).toStdString(), fileName);
@@ -205,7 +206,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, HostileNames,
 TEST_F(WorkbenchFault, ControlCharactersAreListedAndTheReportRefusesThemWithAMessage) {
     const std::string text = "a\x01\x07\x1b[31m\tb";
     database->AddAssay(5, File("c.chr"), text, text);
-    DlgMain dlg(nullptr, &messages);
+    DlgMain dlg(nullptr, Context(), &messages);
     Add(dlg, {5});
     ASSERT_EQ(dlg.AssaysList().RowCount(), 1);
     EXPECT_EQ(dlg.AssaysList().ItemText(0, 2).toStdString(), text);
@@ -225,7 +226,7 @@ TEST_F(WorkbenchFault, HostileComponentNamesAreListedAsPlainTextAndEscapedInTheR
     standards[0].table = {LabItem(keys[0], 10.0), LabItem(keys[1], 12.0)};
     ASSERT_TRUE(WriteChromatogram(File("s.chr"), standards));
     database->AddAssay(1, File("s.chr"), "Стандарты", "GPC", true);
-    DlgMain dlg(nullptr, &messages);
+    DlgMain dlg(nullptr, Context(), &messages);
     for (const auto& [combo, index] : {std::pair{1003, 0}, std::pair{1004, 0}}) {
         auto& box = *static_cast<QComboBox*>(dlg.Control(combo));
         box.setCurrentIndex(index);

@@ -1,10 +1,8 @@
 // Storing and restoring the workbench settings in a fake host's profile, with assays from a host
 // database and chromatogram files built by the test.
-#include "AttachedHost.h"
 #include "LabData.h"
-#include "data/DataBaseConnection.h"
+#include "LinkedHost.h"
 #include "base/MessageSink.h"
-#include "hostlink/Profile.h"
 #include "workbench/AssayLoading.h"
 #include "workbench/WorkbenchSettings.h"
 
@@ -22,7 +20,8 @@ protected:
     void SetUp() override {
         folder = FreshTestFolder("quorvel-settings");
         database = std::make_unique<LabDatabase>((folder / "host.db").string());
-        DataBaseConnection::Instance().SetUri(database->path);
+        host.connectionUri = database->path;
+        host.environment.AskDatabaseLocation();
     }
     void TearDown() override {
         fs::remove_all(folder);
@@ -35,9 +34,9 @@ protected:
         ASSERT_TRUE(WriteChromatogram(file, channels));
         database->AddAssay(id, file, "sample", "GPC", true);
     }
-    std::string& Stored(int number) { return host.strings[ProfileParameterName("", "Assay " + std::to_string(number))]; }
+    std::string& Stored(int number) { return host.strings[host.profile.ParameterName("", "Assay " + std::to_string(number))]; }
 
-    AttachedHost host;
+    LinkedHost host;
     RecordingMessageSink messages;
     fs::path folder;
     std::unique_ptr<LabDatabase> database;
@@ -47,18 +46,18 @@ TEST_F(WorkbenchSettingsTest, StoresAndRestoresOrderAndMarks) {
     std::vector<Assay> assays;
     for (const auto& [id, included] : {std::pair{12, 0}, {7, 1}, {40, 0}}) {
         AddAssay(id);
-        DataBase::Handle db;
+        DataBase::Handle db(database->path);
         const int32_t index = LoadAssay(db, id, assays);
         ASSERT_GE(index, 0);
         assays[index].included = included;
     }
-    SaveAssaySet(assays);
+    SaveAssaySet(host.profile, assays);
     EXPECT_EQ(Stored(1), "12/0");
     EXPECT_EQ(Stored(2), "7/1");
     EXPECT_EQ(Stored(3), "40/0");
 
     std::vector<Assay> restored;
-    EXPECT_EQ(RestoreAssaySet(restored, messages), 3);
+    EXPECT_EQ(RestoreAssaySet(host.profile, host.environment, restored, messages), 3);
     ASSERT_EQ(restored.size(), 3u);
     EXPECT_EQ(restored[0].id, 12);
     EXPECT_EQ(restored[1].id, 7);
@@ -74,7 +73,7 @@ TEST_F(WorkbenchSettingsTest, GapEndsRestoreAndVanishedAssayStillCounts) {
     Stored(2) = "12/1";
     Stored(4) = "12/0";  // after the gap at 3
     std::vector<Assay> restored;
-    EXPECT_EQ(RestoreAssaySet(restored, messages), 2);
+    EXPECT_EQ(RestoreAssaySet(host.profile, host.environment, restored, messages), 2);
     ASSERT_EQ(restored.size(), 1u);
     EXPECT_EQ(restored[0].id, 12);
     EXPECT_EQ(restored[0].included, 1);
@@ -83,22 +82,22 @@ TEST_F(WorkbenchSettingsTest, GapEndsRestoreAndVanishedAssayStillCounts) {
 TEST_F(WorkbenchSettingsTest, HundredAssaysStoreNoneAndClearOldEntries) {
     Stored(5) = "3/1";
     std::vector<Assay> assays(100);
-    SaveAssaySet(assays);
+    SaveAssaySet(host.profile, assays);
     for (const auto& [name, value] : host.strings) EXPECT_EQ(name.find("Assay"), std::string::npos) << name;
 }
 
 TEST_F(WorkbenchSettingsTest, EmptyProfileGivesDefaults) {
     WorkbenchState state;
-    RestoreWorkbenchValues(state);
+    RestoreWorkbenchValues(host.profile, state);
     EXPECT_EQ(state.GradIndex, 404);
     EXPECT_EQ(state.FormulaIndex, 404);
     EXPECT_EQ(state.K, 1.0);
     EXPECT_EQ(state.Alpha, 0.0);
-    const WindowRect rect = RestoreWindowRect();
+    const WindowRect rect = RestoreWindowRect(host.profile);
     EXPECT_EQ(rect.left, 0);
     EXPECT_EQ(rect.bottom, 0);
     std::vector<Assay> restored;
-    EXPECT_EQ(RestoreAssaySet(restored, messages), 0);
+    EXPECT_EQ(RestoreAssaySet(host.profile, host.environment, restored, messages), 0);
     EXPECT_TRUE(restored.empty());
 }
 

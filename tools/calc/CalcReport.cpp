@@ -5,12 +5,13 @@
 
 #include <filesystem>
 
-bool WriteCalcReport(CalcOutcome& outcome, const std::string& documents, const std::string& htmlPath) {
+bool WriteCalcReport(CalcOutcome& outcome, const ModuleEnvironment& environment, const std::string& htmlPath) {
     QtReportPlatform platform;
-    ReportBuilder builder(*outcome.messages, platform);
+    ReportBuilder builder(*outcome.messages, platform, environment);
     builder.calibration = outcome.calibration.get();
     builder.assays = &outcome.state.Assays;
     builder.pointsList = &outcome.pass.rows;
-    const std::string stylesheet = (std::filesystem::path(documents) / "gel.xsl").string();
+    const std::filesystem::path documents = environment.DocumentsFolder().value_or("");
+    const std::string stylesheet = (documents / "gel.xsl").string();
     return builder.WriteReport(htmlPath, stylesheet) == 0;
 }

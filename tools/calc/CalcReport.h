@@ -6,6 +6,6 @@
 
 #include <string>
 
-// Writes htmlPath (the chart picture beside it, as .png) with gel.xsl of the documents folder;
-// false when the document or the transformation failed (a document error is added to the messages).
-bool WriteCalcReport(CalcOutcome& outcome, const std::string& documents, const std::string& htmlPath);
+// Writes htmlPath (the chart picture beside it, as .png) with gel.xsl of the environment's documents
+// folder; false when the document or the transformation failed (a document error is added to the messages).
+bool WriteCalcReport(CalcOutcome& outcome, const ModuleEnvironment& environment, const std::string& htmlPath);

@@ -1,6 +1,5 @@
 #include "CalcRun.h"
 
-#include "HeadlessHost.h"
 #include "data/DataBase.h"
 #include "base/Utf16.h"
 #include "workbench/AssayLoading.h"
@@ -9,7 +8,6 @@
 
 #include <sys/stat.h>
 
-#include <filesystem>
 #include <iostream>
 
 namespace {
@@ -24,9 +22,8 @@ void CheckDatabase(DataBase::Handle& db) {
     DataBase::ForEachRow<int64_t>(DataBase::Prepare(db, "SELECT count(*) FROM [assay];"), [](int64_t) {});
 }
 
-void LoadAssays(const CalcOptions& options, WorkbenchState& state) {
-    DataBaseConnection::Instance().SetUri(options.database);
-    DataBase::Handle db;
+void LoadAssays(const CalcOptions& options, const ModuleEnvironment& environment, WorkbenchState& state) {
+    DataBase::Handle db(environment.DatabaseLocation());
     CheckDatabase(db);
     for (const CalcAssay& wanted : options.assays) {
         const int32_t index = LoadAssay(db, wanted.id, state.Assays);
@@ -78,26 +75,25 @@ CalcOutcome Stop(CalcOutcome outcome, CalcStatus status, const std::string& erro
 
 }  // namespace
 
-CalcOutcome RunCalc(const CalcOptions& options) {
+CalcOutcome RunCalc(const CalcOptions& options, const ModuleEnvironment& environment) {
     CalcOutcome outcome;
     // The module reads the documents folder from a profile value of at most 127 characters.
     if (ToUtf16(options.documents).size() > 127)
         return Stop(std::move(outcome), kCalcWrongArguments, "--docs is longer than 127 characters");
     if (!IsRegularFile(options.database))
         return Stop(std::move(outcome), kCalcDatabaseFailed, "no database file " + options.database);
-    const HeadlessHost host(options.documents);
     try {
-        LoadAssays(options, outcome.state);
+        LoadAssays(options, environment, outcome.state);
     } catch (const DataBase::SqlException& e) {
         return Stop(std::move(outcome), kCalcDatabaseFailed, e.what());
     }
     if (outcome.state.Assays.empty()) return Stop(std::move(outcome), kCalcCannotRun, "no assay loaded");
-    const std::string components = (std::filesystem::path(options.documents) / kComponentsFileName).string();
+    const std::string components = ComponentsFilePath(environment, kComponentsFileName);
     if (!IsRegularFile(components)) return Stop(std::move(outcome), kCalcCannotRun, "no components file " + components);
 
     ApplySettings(options, outcome.state, *outcome.messages);
     ComponentsTable table;
-    outcome.pass = Recalculate(outcome.state, table, *outcome.calibration, *outcome.messages);
+    outcome.pass = Recalculate(environment, outcome.state, table, *outcome.calibration, *outcome.messages);
     if (!outcome.pass.ran) return Stop(std::move(outcome), kCalcCannotRun, "the calculation did not run");
     return outcome;
 }

@@ -4,6 +4,7 @@
 #include "CalcOptions.h"
 #include "gpc/CCalibration.h"
 #include "base/MessageSink.h"
+#include "base/ModuleEnvironment.h"
 #include "workbench/RecalculationPass.h"
 #include "workbench/WorkbenchState.h"
 
@@ -30,6 +31,7 @@ struct CalcOutcome {
     std::unique_ptr<CCalibration> calibration = std::make_unique<CCalibration>(*messages);
 };
 
-// Loads the assays, applies marks and settings as the workbench would, and runs the recalculation
-// pass. Never throws: database failures give kCalcDatabaseFailed with SQLite's text.
-CalcOutcome RunCalc(const CalcOptions& options);
+// Loads the assays from the environment's database, applies marks and settings as the workbench would,
+// and runs the recalculation pass with the components table of its documents folder. Never throws:
+// database failures give kCalcDatabaseFailed with SQLite's text.
+CalcOutcome RunCalc(const CalcOptions& options, const ModuleEnvironment& environment);

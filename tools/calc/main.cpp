@@ -3,6 +3,7 @@
 #include "CalcOutput.h"
 #include "CalcReport.h"
 #include "CalcRun.h"
+#include "base/FixedEnvironment.h"
 
 #include <QGuiApplication>
 
@@ -20,7 +21,9 @@ int main(int argc, char** argv) {
         std::cerr << "quorvel-calc: " << parsed.description << "\n\n" << CalcUsage();
         return kCalcWrongArguments;
     }
-    CalcOutcome outcome = RunCalc(parsed.options);
+    // The folder and database the arguments name stand for what a host would tell the module.
+    const FixedEnvironment environment(parsed.options.documents, parsed.options.database);
+    CalcOutcome outcome = RunCalc(parsed.options, environment);
     if (outcome.status != kCalcOk) {
         std::cerr << "quorvel-calc: " << outcome.error << "\n";
         return outcome.status;
@@ -30,7 +33,7 @@ int main(int argc, char** argv) {
         // The chart picture needs fonts, which Qt serves only to a GUI application; no display is used.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication application(argc, argv);
-        reported = WriteCalcReport(outcome, parsed.options.documents, parsed.options.report);
+        reported = WriteCalcReport(outcome, environment, parsed.options.report);
     }
     if (parsed.options.json) WriteCalcJson(std::cout, outcome);
     else WriteCalcText(std::cout, outcome);
