@@ -6,6 +6,7 @@
 #include "components/MolarMassText.h"
 #include "base/MessageSink.h"
 #include "resources/ResourceLibrary.h"
+#include "resources/WindowTexts.h"
 
 #include <QPushButton>
 #include <QShowEvent>
@@ -14,10 +15,7 @@
 
 namespace {
 
-constexpr const char* kContext = "Dlg_Components";
-constexpr const char* kNewComponentKey = "Задайте имя компонента!";
-
-std::string Tr(const std::string& russian) { return ResourceLibrary::Instance().Translate(kContext, russian); }
+std::string Tr(const std::string& russian) { return ResourceLibrary::Instance().Translate(kComponentsContext, russian); }
 QString QTr(const std::string& russian) { return QString::fromStdString(Tr(russian)); }
 
 }  // namespace
@@ -32,10 +30,10 @@ Dlg_Components::Dlg_Components(MessageSink& messages, QWidget* parent)
     layout.Add(grid, *FindDialogItem(dialog, IDC_COMPONENTS_GRID));
     grid->SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    grid->InsertColumn(0, QTr("№"), Qt::AlignLeft, 50);
-    grid->InsertColumn(1, QTr("Компонент"), Qt::AlignLeft, 205);
-    grid->InsertColumn(2, QTr("Имя компонента"), Qt::AlignLeft, 205);
-    grid->InsertColumn(3, QTr("Молярная масса"), Qt::AlignLeft, 135);
+    grid->InsertColumn(0, QTr(ComponentsText::kNumber), Qt::AlignLeft, 50);
+    grid->InsertColumn(1, QTr(ComponentsText::kComponent), Qt::AlignLeft, 205);
+    grid->InsertColumn(2, QTr(ComponentsText::kComponentName), Qt::AlignLeft, 205);
+    grid->InsertColumn(3, QTr(ComponentsText::kMolarMass), Qt::AlignLeft, 135);
     saveButton = MakeButton(1);
     cancelButton = MakeButton(2);
     addButton = MakeButton(1028);
@@ -85,7 +83,7 @@ void Dlg_Components::FillList() {
 }
 
 void Dlg_Components::AddComponent() {
-    table.components.push_back({table.nextId, Tr(kNewComponentKey), "-", 0.0});
+    table.components.push_back({table.nextId, Tr(ComponentsText::kNewComponentKey), "-", 0.0});
     table.nextId = IdAfter(table.nextId);
     FillList();
 }
@@ -122,17 +120,17 @@ intptr_t Dlg_Components::OnGridCell(const GridCellNotify& notify) {
 }
 
 void Dlg_Components::accept() {
-    const ComponentsSaveResult saved = table.SaveTable();
+    const Status saved = table.SaveTable();
     if (!saved) {
-        messages.Show(saved.description, Tr("Компоненты"), MessageSink::Buttons::Ok, MessageSink::Icon::Error);
+        messages.Show(saved.message, MessageId::ComponentsCaption, MessageSink::Buttons::Ok, MessageSink::Icon::Error);
         return;
     }
     QDialog::accept();
 }
 
 void Dlg_Components::reject() {
-    const MessageSink::Answer answer = messages.Show(Tr("Выйти без сохранения изменений?"),
-                                                     Tr("Подтверждение выхода"), MessageSink::Buttons::OkCancel,
-                                                     MessageSink::Icon::Question);
+    const MessageSink::Answer answer =
+        messages.Show(MessageId::LeaveWithoutSavingQuestion, MessageId::LeaveWithoutSavingCaption,
+                      MessageSink::Buttons::OkCancel, MessageSink::Icon::Question);
     if (answer == MessageSink::Answer::Ok) QDialog::reject();
 }

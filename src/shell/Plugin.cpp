@@ -5,6 +5,7 @@
 #include "hostlink/LanguageTable.h"
 #include "hostlink/Profile.h"
 #include "resources/ResourceLibrary.h"
+#include "resources/StringTable.h"
 #include "base/Utf16.h"
 #include "workbench/DlgMain.h"
 
@@ -19,7 +20,6 @@ namespace {
 
 constexpr uint16_t kRussian = 1049;
 constexpr char kProfileBasePath[] = "plugins\\quorvel";
-constexpr int kMenuPathString = 103;
 
 const PluginInfo kPluginInfo = {
     sizeof(PluginInfo),

@@ -8,15 +8,15 @@
 
 class QWidget;
 
-// A message text or caption of the module in the language in use, its filled-in part kept; any
-// other text (one already translated, a text of the system) unchanged.
-std::string TranslatedMessage(const std::string& text);
+// A message of the module in the language in use: the translation of its name filled with its
+// argument; its Russian text when the translation lacks the name or none is loaded.
+std::string TranslatedMessage(const Message& message);
 
 class QtMessageSink : public MessageSink {
 public:
     // parent may be null; it must outlive the sink.
     explicit QtMessageSink(QWidget* parent) : parent_(parent) {}
-    Answer Show(const std::string& text, const std::string& caption, Buttons buttons, Icon icon) override;
+    Answer Show(const Message& message, std::optional<MessageId> caption, Buttons buttons, Icon icon) override;
 
 private:
     QWidget* parent_;

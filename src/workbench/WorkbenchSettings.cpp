@@ -37,7 +37,7 @@ bool RestoreEntry(const std::string& entry, std::vector<Assay>& assays, std::str
 
 }  // namespace
 
-std::string DatabaseErrorMessage(const std::string& error) { return FillMessage("Ошибка базы данных: %s", error); }
+Message DatabaseErrorMessage(const std::string& error) { return {MessageId::DatabaseError, error}; }
 
 void SaveAssaySet(const std::vector<Assay>& assays) {
     for (int n = 1; n <= kStoredAssaysLimit; ++n) ProfileDeleteParameter("", AssayKey(n));
