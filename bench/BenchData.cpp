@@ -97,8 +97,8 @@ void WriteBenchComponents(const std::string& folder) {
     for (const DemoStandard& standard : DemoLab::Standards())
         table.components.push_back({id++, standard.key, standard.name, standard.molarMass});
     std::ofstream(table.filePath, std::ios::binary);  // an empty file: saving writes the header first
-    const ComponentsSaveResult saved = table.SaveTable();
-    if (!saved) throw std::runtime_error(saved.description);
+    const Status saved = table.SaveTable();
+    if (!saved) throw std::runtime_error(saved.Description());
 }
 
 std::string WriteBenchFile(const std::string& path, const BenchShape& shape, uint64_t seed) {

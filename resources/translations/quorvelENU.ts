@@ -173,80 +173,103 @@
         <source>Задайте имя компонента!</source>
         <translation>Enter the component name!</translation>
     </message>
-    <message>
-        <source>Выйти без сохранения изменений?</source>
-        <translation>Leave without saving the changes?</translation>
-    </message>
-    <message>
-        <source>Подтверждение выхода</source>
-        <translation>Confirm exit</translation>
-    </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
-        <source>Ошибка расчета параметров ММР!</source>
+        <source>AveragesError</source>
+        <extracomment>Ошибка расчета параметров ММР!</extracomment>
         <translation>Error calculating the molecular-weight distribution!</translation>
     </message>
     <message>
-        <source>Ошибка базы данных: %s</source>
+        <source>DatabaseError</source>
+        <extracomment>Ошибка базы данных: %s</extracomment>
         <translation>Database error: %s</translation>
     </message>
     <message>
-        <source>Выбран другой метод, хотите переключиться на него?</source>
+        <source>OtherMethodQuestion</source>
+        <extracomment>Выбран другой метод, хотите переключиться на него?</extracomment>
         <translation>Another method is selected. Do you want to switch to it?</translation>
     </message>
     <message>
-        <source>Подтверждение изменения метода</source>
+        <source>OtherMethodCaption</source>
+        <extracomment>Подтверждение изменения метода</extracomment>
         <translation>Confirm method change</translation>
     </message>
     <message>
-        <source>Введите число.</source>
+        <source>EnterNumber</source>
+        <extracomment>Введите число.</extracomment>
         <translation>Enter a number.</translation>
     </message>
     <message>
-        <source>Ошибка при выборе хроматограммы: Отсутствует информация.</source>
+        <source>AssayWithoutInformation</source>
+        <extracomment>Ошибка при выборе хроматограммы: Отсутствует информация.</extracomment>
         <translation>Error selecting the chromatogram: no data available.</translation>
     </message>
     <message>
-        <source>Слишком большое K!</source>
+        <source>KTooLarge</source>
+        <extracomment>Слишком большое K!</extracomment>
         <translation>K is too large!</translation>
     </message>
     <message>
-        <source>Слишком большое Alpha!</source>
+        <source>AlphaTooLarge</source>
+        <extracomment>Слишком большое Alpha!</extracomment>
         <translation>Alpha is too large!</translation>
     </message>
     <message>
-        <source>В таблице компонентов не найден %s</source>
+        <source>ComponentNotFound</source>
+        <extracomment>В таблице компонентов не найден %s</extracomment>
         <translation>%s was not found in the components table</translation>
     </message>
     <message>
-        <source>Ошибка построения отчёта: %s</source>
+        <source>ReportError</source>
+        <extracomment>Ошибка построения отчёта: %s</extracomment>
         <translation>Error building the report: %s</translation>
     </message>
     <message>
-        <source>Не удалось записать файл %s</source>
+        <source>FileNotWritten</source>
+        <extracomment>Не удалось записать файл %s</extracomment>
         <translation>Could not write the file %s</translation>
     </message>
     <message>
-        <source>Не задана папка документов: таблица компонентов не сохранена.</source>
+        <source>NoDocumentsFolder</source>
+        <extracomment>Не задана папка документов: таблица компонентов не сохранена.</extracomment>
         <translation>No documents folder is set: the components table was not saved.</translation>
     </message>
     <message>
-        <source>Файл %s содержит слишком много компонентов: он не изменён.</source>
+        <source>TooManyComponents</source>
+        <extracomment>Файл %s содержит слишком много компонентов: он не изменён.</extracomment>
         <translation>The file %s holds too many components: it was left unchanged.</translation>
     </message>
     <message>
-        <source>Файл %s удалён или изменён: таблица компонентов не сохранена.</source>
+        <source>ComponentsFileChanged</source>
+        <extracomment>Файл %s удалён или изменён: таблица компонентов не сохранена.</extracomment>
         <translation>The file %s was deleted or changed: the components table was not saved.</translation>
     </message>
     <message>
-        <source>Компонент %s содержит ";" или перевод строки: таблица не сохранена.</source>
+        <source>ComponentWithSeparator</source>
+        <extracomment>Компонент %s содержит ";" или перевод строки: таблица не сохранена.</extracomment>
         <translation>Component %s contains ";" or a line break: the table was not saved.</translation>
     </message>
     <message>
-        <source>Поле компонента %s длиннее 198 байт: таблица не сохранена.</source>
+        <source>ComponentFieldTooLong</source>
+        <extracomment>Поле компонента %s длиннее 198 байт: таблица не сохранена.</extracomment>
         <translation>A field of component %s is longer than 198 bytes: the table was not saved.</translation>
+    </message>
+    <message>
+        <source>ComponentsCaption</source>
+        <extracomment>Компоненты</extracomment>
+        <translation>Components</translation>
+    </message>
+    <message>
+        <source>LeaveWithoutSavingQuestion</source>
+        <extracomment>Выйти без сохранения изменений?</extracomment>
+        <translation>Leave without saving the changes?</translation>
+    </message>
+    <message>
+        <source>LeaveWithoutSavingCaption</source>
+        <extracomment>Подтверждение выхода</extracomment>
+        <translation>Confirm exit</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 // The Russian formats and translation names of the module's messages.
 #include "base/Message.h"
 
+#include <cstddef>
 #include <iterator>
 
 namespace {
@@ -32,11 +33,21 @@ constexpr MessageEntry kMessages[] = {
     {MessageId::ComponentWithSeparator, "ComponentWithSeparator",
      "Компонент %s содержит \";\" или перевод строки: таблица не сохранена."},
     {MessageId::ComponentFieldTooLong, "ComponentFieldTooLong", "Поле компонента %s длиннее 198 байт: таблица не сохранена."},
+    {MessageId::ComponentsCaption, "ComponentsCaption", "Компоненты"},
+    {MessageId::LeaveWithoutSavingQuestion, "LeaveWithoutSavingQuestion", "Выйти без сохранения изменений?"},
+    {MessageId::LeaveWithoutSavingCaption, "LeaveWithoutSavingCaption", "Подтверждение выхода"},
 };
 
-static_assert(std::size(kMessages) == std::size(kAllMessages), "every message has its entry");
+// Both lists follow the declaration order, so a name's entry is at its value.
+constexpr bool InDeclarationOrder() {
+    for (size_t i = 0; i < std::size(kMessages); ++i)
+        if (static_cast<size_t>(kMessages[i].id) != i || static_cast<size_t>(kAllMessages[i]) != i) return false;
+    return true;
+}
 
-// The table is in declaration order, so a name's entry is at its value (checked by the tests).
+static_assert(std::size(kMessages) == std::size(kAllMessages), "every message has its entry");
+static_assert(InDeclarationOrder(), "the entries follow the declaration order");
+
 const MessageEntry& Entry(MessageId id) { return kMessages[static_cast<size_t>(id)]; }
 
 }  // namespace

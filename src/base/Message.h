@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 enum class MessageId {
     AveragesError,
@@ -22,6 +23,9 @@ enum class MessageId {
     ComponentsFileChanged,
     ComponentWithSeparator,
     ComponentFieldTooLong,
+    ComponentsCaption,
+    LeaveWithoutSavingQuestion,
+    LeaveWithoutSavingCaption,
 };
 
 // Every message name, in declaration order; for tables and tests that walk them all.
@@ -31,12 +35,17 @@ inline constexpr MessageId kAllMessages[] = {
     MessageId::KTooLarge,             MessageId::AlphaTooLarge,       MessageId::ComponentNotFound,
     MessageId::ReportError,           MessageId::FileNotWritten,      MessageId::NoDocumentsFolder,
     MessageId::TooManyComponents,     MessageId::ComponentsFileChanged, MessageId::ComponentWithSeparator,
-    MessageId::ComponentFieldTooLong,
+    MessageId::ComponentFieldTooLong, MessageId::ComponentsCaption,   MessageId::LeaveWithoutSavingQuestion,
+    MessageId::LeaveWithoutSavingCaption,
 };
 
 // One message as shown: which one, and what stands in its "%s" ("" for a format without one).
 struct Message {
-    MessageId id = MessageId::AveragesError;
+    // Implicit, so that a message without an argument is given by its name alone.
+    Message(MessageId id = MessageId::AveragesError, std::string argument = {})
+        : id(id), argument(std::move(argument)) {}
+
+    MessageId id;
     std::string argument;
 };
 

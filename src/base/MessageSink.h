@@ -1,10 +1,11 @@
-// Where the module's message boxes go. The Qt layer shows them with QMessageBox; tests and the
-// headless tool record the texts in order and answer with a chosen button.
+// Where the module's message boxes go. The Qt layer shows them with QMessageBox, translated by the
+// messages' names; tests and the headless tool record them in order and answer with a chosen button.
 #pragma once
 
 #include "base/Message.h"
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,18 +16,20 @@ public:
     enum class Answer { Ok, Cancel, Yes, No };
 
     virtual ~MessageSink() = default;
-    // Shows text (UTF-8) with the given caption, buttons and icon; returns the button chosen.
-    virtual Answer Show(const std::string& text, const std::string& caption = {},
+    // Shows message with the given caption (none: an empty one), buttons and icon; returns the
+    // button chosen.
+    virtual Answer Show(const Message& message, std::optional<MessageId> caption = std::nullopt,
                         Buttons buttons = Buttons::Ok, Icon icon = Icon::None) = 0;
 };
 
-// Records every message and answers from a script; once the script is used up it answers Ok for
-// an Ok box, Cancel for OkCancel and No for YesNo.
+// Records every message, with its Russian text, and answers from a script; once the script is used
+// up it answers Ok for an Ok box, Cancel for OkCancel and No for YesNo.
 class RecordingMessageSink : public MessageSink {
 public:
-    Answer Show(const std::string& text, const std::string& caption, Buttons buttons, Icon) override {
-        texts.push_back(text);
-        captions.push_back(caption);
+    Answer Show(const Message& message, std::optional<MessageId> caption, Buttons buttons, Icon) override {
+        shown.push_back(message);
+        texts.push_back(MessageText(message));
+        captions.push_back(caption ? MessageFormat(*caption) : std::string());
         if (!answers.empty()) {
             const Answer answer = answers.front();
             answers.pop_front();
@@ -40,7 +43,8 @@ public:
         return Answer::Ok;
     }
 
-    std::vector<std::string> texts;  // every text shown, in order
-    std::vector<std::string> captions;
+    std::vector<Message> shown;  // every message shown, in order
+    std::vector<std::string> texts;  // their Russian texts
+    std::vector<std::string> captions;  // their captions' Russian texts; "" for none
     std::deque<Answer> answers;  // answers to give, in order
 };

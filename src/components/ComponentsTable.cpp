@@ -129,11 +129,8 @@ std::u16string Folded(std::string_view text) {
     return folded;
 }
 
-ComponentsSaveResult Failure(const std::string& description) { return {false, description}; }
-
-std::string SystemError(const std::string& what, const std::string& path) {
-    return what + " " + path + ": " + std::strerror(errno);
-}
+// A path with the system's reason for the last failure on it.
+std::string WithSystemError(const std::string& path) { return path + ": " + std::strerror(errno); }
 
 // The first length bytes of the file, or false when it is missing or shorter.
 bool ReadHeader(const std::string& path, int32_t length, std::string& header) {
@@ -152,11 +149,11 @@ bool ReadHeader(const std::string& path, int32_t length, std::string& header) {
 
 // Writes content beside path and renames it over path, so that a crash at any point leaves either
 // the old file or the new one; the old file's permissions and a link at path are kept.
-ComponentsSaveResult ReplaceFile(const std::string& path, std::string_view content) {
+Status ReplaceFile(const std::string& path, std::string_view content) {
     ReplacingFile file(path);
     const bool written = file.Stream() && std::fwrite(content.data(), 1, content.size(), file.Stream()) == content.size();
-    if (!written || !file.Commit()) return Failure(SystemError("Не удалось записать файл", path));
-    return {};
+    if (!written || !file.Commit()) return Status::Failed(MessageId::FileNotWritten, WithSystemError(path));
+    return Status::Ok();
 }
 
 bool HasLineBreakOrSeparator(const std::string& field) {
@@ -189,29 +186,29 @@ bool ComponentsTable::LoadTable() {
     return read;
 }
 
-ComponentsSaveResult ComponentsTable::SaveTable() {
-    if (filePath.empty()) return Failure("Не задана папка документов: таблица компонентов не сохранена.");
-    if (!complete) return Failure("Файл " + filePath + " содержит слишком много компонентов: он не изменён.");
+Status ComponentsTable::SaveTable() {
+    if (filePath.empty()) return Status::Failed(MessageId::NoDocumentsFolder);
+    if (!complete) return Status::Failed(MessageId::TooManyComponents, filePath);
     const Cp1251Codec codec;
     std::string content;
     if (headerLength > 0) {
         if (!ReadHeader(filePath, headerLength, content))
-            return Failure("Файл " + filePath + " удалён или изменён: таблица компонентов не сохранена.");
+            return Status::Failed(MessageId::ComponentsFileChanged, filePath);
     } else {
         content = codec.FromUtf8(kDefaultHeader) + "\r\n";
     }
     const size_t headerBytes = content.size();
     for (const Component& c : components) {
         if (HasLineBreakOrSeparator(c.component) || HasLineBreakOrSeparator(c.componentName))
-            return Failure("Компонент " + std::to_string(c.id) + " содержит \";\" или перевод строки: таблица не сохранена.");
+            return Status::Failed(MessageId::ComponentWithSeparator, std::to_string(c.id));
         const std::string mass = c.molarMass == kNoMolarMass ? std::string() : FormatFixed(c.molarMass, precision);
         const std::string key = codec.FromUtf8(c.component);
         const std::string name = codec.FromUtf8(c.componentName);
         if (std::max({key.size(), name.size(), mass.size()}) > kMaxFieldBytes)
-            return Failure("Поле компонента " + std::to_string(c.id) + " длиннее 198 байт: таблица не сохранена.");
+            return Status::Failed(MessageId::ComponentFieldTooLong, std::to_string(c.id));
         content += std::to_string(c.id) + ";" + key + ";" + name + ";" + mass + "\r\n";
     }
-    ComponentsSaveResult result = ReplaceFile(filePath, content);
+    Status result = ReplaceFile(filePath, content);
     if (result) headerLength = static_cast<int32_t>(headerBytes);
     return result;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "base/ModuleEnvironment.h"
+#include "base/Status.h"
 #include "components/Component.h"
 
 #include <cstdint>
@@ -20,13 +21,6 @@ std::string ComponentsFilePath(const ModuleEnvironment& environment, const std::
 // arithmetic of the original table does, instead of overflowing.
 int32_t IdAfter(int32_t id);
 
-// Outcome of a save: ok, or a description (Russian, for the user) of why nothing was written.
-struct ComponentsSaveResult {
-    bool ok = true;
-    std::string description;
-    explicit operator bool() const { return ok; }
-};
-
 class ComponentsTable {
 public:
     // Reads filePath, creating the file empty when missing; false (and an empty table) when there
@@ -34,7 +28,7 @@ public:
     bool LoadTable();
     // Replaces the file's data lines by the table, keeping the header line's bytes; the file holds
     // either its old or its new content whatever happens. Writes nothing and says why on failure.
-    ComponentsSaveResult SaveTable();
+    Status SaveTable();
     // The first component whose key equals name, ignoring Latin and Cyrillic letter case; null when none.
     const Component* FindComponent(std::string_view name) const;
 

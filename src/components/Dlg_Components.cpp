@@ -6,18 +6,12 @@
 #include "components/MolarMassText.h"
 #include "base/MessageSink.h"
 #include "resources/ResourceLibrary.h"
+#include "resources/WindowTexts.h"
 
 #include <QPushButton>
 #include <QShowEvent>
 
 #include <algorithm>
-
-namespace {
-
-constexpr const char* kContext = "Dlg_Components";
-constexpr const char* kNewComponentKey = "Задайте имя компонента!";
-
-}  // namespace
 
 Dlg_Components::Dlg_Components(MessageSink& messages, const ModuleEnvironment& environment,
                                const ResourceLibrary& texts, QWidget* parent)
@@ -34,10 +28,10 @@ Dlg_Components::Dlg_Components(MessageSink& messages, const ModuleEnvironment& e
     layout.Add(grid, *FindDialogItem(dialog, IDC_COMPONENTS_GRID));
     grid->SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    grid->InsertColumn(0, QTr("№"), Qt::AlignLeft, 50);
-    grid->InsertColumn(1, QTr("Компонент"), Qt::AlignLeft, 205);
-    grid->InsertColumn(2, QTr("Имя компонента"), Qt::AlignLeft, 205);
-    grid->InsertColumn(3, QTr("Молярная масса"), Qt::AlignLeft, 135);
+    grid->InsertColumn(0, QTr(ComponentsText::kNumber), Qt::AlignLeft, 50);
+    grid->InsertColumn(1, QTr(ComponentsText::kComponent), Qt::AlignLeft, 205);
+    grid->InsertColumn(2, QTr(ComponentsText::kComponentName), Qt::AlignLeft, 205);
+    grid->InsertColumn(3, QTr(ComponentsText::kMolarMass), Qt::AlignLeft, 135);
     saveButton = MakeButton(1);
     cancelButton = MakeButton(2);
     addButton = MakeButton(1028);
@@ -49,7 +43,7 @@ Dlg_Components::Dlg_Components(MessageSink& messages, const ModuleEnvironment& e
     connect(deleteButton, &QPushButton::clicked, this, &Dlg_Components::DeleteSelected);
 }
 
-std::string Dlg_Components::Tr(const std::string& russian) const { return texts.Translate(kContext, russian); }
+std::string Dlg_Components::Tr(const std::string& russian) const { return texts.Translate(kComponentsContext, russian); }
 
 QString Dlg_Components::QTr(const std::string& russian) const { return QString::fromStdString(Tr(russian)); }
 
@@ -91,7 +85,7 @@ void Dlg_Components::FillList() {
 }
 
 void Dlg_Components::AddComponent() {
-    table.components.push_back({table.nextId, Tr(kNewComponentKey), "-", 0.0});
+    table.components.push_back({table.nextId, Tr(ComponentsText::kNewComponentKey), "-", 0.0});
     table.nextId = IdAfter(table.nextId);
     FillList();
 }
@@ -128,17 +122,17 @@ intptr_t Dlg_Components::OnGridCell(const GridCellNotify& notify) {
 }
 
 void Dlg_Components::accept() {
-    const ComponentsSaveResult saved = table.SaveTable();
+    const Status saved = table.SaveTable();
     if (!saved) {
-        messages.Show(saved.description, Tr("Компоненты"), MessageSink::Buttons::Ok, MessageSink::Icon::Error);
+        messages.Show(saved.message, MessageId::ComponentsCaption, MessageSink::Buttons::Ok, MessageSink::Icon::Error);
         return;
     }
     QDialog::accept();
 }
 
 void Dlg_Components::reject() {
-    const MessageSink::Answer answer = messages.Show(Tr("Выйти без сохранения изменений?"),
-                                                     Tr("Подтверждение выхода"), MessageSink::Buttons::OkCancel,
-                                                     MessageSink::Icon::Question);
+    const MessageSink::Answer answer =
+        messages.Show(MessageId::LeaveWithoutSavingQuestion, MessageId::LeaveWithoutSavingCaption,
+                      MessageSink::Buttons::OkCancel, MessageSink::Icon::Question);
     if (answer == MessageSink::Answer::Ok) QDialog::reject();
 }

@@ -11,7 +11,7 @@
 
 namespace {
 
-const char* const kAveragesError = "Ошибка расчета параметров ММР!";
+const Message kAveragesError{MessageId::AveragesError};
 
 }  // namespace
 

@@ -124,8 +124,7 @@ bool ReportBuilder::Compose(XMLWrapper& document, const std::string& picturePath
 }
 
 void ReportBuilder::ShowFailure(const std::string& reason) const {
-    messages.Show(FillMessage("Ошибка построения отчёта: %s", reason), {}, MessageSink::Buttons::Ok,
-                  MessageSink::Icon::Error);
+    messages.Show({MessageId::ReportError, reason}, {}, MessageSink::Buttons::Ok, MessageSink::Icon::Error);
 }
 
 void ReportBuilder::BuildDocument(XMLWrapper& document, const std::string& picturePath) const {

@@ -3,6 +3,7 @@
 #include "hostlink/HostEnvironment.h"
 #include "hostlink/LanguageTable.h"
 #include "resources/ResourceLibrary.h"
+#include "resources/StringTable.h"
 #include "base/Utf16.h"
 #include "workbench/DlgMain.h"
 
@@ -14,8 +15,6 @@
 #include <cstddef>
 
 namespace {
-
-constexpr int kMenuPathString = 103;
 
 const PluginInfo kPluginInfo = {
     sizeof(PluginInfo),

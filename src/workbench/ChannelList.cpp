@@ -36,7 +36,7 @@ ChannelListResult RebuildChannels(WorkbenchState& state, int32_t changedRow, Mes
                 ExcludeAll(state.Assays);
             } else {
                 const MessageSink::Answer answer =
-                    messages.Show("Выбран другой метод, хотите переключиться на него?", "Подтверждение изменения метода",
+                    messages.Show(MessageId::OtherMethodQuestion, MessageId::OtherMethodCaption,
                                   MessageSink::Buttons::OkCancel, MessageSink::Icon::Question);
                 state.AssaysReady = true;
                 if (answer == MessageSink::Answer::Cancel) {

@@ -13,6 +13,9 @@
 #include "report/ReportBuilder.h"
 #include "hostlink/AssaysChangedEvent.h"
 #include "base/NumberText.h"
+#include "resources/ResourceLibrary.h"
+#include "resources/StringTable.h"
+#include "resources/WindowTexts.h"
 #include "workbench/AssayLoading.h"
 #include "workbench/CalibrationPoints.h"
 #include "workbench/ChannelList.h"
@@ -54,8 +57,11 @@ struct Column {
     const char* title;
     int width;  // pixels
 };
-const Column kAssayColumns[] = {{"№", 40},          {"Имя файла", 130},    {"Проба", 89},  {"Смесь", 86},
-                                {"Время анализа", 90}, {"Тип расчёта", 80}, {"Метод", 140}};
+const Column kAssayColumns[] = {
+    {WorkbenchText::kNumber, 40},       {WorkbenchText::kFileName, 130},          {WorkbenchText::kSample, 89},
+    {WorkbenchText::kMixture, 86},      {WorkbenchText::kAnalysisTime, 90},       {WorkbenchText::kCalculationType, 80},
+    {WorkbenchText::kMethod, 140},
+};
 
 // The part of a stored file name after its last "\" or "/".
 std::string ShownFileName(const std::string& path) {
@@ -108,7 +114,7 @@ DlgMain::~DlgMain() {
 }
 
 QString DlgMain::Tr(const char* russian) const {
-    return QString::fromStdString(context_.texts.Translate("DlgMain", russian));
+    return QString::fromStdString(context_.texts.Translate(kWorkbenchContext, russian));
 }
 
 QWidget* DlgMain::Control(int id) const {
@@ -180,7 +186,11 @@ void DlgMain::SetUpButtons() {
     const struct {
         int button;
         int tooltip;  // string table entry
-    } kIconButtons[] = {{1016, 104}, {1017, 105}, {1018, 106}, {1020, 107}, {1023, 108}};
+    } kIconButtons[] = {{1016, kAddAssaysTip},
+                        {1017, kDeleteAssayTip},
+                        {1018, kDeleteAllAssaysTip},
+                        {1020, kOpenAssayTip},
+                        {1023, kReportTip}};
     for (const auto& [button, tooltip] : kIconButtons) {
         auto* push = static_cast<QPushButton*>(Control(button));
         push->setIcon(ButtonIcon(button));
@@ -210,10 +220,11 @@ void DlgMain::SetUpLists() {
     for (const Column& column : kAssayColumns)
         assaysList_->InsertColumn(assaysList_->columnCount(), Tr(column.title), Qt::AlignLeft, column.width);
     pointsList_->SetExtendedStyle(LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
-    pointsList_->InsertColumn(0, Tr("№ / Компонент"), Qt::AlignLeft, 112);
-    pointsList_->InsertColumn(1, Tr("Время"), Qt::AlignLeft, 120);
+    pointsList_->InsertColumn(0, Tr(WorkbenchText::kPointComponent), Qt::AlignLeft, 112);
+    pointsList_->InsertColumn(1, Tr(WorkbenchText::kPointTime), Qt::AlignLeft, 120);
     pointsList_->InsertColumn(2, QStringLiteral("MM"), Qt::AlignLeft, 80);
-    for (const char* type : {"Монодисперсный", "Полидисперсный", "Универсальный"}) typeCombo_->addItem(Tr(type));
+    for (const char* type : {WorkbenchText::kMonodisperse, WorkbenchText::kPolydisperse, WorkbenchText::kUniversal})
+        typeCombo_->addItem(Tr(type));
     for (const char* dependence : {"Y = k1*T + k0", "Y = k2*T^2 + k1*T + k0", "Y = k3*T^3 + k2*T^2 + k1*T + k0"})
         dependenceCombo_->addItem(QString::fromUtf8(dependence));
     typeCombo_->setCurrentIndex(0);
@@ -254,7 +265,7 @@ bool DlgMain::ReadControls() {
         const QString text = static_cast<QLineEdit*>(Control(edit.id))->text().left(kMaxNumberText);
         const std::optional<double> value = ParseLeadingDouble(text.toStdString());
         if (!value) {
-            messages_->Show("Введите число.", {}, MessageSink::Buttons::Ok, MessageSink::Icon::Warning);
+            messages_->Show(MessageId::EnterNumber, {}, MessageSink::Buttons::Ok, MessageSink::Icon::Warning);
             Control(edit.id)->setFocus();
             return false;
         }
@@ -307,7 +318,7 @@ void DlgMain::RefillAssayList() {
                                      assay.sample,
                                      assay.mixture,
                                      ShownDate(assay.date),
-                                     assay.isCalibration ? "Градуировка" : "Анализ",
+                                     assay.isCalibration ? WorkbenchText::kCalibrationAssay : WorkbenchText::kAnalysisAssay,
                                      assay.method};
         for (int column = 0; column < 7; ++column) {
             const QString text = QString::fromStdString(texts[column]);
@@ -421,7 +432,7 @@ void DlgMain::OnAssayCheckChanged(int row) {
     for (const Assay& assay : state_.Assays) {
         if (assay.included == 0) continue;
         if (assay.channels.empty()) {
-            messages_->Show("Ошибка при выборе хроматограммы: Отсутствует информация.");
+            messages_->Show(MessageId::AssayWithoutInformation);
             assaysList_->SetCheck(row, false);
             return;
         }
@@ -453,7 +464,7 @@ void DlgMain::OnCalibrationTypeChanged() {
     state_.PointsReady = false;
     for (int i = 0; i < 3; ++i) pointsList_->DeleteColumn(2);
     if (state_.GradIndex == kPolydisperse) return;
-    chart_->SetCaptions(Tr("Время,мин").toStdString(), state_.GradIndex == 0 ? "LG(MM)" : "LG(K*MM^ALPHA*MM)");
+    chart_->SetCaptions(Tr(WorkbenchText::kTimeAxis).toStdString(), state_.GradIndex == 0 ? "LG(MM)" : "LG(K*MM^ALPHA*MM)");
     dependenceCombo_->setEnabled(true);
     static_cast<QLabel*>(Control(1029))->setText(QStringLiteral("K"));
     static_cast<QLabel*>(Control(1030))->setText(QStringLiteral("Alpha"));
@@ -478,7 +489,7 @@ void DlgMain::OnKChanged() {
     if (text.isEmpty() || text.endsWith('.')) return;  // still being typed
     ReadControls();
     if (state_.K > 100.0) {
-        messages_->Show("Слишком большое K!");
+        messages_->Show(MessageId::KTooLarge);
         state_.K = 1.0;
     }
     if (state_.K == 0.0) state_.K = 1.0;
@@ -491,7 +502,7 @@ void DlgMain::OnAlphaChanged() {
     if (text.isEmpty() || text.endsWith('.')) return;
     ReadControls();
     if (state_.Alpha > 100.0) {
-        messages_->Show("Слишком большое Alpha!");
+        messages_->Show(MessageId::AlphaTooLarge);
         state_.Alpha = 1.0;
     }
     Recalculate();

@@ -1,7 +1,8 @@
-// The module's message boxes: texts translated, then shown with QMessageBox.
+// The module's message boxes: texts translated by the messages' names, then shown with QMessageBox.
 #include "workbench/QtMessageSink.h"
 
-#include "resources/MessageTable.h"
+#include "resources/ResourceLibrary.h"
+#include "resources/WindowTexts.h"
 
 #include <QMessageBox>
 
@@ -36,16 +37,24 @@ MessageSink::Answer ToAnswer(int button) {
     }
 }
 
-}  // namespace
-
-std::string TranslatedMessage(const ResourceLibrary& texts, const std::string& text) {
-    const std::optional<MessageMatch> match = MatchMessage(text);
-    if (!match) return text;
-    return FillMessage(texts.Translate(kMessageContext, match->format), match->argument);
+// The format of a message in the language in use. The library hands back the name itself when the
+// translation lacks it; the Russian format stands in then.
+std::string TranslatedFormat(const ResourceLibrary& texts, MessageId id) {
+    const char* name = MessageName(id);
+    const std::string translated = texts.Translate(kMessageContext, name);
+    return translated == name ? MessageFormat(id) : translated;
 }
 
-MessageSink::Answer QtMessageSink::Show(const std::string& text, const std::string& caption, Buttons buttons, Icon icon) {
-    QMessageBox box(BoxIcon(icon), QString::fromStdString(TranslatedMessage(texts_, caption)),
-                    QString::fromStdString(TranslatedMessage(texts_, text)), BoxButtons(buttons), parent_);
+}  // namespace
+
+std::string TranslatedMessage(const ResourceLibrary& texts, const Message& message) {
+    return FillMessage(TranslatedFormat(texts, message.id), message.argument);
+}
+
+MessageSink::Answer QtMessageSink::Show(const Message& message, std::optional<MessageId> caption, Buttons buttons,
+                                        Icon icon) {
+    const std::string title = caption ? TranslatedMessage(texts_, *caption) : std::string();
+    QMessageBox box(BoxIcon(icon), QString::fromStdString(title),
+                    QString::fromStdString(TranslatedMessage(texts_, message)), BoxButtons(buttons), parent_);
     return ToAnswer(box.exec());
 }

@@ -9,15 +9,15 @@
 
 class QWidget;
 
-// A message text or caption of the module in the language of texts, its filled-in part kept; any
-// other text (one already translated, a text of the system) unchanged.
-std::string TranslatedMessage(const ResourceLibrary& texts, const std::string& text);
+// A message of the module in the language of texts: the translation of its name filled with its
+// argument; its Russian text when the translation lacks the name or none is loaded.
+std::string TranslatedMessage(const ResourceLibrary& texts, const Message& message);
 
 class QtMessageSink : public MessageSink {
 public:
     // parent may be null; it and texts must outlive the sink.
     QtMessageSink(QWidget* parent, const ResourceLibrary& texts) : parent_(parent), texts_(texts) {}
-    Answer Show(const std::string& text, const std::string& caption, Buttons buttons, Icon icon) override;
+    Answer Show(const Message& message, std::optional<MessageId> caption, Buttons buttons, Icon icon) override;
 
 private:
     QWidget* parent_;

@@ -18,7 +18,7 @@ void AssignMolarMasses(WorkbenchState& state, const ComponentsTable& components,
                 item.componentText = component->componentName;
                 continue;
             }
-            if (!item.name.empty()) messages.Show(FillMessage("В таблице компонентов не найден %s", item.name));
+            if (!item.name.empty()) messages.Show({MessageId::ComponentNotFound, item.name});
             item.concent = 0.0;
             item.molarMass = 0.0;
         }

@@ -37,7 +37,7 @@ bool RestoreEntry(const ModuleEnvironment& environment, const std::string& entry
 
 }  // namespace
 
-std::string DatabaseErrorMessage(const std::string& error) { return FillMessage("Ошибка базы данных: %s", error); }
+Message DatabaseErrorMessage(const std::string& error) { return {MessageId::DatabaseError, error}; }
 
 void SaveAssaySet(const Profile& profile, const std::vector<Assay>& assays) {
     for (int n = 1; n <= kStoredAssaysLimit; ++n) profile.DeleteParameter("", AssayKey(n));

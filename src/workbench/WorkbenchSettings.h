@@ -36,5 +36,5 @@ WindowRect RestoreWindowRect(const Profile& profile);
 // GradIndex and FormulaIndex (404 when absent), K (1.0) and Alpha (0.0).
 void RestoreWorkbenchValues(const Profile& profile, WorkbenchState& state);
 
-// "Ошибка базы данных: %s" filled with a database error's text.
-std::string DatabaseErrorMessage(const std::string& error);
+// The database error message filled with a database error's text.
+Message DatabaseErrorMessage(const std::string& error);

@@ -74,8 +74,8 @@ TEST_F(ComponentsFault, ReadOnlyFolderIsReadAndItsSaveSaysWhyAndLosesNothing) {
     const std::optional<std::string> outcome = RunUnprivileged([this] {
         if (!table.LoadTable() || table.components.size() != 1) return std::string("not read");
         table.components.push_back({2, "PS-2", "Полистирол", 2000.0});
-        const ComponentsSaveResult result = table.SaveTable();
-        return result ? std::string("saved") : result.description;
+        const Status result = table.SaveTable();
+        return result ? std::string("saved") : result.Description();
     });
     ASSERT_TRUE(outcome);
     EXPECT_EQ(*outcome, "Не удалось записать файл " + table.filePath + ": Permission denied");
@@ -158,8 +158,8 @@ TEST_F(ComponentsFault, MarkupQuotesAndControlCharactersAreKeptByteForByte) {
     WriteBytes(kHeader);
     ASSERT_TRUE(table.LoadTable());
     table.components = {{1, hostile, "<script>alert(1)</script>", 5.0}};
-    const ComponentsSaveResult saved = table.SaveTable();
-    ASSERT_TRUE(saved) << saved.description;
+    const Status saved = table.SaveTable();
+    ASSERT_TRUE(saved) << saved.Description();
     ComponentsTable reread;
     reread.filePath = table.filePath;
     ASSERT_TRUE(reread.LoadTable());

@@ -145,9 +145,10 @@ TEST_F(ComponentsFile, NoPathReadsNothingAndSaveFails) {
     EXPECT_FALSE(table.LoadTable());
     EXPECT_EQ(table.headerLength, -1);
     table.components.push_back({1, "a", "b", 1.0});
-    const ComponentsSaveResult result = table.SaveTable();
+    const Status result = table.SaveTable();
     EXPECT_FALSE(result);
-    EXPECT_FALSE(result.description.empty());
+    EXPECT_EQ(result.message.id, MessageId::NoDocumentsFolder);
+    EXPECT_FALSE(result.Description().empty());
 }
 
 std::string Repeated(const std::string& text, int count) {
@@ -172,6 +173,7 @@ TEST_F(ComponentsFile, FieldsOf198BytesInTheCodePageSaveAndReadBackWhole) {
 struct BadSaveCase {
     const char* name;
     Component component;
+    MessageId why;
 };
 
 std::ostream& operator<<(std::ostream& out, const BadSaveCase& c) { return out << c.name; }
@@ -183,19 +185,22 @@ TEST_P(ComponentsRefusedSave, LeavesTheFileUntouched) {
     WriteUtf8(original);
     table.LoadTable();
     table.components.push_back(GetParam().component);
-    const ComponentsSaveResult result = table.SaveTable();
+    const Status result = table.SaveTable();
     EXPECT_FALSE(result);
-    EXPECT_FALSE(result.description.empty());
+    EXPECT_EQ(result.message.id, GetParam().why);
+    EXPECT_EQ(result.message.argument, "2");
+    EXPECT_FALSE(result.Description().empty());
     EXPECT_EQ(ReadUtf8(), original);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ComponentsRefusedSave,
-    testing::Values(BadSaveCase{"KeyOver198Bytes", {2, std::string(199, 'x'), "n", 1.0}},
-                    BadSaveCase{"NameOver198BytesInTheCodePage", {2, "k", Repeated("Я", 199), 1.0}},
-                    BadSaveCase{"MassOver198Digits", {2, "k", "n", 1e200}},
-                    BadSaveCase{"SeparatorInKey", {2, "a;b", "n", 1.0}},
-                    BadSaveCase{"LineBreakInName", {2, "k", "a\r\nb", 1.0}}),
+    testing::Values(
+        BadSaveCase{"KeyOver198Bytes", {2, std::string(199, 'x'), "n", 1.0}, MessageId::ComponentFieldTooLong},
+        BadSaveCase{"NameOver198BytesInTheCodePage", {2, "k", Repeated("Я", 199), 1.0}, MessageId::ComponentFieldTooLong},
+        BadSaveCase{"MassOver198Digits", {2, "k", "n", 1e200}, MessageId::ComponentFieldTooLong},
+        BadSaveCase{"SeparatorInKey", {2, "a;b", "n", 1.0}, MessageId::ComponentWithSeparator},
+        BadSaveCase{"LineBreakInName", {2, "k", "a\r\nb", 1.0}, MessageId::ComponentWithSeparator}),
     [](const testing::TestParamInfo<BadSaveCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ComponentsFile, HeaderGoneMeanwhileRefusesToSave) {

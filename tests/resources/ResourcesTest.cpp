@@ -1,20 +1,25 @@
 // The module's resources: the dialog templates and their layout in pixels, the compiled-in icons,
-// the message formats, and the English translation of every string table entry and template text.
+// and the English translation: every string table entry, template text, window text and message
+// name translated, and nothing in the translation file that the module no longer looks up.
 #include "resources/DialogLayout.h"
 #include "resources/DialogTemplate.h"
-#include "resources/MessageTable.h"
 #include "resources/ModuleIcons.h"
 #include "resources/StringTable.h"
+#include "resources/WindowTexts.h"
+#include "base/Message.h"
 #include "hostlink/LanguageTable.h"
 #include "resources/ResourceLibrary.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QWidget>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
 namespace {
@@ -126,34 +131,6 @@ TEST(ModuleIcons, FiveDistinctButtonImagesAndTheWindowIcon) {
     EXPECT_EQ(DialogIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
 }
 
-TEST(MessageTable, FindsTheFormatOfAShownText) {
-    struct Row {
-        const char* name;
-        std::string text;
-        const char* format;  // null: no message of the module
-        std::string argument;
-    };
-    const Row rows[] = {
-        {"plain", "Слишком большое K!", "Слишком большое K!", ""},
-        {"plain with a tail", "Слишком большое K!!", nullptr, ""},
-        {"filled at the end", "Ошибка базы данных: no such table: peak", "Ошибка базы данных: %s", "no such table: peak"},
-        {"filled in the middle", "Файл /a/b.csv удалён или изменён: таблица компонентов не сохранена.",
-         "Файл %s удалён или изменён: таблица компонентов не сохранена.", "/a/b.csv"},
-        {"filled with nothing", "В таблице компонентов не найден ", "В таблице компонентов не найден %s", ""},
-        {"prefix and suffix overlap", "Файл удалён или изменён: таблица компонентов не сохранена.", nullptr, ""},
-        {"empty", "", nullptr, ""},
-        {"someone else's", "Permission denied", nullptr, ""},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        const std::optional<MessageMatch> match = MatchMessage(row.text);
-        ASSERT_EQ(match.has_value(), row.format != nullptr);
-        if (!match) continue;
-        EXPECT_STREQ(match->format, row.format);
-        EXPECT_EQ(match->argument, row.argument);
-    }
-}
-
 // The English translation as the module finds it for language 1033, beside the module file.
 class EnglishTranslation : public testing::Test {
 protected:
@@ -172,8 +149,8 @@ TEST_F(EnglishTranslation, CoversTheStringTableAndEveryTemplateText) {
         ASSERT_NE(StringTableText(id), nullptr);
         EXPECT_FALSE(HasCyrillic(library.String(id)));
     }
-    const std::pair<const DialogTemplate*, const char*> contexts[] = {{&WorkbenchTemplate(), "DlgMain"},
-                                                                      {&ComponentsTemplate(), "Dlg_Components"}};
+    const std::pair<const DialogTemplate*, const char*> contexts[] = {{&WorkbenchTemplate(), kWorkbenchContext},
+                                                                      {&ComponentsTemplate(), kComponentsContext}};
     for (const auto& [dialog, context] : contexts) {
         SCOPED_TRACE(context);
         EXPECT_FALSE(HasCyrillic(Tr(context, dialog->caption)));
@@ -186,6 +163,99 @@ TEST_F(EnglishTranslation, CoversTheStringTableAndEveryTemplateText) {
     }
     EXPECT_EQ(Tr("DlgMain", "Закрыть"), "Close");
     EXPECT_EQ(Tr("Dlg_Components", "Сохранить"), "Save");
+}
+
+TEST_F(EnglishTranslation, CoversEveryWindowText) {
+    const std::pair<const char*, std::vector<const char*>> windows[] = {
+        {kWorkbenchContext, {std::begin(WorkbenchText::kAll), std::end(WorkbenchText::kAll)}},
+        {kComponentsContext, {std::begin(ComponentsText::kAll), std::end(ComponentsText::kAll)}}};
+    for (const auto& [context, texts] : windows) {
+        for (const char* russian : texts) {
+            SCOPED_TRACE(std::string(context) + ": " + russian);
+            const std::string english = Tr(context, russian);
+            EXPECT_NE(english, russian);
+            EXPECT_FALSE(HasCyrillic(english));
+        }
+    }
+    EXPECT_EQ(Tr(kWorkbenchContext, WorkbenchText::kNumber), "No.");
+    EXPECT_EQ(Tr(kComponentsContext, ComponentsText::kNewComponentKey), "Enter the component name!");
+}
+
+// Messages are found by their names; a translation keeps the "%s" where the argument goes.
+TEST_F(EnglishTranslation, CoversEveryMessageName) {
+    for (const MessageId id : kAllMessages) {
+        SCOPED_TRACE(MessageName(id));
+        const std::string english = Tr(kMessageContext, MessageName(id));
+        EXPECT_NE(english, MessageName(id));
+        EXPECT_FALSE(HasCyrillic(english));
+        EXPECT_EQ(english.find("%s") != std::string::npos, std::string(MessageFormat(id)).find("%s") != std::string::npos);
+    }
+    EXPECT_EQ(Tr(kMessageContext, MessageName(MessageId::KTooLarge)), "K is too large!");
+}
+
+// One message of the translation file as a translator sees it.
+struct SourceMessage {
+    std::string source;
+    std::string comment;  // the text shown to translators beside the source
+};
+
+// The messages of the translation file by context.
+std::map<std::string, std::vector<SourceMessage>> ReadTranslationSource() {
+    QFile file(QStringLiteral(QUORVEL_TRANSLATION_SOURCE));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    std::map<std::string, std::vector<SourceMessage>> contexts;
+    std::string context;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        const QStringView element = xml.name();
+        if (element == u"name") context = xml.readElementText().toStdString();
+        else if (element == u"message") contexts[context].emplace_back();
+        else if (element == u"source") contexts[context].back().source = xml.readElementText().toStdString();
+        else if (element == u"extracomment") contexts[context].back().comment = xml.readElementText().toStdString();
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    return contexts;
+}
+
+// What the module looks up in each context: a source outside these is a left-over.
+std::map<std::string, std::set<std::string>> LookedUpTexts() {
+    std::map<std::string, std::set<std::string>> texts;
+    for (int id = 103; id <= 109; ++id) texts[kStringTableContext].insert(StringTableText(id));
+    const std::pair<const DialogTemplate*, const char*> templates[] = {{&WorkbenchTemplate(), kWorkbenchContext},
+                                                                       {&ComponentsTemplate(), kComponentsContext}};
+    for (const auto& [dialog, context] : templates) {
+        texts[context].insert(dialog->caption);
+        for (size_t i = 0; i < dialog->count; ++i) texts[context].insert(dialog->items[i].text);
+    }
+    texts[kWorkbenchContext].insert(std::begin(WorkbenchText::kAll), std::end(WorkbenchText::kAll));
+    texts[kComponentsContext].insert(std::begin(ComponentsText::kAll), std::end(ComponentsText::kAll));
+    for (const MessageId id : kAllMessages) texts[kMessageContext].insert(MessageName(id));
+    return texts;
+}
+
+TEST(TranslationSource, HoldsOnlyWhatTheModuleLooksUp) {
+    const std::map<std::string, std::set<std::string>> lookedUp = LookedUpTexts();
+    const std::map<std::string, std::vector<SourceMessage>> contexts = ReadTranslationSource();
+    for (const auto& [context, messages] : contexts) {
+        SCOPED_TRACE(context);
+        ASSERT_TRUE(lookedUp.contains(context));
+        for (const SourceMessage& message : messages)
+            EXPECT_TRUE(lookedUp.at(context).contains(message.source)) << message.source << " is looked up nowhere";
+    }
+}
+
+// The translators see each message's Russian format beside its name.
+TEST(TranslationSource, ShowsEachMessageWithItsRussianFormat) {
+    std::map<std::string, std::string> formats;
+    for (const MessageId id : kAllMessages) formats[MessageName(id)] = MessageFormat(id);
+    const std::map<std::string, std::vector<SourceMessage>> contexts = ReadTranslationSource();
+    ASSERT_TRUE(contexts.contains(kMessageContext));
+    for (const SourceMessage& message : contexts.at(kMessageContext)) {
+        SCOPED_TRACE(message.source);
+        ASSERT_TRUE(formats.contains(message.source));
+        EXPECT_EQ(message.comment, formats[message.source]);
+    }
 }
 
 TEST(ResourceLibrary, TranslationPathReplacesTheExtension) {

@@ -393,8 +393,8 @@ TEST_F(WorkbenchWindow, DemoDataInRussianAndInEnglish) {
     }
 }
 
-// Each message box as the module words it, through the translation: English with language 1033,
-// the filled-in part kept; Russian (unchanged) without the translation.
+// Each message box as the module words it, through the translation by its name: English with
+// language 1033, the filled-in part kept; the Russian text without the translation.
 TEST_F(WorkbenchWindow, MessageBoxesSpeakEnglishWithLanguage1033) {
     auto dlg = Open();
     AddDemoAssays(*dlg);
@@ -405,24 +405,26 @@ TEST_F(WorkbenchWindow, MessageBoxesSpeakEnglishWithLanguage1033) {
     static_cast<QLineEdit*>(dlg->Control(1011))->setText("150");
     static_cast<QLineEdit*>(dlg->Control(1011))->setText("x");
     SavePicture(*dlg, "dlg_main_messages");
-    ASSERT_EQ(messages.texts.size(), 4u);
+    ASSERT_EQ(messages.shown.size(), 4u);
     struct Row {
-        std::string russian;
+        Message message;
         std::string english;
     };
     std::vector<Row> rows = {
-        {messages.texts[0], "Another method is selected. Do you want to switch to it?"},
-        {messages.captions[0], "Confirm method change"},
-        {messages.texts[1], "K is too large!"},
-        {messages.texts[2], "Alpha is too large!"},
-        {messages.texts[3], "Enter a number."},
-        {"Ошибка расчета параметров ММР!", "Error calculating the molecular-weight distribution!"},
+        {messages.shown[0], "Another method is selected. Do you want to switch to it?"},
+        {MessageId::OtherMethodCaption, "Confirm method change"},
+        {messages.shown[1], "K is too large!"},
+        {messages.shown[2], "Alpha is too large!"},
+        {messages.shown[3], "Enter a number."},
+        {MessageId::AveragesError, "Error calculating the molecular-weight distribution!"},
         {DatabaseErrorMessage("disk I/O error"), "Database error: disk I/O error"},
-        {"В таблице компонентов не найден PS-11", "PS-11 was not found in the components table"},
-        {"Ошибка при выборе хроматограммы: Отсутствует информация.",
-         "Error selecting the chromatogram: no data available."},
-        {"Ошибка построения отчёта: no file can be created in the temporary folder",
+        {{MessageId::ComponentNotFound, "PS-11"}, "PS-11 was not found in the components table"},
+        {MessageId::AssayWithoutInformation, "Error selecting the chromatogram: no data available."},
+        {{MessageId::ReportError, "no file can be created in the temporary folder"},
          "Error building the report: no file can be created in the temporary folder"},
+        {MessageId::ComponentsCaption, "Components"},
+        {MessageId::LeaveWithoutSavingQuestion, "Leave without saving the changes?"},
+        {MessageId::LeaveWithoutSavingCaption, "Confirm exit"},
     };
     // The components table's refusals, as saving really words them.
     const std::string missing = (folder / "no folder" / "t.csv").string();
@@ -433,9 +435,9 @@ TEST_F(WorkbenchWindow, MessageBoxesSpeakEnglishWithLanguage1033) {
         table.components = components;
         table.headerLength = headerLength;
         table.complete = complete;
-        const ComponentsSaveResult saved = table.SaveTable();
+        const Status saved = table.SaveTable();
         EXPECT_FALSE(saved.ok);
-        return saved.description;
+        return saved.message;
     };
     rows.push_back({refusal("", {}), "No documents folder is set: the components table was not saved."});
     rows.push_back({refusal(missing, {}, 0, false),
@@ -449,22 +451,39 @@ TEST_F(WorkbenchWindow, MessageBoxesSpeakEnglishWithLanguage1033) {
     rows.push_back({refusal(missing, {{7, "a", "b", 1.0}}),
                     "Could not write the file " + missing + ": " + std::strerror(ENOENT)});
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.russian);
-        EXPECT_EQ(TranslatedMessage(library, row.russian), row.russian);
+        SCOPED_TRACE(row.english);
+        EXPECT_EQ(TranslatedMessage(library, row.message), MessageText(row.message));
     }
     ASSERT_TRUE(library.LoadTranslation(std::string(QUORVEL_BIN_DIR) + "/quorvelENU.qm"));
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.russian);
-        EXPECT_EQ(TranslatedMessage(library, row.russian), row.english);
+        SCOPED_TRACE(row.english);
+        EXPECT_EQ(TranslatedMessage(library, row.message), row.english);
     }
-    // Texts of no message of the module stay as they are.
-    EXPECT_EQ(TranslatedMessage(library, "Файл"), "Файл");
-    EXPECT_EQ(TranslatedMessage(library, ""), "");
     for (int id = 103; id <= 109; ++id) {
         SCOPED_TRACE(id);
         const QString text = QString::fromStdString(library.String(id));
         EXPECT_FALSE(text.isEmpty());
         EXPECT_FALSE(HasCyrillic(text));
+    }
+}
+
+// A translation that lacks a message's name leaves that message in Russian, its filled-in part kept,
+// while the names it has are translated.
+TEST_F(WorkbenchWindow, MessagesMissingFromTheTranslationStayRussian) {
+    ASSERT_TRUE(library.LoadTranslation(QUORVEL_PARTIAL_QM));
+    struct Row {
+        Message message;
+        std::string shown;
+    };
+    const Row rows[] = {
+        {MessageId::KTooLarge, "K is too large!"},
+        {DatabaseErrorMessage("disk I/O error"), "Database error: disk I/O error"},
+        {MessageId::AlphaTooLarge, "Слишком большое Alpha!"},
+        {{MessageId::ComponentNotFound, "PS-11"}, "В таблице компонентов не найден PS-11"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.shown);
+        EXPECT_EQ(TranslatedMessage(library, row.message), row.shown);
     }
 }
 
@@ -490,21 +509,23 @@ TEST_F(WorkbenchWindow, QtMessageBoxesShowTheTranslatedText) {
     QString text;
     QString caption;
     answerWith(QMessageBox::Cancel, "method_Russian", text, caption);
-    EXPECT_EQ(sink.Show("Выбран другой метод, хотите переключиться на него?", "Подтверждение изменения метода",
-                        MessageSink::Buttons::OkCancel, MessageSink::Icon::Question),
+    EXPECT_EQ(sink.Show(MessageId::OtherMethodQuestion, MessageId::OtherMethodCaption, MessageSink::Buttons::OkCancel,
+                        MessageSink::Icon::Question),
               MessageSink::Answer::Cancel);
     EXPECT_EQ(text, QString::fromUtf8("Выбран другой метод, хотите переключиться на него?"));
+    EXPECT_EQ(caption, QString::fromUtf8("Подтверждение изменения метода"));
 
     ASSERT_TRUE(library.LoadTranslation(std::string(QUORVEL_BIN_DIR) + "/quorvelENU.qm"));
     answerWith(QMessageBox::Ok, "method_English", text, caption);
-    EXPECT_EQ(sink.Show("Выбран другой метод, хотите переключиться на него?", "Подтверждение изменения метода",
-                        MessageSink::Buttons::OkCancel, MessageSink::Icon::Question),
+    EXPECT_EQ(sink.Show(MessageId::OtherMethodQuestion, MessageId::OtherMethodCaption, MessageSink::Buttons::OkCancel,
+                        MessageSink::Icon::Question),
               MessageSink::Answer::Ok);
     EXPECT_EQ(text, "Another method is selected. Do you want to switch to it?");
     EXPECT_EQ(caption, "Confirm method change");
     answerWith(QMessageBox::Ok, "database_English", text, caption);
     static_cast<MessageSink&>(sink).Show(DatabaseErrorMessage("disk I/O error"));
     EXPECT_EQ(text, "Database error: disk I/O error");
+    EXPECT_EQ(caption, "");
 }
 
 }  // namespace

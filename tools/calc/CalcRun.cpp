@@ -46,13 +46,13 @@ int32_t ChannelIndexFor(const WorkbenchState& state, int32_t wanted) {
 void ApplyConstants(const CalcOptions& options, WorkbenchState& state, MessageSink& messages) {
     state.K = options.k;
     if (state.K > 100.0) {
-        messages.Show("Слишком большое K!");
+        messages.Show(MessageId::KTooLarge);
         state.K = 1.0;
     }
     if (state.K == 0.0) state.K = 1.0;
     state.Alpha = options.alpha;
     if (state.Alpha > 100.0) {
-        messages.Show("Слишком большое Alpha!");
+        messages.Show(MessageId::AlphaTooLarge);
         state.Alpha = 1.0;
     }
 }

@@ -191,8 +191,8 @@ std::string WriteComponents(const std::string& folder) {
     table.components.push_back({id++, "PMMA-1", "Полиметилметакрилат 10 200", 10200.0});
     table.components.push_back({id++, "PMMA-2", "Полиметилметакрилат 101 000", 101000.0});
     std::ofstream(table.filePath, std::ios::binary);  // an empty file: saving writes the header first
-    const ComponentsSaveResult saved = table.SaveTable();
-    return saved ? std::string() : saved.description;
+    const Status saved = table.SaveTable();
+    return saved.Description();
 }
 
 std::string WriteStylesheet(const std::string& folder) {

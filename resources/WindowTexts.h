@@ -1,0 +1,45 @@
+// The texts the module's windows show besides their templates' texts, each named once, and the
+// translation contexts they are looked up under: a window's texts under its class name with the
+// Russian text as the source, the message boxes' texts under kMessageContext by message name.
+#pragma once
+
+inline constexpr const char* kWorkbenchContext = "DlgMain";
+inline constexpr const char* kComponentsContext = "Dlg_Components";
+inline constexpr const char* kMessageContext = "Messages";
+
+// The workbench's list headers, combo entries, assay kinds and chart caption.
+namespace WorkbenchText {
+inline constexpr const char* kNumber = "№";
+inline constexpr const char* kFileName = "Имя файла";
+inline constexpr const char* kSample = "Проба";
+inline constexpr const char* kMixture = "Смесь";
+inline constexpr const char* kAnalysisTime = "Время анализа";
+inline constexpr const char* kCalculationType = "Тип расчёта";
+inline constexpr const char* kMethod = "Метод";
+inline constexpr const char* kPointComponent = "№ / Компонент";
+inline constexpr const char* kPointTime = "Время";
+inline constexpr const char* kMonodisperse = "Монодисперсный";
+inline constexpr const char* kPolydisperse = "Полидисперсный";
+inline constexpr const char* kUniversal = "Универсальный";
+inline constexpr const char* kCalibrationAssay = "Градуировка";
+inline constexpr const char* kAnalysisAssay = "Анализ";
+inline constexpr const char* kTimeAxis = "Время,мин";
+
+// All of the above, for the checks of the translation.
+inline constexpr const char* kAll[] = {
+    kNumber,    kFileName,     kSample,       kMixture,   kAnalysisTime,     kCalculationType, kMethod,   kPointComponent,
+    kPointTime, kMonodisperse, kPolydisperse, kUniversal, kCalibrationAssay, kAnalysisAssay,   kTimeAxis,
+};
+}  // namespace WorkbenchText
+
+// The components dialog's grid headers and the key a new component starts with.
+namespace ComponentsText {
+inline constexpr const char* kNumber = "№";
+inline constexpr const char* kComponent = "Компонент";
+inline constexpr const char* kComponentName = "Имя компонента";
+inline constexpr const char* kMolarMass = "Молярная масса";
+inline constexpr const char* kNewComponentKey = "Задайте имя компонента!";
+
+// All of the above, for the checks of the translation.
+inline constexpr const char* kAll[] = {kNumber, kComponent, kComponentName, kMolarMass, kNewComponentKey};
+}  // namespace ComponentsText
