@@ -32,6 +32,17 @@ constexpr MessageEntry kMessages[] = {
     {MessageId::ComponentWithSeparator, "ComponentWithSeparator",
      "Компонент %s содержит \";\" или перевод строки: таблица не сохранена."},
     {MessageId::ComponentFieldTooLong, "ComponentFieldTooLong", "Поле компонента %s длиннее 198 байт: таблица не сохранена."},
+    {MessageId::TransformFailed, "TransformFailed", "Не удалось преобразовать отчёт: %s"},
+    {MessageId::ReportFolderMissing, "ReportFolderMissing", "Не задана папка документов: отчёт не построен."},
+    {MessageId::ChromatogramNotOpened, "ChromatogramNotOpened", "Не удалось открыть файл хроматограммы %s"},
+    {MessageId::ChromatogramHeaderCut, "ChromatogramHeaderCut", "Файл %s короче заголовка хроматограммы."},
+    {MessageId::NotAChromatogram, "NotAChromatogram", "Файл %s не является файлом хроматограммы."},
+    {MessageId::ChromatogramVersionUnknown, "ChromatogramVersionUnknown", "Неизвестная версия файла хроматограммы %s"},
+    {MessageId::ChromatogramBlockCut, "ChromatogramBlockCut", "Файл хроматограммы %s обрывается в заголовке канала."},
+    {MessageId::ChromatogramSamplesMissing, "ChromatogramSamplesMissing",
+     "В файле хроматограммы %s недостаёт отсчётов канала."},
+    {MessageId::ChromatogramXmlDamaged, "ChromatogramXmlDamaged",
+     "XML-часть файла хроматограммы %s отсутствует или повреждена."},
 };
 
 static_assert(std::size(kMessages) == std::size(kAllMessages), "every message has its entry");

@@ -22,6 +22,15 @@ enum class MessageId {
     ComponentsFileChanged,
     ComponentWithSeparator,
     ComponentFieldTooLong,
+    TransformFailed,
+    ReportFolderMissing,
+    ChromatogramNotOpened,
+    ChromatogramHeaderCut,
+    NotAChromatogram,
+    ChromatogramVersionUnknown,
+    ChromatogramBlockCut,
+    ChromatogramSamplesMissing,
+    ChromatogramXmlDamaged,
 };
 
 // Every message name, in declaration order; for tables and tests that walk them all.
@@ -31,7 +40,10 @@ inline constexpr MessageId kAllMessages[] = {
     MessageId::KTooLarge,             MessageId::AlphaTooLarge,       MessageId::ComponentNotFound,
     MessageId::ReportError,           MessageId::FileNotWritten,      MessageId::NoDocumentsFolder,
     MessageId::TooManyComponents,     MessageId::ComponentsFileChanged, MessageId::ComponentWithSeparator,
-    MessageId::ComponentFieldTooLong,
+    MessageId::ComponentFieldTooLong, MessageId::TransformFailed,     MessageId::ReportFolderMissing,
+    MessageId::ChromatogramNotOpened, MessageId::ChromatogramHeaderCut, MessageId::NotAChromatogram,
+    MessageId::ChromatogramVersionUnknown, MessageId::ChromatogramBlockCut, MessageId::ChromatogramSamplesMissing,
+    MessageId::ChromatogramXmlDamaged,
 };
 
 // One message as shown: which one, and what stands in its "%s" ("" for a format without one).

@@ -21,16 +21,17 @@ std::string AssayEntry(const Assay& assay) {
 }
 
 // Loads one stored entry; false when it names no assay to load (empty, no "/", no identifier). A
-// database error leaves its text in databaseError.
-bool RestoreEntry(const std::string& entry, std::vector<Assay>& assays, std::string& databaseError) {
+// database error is left in databaseError.
+bool RestoreEntry(const std::string& entry, std::vector<Assay>& assays, Status& databaseError) {
     const std::string::size_type slash = entry.find('/');
     if (entry.empty() || slash == std::string::npos || slash == 0) return false;
     try {
         DataBase::Handle db;
-        const int32_t index = LoadAssay(db, ParseLeadingInt(entry.substr(0, slash)), assays, &databaseError);
-        if (index >= 0) assays[index].included = ParseLeadingInt(entry.substr(slash + 1));
+        const AssayLoad load = LoadAssay(db, ParseLeadingInt(entry.substr(0, slash)), assays);
+        if (load.index >= 0) assays[load.index].included = ParseLeadingInt(entry.substr(slash + 1));
+        if (!load.status) databaseError = load.status;
     } catch (const DataBase::SqlException& e) {
-        databaseError = e.what();
+        databaseError = Status::Failed(MessageId::DatabaseError, e.what());
     }
     return true;
 }
@@ -59,15 +60,15 @@ void SaveWorkbenchValues(const WindowRect& rect, const WorkbenchState& state) {
 int RestoreAssaySet(std::vector<Assay>& assays, MessageSink& messages) {
     assays.clear();
     int counted = 0;
-    std::string databaseError;
+    Status databaseError;
     for (int n = 1; n <= kRestoredAssaysLimit; ++n) {
         const std::string entry = ProfileGetString("", AssayKey(n), "404");
         if (entry == "404") break;
         if (RestoreEntry(entry, assays, databaseError)) ++counted;
     }
     // One box for the whole set: a damaged database would otherwise raise one per stored entry.
-    if (!databaseError.empty())
-        messages.Show(DatabaseErrorMessage(databaseError), {}, MessageSink::Buttons::Ok, MessageSink::Icon::Error);
+    if (!databaseError)
+        messages.Show(databaseError.Description(), {}, MessageSink::Buttons::Ok, MessageSink::Icon::Error);
     return counted;
 }
 

@@ -11,7 +11,6 @@
 #include "report/ReportBuilder.h"
 #include "report/ReportPlatform.h"
 #include "report/XMLWrapper.h"
-#include "base/MessageSink.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -60,12 +59,11 @@ struct PreparedReport {
     }
     std::vector<std::string> DocumentOutline(const std::string& picturePath) const;
 
-    RecordingMessageSink messages;
     RecordingPlatform platform;
-    CCalibration calibration{messages};
+    CCalibration calibration;
     std::vector<Assay> assays;
     std::vector<PointsListRow> rows;
-    ReportBuilder builder{messages, platform};
+    ReportBuilder builder{platform};
 };
 
 // An assay as the workbench lists it.

@@ -5,12 +5,15 @@
 
 #include <filesystem>
 
-bool WriteCalcReport(CalcOutcome& outcome, const std::string& documents, const std::string& htmlPath) {
+Status WriteCalcReport(CalcOutcome& outcome, const std::string& documents, const std::string& htmlPath) {
     QtReportPlatform platform;
-    ReportBuilder builder(*outcome.messages, platform);
+    ReportBuilder builder(platform);
     builder.calibration = outcome.calibration.get();
     builder.assays = &outcome.state.Assays;
     builder.pointsList = &outcome.pass.rows;
     const std::string stylesheet = (std::filesystem::path(documents) / "gel.xsl").string();
-    return builder.WriteReport(htmlPath, stylesheet) == 0;
+    const Status status = builder.WriteReport(htmlPath, stylesheet);
+    if (IsToldToUser(status))
+        outcome.messages->Show(status.Description(), {}, MessageSink::Buttons::Ok, MessageSink::Icon::Error);
+    return status;
 }

@@ -29,7 +29,7 @@ void LoadAssays(const CalcOptions& options, WorkbenchState& state) {
     DataBase::Handle db;
     CheckDatabase(db);
     for (const CalcAssay& wanted : options.assays) {
-        const int32_t index = LoadAssay(db, wanted.id, state.Assays);
+        const int32_t index = LoadAssay(db, wanted.id, state.Assays).index;
         if (index < 0) {
             std::cerr << "quorvel-calc: assay " << wanted.id << " not found, skipped\n";
             continue;
