@@ -64,16 +64,20 @@ std::string OpenFailure(const File& file) {
     return file.Descriptor() < 0 ? std::strerror(errno) : "not a regular file";
 }
 
+Status StylesheetUnreadable(const std::string& path, const std::string& reason) {
+    return StylesheetFailed(path, "cannot be read: " + reason);
+}
+
 // The stylesheet file's bytes, at most kMaxStylesheetBytes.
 Status ReadStylesheet(const std::string& path, std::string& bytes) {
     const File file(path, O_RDONLY);
-    if (!file.IsRegular()) return StylesheetFailed(path, "cannot be read: " + OpenFailure(file));
+    if (!file.IsRegular()) return StylesheetUnreadable(path, OpenFailure(file));
     bytes.clear();
     char buffer[65536];
     for (;;) {
         const ssize_t n = ::read(file.Descriptor(), buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return StylesheetFailed(path, std::string("cannot be read: ") + std::strerror(errno));
+        if (n < 0) return StylesheetUnreadable(path, std::strerror(errno));
         if (n == 0) return Status::Ok();
         if (bytes.size() + static_cast<size_t>(n) > static_cast<size_t>(kMaxStylesheetBytes))
             return StylesheetFailed(path, "is larger than " + std::to_string(kMaxStylesheetBytes) + " bytes");
