@@ -68,7 +68,8 @@ WorkbenchState LoadedState(const BenchSet& set) {
     state.FormulaIndex = 2;
     DataBase::Handle db(set.databasePath);
     for (int32_t id : set.ids)
-        if (LoadAssay(db, id, state.Assays) < 0) throw std::runtime_error("cannot load assay " + std::to_string(id));
+        if (LoadAssay(db, id, state.Assays).index < 0)
+            throw std::runtime_error("cannot load assay " + std::to_string(id));
     for (int32_t i = 0; i < set.shape.included; ++i) state.Assays[2 * i].included = 1;
     state.PointFlags = RebuildPointFlags(state.Assays, state.ChannelIndex);
     return state;
@@ -78,10 +79,10 @@ WorkbenchState LoadedState(const BenchSet& set) {
 class PassBench {
 public:
     PassBench(WorkbenchState loaded, const ModuleEnvironment& environment)
-        : environment(environment), state(std::move(loaded)), calibration(messages) {
+        : environment(environment), state(std::move(loaded)) {
         RunPass();
         if (!messages.texts.empty()) throw std::runtime_error("the pass complained: " + messages.texts.front());
-        if (!(state.Mn > 0.0)) throw std::runtime_error("the pass gave no averages");
+        if (!(state.results.Mn > 0.0)) throw std::runtime_error("the pass gave no averages");
     }
     void RunPass() {
         const PassResult result = ::Recalculate(environment, state, components, calibration, messages);
@@ -91,7 +92,7 @@ public:
     // the averages' slice loop and the curve, of which the slice loop is nearly all.
     void RunSliceLoop() {
         calibration.Run();
-        benchmark::DoNotOptimize(calibration.Mn);
+        benchmark::DoNotOptimize(calibration.results.Mn);
     }
 
     const ModuleEnvironment& environment;
@@ -147,7 +148,7 @@ public:
         dialog.show();
         Include(true);
         if (!messages.texts.empty()) throw std::runtime_error("the workbench complained: " + messages.texts.front());
-        if (!(dialog.State().Mn > 0.0)) throw std::runtime_error("the workbench gave no averages");
+        if (!(dialog.State().results.Mn > 0.0)) throw std::runtime_error("the workbench gave no averages");
     }
     void Include(bool included) {
         dialog.AssaysList().SetCheck(lastRow, included);
@@ -227,7 +228,7 @@ int main(int argc, char** argv) {
     Register("file/PlainRead", 9, [bigFile](benchmark::State&) { PlainRead(bigFile); });
     Register("file/Read", 9, [bigFile](benchmark::State&) {
         COrbitasFile4 file;
-        if (file.Read(bigFile) != COrbitasFile4::Ok) throw std::runtime_error("cannot read " + bigFile);
+        if (file.Read(bigFile).code != COrbitasFile4::Ok) throw std::runtime_error("cannot read " + bigFile);
     });
     Register("lab/SliceLoop", 9, [labPass](benchmark::State&) { labPass->RunSliceLoop(); });
     Register("lab/Pass", 9, [labPass](benchmark::State&) { labPass->RunPass(); });

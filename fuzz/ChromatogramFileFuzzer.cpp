@@ -16,7 +16,7 @@ std::string Written(COrbitasFile4& file) {
     size_t size = 0;
     std::FILE* stream = open_memstream(&buffer, &size);
     Require(stream != nullptr, "memory stream for writing");
-    const int32_t result = file.WriteStream(stream, "fuzz");
+    const int32_t result = file.WriteStream(stream, "fuzz").code;
     std::fclose(stream);
     std::string bytes(buffer, size);
     std::free(buffer);
@@ -27,7 +27,7 @@ std::string Written(COrbitasFile4& file) {
 int32_t ReadBytes(const void* data, size_t size, COrbitasFile4& file) {
     std::FILE* stream = fmemopen(const_cast<void*>(data), size, "rb");
     Require(stream != nullptr, "memory stream for reading");
-    const int32_t result = file.ReadStream(stream, "fuzz");
+    const int32_t result = file.ReadStream(stream, "fuzz").code;
     std::fclose(stream);
     return result;
 }

@@ -101,7 +101,7 @@ int main(int argc, char** argv) {
     for (int channels : {1, 2}) {
         COrbitasFile4 file = SampleFile(channels);
         const std::filesystem::path path = fileFolder / ("valid" + std::to_string(channels) + ".stg");
-        if (file.Write(path.string()) != COrbitasFile4::Ok) return 1;
+        if (file.Write(path.string()).code != COrbitasFile4::Ok) return 1;
         Save(xmlFolder / ("valid" + std::to_string(channels) + ".xml"),
              ChromatogramXml::Write(file.passport, file.channels));
     }

@@ -22,7 +22,7 @@ QString ShortName(const QString& fileName) {
 QTabWidget* ChromatogramTabs(const QString& fileName, QWidget* parent) {
     auto* tabs = new QTabWidget(parent);
     COrbitasFile4 file;
-    const int32_t result = file.Read(fileName.toStdString());
+    const int32_t result = file.Read(fileName.toStdString()).code;
     if (result != COrbitasFile4::Ok) {
         auto* problem = new QLabel(AssayFileWindow::tr("The chromatogram file cannot be read (code %1).")
                                        .arg(result), tabs);

@@ -271,5 +271,50 @@
         <extracomment>Подтверждение выхода</extracomment>
         <translation>Confirm exit</translation>
     </message>
+    <message>
+        <source>TransformFailed</source>
+        <extracomment>Не удалось преобразовать отчёт: %s</extracomment>
+        <translation>The report could not be transformed: %s</translation>
+    </message>
+    <message>
+        <source>ReportFolderMissing</source>
+        <extracomment>Не задана папка документов: отчёт не построен.</extracomment>
+        <translation>No documents folder is set: the report was not made.</translation>
+    </message>
+    <message>
+        <source>ChromatogramNotOpened</source>
+        <extracomment>Не удалось открыть файл хроматограммы %s</extracomment>
+        <translation>The chromatogram file %s could not be opened</translation>
+    </message>
+    <message>
+        <source>ChromatogramHeaderCut</source>
+        <extracomment>Файл %s короче заголовка хроматограммы.</extracomment>
+        <translation>The file %s is shorter than a chromatogram header.</translation>
+    </message>
+    <message>
+        <source>NotAChromatogram</source>
+        <extracomment>Файл %s не является файлом хроматограммы.</extracomment>
+        <translation>The file %s is not a chromatogram file.</translation>
+    </message>
+    <message>
+        <source>ChromatogramVersionUnknown</source>
+        <extracomment>Неизвестная версия файла хроматограммы %s</extracomment>
+        <translation>Unknown version of the chromatogram file %s</translation>
+    </message>
+    <message>
+        <source>ChromatogramBlockCut</source>
+        <extracomment>Файл хроматограммы %s обрывается в заголовке канала.</extracomment>
+        <translation>The chromatogram file %s ends inside a channel header.</translation>
+    </message>
+    <message>
+        <source>ChromatogramSamplesMissing</source>
+        <extracomment>В файле хроматограммы %s недостаёт отсчётов канала.</extracomment>
+        <translation>The chromatogram file %s lacks samples of a channel.</translation>
+    </message>
+    <message>
+        <source>ChromatogramXmlDamaged</source>
+        <extracomment>XML-часть файла хроматограммы %s отсутствует или повреждена.</extracomment>
+        <translation>The XML part of the chromatogram file %s is missing or damaged.</translation>
+    </message>
 </context>
 </TS>

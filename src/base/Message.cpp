@@ -36,6 +36,17 @@ constexpr MessageEntry kMessages[] = {
     {MessageId::ComponentsCaption, "ComponentsCaption", "Компоненты"},
     {MessageId::LeaveWithoutSavingQuestion, "LeaveWithoutSavingQuestion", "Выйти без сохранения изменений?"},
     {MessageId::LeaveWithoutSavingCaption, "LeaveWithoutSavingCaption", "Подтверждение выхода"},
+    {MessageId::TransformFailed, "TransformFailed", "Не удалось преобразовать отчёт: %s"},
+    {MessageId::ReportFolderMissing, "ReportFolderMissing", "Не задана папка документов: отчёт не построен."},
+    {MessageId::ChromatogramNotOpened, "ChromatogramNotOpened", "Не удалось открыть файл хроматограммы %s"},
+    {MessageId::ChromatogramHeaderCut, "ChromatogramHeaderCut", "Файл %s короче заголовка хроматограммы."},
+    {MessageId::NotAChromatogram, "NotAChromatogram", "Файл %s не является файлом хроматограммы."},
+    {MessageId::ChromatogramVersionUnknown, "ChromatogramVersionUnknown", "Неизвестная версия файла хроматограммы %s"},
+    {MessageId::ChromatogramBlockCut, "ChromatogramBlockCut", "Файл хроматограммы %s обрывается в заголовке канала."},
+    {MessageId::ChromatogramSamplesMissing, "ChromatogramSamplesMissing",
+     "В файле хроматограммы %s недостаёт отсчётов канала."},
+    {MessageId::ChromatogramXmlDamaged, "ChromatogramXmlDamaged",
+     "XML-часть файла хроматограммы %s отсутствует или повреждена."},
 };
 
 // Both lists follow the declaration order, so a name's entry is at its value.

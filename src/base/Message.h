@@ -26,6 +26,15 @@ enum class MessageId {
     ComponentsCaption,
     LeaveWithoutSavingQuestion,
     LeaveWithoutSavingCaption,
+    TransformFailed,
+    ReportFolderMissing,
+    ChromatogramNotOpened,
+    ChromatogramHeaderCut,
+    NotAChromatogram,
+    ChromatogramVersionUnknown,
+    ChromatogramBlockCut,
+    ChromatogramSamplesMissing,
+    ChromatogramXmlDamaged,
 };
 
 // Every message name, in declaration order; for tables and tests that walk them all.
@@ -36,7 +45,10 @@ inline constexpr MessageId kAllMessages[] = {
     MessageId::ReportError,           MessageId::FileNotWritten,      MessageId::NoDocumentsFolder,
     MessageId::TooManyComponents,     MessageId::ComponentsFileChanged, MessageId::ComponentWithSeparator,
     MessageId::ComponentFieldTooLong, MessageId::ComponentsCaption,   MessageId::LeaveWithoutSavingQuestion,
-    MessageId::LeaveWithoutSavingCaption,
+    MessageId::LeaveWithoutSavingCaption, MessageId::TransformFailed,     MessageId::ReportFolderMissing,
+    MessageId::ChromatogramNotOpened, MessageId::ChromatogramHeaderCut, MessageId::NotAChromatogram,
+    MessageId::ChromatogramVersionUnknown, MessageId::ChromatogramBlockCut, MessageId::ChromatogramSamplesMissing,
+    MessageId::ChromatogramXmlDamaged,
 };
 
 // One message as shown: which one, and what stands in its "%s" ("" for a format without one).

@@ -88,15 +88,42 @@ std::unique_ptr<std::FILE, FileCloser> OpenRegularFile(const std::string& path) 
     return std::unique_ptr<std::FILE, FileCloser>(stream);
 }
 
+// What each failure of Read says about the file.
+MessageId ReadFailureMessage(COrbitasFile4::Result code) {
+    switch (code) {
+    case COrbitasFile4::CannotOpen: return MessageId::ChromatogramNotOpened;
+    case COrbitasFile4::BadHeader: return MessageId::ChromatogramHeaderCut;
+    case COrbitasFile4::BadSignature: return MessageId::NotAChromatogram;
+    case COrbitasFile4::BadVersion: return MessageId::ChromatogramVersionUnknown;
+    case COrbitasFile4::BadBlockHeader: return MessageId::ChromatogramBlockCut;
+    case COrbitasFile4::BadSamples: return MessageId::ChromatogramSamplesMissing;
+    default: return MessageId::ChromatogramXmlDamaged;  // BadXml: Ok and NotReplaced never come from a read
+    }
+}
+
+COrbitasFile4::Outcome ReadOutcome(COrbitasFile4::Result code, const std::string& path) {
+    if (code == COrbitasFile4::Ok) return {};
+    return {code, Status::Failed(ReadFailureMessage(code), path)};
+}
+
+COrbitasFile4::Outcome WriteOutcome(COrbitasFile4::Result code, const std::string& path) {
+    if (code == COrbitasFile4::Ok) return {};
+    return {code, Status::Failed(MessageId::FileNotWritten, path)};
+}
+
 }  // namespace
 
-int32_t COrbitasFile4::Read(const std::string& path) {
+COrbitasFile4::Outcome COrbitasFile4::Read(const std::string& path) {
     const auto stream = OpenRegularFile(path);
-    if (!stream) return CannotOpen;
+    if (!stream) return ReadOutcome(CannotOpen, path);
     return ReadStream(stream.get(), path);
 }
 
-int32_t COrbitasFile4::ReadStream(std::FILE* stream, const std::string& path) {
+COrbitasFile4::Outcome COrbitasFile4::ReadStream(std::FILE* stream, const std::string& path) {
+    return ReadOutcome(ReadContents(stream, path), path);
+}
+
+COrbitasFile4::Result COrbitasFile4::ReadContents(std::FILE* stream, const std::string& path) {
     const std::optional<uint64_t> size = BytesLeft(stream);
     if (!size) return CannotOpen;
     unsigned char header[headerSize];
@@ -110,7 +137,7 @@ int32_t COrbitasFile4::ReadStream(std::FILE* stream, const std::string& path) {
     // Every pass consumes at least a block header, so the loop ends with the file at the latest.
     uint64_t position = headerSize;
     do {
-        const int32_t result = ReadBlock(stream, *size - position);
+        const Result result = ReadBlock(stream, *size - position);
         if (result != Ok) return result;
         position += blockHeaderSize + sampleSize * channels.back().samples.size();
     } while (position < xmlOffset);
@@ -118,7 +145,7 @@ int32_t COrbitasFile4::ReadStream(std::FILE* stream, const std::string& path) {
 }
 
 // The sample count is checked against the bytes left before anything is allocated for it.
-int32_t COrbitasFile4::ReadBlock(std::FILE* stream, uint64_t bytesLeft) {
+COrbitasFile4::Result COrbitasFile4::ReadBlock(std::FILE* stream, uint64_t bytesLeft) {
     unsigned char header[blockHeaderSize];
     if (std::fread(header, 1, blockHeaderSize, stream) != blockHeaderSize) return BadBlockHeader;
     const uint64_t count = LoadLittle64(header + 24);
@@ -137,7 +164,7 @@ int32_t COrbitasFile4::ReadBlock(std::FILE* stream, uint64_t bytesLeft) {
     return Ok;
 }
 
-int32_t COrbitasFile4::ReadXml(std::FILE* stream, uint64_t bytesLeft, const std::string& path) {
+COrbitasFile4::Result COrbitasFile4::ReadXml(std::FILE* stream, uint64_t bytesLeft, const std::string& path) {
     if (bytesLeft == 0) return BadXml;
     std::string text(bytesLeft, '\0');
     if (std::fread(text.data(), 1, text.size(), stream) != text.size()) return BadXml;
@@ -146,15 +173,19 @@ int32_t COrbitasFile4::ReadXml(std::FILE* stream, uint64_t bytesLeft, const std:
     return Ok;
 }
 
-int32_t COrbitasFile4::Write(const std::string& path) {
+COrbitasFile4::Outcome COrbitasFile4::Write(const std::string& path) {
     ReplacingFile file(path);
-    if (!file.Stream()) return CannotOpen;
-    const int32_t result = WriteStream(file.Stream(), path);
-    if (result != Ok) return result;
-    return file.Commit() ? Ok : BadXml;
+    if (!file.Stream()) return WriteOutcome(CannotOpen, path);
+    const Result result = WriteContents(file.Stream(), path);
+    if (result != Ok) return WriteOutcome(result, path);
+    return WriteOutcome(file.Commit() ? Ok : NotReplaced, path);
 }
 
-int32_t COrbitasFile4::WriteStream(std::FILE* stream, const std::string& path) {
+COrbitasFile4::Outcome COrbitasFile4::WriteStream(std::FILE* stream, const std::string& path) {
+    return WriteOutcome(WriteContents(stream, path), path);
+}
+
+COrbitasFile4::Result COrbitasFile4::WriteContents(std::FILE* stream, const std::string& path) {
     // Taking each channel's samples shares the values; an edit made meanwhile gets values of its own.
     std::vector<SampleBuffer<float>> samples;
     samples.reserve(channels.size());

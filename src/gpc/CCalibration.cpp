@@ -9,14 +9,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-const Message kAveragesError{MessageId::AveragesError};
-
-}  // namespace
-
-CCalibration::CCalibration(MessageSink& messages) : messages(messages) {}
-
 void CCalibration::SetInputs(double k, double alpha, int32_t gradIndex, int32_t formulaIndex,
                              int32_t channelIndex, const std::vector<Assay>& assays,
                              const std::vector<int32_t>& pointFlags) {
@@ -29,17 +21,20 @@ void CCalibration::SetInputs(double k, double alpha, int32_t gradIndex, int32_t 
     PointFlags = pointFlags;
 }
 
-void CCalibration::Run() {
+CalculationStatus CCalibration::Run() {
+    CalculationStatus status;
     calPoints.clear();
     for (size_t i = 0; i < Assays.size(); ++i) {
         if (Assays[i].included == 0) continue;
         if (GradIndex == kMonodisperse || GradIndex == kUniversal) FormPoints(i);
-        CalculateAssay(i);
+        status.assays.push_back(CalculateAssay(i));
     }
+    return status;
 }
 
 double CCalibration::MolarMassAt(double t) const {
-    const double y = std::pow(t, 3.0) * k3 + std::pow(t, 2.0) * k2 + std::pow(t, 1.0) * k1 + k0;
+    const CalibrationResults& r = results;
+    const double y = std::pow(t, 3.0) * r.k3 + std::pow(t, 2.0) * r.k2 + std::pow(t, 1.0) * r.k1 + r.k0;
     // K and Alpha are the sample's Mark-Houwink constants: they belong to the universal calibration
     // only. Applied to the others they would report M^(1/(Alpha+1)) instead of M.
     if (GradIndex != kUniversal) return std::pow(10.0, y);
@@ -72,12 +67,12 @@ void CCalibration::FormPoints(size_t assayIndex) {
     }
 }
 
-void CCalibration::CalculateAssay(size_t assayIndex) {
+AssayOutcome CCalibration::CalculateAssay(size_t assayIndex) {
     usedGradIndex = GradIndex;
     usedFormulaIndex = FormulaIndex;
     const Assay& assay = Assays[assayIndex];
     const Channel* channel = SelectedChannel(assay);
-    if (channel == nullptr || channel->samples.empty()) return;
+    if (channel == nullptr || channel->samples.empty()) return AssayOutcome::Skipped;
 
     pointX.clear();
     pointY.clear();
@@ -87,8 +82,9 @@ void CCalibration::CalculateAssay(size_t assayIndex) {
         FitBroadStandardLine(assay, *channel);
     else
         FitPolynomial(minT, maxT);
-    CalculateAverages(assay, *channel);
+    const AssayOutcome outcome = CalculateAverages(assay, *channel);
     SampleCurve(minT, maxT);
+    return outcome;
 }
 
 double CCalibration::CalibrationQuantity(const CalibrationPoint& point) const {
@@ -121,10 +117,10 @@ void CCalibration::FitPolynomial(float& minT, float& maxT) {
     const int64_t degree = std::min<int64_t>(std::min<int64_t>(FormulaIndex, usedCount - 2) + 1, CAprox::kMaxDegree);
     aprox.degree = static_cast<int32_t>(std::max<int64_t>(degree, -1));
     aprox.Fit();
-    k0 = aprox.coefficients[0];
-    k1 = aprox.coefficients[1];
-    k2 = aprox.coefficients[2];
-    k3 = aprox.coefficients[3];
+    results.k0 = aprox.coefficients[0];
+    results.k1 = aprox.coefficients[1];
+    results.k2 = aprox.coefficients[2];
+    results.k3 = aprox.coefficients[3];
 }
 
 // No calibration point exists for a broad standard, so its reference values come from the run's own
@@ -137,22 +133,20 @@ void CCalibration::FitBroadStandardLine(const Assay& assay, const Channel& chann
         if (window.FitBaseline(channel.samples))
             line = FitBroadStandard(channel.samples, window, channel.value2, K / Alpha, K);
     }
-    k0 = line.k0;
-    k1 = line.k1;
-    k2 = 0.0;
-    k3 = 0.0;
+    results.k0 = line.k0;
+    results.k1 = line.k1;
+    results.k2 = 0.0;
+    results.k3 = 0.0;
 }
 
 // One pass over the slices with running sums; nothing here allocates.
-void CCalibration::CalculateAverages(const Assay& assay, const Channel& channel) {
-    if (assay.peaks.empty()) return;
+AssayOutcome CCalibration::CalculateAverages(const Assay& assay, const Channel& channel) {
+    if (assay.peaks.empty()) return AssayOutcome::NoPeaks;
     SliceWindow window = SliceWindow::FromPeaks(channel, assay.peaks);
-    Mn = Mw = MwMn = Mz = Mz1 = Mp = 0.0;
-    if (calPoints.empty()) return;
-    if (!window.FitBaseline(channel.samples)) {
-        messages.Show(kAveragesError);
-        return;
-    }
+    CalibrationResults& r = results;
+    r.Mn = r.Mw = r.MwMn = r.Mz = r.Mz1 = r.Mp = 0.0;
+    if (calPoints.empty()) return AssayOutcome::NoPoints;
+    if (!window.FitBaseline(channel.samples)) return AssayOutcome::SlicesOutside;
 
     double sum0 = 0.0, sumInverse = 0.0, sum1 = 0.0, sum2 = 0.0, sum3 = 0.0;
     double highest = 0.0;
@@ -170,12 +164,13 @@ void CCalibration::CalculateAverages(const Assay& assay, const Channel& channel)
         sum2 += h * m * m;
         sum3 += h * m * m * m;
     }
-    Mp = MolarMassAt(highestIndex * channel.value2 + channel.value1);
-    Mn = sum0 / sumInverse;
-    Mw = sum1 / sum0;
-    MwMn = Mw / Mn;
-    Mz = sum2 / sum1;
-    Mz1 = sum3 / sum2;
+    r.Mp = MolarMassAt(highestIndex * channel.value2 + channel.value1);
+    r.Mn = sum0 / sumInverse;
+    r.Mw = sum1 / sum0;
+    r.MwMn = r.Mw / r.Mn;
+    r.Mz = sum2 / sum1;
+    r.Mz1 = sum3 / sum2;
+    return AssayOutcome::Calculated;
 }
 
 // About 21 samples of Y(T) for the chart; none when no point was used.
@@ -190,7 +185,7 @@ void CCalibration::SampleCurve(float minT, float maxT) {
     double x = x0;
     do {
         curveX.push_back(x);
-        curveY.push_back(std::pow(x, 3.0) * k3 + std::pow(x, 2.0) * k2 + x * k1 + k0);
+        curveY.push_back(std::pow(x, 3.0) * results.k3 + std::pow(x, 2.0) * results.k2 + x * results.k1 + results.k0);
         x += step;
     } while (x1 > x);
 }

@@ -4,8 +4,9 @@
 #pragma once
 
 #include "data/Assay.h"
+#include "gpc/CalculationStatus.h"
 #include "gpc/CalibrationPoint.h"
-#include "base/MessageSink.h"
+#include "gpc/CalibrationResults.h"
 
 #include <cstdint>
 #include <vector>
@@ -17,9 +18,6 @@ public:
     static constexpr int32_t kPolydisperse = 1;  // one broad standard, linear
     static constexpr int32_t kUniversal = 2;  // Y = lg(K * M^Alpha * M)
 
-    // messages shows the averages' error; it must outlive the calibration.
-    explicit CCalibration(MessageSink& messages);
-
     // Replaces all seven inputs with copies (the assays with their channels and samples). The sample
     // arrays are shared with the given assays, not duplicated; a later edit of theirs never reaches these.
     void SetInputs(double k, double alpha, int32_t gradIndex, int32_t formulaIndex, int32_t channelIndex,
@@ -27,7 +25,8 @@ public:
 
     // Forms the calibration points and, for each included assay in list order, fits the calibration,
     // computes its averages and samples the curve. With no included assay every result stays as it was.
-    void Run();
+    // How each included assay went; nothing is shown.
+    CalculationStatus Run();
 
     // Molar mass (g/mol) at retention time t (minutes): 10^Y, or for the universal calibration the M
     // with K * M^(Alpha+1) = 10^Y. Non-finite coefficients give a non-finite result.
@@ -41,16 +40,7 @@ public:
     std::vector<Assay> Assays;
     std::vector<int32_t> PointFlags;  // entry j for point j; a point without an entry is used
 
-    double Mn = 0.0;
-    double Mw = 0.0;
-    double MwMn = 0.0;
-    double Mz = 0.0;
-    double Mz1 = 0.0;
-    double Mp = 0.0;
-    double k0 = 0.0;  // Y = k3*T^3 + k2*T^2 + k1*T + k0
-    double k1 = 0.0;
-    double k2 = 0.0;
-    double k3 = 0.0;
+    CalibrationResults results;
     int32_t usedGradIndex = 0;  // type and dependence of the last run
     int32_t usedFormulaIndex = 0;
     std::vector<double> pointX;  // T of every point placed into the fit
@@ -62,12 +52,10 @@ public:
 private:
     const Channel* SelectedChannel(const Assay& assay) const;
     void FormPoints(size_t assayIndex);
-    void CalculateAssay(size_t assayIndex);
+    AssayOutcome CalculateAssay(size_t assayIndex);
     void FitPolynomial(float& minT, float& maxT);
     void FitBroadStandardLine(const Assay& assay, const Channel& channel);
-    void CalculateAverages(const Assay& assay, const Channel& channel);
+    AssayOutcome CalculateAverages(const Assay& assay, const Channel& channel);
     void SampleCurve(float minT, float maxT);
     double CalibrationQuantity(const CalibrationPoint& point) const;
-
-    MessageSink& messages;
 };

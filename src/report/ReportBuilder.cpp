@@ -88,43 +88,39 @@ bool OpeningTurnedOff() {
 
 }  // namespace
 
-ReportBuilder::ReportBuilder(MessageSink& messages, ReportPlatform& platform, const ModuleEnvironment& environment)
-    : messages(messages), platform(platform), environment(environment) {}
+bool IsToldToUser(const Status& outcome) { return !outcome && outcome.message.id == MessageId::ReportError; }
 
-void ReportBuilder::Build() {
-    if (!calibration || !assays || !pointsList) return;
+ReportBuilder::ReportBuilder(ReportPlatform& platform, const ModuleEnvironment& environment)
+    : platform(platform), environment(environment) {}
+
+Status ReportBuilder::Build() {
     XMLWrapper document;
-    if (!Compose(document, {})) return;
+    if (Status composed = Compose(document, {}); !composed) return composed;
     const std::string reportPath = CreateTemporaryEntry(".html", TemporaryKind::File);
-    if (reportPath.empty()) {
-        ShowFailure("no file can be created in the temporary folder");
-        return;
-    }
+    if (reportPath.empty())
+        return Status::Failed(MessageId::ReportError, "no file can be created in the temporary folder");
     const std::optional<std::string> folder = environment.DocumentsFolder();
-    if (!folder) return;
-    TransformAndOpen(document, *folder + "/gel.xsl", reportPath, !OpeningTurnedOff());
+    if (!folder) return Status::Failed(MessageId::ReportFolderMissing);
+    return TransformAndOpen(document, *folder + "/gel.xsl", reportPath, !OpeningTurnedOff());
 }
 
-int ReportBuilder::WriteReport(const std::string& htmlPath, const std::string& stylesheetPath) {
-    if (!calibration || !assays || !pointsList) return 1;
+Status ReportBuilder::WriteReport(const std::string& htmlPath, const std::string& stylesheetPath) {
     XMLWrapper document;
-    if (!Compose(document, PictureBeside(htmlPath))) return 1;
+    if (Status composed = Compose(document, PictureBeside(htmlPath)); !composed) return composed;
     return TransformAndOpen(document, stylesheetPath, htmlPath, false);
 }
 
-bool ReportBuilder::Compose(XMLWrapper& document, const std::string& picturePath) const {
+bool ReportBuilder::HasReferences() const { return calibration && assays && pointsList; }
+
+Status ReportBuilder::Compose(XMLWrapper& document, const std::string& picturePath) const {
+    if (!HasReferences()) return Status::Failed(MessageId::ReportError, "nothing to report on");
     try {
         document.LoadTemplate();  // a rejected template surfaces as the first element that cannot be added
         BuildDocument(document, picturePath);
-        return true;
+        return Status::Ok();
     } catch (const std::exception& error) {
-        ShowFailure(error.what());
-        return false;
+        return Status::Failed(MessageId::ReportError, error.what());
     }
-}
-
-void ReportBuilder::ShowFailure(const std::string& reason) const {
-    messages.Show({MessageId::ReportError, reason}, {}, MessageSink::Buttons::Ok, MessageSink::Icon::Error);
 }
 
 void ReportBuilder::BuildDocument(XMLWrapper& document, const std::string& picturePath) const {
@@ -132,7 +128,7 @@ void ReportBuilder::BuildDocument(XMLWrapper& document, const std::string& pictu
     document.AddText(nullptr, "grad_string", GradText(calibration->usedGradIndex));
     document.AddText(nullptr, "dependence_string", DependenceText(calibration->usedFormulaIndex));
     AddCalcTable(document);
-    const CCalibration& c = *calibration;
+    const CalibrationResults& c = calibration->results;
     AddNumbers(document, {{"k0", c.k0}, {"k1", c.k1}, {"k2", c.k2}, {"k3", c.k3}});
     AddGraph(document, picturePath);
     AddNumbers(document, {{"Mn", c.Mn}, {"Mw", c.Mw}, {"MwMn", c.MwMn}, {"Mz", c.Mz}, {"Mz1", c.Mz1}, {"Mp", c.Mp}});
@@ -188,13 +184,14 @@ void ReportBuilder::RenderChart(Canvas& surface) const {
     panel.Draw(surface, ChartRect{0, 0, kPictureWidth, kPictureHeight}, false);
 }
 
-int ReportBuilder::TransformAndOpen(const XMLWrapper& document, const std::string& stylesheetPath,
-                                    const std::string& outputPath, bool open) {
+Status ReportBuilder::TransformAndOpen(const XMLWrapper& document, const std::string& stylesheetPath,
+                                       const std::string& outputPath, bool open) {
     try {
-        if (!TransformToFile(document.Document(), stylesheetPath, outputPath)) return 1;
-    } catch (const std::exception&) {
-        return 1;  // out of memory while reading the stylesheet or writing the page
+        if (Status transformed = TransformToFile(document.Document(), stylesheetPath, outputPath); !transformed)
+            return transformed;
+    } catch (const std::exception& error) {
+        return Status::Failed(MessageId::TransformFailed, error.what());  // out of memory reading or writing
     }
     if (open) platform.Open(outputPath);
-    return 0;
+    return Status::Ok();
 }

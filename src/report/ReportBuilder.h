@@ -10,8 +10,8 @@
 #include "gpc/PointRowTexts.h"
 #include "report/ReportPlatform.h"
 #include "report/XMLWrapper.h"
-#include "base/MessageSink.h"
 #include "base/ModuleEnvironment.h"
+#include "base/Status.h"
 
 #include <cstdint>
 #include <string>
@@ -19,14 +19,18 @@
 
 class CCalibration;
 
+// Whether the user is told of a report's outcome: only when the report cannot be made. A stylesheet
+// that the lab has not set up, or one that fails, shows as no page opening.
+bool IsToldToUser(const Status& outcome);
+
 class ReportBuilder {
 public:
     static constexpr int32_t kPictureWidth = 1000;  // pixels
     static constexpr int32_t kPictureHeight = 600;
 
-    // messages shows a document that cannot be built; platform saves the picture and opens the page;
-    // environment names the documents folder. All three must outlive the builder.
-    ReportBuilder(MessageSink& messages, ReportPlatform& platform, const ModuleEnvironment& environment);
+    // platform saves the picture and opens the page; environment names the documents folder. Both
+    // must outlive the builder.
+    ReportBuilder(ReportPlatform& platform, const ModuleEnvironment& environment);
 
     // Set before each report. calibration gives the results, coefficients, the type and dependence of
     // its last run and the plotted curve and points; assays the "files" section; pointsList the
@@ -38,15 +42,15 @@ public:
     // The whole report: the document with the picture in a new temporary folder, a new temporary
     // ".html" file, the transformation with gel.xsl of the environment's documents folder, and the page
     // opened unless the process environment sets QUORVEL_NO_OPEN=1.
-    // Stops silently when there is no documents folder or the transformation fails; a document
-    // that cannot be built shows "Ошибка построения отчёта: %s" and nothing further is made. Does
-    // nothing while a reference is null.
-    void Build();
+    // ReportError when a reference is null or the document or its page file cannot be made, and then
+    // nothing further is made; ReportFolderMissing when there is no documents folder; the
+    // transformation's own failure otherwise. Shows nothing itself.
+    Status Build();
 
     // The same report written to htmlPath, with the picture beside it (htmlPath with the extension
-    // ".png") and the stylesheet at stylesheetPath; opens nothing. 0 success; 1 when a reference is
-    // null, the document cannot be built (its message is shown) or the transformation fails.
-    int WriteReport(const std::string& htmlPath, const std::string& stylesheetPath);
+    // ".png") and the stylesheet at stylesheetPath; opens nothing. ReportError when a reference is
+    // null or the document cannot be built; the transformation's failure otherwise.
+    Status WriteReport(const std::string& htmlPath, const std::string& stylesheetPath);
 
     // Appends the document's sections to its root in order. The picture is saved at picturePath, or
     // as "TempGraph.png" in a new temporary folder when picturePath is empty; "graph" is written only
@@ -58,20 +62,20 @@ public:
     void RenderChart(Canvas& surface) const;
 
     // Transforms document with the stylesheet into outputPath and, when open is true and that
-    // succeeded, opens outputPath. 0 success; 1, with nothing opened, when the stylesheet is missing
-    // or invalid, the transformation fails or outputPath cannot be written.
-    int TransformAndOpen(const XMLWrapper& document, const std::string& stylesheetPath,
-                         const std::string& outputPath, bool open);
+    // succeeded, opens outputPath. Nothing is opened after a failure: TransformFailed when the
+    // stylesheet is missing or invalid or the transformation fails, FileNotWritten when outputPath
+    // cannot be written.
+    Status TransformAndOpen(const XMLWrapper& document, const std::string& stylesheetPath,
+                            const std::string& outputPath, bool open);
 
 private:
-    // Starts and builds the document; on failure shows the report's message and returns false.
-    bool Compose(XMLWrapper& document, const std::string& picturePath) const;
-    void ShowFailure(const std::string& reason) const;
+    // Starts and builds the document; ReportError with the reason when it cannot be.
+    Status Compose(XMLWrapper& document, const std::string& picturePath) const;
+    bool HasReferences() const;
     void AddFiles(XMLWrapper& document) const;
     void AddCalcTable(XMLWrapper& document) const;
     void AddGraph(XMLWrapper& document, std::string picturePath) const;
 
-    MessageSink& messages;
     ReportPlatform& platform;
     const ModuleEnvironment& environment;
 };

@@ -1,6 +1,7 @@
 // libxslt driven from memory: the stylesheet read with a size limit and parsed without entity
 // substitution, the transformation run under security preferences that forbid all file and network
-// access, the result serialised first and written only then.
+// access, the result serialised first and written only then. Each failure carries the reason libxml2,
+// libxslt or the system gave.
 #include "report/XsltTransform.h"
 
 #include <libxml/parser.h>
@@ -9,7 +10,10 @@
 #include <libxslt/xsltInternals.h>
 #include <libxslt/xsltutils.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdarg>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 
@@ -49,20 +53,82 @@ private:
     int fd;
 };
 
-// The stylesheet file's bytes, at most kMaxStylesheetBytes; false when it cannot be read whole.
-bool ReadStylesheet(const std::string& path, std::string& bytes) {
+Status TransformFailed(const std::string& reason) { return Status::Failed(MessageId::TransformFailed, reason); }
+
+Status StylesheetFailed(const std::string& path, const std::string& reason) {
+    return TransformFailed("the stylesheet " + path + " " + reason);
+}
+
+// Why an open of a file failed, or that it is something other than a regular file.
+std::string OpenFailure(const File& file) {
+    return file.Descriptor() < 0 ? std::strerror(errno) : "not a regular file";
+}
+
+Status StylesheetUnreadable(const std::string& path, const std::string& reason) {
+    return StylesheetFailed(path, "cannot be read: " + reason);
+}
+
+// The stylesheet file's bytes, at most kMaxStylesheetBytes.
+Status ReadStylesheet(const std::string& path, std::string& bytes) {
     const File file(path, O_RDONLY);
-    if (!file.IsRegular()) return false;
+    if (!file.IsRegular()) return StylesheetUnreadable(path, OpenFailure(file));
     bytes.clear();
     char buffer[65536];
     for (;;) {
         const ssize_t n = ::read(file.Descriptor(), buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return false;
-        if (n == 0) return true;
-        if (bytes.size() + static_cast<size_t>(n) > static_cast<size_t>(kMaxStylesheetBytes)) return false;
+        if (n < 0) return StylesheetUnreadable(path, std::strerror(errno));
+        if (n == 0) return Status::Ok();
+        if (bytes.size() + static_cast<size_t>(n) > static_cast<size_t>(kMaxStylesheetBytes))
+            return StylesheetFailed(path, "is larger than " + std::to_string(kMaxStylesheetBytes) + " bytes");
         bytes.append(buffer, static_cast<size_t>(n));
     }
+}
+
+// What libxslt reports while one lives, collected instead of printed; the earlier handler is back
+// once it goes. libxslt's handler is process-wide, and a report runs on one thread at a time.
+class ErrorCapture {
+public:
+    ErrorCapture() : handler(xsltGenericError), context(xsltGenericErrorContext) {
+        xsltSetGenericErrorFunc(this, &Collect);
+    }
+    ~ErrorCapture() { xsltSetGenericErrorFunc(context, handler); }
+    ErrorCapture(const ErrorCapture&) = delete;
+    ErrorCapture& operator=(const ErrorCapture&) = delete;
+
+    // what, followed by everything reported so far (its lines joined with "; ") when there is any.
+    std::string Explained(const std::string& what) const {
+        std::string joined;
+        std::string::size_type start = 0;
+        while (start < text.size()) {
+            const std::string::size_type end = std::min(text.find('\n', start), text.size());
+            if (end > start) joined += (joined.empty() ? "" : "; ") + text.substr(start, end - start);
+            start = end + 1;
+        }
+        return joined.empty() ? what : what + ": " + joined;
+    }
+
+private:
+    static void Collect(void* self, const char* format, ...) {
+        char piece[1024];
+        va_list arguments;
+        va_start(arguments, format);
+        std::vsnprintf(piece, sizeof piece, format, arguments);
+        va_end(arguments);
+        static_cast<ErrorCapture*>(self)->text += piece;
+    }
+
+    xmlGenericErrorFunc handler;
+    void* context;
+    std::string text;
+};
+
+// libxml2's last error of this thread, without its line break.
+std::string LastXmlError() {
+    const xmlError* error = xmlGetLastError();
+    std::string text = error && error->message ? error->message : "unknown error";
+    while (!text.empty() && text.back() == '\n') text.pop_back();
+    return text;
 }
 
 // xsl:import and xsl:include would load further files with entity substitution on, out of our hands.
@@ -85,25 +151,24 @@ struct StylesheetDeleter {
 using Stylesheet = std::unique_ptr<xsltStylesheet, StylesheetDeleter>;
 
 // Parsed without entity substitution, DTD loading or network access, so that no external entity is
-// fetched. Null when the file is unusable.
-Stylesheet LoadStylesheet(const std::string& path) {
+// fetched. style stays null when the file is unusable.
+Status LoadStylesheet(const std::string& path, const ErrorCapture& errors, Stylesheet& style) {
     std::string bytes;
-    if (!ReadStylesheet(path, bytes)) return nullptr;
+    if (Status read = ReadStylesheet(path, bytes); !read) return read;
+    xmlResetLastError();
     xmlDocPtr doc = xmlReadMemory(bytes.data(), static_cast<int>(bytes.size()), path.c_str(), nullptr,
                                   XML_PARSE_NONET | XML_PARSE_NOCDATA);
-    if (!doc) return nullptr;
+    if (!doc) return StylesheetFailed(path, "is not well-formed: " + LastXmlError());
     if (RefersToOtherStylesheets(xmlDocGetRootElement(doc))) {
         xmlFreeDoc(doc);
-        return nullptr;
+        return StylesheetFailed(path, "imports or includes another stylesheet");
     }
     // On success the stylesheet owns doc; on failure it is still ours.
-    Stylesheet style(xsltParseStylesheetDoc(doc));
-    if (!style) {
-        xmlFreeDoc(doc);
-        return nullptr;
-    }
-    if (style->errors != 0) return nullptr;
-    return style;
+    Stylesheet parsed(xsltParseStylesheetDoc(doc));
+    if (!parsed) xmlFreeDoc(doc);
+    if (!parsed || parsed->errors != 0) return StylesheetFailed(path, errors.Explained("is not a valid stylesheet"));
+    style = std::move(parsed);
+    return Status::Ok();
 }
 
 struct ContextDeleter {
@@ -131,23 +196,26 @@ std::unique_ptr<xsltSecurityPrefs, PrefsDeleter> ForbidAllAccess() {
     return prefs;
 }
 
-// The result serialised as the stylesheet's xsl:output asks; false when it cannot be.
-bool SerializeResult(xmlDocPtr result, xsltStylesheetPtr style, std::string& text) {
+// The result serialised as the stylesheet's xsl:output asks.
+Status SerializeResult(xmlDocPtr result, xsltStylesheetPtr style, std::string& text) {
     xmlChar* buffer = nullptr;
     int length = 0;
-    if (xsltSaveResultToString(&buffer, &length, result, style) != 0) return false;
+    if (xsltSaveResultToString(&buffer, &length, result, style) != 0)
+        return TransformFailed("the result cannot be serialised");
     const std::unique_ptr<xmlChar, XmlCharDeleter> owned(buffer);
     text.assign(reinterpret_cast<const char*>(buffer), buffer ? static_cast<size_t>(length) : 0);
-    return true;
+    return Status::Ok();
 }
 
-bool Transform(xmlDocPtr document, xsltStylesheetPtr style, std::string& text) {
+Status Transform(xmlDocPtr document, xsltStylesheetPtr style, const ErrorCapture& errors, std::string& text) {
     const std::unique_ptr<xsltTransformContext, ContextDeleter> context(xsltNewTransformContext(style, document));
     const auto prefs = ForbidAllAccess();
-    if (!context || !prefs || xsltSetCtxtSecurityPrefs(prefs.get(), context.get()) != 0) return false;
+    if (!context || !prefs || xsltSetCtxtSecurityPrefs(prefs.get(), context.get()) != 0)
+        return TransformFailed("the transformation cannot be set up");
     const std::unique_ptr<xmlDoc, DocDeleter> result(
         xsltApplyStylesheetUser(style, document, nullptr, nullptr, nullptr, context.get()));
-    if (!result || context->state != XSLT_STATE_OK) return false;
+    if (!result || context->state != XSLT_STATE_OK)
+        return TransformFailed(errors.Explained("the transformation failed"));
     return SerializeResult(result.get(), style, text);
 }
 
@@ -162,18 +230,27 @@ bool WriteAll(int fd, const std::string& text) {
     return true;
 }
 
+Status NotWritten(const std::string& path, const std::string& reason) {
+    return Status::Failed(MessageId::FileNotWritten, path + ": " + reason);
+}
+
 // Replaces the content of a regular file; refuses links, devices and pipes.
-bool WriteOutput(const std::string& path, const std::string& text) {
+Status WriteOutput(const std::string& path, const std::string& text) {
     File file(path, O_WRONLY | O_CREAT | O_NOFOLLOW, 0666);
-    if (!file.IsRegular() || ::ftruncate(file.Descriptor(), 0) != 0) return false;
-    return WriteAll(file.Descriptor(), text) && file.Close();
+    if (!file.IsRegular()) return NotWritten(path, OpenFailure(file));
+    if (::ftruncate(file.Descriptor(), 0) != 0 || !WriteAll(file.Descriptor(), text) || !file.Close())
+        return NotWritten(path, std::strerror(errno));
+    return Status::Ok();
 }
 
 }  // namespace
 
-bool TransformToFile(xmlDocPtr document, const std::string& stylesheetPath, const std::string& outputPath) {
-    if (!document) return false;
-    const Stylesheet style = LoadStylesheet(stylesheetPath);
+Status TransformToFile(xmlDocPtr document, const std::string& stylesheetPath, const std::string& outputPath) {
+    if (!document) return TransformFailed("there is no document");
+    const ErrorCapture errors;
+    Stylesheet style;
     std::string text;
-    return style && Transform(document, style.get(), text) && WriteOutput(outputPath, text);
+    if (Status loaded = LoadStylesheet(stylesheetPath, errors, style); !loaded) return loaded;
+    if (Status transformed = Transform(document, style.get(), errors, text); !transformed) return transformed;
+    return WriteOutput(outputPath, text);
 }

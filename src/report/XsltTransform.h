@@ -4,6 +4,8 @@
 // output.
 #pragma once
 
+#include "base/Status.h"
+
 #include <libxml/tree.h>
 
 #include <string>
@@ -12,8 +14,9 @@
 constexpr long kMaxStylesheetBytes = 4L << 20;
 
 // Transforms document with the stylesheet file and writes the result to outputPath (created or
-// replaced; a link there is not followed). False, with outputPath untouched, when the document is
-// null, the stylesheet is missing, too large, not well-formed or not a valid stylesheet, or the
-// transformation fails; false also when outputPath is not a writable regular file (a write failing
-// part-way leaves it cut short).
-bool TransformToFile(xmlDocPtr document, const std::string& stylesheetPath, const std::string& outputPath);
+// replaced; a link there is not followed). TransformFailed with the reason of libxml2 or libxslt, and
+// outputPath untouched, when the document is null, the stylesheet is missing, too large, not
+// well-formed or not a valid stylesheet, or the transformation fails; FileNotWritten with the path and
+// the system's reason when outputPath is not a writable regular file (a write failing part-way leaves
+// it cut short).
+Status TransformToFile(xmlDocPtr document, const std::string& stylesheetPath, const std::string& outputPath);

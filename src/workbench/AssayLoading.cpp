@@ -44,7 +44,7 @@ std::vector<Peak> ReadPeaks(DataBase::Handle& db, int32_t assayId) {
 // failure; the channels themselves only when the whole file was read.
 void ReadChromatogram(Assay& assay) {
     COrbitasFile4 file;
-    const bool complete = file.Read(assay.fileName) == COrbitasFile4::Ok;
+    const bool complete = file.Read(assay.fileName).code == COrbitasFile4::Ok;
     for (const Channel& channel : file.channels) {
         assay.signals.push_back(std::vector<double>(channel.samples.begin(), channel.samples.end()));
         assay.lastValue1 = channel.value1;
@@ -55,8 +55,8 @@ void ReadChromatogram(Assay& assay) {
 
 }  // namespace
 
-int32_t LoadAssay(DataBase::Handle& db, int32_t id, std::vector<Assay>& assays, std::string* databaseError) {
-    int32_t result = -1;
+AssayLoad LoadAssay(DataBase::Handle& db, int32_t id, std::vector<Assay>& assays) {
+    AssayLoad result;
     try {
         DataBase::ForEachRow<int32_t, int64_t, std::string, std::string, std::string, std::string, int32_t>(
             DataBase::Prepare(db,
@@ -68,7 +68,7 @@ int32_t LoadAssay(DataBase::Handle& db, int32_t id, std::vector<Assay>& assays, 
                 const auto known = std::find_if(assays.begin(), assays.end(),
                                                 [rowId](const Assay& a) { return a.id == rowId; });
                 if (known != assays.end()) {
-                    result = static_cast<int32_t>(known - assays.begin());
+                    result.index = static_cast<int32_t>(known - assays.begin());
                     return;
                 }
                 Assay assay;
@@ -82,12 +82,12 @@ int32_t LoadAssay(DataBase::Handle& db, int32_t id, std::vector<Assay>& assays, 
                 ReadChromatogram(assay);
                 assay.peaks = ReadPeaks(db, assay.id);
                 assays.push_back(std::move(assay));
-                result = static_cast<int32_t>(assays.size() - 1);
+                result.index = static_cast<int32_t>(assays.size() - 1);
             });
     } catch (const DataBase::SqlException& e) {
         // The caller sees -1 or the index already set; a locked, cut short or foreign file would
         // otherwise add nothing without a word.
-        if (databaseError) *databaseError = e.what();
+        result.status = Status::Failed(MessageId::DatabaseError, e.what());
     }
     return result;
 }

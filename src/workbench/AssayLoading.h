@@ -6,16 +6,22 @@
 #include "data/Assay.h"
 #include "data/DataBaseHandle.h"
 #include "hostlink/HostLink.h"
+#include "base/Status.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
+// Where a loaded assay stands in the set, and whether the database failed on the way.
+struct AssayLoad {
+    int32_t index = -1;  // in the assays; -1 when none
+    Status status;  // DatabaseError with SQLite's text, for the caller to show
+};
+
 // Ensures the assay with this identifier is in assays: its index (an identifier already there
 // returns its index and reads nothing), or -1 when no [assay] row carries it. A database error ends
-// the load (the index of an assay already appended, else -1) and, when databaseError is given, leaves
-// its text there for the caller to show; never throws.
-int32_t LoadAssay(DataBase::Handle& db, int32_t id, std::vector<Assay>& assays, std::string* databaseError = nullptr);
+// the load (the index of an assay already appended, else -1) and fails the status; never throws.
+AssayLoad LoadAssay(DataBase::Handle& db, int32_t id, std::vector<Assay>& assays);
 
 // File names stored for the assay, one per [assay] row ("" for NULL). Throws DataBase::SqlException.
 std::vector<std::string> AssayFileNames(DataBase::Handle& db, int32_t id);

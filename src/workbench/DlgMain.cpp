@@ -41,17 +41,31 @@ constexpr int kMinimumHeight = 690;
 constexpr int kPolydisperse = 1;
 constexpr int kMaxNumberText = 400;  // characters of an edit read as a number
 
-// The edits exchanged as floating-point text, in the order the exchange runs, with their members.
+// The edits exchanged as floating-point text, in the order the exchange runs, with their members:
+// an input of the state, or one of its results when input is null.
 struct NumberEdit {
     int id;
-    double WorkbenchState::*member;
+    double WorkbenchState::*input;
+    double CalibrationResults::*result;
 };
 const NumberEdit kNumberEdits[] = {
-    {1010, &WorkbenchState::K},  {1011, &WorkbenchState::Alpha}, {1012, &WorkbenchState::Mn},
-    {1013, &WorkbenchState::Mw}, {1014, &WorkbenchState::MwMn},  {1015, &WorkbenchState::Mz},
-    {1019, &WorkbenchState::Mz1}, {1021, &WorkbenchState::Mp},   {1005, &WorkbenchState::k0},
-    {1006, &WorkbenchState::k1}, {1007, &WorkbenchState::k2},    {1008, &WorkbenchState::k3},
+    {1010, &WorkbenchState::K, nullptr},
+    {1011, &WorkbenchState::Alpha, nullptr},
+    {1012, nullptr, &CalibrationResults::Mn},
+    {1013, nullptr, &CalibrationResults::Mw},
+    {1014, nullptr, &CalibrationResults::MwMn},
+    {1015, nullptr, &CalibrationResults::Mz},
+    {1019, nullptr, &CalibrationResults::Mz1},
+    {1021, nullptr, &CalibrationResults::Mp},
+    {1005, nullptr, &CalibrationResults::k0},
+    {1006, nullptr, &CalibrationResults::k1},
+    {1007, nullptr, &CalibrationResults::k2},
+    {1008, nullptr, &CalibrationResults::k3},
 };
+
+double& Member(WorkbenchState& state, const NumberEdit& edit) {
+    return edit.input ? state.*edit.input : state.results.*edit.result;
+}
 
 struct Column {
     const char* title;
@@ -88,7 +102,7 @@ DlgMain::DlgMain(QWidget* parent, const WorkbenchContext& context, MessageSink* 
       context_(context),
       ownMessages_(messages ? nullptr : std::make_unique<QtMessageSink>(this, context.texts)),
       messages_(messages ? messages : ownMessages_.get()),
-      calibration_(std::make_unique<CCalibration>(*messages_)),
+      calibration_(std::make_unique<CCalibration>()),
       layout_(WorkbenchTemplate(), DialogFont(WorkbenchTemplate())) {
     setWindowTitle(Tr(WorkbenchTemplate().caption));
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
@@ -269,7 +283,7 @@ bool DlgMain::ReadControls() {
             Control(edit.id)->setFocus();
             return false;
         }
-        state_.*edit.member = *value;
+        Member(state_, edit) = *value;
     }
     state_.GradIndex = typeCombo_->currentIndex();
     state_.FormulaIndex = dependenceCombo_->currentIndex();
@@ -284,7 +298,7 @@ void DlgMain::WriteControls(bool runEditHandlers) {
     bool alphaChanged = false;
     for (const NumberEdit& edit : kNumberEdits) {
         auto* line = static_cast<QLineEdit*>(Control(edit.id));
-        const QString text = QString::fromStdString(FormatGeneral(state_.*edit.member, 15));
+        const QString text = QString::fromStdString(FormatGeneral(Member(state_, edit), 15));
         if (line->text() == text) continue;
         const QSignalBlocker quiet(line);
         line->setText(text);
@@ -363,15 +377,18 @@ void DlgMain::AddAssays() {
     try {
         DataBase::Handle db(context_.environment.DatabaseLocation());
         int loaded = 0;
-        std::string loadError;
-        for (intptr_t i = 0; i < count; ++i)
-            if (LoadAssay(db, ids[i], state_.Assays, &loadError) >= 0) ++loaded;
+        Status loadError;
+        for (intptr_t i = 0; i < count; ++i) {
+            const AssayLoad load = LoadAssay(db, ids[i], state_.Assays);
+            if (load.index >= 0) ++loaded;
+            if (!load.status) loadError = load.status;
+        }
         if (loaded > 0) {
             RefillAssayList();
             NotifyHost();
         }
-        if (!loadError.empty())
-            messages_->Show(DatabaseErrorMessage(loadError), {}, MessageSink::Buttons::Ok, MessageSink::Icon::Error);
+        if (!loadError)
+            messages_->Show(loadError.message, std::nullopt, MessageSink::Buttons::Ok, MessageSink::Icon::Error);
     } catch (const DataBase::SqlException& e) {
         messages_->Show(DatabaseErrorMessage(e.what()), {}, MessageSink::Buttons::Ok, MessageSink::Icon::Error);
         return;
@@ -539,7 +556,7 @@ void DlgMain::Recalculate() {
     state_.PointsReady = true;
 }
 
-void DlgMain::RefitPoints() { ShowChart(::RefitPoints(state_, *calibration_)); }
+void DlgMain::RefitPoints() { ShowChart(::RefitPoints(state_, *calibration_, *messages_)); }
 
 std::vector<PointsListRow> DlgMain::ShownPoints() const {
     std::vector<PointsListRow> rows;
@@ -554,12 +571,14 @@ std::vector<PointsListRow> DlgMain::ShownPoints() const {
 
 void DlgMain::MakeReport() {
     QtReportPlatform platform;
-    ReportBuilder builder(*messages_, platform, context_.environment);
+    ReportBuilder builder(platform, context_.environment);
     const std::vector<PointsListRow> shown = ShownPoints();
     builder.calibration = calibration_.get();
     builder.assays = &state_.Assays;
     builder.pointsList = &shown;
-    builder.Build();
+    const Status status = builder.Build();
+    if (IsToldToUser(status))
+        messages_->Show(status.message, std::nullopt, MessageSink::Buttons::Ok, MessageSink::Icon::Error);
 }
 
 void DlgMain::ShowComponents() {

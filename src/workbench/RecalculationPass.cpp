@@ -25,20 +25,14 @@ void AssignMolarMasses(WorkbenchState& state, const ComponentsTable& components,
     }
 }
 
-void RunCalibration(WorkbenchState& state, CCalibration& calibration) {
+// One box for each included assay whose averages could not be computed, as the run met them.
+void RunCalibration(WorkbenchState& state, CCalibration& calibration, MessageSink& messages) {
     calibration.SetInputs(state.K, state.Alpha, state.GradIndex, state.FormulaIndex, state.ChannelIndex, state.Assays,
                           state.PointFlags);
-    calibration.Run();
-    state.Mn = calibration.Mn;
-    state.Mw = calibration.Mw;
-    state.MwMn = calibration.MwMn;
-    state.Mz = calibration.Mz;
-    state.Mz1 = calibration.Mz1;
-    state.Mp = calibration.Mp;
-    state.k0 = calibration.k0;
-    state.k1 = calibration.k1;
-    state.k2 = calibration.k2;
-    state.k3 = calibration.k3;
+    const CalculationStatus status = calibration.Run();
+    for (int32_t i = 0; i < status.AveragesFailures(); ++i)
+        messages.Show(MessageId::AveragesError);
+    state.results = calibration.results;
 }
 
 std::vector<PointsListRow> PointsRows(const CCalibration& calibration, const ComponentsTable& components,
@@ -79,13 +73,13 @@ PassResult Recalculate(const ModuleEnvironment& environment, WorkbenchState& sta
     if (components.filePath.empty()) return {};
     components.LoadTable();
     AssignMolarMasses(state, components, messages);
-    RunCalibration(state, calibration);
+    RunCalibration(state, calibration, messages);
     PassResult result{true, PointsRows(calibration, components, state.GradIndex), Chart(calibration)};
     state.PointsReady = true;
     return result;
 }
 
-std::optional<ChartData> RefitPoints(WorkbenchState& state, CCalibration& calibration) {
-    RunCalibration(state, calibration);
+std::optional<ChartData> RefitPoints(WorkbenchState& state, CCalibration& calibration, MessageSink& messages) {
+    RunCalibration(state, calibration, messages);
     return Chart(calibration);
 }

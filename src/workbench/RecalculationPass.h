@@ -1,6 +1,6 @@
 // The recalculation pass of the workbench: the components table reread, each named peak's molar
-// mass written into the included assays, the calibration run on a copy of the inputs, the ten
-// results copied back, and what the points list and the chart are to show.
+// mass written into the included assays, the calibration run on a copy of the inputs, its failures
+// shown, the ten results copied back, and what the points list and the chart are to show.
 #pragma once
 
 #include "components/ComponentsTable.h"
@@ -36,8 +36,9 @@ PassResult Recalculate(const ModuleEnvironment& environment, WorkbenchState& sta
                        CCalibration& calibration, MessageSink& messages);
 
 // Refits after one point's flag changed: the calibration and the results only, the rows stay as they
-// are. The new chart series, or empty when the chart keeps its previous ones.
-std::optional<ChartData> RefitPoints(WorkbenchState& state, CCalibration& calibration);
+// are; the calibration's failures are shown as in a whole pass. The new chart series, or empty when
+// the chart keeps its previous ones.
+std::optional<ChartData> RefitPoints(WorkbenchState& state, CCalibration& calibration, MessageSink& messages);
 
 // Whether the points list shows the molar mass, K and Alpha columns (2, 3, 4) for a calibration type.
 bool ShowsPointColumn(int32_t gradIndex, int column);

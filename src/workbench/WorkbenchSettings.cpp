@@ -20,17 +20,18 @@ std::string AssayEntry(const Assay& assay) {
 }
 
 // Loads one stored entry; false when it names no assay to load (empty, no "/", no identifier). A
-// database error leaves its text in databaseError.
+// database error is left in databaseError.
 bool RestoreEntry(const ModuleEnvironment& environment, const std::string& entry, std::vector<Assay>& assays,
-                  std::string& databaseError) {
+                  Status& databaseError) {
     const std::string::size_type slash = entry.find('/');
     if (entry.empty() || slash == std::string::npos || slash == 0) return false;
     try {
         DataBase::Handle db(environment.DatabaseLocation());
-        const int32_t index = LoadAssay(db, ParseLeadingInt(entry.substr(0, slash)), assays, &databaseError);
-        if (index >= 0) assays[index].included = ParseLeadingInt(entry.substr(slash + 1));
+        const AssayLoad load = LoadAssay(db, ParseLeadingInt(entry.substr(0, slash)), assays);
+        if (load.index >= 0) assays[load.index].included = ParseLeadingInt(entry.substr(slash + 1));
+        if (!load.status) databaseError = load.status;
     } catch (const DataBase::SqlException& e) {
-        databaseError = e.what();
+        databaseError = Status::Failed(MessageId::DatabaseError, e.what());
     }
     return true;
 }
@@ -60,15 +61,15 @@ int RestoreAssaySet(const Profile& profile, const ModuleEnvironment& environment
                     MessageSink& messages) {
     assays.clear();
     int counted = 0;
-    std::string databaseError;
+    Status databaseError;
     for (int n = 1; n <= kRestoredAssaysLimit; ++n) {
         const std::string entry = profile.GetString("", AssayKey(n), "404");
         if (entry == "404") break;
         if (RestoreEntry(environment, entry, assays, databaseError)) ++counted;
     }
     // One box for the whole set: a damaged database would otherwise raise one per stored entry.
-    if (!databaseError.empty())
-        messages.Show(DatabaseErrorMessage(databaseError), {}, MessageSink::Buttons::Ok, MessageSink::Icon::Error);
+    if (!databaseError)
+        messages.Show(databaseError.message, std::nullopt, MessageSink::Buttons::Ok, MessageSink::Icon::Error);
     return counted;
 }
 

@@ -4,23 +4,13 @@
 #pragma once
 
 #include "data/Assay.h"
+#include "gpc/CalibrationResults.h"
 
 #include <cstdint>
 #include <vector>
 
 struct WorkbenchState {
-    // Molecular-weight results of the current sample, g/mol (MwMn has no unit).
-    double Mn = 0.0;
-    double Mw = 0.0;
-    double MwMn = 0.0;
-    double Mz = 0.0;
-    double Mz1 = 0.0;
-    double Mp = 0.0;
-    // Calibration polynomial coefficients, lowest power first; time in minutes.
-    double k0 = 0.0;
-    double k1 = 0.0;
-    double k2 = 0.0;
-    double k3 = 0.0;
+    CalibrationResults results;  // of the current sample, as the last calibration run left them
     // Mark-Houwink constants of the current sample.
     double K = 1.0;
     double Alpha = 1.0;

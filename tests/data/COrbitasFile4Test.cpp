@@ -2,6 +2,7 @@
 #include "data/COrbitasFile4.h"
 
 #include "AllocationWatch.h"
+#include "ChildProcess.h"
 #include "ChromatogramBytes.h"
 #include "TemporaryDirectory.h"
 
@@ -9,12 +10,14 @@
 
 #include <csignal>
 #include <filesystem>
+#include <fstream>
 #include <limits>
 #include <string>
 #include <vector>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 
 namespace {
 
@@ -46,7 +49,7 @@ TEST_P(ReadFile, GivesCodeAndKeepsChannelsReadBefore) {
     COrbitasFile4 file;
     file.passport.sample = "kept";
     AllocationWatch::Reset();
-    EXPECT_EQ(file.Read(path), c.code);
+    EXPECT_EQ(file.Read(path).code, c.code);
     EXPECT_LT(AllocationWatch::Largest(), 1u << 20);  // nothing near what a huge count announces
     EXPECT_EQ(file.channels.size(), c.channelsKept);
     EXPECT_EQ(file.passport.sample, c.code == 0 ? "S" : "kept");
@@ -79,12 +82,57 @@ INSTANTIATE_TEST_SUITE_P(Cases, ReadFile,
                     -5, 2}),
     [](const testing::TestParamInfo<DamagedCase>& info) { return std::string(info.param.name); });
 
+struct ReadFailureCase {
+    const char* name;
+    std::string bytes;
+    MessageId message;
+};
+
+void PrintTo(const ReadFailureCase& c, std::ostream* out) { *out << c.name; }
+
+class ReadFailure : public testing::TestWithParam<ReadFailureCase> {};
+
+TEST_P(ReadFailure, SaysWhatIsWrongWithWhichFile) {
+    TemporaryDirectory directory;
+    const std::string path = directory / "assay.stg";
+    WriteFileBytes(path, GetParam().bytes);
+    COrbitasFile4 file;
+    const COrbitasFile4::Outcome outcome = file.Read(path);
+    EXPECT_FALSE(outcome);
+    EXPECT_FALSE(outcome.status);
+    EXPECT_EQ(outcome.status.message.id, GetParam().message);
+    EXPECT_EQ(outcome.Description(), MessageText({GetParam().message, path}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ReadFailure,
+    testing::Values(
+        ReadFailureCase{"ShortHeader", "STG", MessageId::ChromatogramHeaderCut},
+        ReadFailureCase{"WrongMagic", Header("STH", 1, endOfBlocks) + block1 + xml, MessageId::NotAChromatogram},
+        ReadFailureCase{"Version2", Header("STG", 2, endOfBlocks) + block1 + xml, MessageId::ChromatogramVersionUnknown},
+        ReadFailureCase{"NoBlock", Header("STG", 1, 16), MessageId::ChromatogramBlockCut},
+        ReadFailureCase{"CountBeyondFile", Header("STG", 1, endOfBlocks) + Block(1, 0, 0, 4, {1, 2, 3}),
+                        MessageId::ChromatogramSamplesMissing},
+        ReadFailureCase{"UnparsableXmlPart", Header("STG", 1, endOfBlocks) + block1 + block2 + "<root>",
+                        MessageId::ChromatogramXmlDamaged}),
+    [](const testing::TestParamInfo<ReadFailureCase>& info) { return std::string(info.param.name); });
+
+TEST(COrbitasFile4Read, SuccessHasNoDescription) {
+    TemporaryDirectory directory;
+    const std::string path = directory / "assay.stg";
+    WriteFileBytes(path, Header("STG", 1, endOfBlocks) + block1 + block2 + xml);
+    COrbitasFile4 file;
+    const COrbitasFile4::Outcome outcome = file.Read(path);
+    EXPECT_TRUE(outcome);
+    EXPECT_TRUE(outcome.status);
+    EXPECT_EQ(outcome.Description(), "");
+}
+
 TEST(COrbitasFile4Read, BlocksAreLittleEndian) {
     TemporaryDirectory directory;
     const std::string path = directory / "assay.stg";
     WriteFileBytes(path, Header("STG", 0, endOfBlocks) + block1 + block2 + xml);
     COrbitasFile4 file;
-    ASSERT_EQ(file.Read(path), 0);
+    ASSERT_EQ(file.Read(path).code, 0);
     EXPECT_EQ(file.version, 0);
     ASSERT_EQ(file.channels.size(), 2u);
     const Channel& first = file.channels[0];
@@ -105,7 +153,9 @@ TEST(COrbitasFile4Read, OnlyRegularFilesAreOpened) {
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);  // opening it for reading must not wait for a writer
     for (const std::string& path : {directory / "missing.stg", directory.Path().string(), fifo}) {
         COrbitasFile4 file;
-        EXPECT_EQ(file.Read(path), -1) << path;
+        const COrbitasFile4::Outcome outcome = file.Read(path);
+        EXPECT_EQ(outcome.code, -1) << path;
+        EXPECT_EQ(outcome.Description(), MessageText({MessageId::ChromatogramNotOpened, path}));
     }
 }
 
@@ -132,7 +182,7 @@ TEST(COrbitasFile4Write, LayoutIsLittleEndianWithZeroReservedBytes) {
     const std::string path = directory / "written.stg";
     COrbitasFile4 file = SampleObject();
     file.channels[1].number = 260;  // only its low byte, 4, goes into the block header
-    ASSERT_EQ(file.Write(path), 0);
+    ASSERT_EQ(file.Write(path).code, 0);
     EXPECT_EQ(file.passport.path, path);
     const std::string bytes = FileBytes(path);
     const uint64_t xmlOffset = 16 + (32 + 16) + 32;
@@ -149,16 +199,16 @@ TEST(COrbitasFile4Write, ReadThenWriteReproducesTheFileByteForByte) {
     TemporaryDirectory directory;
     COrbitasFile4 original = SampleObject();
     original.version = 0;
-    ASSERT_EQ(original.Write(directory / "first.stg"), 0);
+    ASSERT_EQ(original.Write(directory / "first.stg").code, 0);
     COrbitasFile4 copy;
-    ASSERT_EQ(copy.Read(directory / "first.stg"), 0);
+    ASSERT_EQ(copy.Read(directory / "first.stg").code, 0);
     EXPECT_EQ(copy.version, 0);
     EXPECT_EQ(copy.passport.sample, "PS 2000");
     EXPECT_EQ(copy.passport.duration, 0.1);
     ASSERT_EQ(copy.channels.size(), 2u);
     EXPECT_EQ(copy.channels[1].number, 4);
     EXPECT_EQ(copy.channels[0].table.size(), 1u);
-    ASSERT_EQ(copy.Write(directory / "second.stg"), 0);
+    ASSERT_EQ(copy.Write(directory / "second.stg").code, 0);
     EXPECT_EQ(FileBytes(directory / "second.stg"), FileBytes(directory / "first.stg"));
 }
 
@@ -166,10 +216,10 @@ TEST(COrbitasFile4Write, ObjectWithoutChannelsCannotBeReadBack) {
     TemporaryDirectory directory;
     const std::string path = directory / "empty.stg";
     COrbitasFile4 file;
-    ASSERT_EQ(file.Write(path), 0);
+    ASSERT_EQ(file.Write(path).code, 0);
     EXPECT_EQ(FileBytes(path).substr(0, 16), Header("STG", 1, 16));
     COrbitasFile4 back;
-    EXPECT_EQ(back.Read(path), -6);  // the XML declaration taken for a block header
+    EXPECT_EQ(back.Read(path).code, -6);  // the XML declaration taken for a block header
 }
 
 // A stream that accepts budget bytes and refuses the rest, unbuffered so that each write meets the limit.
@@ -211,10 +261,12 @@ TEST_P(WriteStream, ReportsWherePartOfTheFileDidNotGetThrough) {
     COrbitasFile4 file = SampleObject();
     file.channels.resize(1);  // 16 + 32 + 16 bytes before the XML part
     LimitedStream limited(GetParam().budget);
-    EXPECT_EQ(file.WriteStream(limited.Stream(), "p"), GetParam().code);
+    const COrbitasFile4::Outcome outcome = file.WriteStream(limited.Stream(), "p");
+    EXPECT_EQ(outcome.code, GetParam().code);
+    EXPECT_EQ(outcome.Description(), GetParam().code == 0 ? "" : MessageText({MessageId::FileNotWritten, "p"}));
     if (GetParam().code == 0) {
         TemporaryDirectory directory;
-        ASSERT_EQ(file.Write(directory / "same.stg"), 0);
+        ASSERT_EQ(file.Write(directory / "same.stg").code, 0);
         EXPECT_EQ(limited.Bytes(), FileBytes(directory / "same.stg"));
     }
 }
@@ -238,7 +290,7 @@ TEST(COrbitasFile4Write, FailedWriteKeepsThePreviousFile) {
     const rlimit small{64 * 1024, previous.rlim_max};
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const int32_t result = file.Write(path);
+    const int32_t result = file.Write(path).code;
     ::setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, previousHandler);
 
@@ -256,7 +308,7 @@ TEST(COrbitasFile4Write, ReplacedFileKeepsPermissionsAndLinks) {
     ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
     std::filesystem::create_symlink("target.stg", link);
     COrbitasFile4 file = SampleObject();
-    ASSERT_EQ(file.Write(link), 0);
+    ASSERT_EQ(file.Write(link).code, 0);
     EXPECT_TRUE(std::filesystem::is_symlink(link));
     EXPECT_EQ(FileBytes(target).substr(0, 3), "STG");
     struct stat status {};
@@ -268,9 +320,39 @@ TEST(COrbitasFile4Write, UnwritablePlacesGiveMinusOne) {
     TemporaryDirectory directory;
     for (const std::string& path : {directory / "missing/assay.stg", directory.Path().string()}) {
         COrbitasFile4 file = SampleObject();
-        EXPECT_EQ(file.Write(path), -1) << path;
+        const COrbitasFile4::Outcome outcome = file.Write(path);
+        EXPECT_EQ(outcome.code, -1) << path;
+        EXPECT_EQ(outcome.Description(), MessageText({MessageId::FileNotWritten, path}));
         EXPECT_EQ(file.passport.path, "");
     }
+}
+
+// The data all reached the temporary file, but the finished file cannot take the place of path: the
+// outcome says the file was not written, not that its XML part failed. The write runs in a traced
+// child; just before it renames its temporary file, the test puts a folder that is not empty at path.
+TEST(COrbitasFile4Write, FinishedFileThatCannotBePutInPlaceIsNotWritten) {
+    TemporaryDirectory directory;
+    const std::string path = directory / "assay.stg";
+    COrbitasFile4 file = SampleObject();
+    const TracedEnd end = RunTraced(
+        [&] {
+            const COrbitasFile4::Outcome outcome = file.Write(path);
+            return outcome.code == COrbitasFile4::NotReplaced &&
+                   outcome.Description() == MessageText({MessageId::FileNotWritten, path});
+        },
+        [&](const SyscallEntry& call) {
+            if ((call.number == SYS_rename || call.number == SYS_renameat || call.number == SYS_renameat2) &&
+                !std::filesystem::exists(path)) {
+                std::filesystem::create_directory(path);
+                std::ofstream(path + "/kept").put('x');
+            }
+            return false;
+        });
+    if (end == TracedEnd::Untraceable) GTEST_SKIP() << "this system does not let a test trace its child";
+    EXPECT_EQ(end, TracedEnd::Completed);
+    EXPECT_TRUE(std::filesystem::exists(path + "/kept"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory.Path()),
+                            std::filesystem::directory_iterator()), 1);  // the temporary file is gone
 }
 
 }  // namespace

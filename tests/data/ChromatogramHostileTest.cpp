@@ -52,7 +52,7 @@ TEST_P(HostileXml, IsReadOrRejectedInBoundedMemory) {
     const std::optional<size_t> growth = PeakMemoryGrowth([&] {
         COrbitasFile4 file;
         file.passport.sample = "before";
-        const int32_t code = file.Read(path);
+        const int32_t code = file.Read(path).code;
         if (code != GetParam().code || file.channels.size() != 1 || file.passport.sample != GetParam().sample)
             ::_exit(1);
     });

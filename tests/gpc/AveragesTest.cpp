@@ -11,15 +11,18 @@
 
 namespace {
 
-const char* const kAveragesError = "Ошибка расчета параметров ММР!";
-
 double LineMass(double t) { return std::pow(10.0, 8.0 - 0.5 * t); }
 
 struct Averages {
     double Mn, Mw, MwMn, Mz, Mz1, Mp;
 };
 
-Averages AveragesOf(const CCalibration& c) { return {c.Mn, c.Mw, c.MwMn, c.Mz, c.Mz1, c.Mp}; }
+Averages AveragesOf(const CCalibration& calibration) {
+    const CalibrationResults& c = calibration.results;
+    return {c.Mn, c.Mw, c.MwMn, c.Mz, c.Mz1, c.Mp};
+}
+
+using Outcomes = std::vector<AssayOutcome>;
 
 void ExpectSame(const Averages& a, const Averages& b) {
     EXPECT_DOUBLE_EQ(a.Mn, b.Mn);
@@ -32,8 +35,8 @@ void ExpectSame(const Averages& a, const Averages& b) {
 
 // One included assay: the line's standards in its table, samples value2 = 0.5 min apart from 10 min.
 struct Pass {
-    RecordingMessageSink messages;
-    CCalibration calibration{messages};
+    CCalibration calibration;
+    CalculationStatus status;
 
     Pass(std::vector<float> samples, std::vector<Peak> peaks, double K = 1.0, double Alpha = 0.0,
         int32_t type = CCalibration::kMonodisperse) {
@@ -43,9 +46,10 @@ struct Pass {
     void Calculate(const std::vector<Assay>& assays, double K = 1.0, double Alpha = 0.0,
                    int32_t type = CCalibration::kMonodisperse) {
         // Results of an earlier pass, to tell kept values from written ones.
-        calibration.Mn = calibration.Mw = calibration.MwMn = calibration.Mz = calibration.Mz1 = calibration.Mp = 7.0;
+        CalibrationResults& r = calibration.results;
+        r.Mn = r.Mw = r.MwMn = r.Mz = r.Mz1 = r.Mp = 7.0;
         calibration.SetInputs(K, Alpha, type, 0, 0, assays, {});
-        calibration.Run();
+        status = calibration.Run();
     }
 };
 
@@ -60,7 +64,7 @@ class AveragesWorkedExample : public testing::TestWithParam<WorkedCase> {};
 // Slices 0, 1, 2, 1 at M = 1000, 562.34, 316.23, 177.83 over a zero baseline.
 TEST_P(AveragesWorkedExample, GivesPublishedNumbers) {
     Pass run({0, 1, 2, 1, 0}, {RangePeak(10.0, 12.0)}, GetParam().K, GetParam().Alpha);
-    const CCalibration& c = run.calibration;
+    const CalibrationResults& c = run.calibration.results;
     EXPECT_NEAR(c.Mn, 291.41, 0.005);
     EXPECT_NEAR(c.Mw, 343.16, 0.005);
     EXPECT_NEAR(c.MwMn, 1.18, 0.005);
@@ -68,7 +72,7 @@ TEST_P(AveragesWorkedExample, GivesPublishedNumbers) {
     EXPECT_NEAR(c.Mz, 399.13, 0.005);
     EXPECT_NEAR(c.Mz1, 450.30, 0.005);
     EXPECT_NEAR(c.Mp, 316.23, 0.005);
-    EXPECT_TRUE(run.messages.texts.empty());
+    EXPECT_EQ(run.status.assays, Outcomes{AssayOutcome::Calculated});
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, AveragesWorkedExample,
@@ -78,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, AveragesWorkedExample,
 
 TEST(Averages, TriangleOrdersAveragesAndPeaksAtApex) {
     Pass run({0, 0, 1, 2, 3, 4, 3, 2, 1, 0, 0}, {RangePeak(10.0, 15.0)});
-    const CCalibration& c = run.calibration;
+    const CalibrationResults& c = run.calibration.results;
     EXPECT_DOUBLE_EQ(c.Mp, LineMass(10.0 + 5 * 0.5));
     EXPECT_LT(c.Mn, c.Mw);
     EXPECT_LT(c.Mw, c.Mz);
@@ -90,14 +94,13 @@ TEST(Averages, TriangleOrdersAveragesAndPeaksAtApex) {
 TEST(Averages, SingleSliceGivesItsMolarMassEverywhere) {
     Pass run({0, 5, 0, 0}, {RangePeak(10.0, 11.5)});
     const double m = LineMass(10.5);
-    const CCalibration& c = run.calibration;
-    ExpectSame(AveragesOf(c), {m, m, 1.0, m, m, m});
+    ExpectSame(AveragesOf(run.calibration), {m, m, 1.0, m, m, m});
 }
 
 TEST(Averages, AllBelowBaselinePeaksAtFirstSample) {
     Pass run({5, 5, 0, -1, -2, 0}, {RangePeak(11.0, 12.5)});
-    EXPECT_DOUBLE_EQ(run.calibration.Mp, LineMass(10.0));
-    EXPECT_TRUE(run.messages.texts.empty());
+    EXPECT_DOUBLE_EQ(run.calibration.results.Mp, LineMass(10.0));
+    EXPECT_EQ(run.status.assays, Outcomes{AssayOutcome::Calculated});
 }
 
 struct SameAsCase {
@@ -132,7 +135,7 @@ struct FailureCase {
     std::vector<Peak> peaks;
     int32_t type;
     Outcome outcome;
-    bool message;
+    AssayOutcome status;  // SlicesOutside is the one failure the caller reports
 };
 
 class AveragesFailure : public testing::TestWithParam<FailureCase> {};
@@ -149,31 +152,58 @@ TEST_P(AveragesFailure, LeavesResultsAsDocumented) {
         EXPECT_DOUBLE_EQ(a.Mp, LineMass(10.0));
         break;
     }
-    if (c.message)
-        EXPECT_EQ(run.messages.texts, std::vector<std::string>{kAveragesError});
-    else
-        EXPECT_TRUE(run.messages.texts.empty());
+    EXPECT_EQ(run.status.assays, Outcomes{c.status});
+    EXPECT_EQ(run.status.AveragesFailures(), c.status == AssayOutcome::SlicesOutside ? 1 : 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, AveragesFailure,
     testing::Values(
-        FailureCase{"BackBeyondLastSample", {0, 1, 2, 1, 0}, {RangePeak(10.0, 12.5)}, 0, Outcome::Zero, true},
-        FailureCase{"BackFarBeyondInt32", {0, 1, 2, 1, 0}, {RangePeak(10.0, 1e300)}, 0, Outcome::Zero, true},
-        FailureCase{"FrontBeyondLastSample", {0, 1, 2, 1, 0}, {RangePeak(13.0, 13.0)}, 0, Outcome::Zero, true},
-        FailureCase{"NoDatabasePeaks", {0, 1, 2, 1, 0}, {}, 0, Outcome::Kept, false},
-        FailureCase{"BroadStandardHasNoPoints", {0, 1, 2, 1, 0}, {RangePeak(10.0, 12.0)}, 1, Outcome::Zero, false},
-        FailureCase{"BroadStandardBackBeyondSamples", {0, 1, 2, 1, 0}, {RangePeak(10.0, 20.0)}, 1, Outcome::Zero, false},
-        FailureCase{"BackBeforeFront", {0, 1, 2, 1, 0}, {RangePeak(11.0, 10.5)}, 0, Outcome::NotANumber, false},
-        FailureCase{"FrontEqualsBack", {0, 1, 2, 1, 0}, {RangePeak(11.0, 11.0)}, 0, Outcome::NotANumber, false}),
+        FailureCase{"BackBeyondLastSample", {0, 1, 2, 1, 0}, {RangePeak(10.0, 12.5)}, 0, Outcome::Zero,
+                    AssayOutcome::SlicesOutside},
+        FailureCase{"BackFarBeyondInt32", {0, 1, 2, 1, 0}, {RangePeak(10.0, 1e300)}, 0, Outcome::Zero,
+                    AssayOutcome::SlicesOutside},
+        FailureCase{"FrontBeyondLastSample", {0, 1, 2, 1, 0}, {RangePeak(13.0, 13.0)}, 0, Outcome::Zero,
+                    AssayOutcome::SlicesOutside},
+        FailureCase{"NoDatabasePeaks", {0, 1, 2, 1, 0}, {}, 0, Outcome::Kept, AssayOutcome::NoPeaks},
+        FailureCase{"BroadStandardHasNoPoints", {0, 1, 2, 1, 0}, {RangePeak(10.0, 12.0)}, 1, Outcome::Zero,
+                    AssayOutcome::NoPoints},
+        FailureCase{"BroadStandardBackBeyondSamples", {0, 1, 2, 1, 0}, {RangePeak(10.0, 20.0)}, 1, Outcome::Zero,
+                    AssayOutcome::NoPoints},
+        FailureCase{"BackBeforeFront", {0, 1, 2, 1, 0}, {RangePeak(11.0, 10.5)}, 0, Outcome::NotANumber,
+                    AssayOutcome::Calculated},
+        FailureCase{"FrontEqualsBack", {0, 1, 2, 1, 0}, {RangePeak(11.0, 11.0)}, 0, Outcome::NotANumber,
+                    AssayOutcome::Calculated}),
     [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
+
+struct UnusablePointsCase {
+    const char* name;
+    std::vector<TableItem> table;
+};
+
+class AveragesWithoutUsablePoints : public testing::TestWithParam<UnusablePointsCase> {};
+
+// Items that form no calibration point leave nothing to convert slices with: the averages are 0.
+TEST_P(AveragesWithoutUsablePoints, AreZeroAndSaySo) {
+    Pass run({}, {});
+    run.Calculate({MakeAssay(10.0, 0.5, {0, 1, 2, 1, 0}, GetParam().table, {RangePeak(10.0, 12.0)})});
+    EXPECT_EQ(run.status.assays, Outcomes{AssayOutcome::NoPoints});
+    EXPECT_TRUE(run.status);
+    ExpectSame(AveragesOf(run.calibration), {0, 0, 0, 0, 0, 0});
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, AveragesWithoutUsablePoints,
+    testing::Values(UnusablePointsCase{"EmptyTable", {}},
+                    UnusablePointsCase{"Unnamed", {Standard("", 10.0, 1000.0)}},
+                    UnusablePointsCase{"NoTime", {Standard("PS-1", 0.0, 1000.0)}},
+                    UnusablePointsCase{"NoMolarMass", {Standard("PS-1", 10.0, std::nan(""))}}),
+    [](const testing::TestParamInfo<UnusablePointsCase>& info) { return std::string(info.param.name); });
 
 // A damaged file's negative sample step maps the last peak's back to a negative index.
 TEST(Averages, NegativeSampleStepIsReportedNotRead) {
     Pass run({}, {});
     run.calibration.SetInputs(1.0, 0.0, CCalibration::kMonodisperse, 0, 0,
                               {MakeAssay(10.0, -0.5, {0, 1, 2, 1, 0}, LineStandards(), {RangePeak(10.0, 12.0)})}, {});
-    run.calibration.Run();
-    EXPECT_EQ(run.messages.texts, std::vector<std::string>{kAveragesError});
+    EXPECT_EQ(run.calibration.Run().assays, Outcomes{AssayOutcome::SlicesOutside});
     ExpectSame(AveragesOf(run.calibration), {0, 0, 0, 0, 0, 0});
 }
 
@@ -184,7 +214,7 @@ TEST(Averages, FirstAssayFailsSecondAssayResultsRemain) {
     both.Calculate({broken, good});
     Pass alone({}, {});
     alone.Calculate({MakeAssay(10.0, 0.5, {0, 0, 1, 3, 1, 0}, LineStandards(), {RangePeak(10.0, 12.5)})});
-    EXPECT_EQ(both.messages.texts, std::vector<std::string>{kAveragesError});
+    EXPECT_EQ(both.status.assays, (Outcomes{AssayOutcome::SlicesOutside, AssayOutcome::Calculated}));
     ExpectSame(AveragesOf(both.calibration), AveragesOf(alone.calibration));
 }
 

@@ -33,7 +33,10 @@ std::vector<Assay> CubicAssays() {
     return assays;
 }
 
-double FittedY(const CCalibration& c, double t) { return c.k3 * t * t * t + c.k2 * t * t + c.k1 * t + c.k0; }
+double FittedY(const CCalibration& calibration, double t) {
+    const CalibrationResults& c = calibration.results;
+    return c.k3 * t * t * t + c.k2 * t * t + c.k1 * t + c.k0;
+}
 
 struct TwoPointCase {
     const char* name;
@@ -49,14 +52,13 @@ class CalibrationTwoPoints : public testing::TestWithParam<TwoPointCase> {};
 // Molar masses 1000 at 10 min and 100 at 12 min, linear: every row gives M(11) = 10^2.5.
 TEST_P(CalibrationTwoPoints, FitsLineAndConvertsBack) {
     const TwoPointCase& c = GetParam();
-    RecordingMessageSink messages;
-    CCalibration calibration(messages);
+    CCalibration calibration;
     calibration.SetInputs(c.K, c.Alpha, c.type, 0, 0, {MakeAssay(0.0, 0.5, {0.0f}, LineStandards())}, {});
     calibration.Run();
-    EXPECT_NEAR(calibration.k0, c.k0, 1e-12);
-    EXPECT_NEAR(calibration.k1, c.k1, 1e-12);
-    EXPECT_EQ(calibration.k2, 0.0);
-    EXPECT_EQ(calibration.k3, 0.0);
+    EXPECT_NEAR(calibration.results.k0, c.k0, 1e-12);
+    EXPECT_NEAR(calibration.results.k1, c.k1, 1e-12);
+    EXPECT_EQ(calibration.results.k2, 0.0);
+    EXPECT_EQ(calibration.results.k3, 0.0);
     EXPECT_NEAR(calibration.MolarMassAt(11.0), 316.227766, 1e-6);
     EXPECT_EQ(calibration.pointX, (std::vector<double>{10.0, 12.0}));
     ASSERT_EQ(calibration.pointY.size(), 2u);
@@ -85,13 +87,12 @@ class CalibrationDegree : public testing::TestWithParam<DegreeCase> {};
 
 TEST_P(CalibrationDegree, FollowsDependenceAndUsedPoints) {
     const DegreeCase& c = GetParam();
-    RecordingMessageSink messages;
-    CCalibration calibration(messages);
+    CCalibration calibration;
     calibration.SetInputs(1.0, 0.0, CCalibration::kMonodisperse, c.formulaIndex, 0, CubicAssays(), c.flags);
     calibration.Run();
 
     ASSERT_EQ(calibration.calPoints.size(), 6u);
-    const double k[] = {calibration.k0, calibration.k1, calibration.k2, calibration.k3};
+    const double k[] = {calibration.results.k0, calibration.results.k1, calibration.results.k2, calibration.results.k3};
     for (int d = 0; d < 4; ++d) {
         if (d > c.expectedDegree)
             EXPECT_EQ(k[d], 0.0) << "k" << d;
@@ -123,19 +124,17 @@ INSTANTIATE_TEST_SUITE_P(Cases, CalibrationDegree,
     [](const testing::TestParamInfo<DegreeCase>& info) { return std::string(info.param.name); });
 
 TEST(Calibration, NoDependenceGivesMeanY) {
-    RecordingMessageSink messages;
-    CCalibration calibration(messages);
+    CCalibration calibration;
     calibration.SetInputs(1.0, 0.0, CCalibration::kMonodisperse, -1, 0,
                           {MakeAssay(0.0, 0.5, {0.0f}, LineStandards())}, {});
     calibration.Run();
-    EXPECT_NEAR(calibration.k0, 2.5, 1e-12);
-    EXPECT_EQ(calibration.k1, 0.0);
+    EXPECT_NEAR(calibration.results.k0, 2.5, 1e-12);
+    EXPECT_EQ(calibration.results.k1, 0.0);
     EXPECT_EQ(calibration.usedFormulaIndex, -1);
 }
 
 TEST(Calibration, PointsAccumulateOverAssaysWithFlagsAndOrigin) {
-    RecordingMessageSink messages;
-    CCalibration calibration(messages);
+    CCalibration calibration;
     std::vector<Assay> assays = CubicAssays();
     assays.insert(assays.begin() + 1, MakeAssay(0.0, 0.5, {0.0f}, {Standard("X", 7.0, 500.0)}));
     assays[1].included = 0;
@@ -155,8 +154,7 @@ TEST(Calibration, PointsAccumulateOverAssaysWithFlagsAndOrigin) {
 }
 
 TEST(Calibration, UnusedPointIsListedButNeitherPlottedNorInRange) {
-    RecordingMessageSink messages;
-    CCalibration calibration(messages);
+    CCalibration calibration;
     std::vector<TableItem> table = LineStandards();
     table.push_back(Standard("late", 20.0, 10.0));
     calibration.SetInputs(1.0, 0.0, CCalibration::kMonodisperse, 0, 0, {MakeAssay(0.0, 0.5, {0.0f}, table)}, {1, 1, 0});
@@ -169,8 +167,7 @@ TEST(Calibration, UnusedPointIsListedButNeitherPlottedNorInRange) {
 }
 
 TEST(Calibration, CurveRunsFromHalfToOnePointTwoTimesOfPoints) {
-    RecordingMessageSink messages;
-    CCalibration calibration(messages);
+    CCalibration calibration;
     calibration.SetInputs(1.0, 0.0, CCalibration::kMonodisperse, 0, 0,
                           {MakeAssay(0.0, 0.5, {0.0f}, LineStandards())}, {});
     calibration.Run();
@@ -198,8 +195,7 @@ struct RefusedItemCase {
 class CalibrationRefusedItem : public testing::TestWithParam<RefusedItemCase> {};
 
 TEST_P(CalibrationRefusedItem, FormsNoPoint) {
-    RecordingMessageSink messages;
-    CCalibration calibration(messages);
+    CCalibration calibration;
     calibration.SetInputs(1.0, 0.0, CCalibration::kMonodisperse, 0, 0,
                           {MakeAssay(0.0, 0.5, {0.0f}, {GetParam().item})}, {});
     calibration.Run();
@@ -219,13 +215,12 @@ INSTANTIATE_TEST_SUITE_P(Cases, CalibrationRefusedItem,
     [](const testing::TestParamInfo<RefusedItemCase>& info) { return std::string(info.param.name); });
 
 TEST(Calibration, SharedTimeGivesNonFiniteCoefficients) {
-    RecordingMessageSink messages;
-    CCalibration calibration(messages);
+    CCalibration calibration;
     calibration.SetInputs(1.0, 0.0, CCalibration::kMonodisperse, 0, 0,
                           {MakeAssay(0.0, 0.5, {0.0f}, {Standard("A", 10.0, 1000.0), Standard("A", 10.0, 900.0)})}, {});
     calibration.Run();
-    EXPECT_FALSE(std::isfinite(calibration.k0));
-    EXPECT_FALSE(std::isfinite(calibration.k1));
+    EXPECT_FALSE(std::isfinite(calibration.results.k0));
+    EXPECT_FALSE(std::isfinite(calibration.results.k1));
     EXPECT_FALSE(std::isfinite(calibration.MolarMassAt(11.0)));
 }
 
@@ -238,18 +233,17 @@ CCalibration& CalibrateLine(CCalibration& calibration) {
 }
 
 TEST(Calibration, NothingIncludedLeavesEveryResult) {
-    RecordingMessageSink messages;
-    CCalibration calibration(messages);
+    CCalibration calibration;
     CalibrateLine(calibration);
-    const double mn = calibration.Mn;
+    const double mn = calibration.results.Mn;
     const std::vector<double> curve = calibration.curveY;
     std::vector<Assay> assays = calibration.Assays;
     assays[0].included = 0;
     calibration.SetInputs(1.0, 0.0, CCalibration::kMonodisperse, 2, 0, assays, {});
     calibration.Run();
     EXPECT_TRUE(calibration.calPoints.empty());
-    EXPECT_EQ(calibration.k0, 8.0);
-    EXPECT_EQ(calibration.Mn, mn);
+    EXPECT_EQ(calibration.results.k0, 8.0);
+    EXPECT_EQ(calibration.results.Mn, mn);
     EXPECT_EQ(calibration.curveY, curve);
     EXPECT_EQ(calibration.pointX.size(), 2u);
     EXPECT_EQ(calibration.usedFormulaIndex, 0);
@@ -267,20 +261,19 @@ class CalibrationSkippedAssay : public testing::TestWithParam<SkippedAssayCase> 
 // averages and plot arrays.
 TEST_P(CalibrationSkippedAssay, KeepsEarlierResults) {
     const SkippedAssayCase& c = GetParam();
-    RecordingMessageSink messages;
-    CCalibration calibration(messages);
+    CCalibration calibration;
     CalibrateLine(calibration);
-    const double mn = calibration.Mn;
+    const double mn = calibration.results.Mn;
     std::vector<Assay> assays = calibration.Assays;
     if (c.emptySamples) assays[0].channels[0].samples.clear();
     calibration.SetInputs(1.0, 0.0, CCalibration::kMonodisperse, 2, c.channelIndex, assays, {});
-    calibration.Run();
-    EXPECT_EQ(calibration.k0, 8.0);
-    EXPECT_EQ(calibration.Mn, mn);
+    const CalculationStatus status = calibration.Run();
+    EXPECT_EQ(calibration.results.k0, 8.0);
+    EXPECT_EQ(calibration.results.Mn, mn);
     EXPECT_EQ(calibration.pointX.size(), 2u);
     EXPECT_FALSE(calibration.curveX.empty());
     EXPECT_EQ(calibration.usedFormulaIndex, 2);
-    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_EQ(status.assays, std::vector<AssayOutcome>{AssayOutcome::Skipped});
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CalibrationSkippedAssay,
@@ -290,26 +283,25 @@ INSTANTIATE_TEST_SUITE_P(Cases, CalibrationSkippedAssay,
     [](const testing::TestParamInfo<SkippedAssayCase>& info) { return std::string(info.param.name); });
 
 TEST(Calibration, NoTypeSelectedGivesZeroPolynomialAndZeroAverages) {
-    RecordingMessageSink messages;
-    CCalibration calibration(messages);
+    CCalibration calibration;
     CalibrateLine(calibration);
     calibration.SetInputs(1.0, 0.0, -1, 2, 0, calibration.Assays, {});
     calibration.Run();
     EXPECT_TRUE(calibration.calPoints.empty());
-    for (double k : {calibration.k0, calibration.k1, calibration.k2, calibration.k3}) EXPECT_EQ(k, 0.0);
-    for (double m : {calibration.Mn, calibration.Mw, calibration.MwMn, calibration.Mz, calibration.Mz1, calibration.Mp})
-        EXPECT_EQ(m, 0.0);
+    const CalibrationResults& r = calibration.results;
+    for (double k : {r.k0, r.k1, r.k2, r.k3}) EXPECT_EQ(k, 0.0);
+    for (double m : {r.Mn, r.Mw, r.MwMn, r.Mz, r.Mz1, r.Mp}) EXPECT_EQ(m, 0.0);
     EXPECT_TRUE(calibration.pointX.empty());
     EXPECT_TRUE(calibration.curveX.empty());
     EXPECT_EQ(calibration.usedGradIndex, -1);
 }
 
 TEST(Calibration, NewObjectHoldsStartValues) {
-    RecordingMessageSink messages;
-    const CCalibration calibration(messages);
+    const CCalibration calibration;
     EXPECT_EQ(calibration.K, 1.0);
     EXPECT_EQ(calibration.Alpha, 1.0);
-    for (double v : {calibration.Mn, calibration.Mp, calibration.k0, calibration.k3}) EXPECT_EQ(v, 0.0);
+    const CalibrationResults& r = calibration.results;
+    for (double v : {r.Mn, r.Mp, r.k0, r.k3}) EXPECT_EQ(v, 0.0);
     EXPECT_TRUE(calibration.Assays.empty());
     EXPECT_TRUE(calibration.curveX.empty());
 }

@@ -23,8 +23,7 @@ Assay TriangleAssay(int slices) {
 
 TEST(CalibrationInputs, ShareTheSampleArrays) {
     const std::vector<Assay> assays = {TriangleAssay(1000), TriangleAssay(10)};
-    RecordingMessageSink messages;
-    CCalibration calibration(messages);
+    CCalibration calibration;
     calibration.SetInputs(1.0, 0.0, CCalibration::kMonodisperse, 0, 0, assays, {});
     for (size_t i = 0; i < assays.size(); ++i) {
         EXPECT_TRUE(calibration.Assays[i].channels[0].samples.SharesValuesWith(assays[i].channels[0].samples));
@@ -34,12 +33,11 @@ TEST(CalibrationInputs, ShareTheSampleArrays) {
 
 TEST(CalibrationInputs, AnEditAfterTheRunChangesNeitherInputsNorResults) {
     std::vector<Assay> assays = {TriangleAssay(200)};
-    RecordingMessageSink messages;
-    CCalibration calibration(messages);
+    CCalibration calibration;
     calibration.SetInputs(1.0, 0.0, CCalibration::kMonodisperse, 0, 0, assays, {});
     calibration.Run();
-    const double mn = calibration.Mn;
-    const double mw = calibration.Mw;
+    const double mn = calibration.results.Mn;
+    const double mw = calibration.results.Mw;
     ASSERT_GT(mn, 0.0);
     const std::vector<float> samples = calibration.Assays[0].channels[0].samples;
     const std::vector<double> signal = calibration.Assays[0].signals[0];
@@ -51,8 +49,8 @@ TEST(CalibrationInputs, AnEditAfterTheRunChangesNeitherInputsNorResults) {
     EXPECT_EQ(calibration.Assays[0].channels[0].samples, samples);
     EXPECT_EQ(calibration.Assays[0].signals[0], signal);
     EXPECT_EQ(calibration.Assays[0].channels[0].table[0].molarMass, 1000.0);
-    calibration.Run();
-    EXPECT_EQ(calibration.Mn, mn);
-    EXPECT_EQ(calibration.Mw, mw);
-    EXPECT_TRUE(messages.texts.empty());
+    const CalculationStatus status = calibration.Run();
+    EXPECT_EQ(calibration.results.Mn, mn);
+    EXPECT_EQ(calibration.results.Mw, mw);
+    EXPECT_EQ(status.assays, std::vector<AssayOutcome>{AssayOutcome::Calculated});
 }

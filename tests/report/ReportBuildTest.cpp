@@ -1,5 +1,5 @@
 // The whole report from the button: temporary files, the documents folder from the host profile,
-// opening, and a document that cannot be built.
+// opening, a document that cannot be built, and which outcomes the user is told of.
 #include "LinkedHost.h"
 #include "ReportTestSupport.h"
 
@@ -37,8 +37,10 @@ protected:
 
 TEST_F(ReportBuild, TwoReportsGiveTwoPagesAndTwoPictureFolders) {
     SetDocumentsFolder(QUORVEL_DOCS_DIR);
-    report.builder.Build();
-    report.builder.Build();
+    const Status first = report.builder.Build();
+    const Status second = report.builder.Build();
+    EXPECT_TRUE(first) << first.Description();
+    EXPECT_TRUE(second) << second.Description();
     const auto pages = Made(".html");
     const auto folders = Made(".cat");
     ASSERT_EQ(pages.size(), 2u);
@@ -54,35 +56,39 @@ TEST_F(ReportBuild, TwoReportsGiveTwoPagesAndTwoPictureFolders) {
         EXPECT_NE(FileBytes(page).find("/data/ps1000.chr"), std::string::npos) << page;
     }
     for (const std::string& folder : folders) EXPECT_TRUE(fs::exists(folder + "/TempGraph.png")) << folder;
-    EXPECT_TRUE(report.messages.texts.empty());
+    EXPECT_FALSE(IsToldToUser(first));
 }
 
 TEST_F(ReportBuild, MissingDocumentsFolderStopsBeforeTheTransformation) {
-    report.builder.Build();
+    const Status status = report.builder.Build();
     EXPECT_EQ(host.calls.back(), "Call Profile/GetString");
     const auto pages = Made(".html");
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_EQ(FileBytes(pages[0]), "");
     EXPECT_EQ(Made(".cat").size(), 1u) << "the picture is made before";
     EXPECT_TRUE(report.platform.opened.empty());
-    EXPECT_TRUE(report.messages.texts.empty());
+    EXPECT_EQ(status.Description(), "Не задана папка документов: отчёт не построен.");
+    EXPECT_FALSE(IsToldToUser(status));
 }
 
 TEST_F(ReportBuild, DocumentsFolderStoredAs404IsMissingToo) {
     SetDocumentsFolder("404");
-    report.builder.Build();
+    const Status status = report.builder.Build();
     ASSERT_EQ(Made(".html").size(), 1u);
     EXPECT_EQ(FileBytes(Made(".html")[0]), "");
     EXPECT_TRUE(report.platform.opened.empty());
+    EXPECT_EQ(status.message.id, MessageId::ReportFolderMissing);
 }
 
 TEST_F(ReportBuild, StylesheetMissingFromTheFolderOpensNothingAndSaysNothing) {
     SetDocumentsFolder(temporary / "documents");
-    report.builder.Build();
+    const Status status = report.builder.Build();
     ASSERT_EQ(Made(".html").size(), 1u);
     EXPECT_EQ(FileBytes(Made(".html")[0]), "");
     EXPECT_TRUE(report.platform.opened.empty());
-    EXPECT_TRUE(report.messages.texts.empty());
+    EXPECT_EQ(status.Description(), "Не удалось преобразовать отчёт: the stylesheet " + (temporary / "documents") +
+                                        "/gel.xsl cannot be read: No such file or directory");
+    EXPECT_FALSE(IsToldToUser(status));
 }
 
 TEST_F(ReportBuild, OpeningCanBeTurnedOff) {
@@ -110,10 +116,10 @@ TEST_P(ReportBuildRefuses, TextsXmlCannotCarryWithAMessageAndNoFiles) {
     report.assays[0].fileName = GetParam().fileName;
     report.assays[0].method = GetParam().method;
     report.rows[0].texts[0] = GetParam().rowText;
-    report.builder.Build();
-    ASSERT_EQ(report.messages.texts.size(), 1u);
-    EXPECT_EQ(report.messages.texts[0].rfind("Ошибка построения отчёта: the text of element \"name\"", 0), 0u)
-        << report.messages.texts[0];
+    const Status status = report.builder.Build();
+    EXPECT_TRUE(IsToldToUser(status));
+    EXPECT_EQ(status.Description().rfind("Ошибка построения отчёта: the text of element \"name\"", 0), 0u)
+        << status.Description();
     EXPECT_TRUE(ZelEntries(temporary.Path()).empty());
     EXPECT_TRUE(report.platform.pictures.empty());
     EXPECT_TRUE(report.platform.opened.empty());
@@ -128,23 +134,26 @@ INSTANTIATE_TEST_SUITE_P(Cases, ReportBuildRefuses,
 TEST_F(ReportBuild, WithoutReferencesDoesNothing) {
     SetDocumentsFolder(QUORVEL_DOCS_DIR);
     report.builder.pointsList = nullptr;
-    report.builder.Build();
-    EXPECT_EQ(report.builder.WriteReport(temporary / "report.html", ShippedStylesheet()), 1);
+    for (const Status& status :
+         {report.builder.Build(), report.builder.WriteReport(temporary / "report.html", ShippedStylesheet())})
+        EXPECT_EQ(status.Description(), "Ошибка построения отчёта: nothing to report on");
     EXPECT_TRUE(ZelEntries(temporary.Path()).empty());
     EXPECT_FALSE(fs::exists(temporary / "report.html"));
     EXPECT_TRUE(report.platform.pictures.empty());
-    EXPECT_TRUE(report.messages.texts.empty());
 }
 
 TEST_F(ReportBuild, WritesAReportWhereAskedWithThePictureBeside) {
     TemporaryDirectory out;
-    EXPECT_EQ(report.builder.WriteReport(out / "run.html", ShippedStylesheet()), 0);
+    const Status written = report.builder.WriteReport(out / "run.html", ShippedStylesheet());
+    EXPECT_TRUE(written) << written.Description();
     EXPECT_EQ(report.platform.pictures, std::vector<std::string>{out / "run.png"});
     EXPECT_NE(FileBytes(out / "run.html").find("file://" + (out / "run.png")), std::string::npos);
     EXPECT_TRUE(report.platform.opened.empty());
     EXPECT_TRUE(ZelEntries(temporary.Path()).empty()) << "nothing in the temporary folder";
-    EXPECT_EQ(report.builder.WriteReport(out / "missing/run.html", ShippedStylesheet()), 1);
-    EXPECT_EQ(report.builder.WriteReport(out / "other.html", out / "missing.xsl"), 1);
+    EXPECT_EQ(report.builder.WriteReport(out / "missing/run.html", ShippedStylesheet()).message.id,
+              MessageId::FileNotWritten);
+    EXPECT_EQ(report.builder.WriteReport(out / "other.html", out / "missing.xsl").message.id,
+              MessageId::TransformFailed);
 }
 
 }  // namespace

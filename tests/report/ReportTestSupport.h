@@ -12,7 +12,6 @@
 #include "report/ReportPlatform.h"
 #include "report/XMLWrapper.h"
 #include "base/FixedEnvironment.h"
-#include "base/MessageSink.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -54,7 +53,7 @@ inline const ModuleEnvironment& NoDocumentsFolder() {
 // with the stylesheet looked for in the environment's documents folder.
 struct PreparedReport {
     explicit PreparedReport(const ModuleEnvironment& environment = NoDocumentsFolder())
-        : builder{messages, platform, environment} {
+        : builder{platform, environment} {
         builder.calibration = &calibration;
         builder.assays = &assays;
         builder.pointsList = &rows;
@@ -69,9 +68,8 @@ struct PreparedReport {
     }
     std::vector<std::string> DocumentOutline(const std::string& picturePath) const;
 
-    RecordingMessageSink messages;
     RecordingPlatform platform;
-    CCalibration calibration{messages};
+    CCalibration calibration;
     std::vector<Assay> assays;
     std::vector<PointsListRow> rows;
     ReportBuilder builder;

@@ -27,11 +27,11 @@ std::string StylesheetWith(const std::string& body, const std::string& prologue 
 class Transformation : public testing::Test {
 protected:
     void SetUp() override {
-        report.calibration.k0 = 8.0;
+        report.calibration.results.k0 = 8.0;
         report.Compose(document, folder / "graph.png");
     }
 
-    int Transform(const std::string& stylesheet, const std::string& output, bool open = true) {
+    Status Transform(const std::string& stylesheet, const std::string& output, bool open = true) {
         return report.builder.TransformAndOpen(document, stylesheet, output, open);
     }
 
@@ -42,9 +42,9 @@ protected:
 
 TEST_F(Transformation, WritesTheResultAndOpensItWhenAsked) {
     WriteFileBytes(folder / "gel.xsl", kMinimalStylesheet);
-    EXPECT_EQ(Transform(folder / "gel.xsl", folder / "closed.html", false), 0);
+    EXPECT_TRUE(Transform(folder / "gel.xsl", folder / "closed.html", false));
     EXPECT_TRUE(report.platform.opened.empty());
-    EXPECT_EQ(Transform(folder / "gel.xsl", folder / "report.html"), 0);
+    EXPECT_TRUE(Transform(folder / "gel.xsl", folder / "report.html"));
     EXPECT_EQ(report.platform.opened, std::vector<std::string>{folder / "report.html"});
     EXPECT_EQ(FileBytes(folder / "report.html"), "<p>8.0000</p>\n");
 }
@@ -52,7 +52,7 @@ TEST_F(Transformation, WritesTheResultAndOpensItWhenAsked) {
 TEST_F(Transformation, ReplacesAnEarlierOutput) {
     WriteFileBytes(folder / "gel.xsl", kMinimalStylesheet);
     WriteFileBytes(folder / "report.html", std::string(1000, 'x'));
-    EXPECT_EQ(Transform(folder / "gel.xsl", folder / "report.html"), 0);
+    EXPECT_TRUE(Transform(folder / "gel.xsl", folder / "report.html"));
     EXPECT_EQ(FileBytes(folder / "report.html"), "<p>8.0000</p>\n");
 }
 
@@ -60,18 +60,26 @@ struct FailureCase {
     const char* name;
     std::string stylesheet;  // content of gel.xsl; empty: no file
     std::string outputName;  // inside the test folder
+    MessageId message;
+    std::string reason;  // how the message's argument starts, FOLDER standing for the test folder
 };
 
 std::ostream& operator<<(std::ostream& out, const FailureCase& c) { return out << c.name; }
 
 class TransformationFails : public Transformation, public testing::WithParamInterface<FailureCase> {};
 
-TEST_P(TransformationFails, ReturnsOneAndOpensNothing) {
+TEST_P(TransformationFails, SaysWhyAndOpensNothing) {
     if (!GetParam().stylesheet.empty()) WriteFileBytes(folder / "gel.xsl", GetParam().stylesheet);
     fs::create_directory(folder / "folder");
     WriteFileBytes(folder / "elsewhere.html", "kept");
     fs::create_symlink(folder / "elsewhere.html", folder / "link.html");
-    EXPECT_EQ(Transform(folder / "gel.xsl", folder / GetParam().outputName), 1);
+    const Status status = Transform(folder / "gel.xsl", folder / GetParam().outputName);
+    EXPECT_FALSE(status);
+    EXPECT_EQ(status.message.id, GetParam().message);
+    std::string reason = GetParam().reason;
+    if (const std::string::size_type at = reason.find("FOLDER"); at != std::string::npos)
+        reason.replace(at, 6, folder.Path().string());
+    EXPECT_EQ(status.message.argument.rfind(reason, 0), 0u) << status.Description();
     EXPECT_TRUE(report.platform.opened.empty());
     EXPECT_EQ(FileBytes(folder / "elsewhere.html"), "kept");
     if (GetParam().outputName == "report.html") {
@@ -81,33 +89,45 @@ TEST_P(TransformationFails, ReturnsOneAndOpensNothing) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, TransformationFails,
     testing::Values(
-        FailureCase{"MissingStylesheet", "", "report.html"},
-        FailureCase{"NotWellFormed", "<xsl:stylesheet version=\"1.0\"", "report.html"},
-        FailureCase{"NotAStylesheet", "<html><body/></html>", "report.html"},
-        FailureCase{"BrokenExpression", StylesheetWith("<xsl:value-of select=\"Document/[\"/>"), "report.html"},
+        FailureCase{"MissingStylesheet", "", "report.html", MessageId::TransformFailed,
+                    "the stylesheet FOLDER/gel.xsl cannot be read: No such file or directory"},
+        FailureCase{"NotWellFormed", "<xsl:stylesheet version=\"1.0\"", "report.html", MessageId::TransformFailed,
+                    "the stylesheet FOLDER/gel.xsl is not well-formed: Couldn't find end of Start Tag"},
+        FailureCase{"NotAStylesheet", "<html><body/></html>", "report.html", MessageId::TransformFailed,
+                    "the stylesheet FOLDER/gel.xsl is not a valid stylesheet: "},
+        FailureCase{"BrokenExpression", StylesheetWith("<xsl:value-of select=\"Document/[\"/>"), "report.html",
+                    MessageId::TransformFailed, "the stylesheet FOLDER/gel.xsl is not a valid stylesheet: "},
         FailureCase{"TerminatingMessage", StylesheetWith("<xsl:message terminate=\"yes\">stop</xsl:message>"),
-                    "report.html"},
+                    "report.html", MessageId::TransformFailed, "the transformation failed: stop"},
         FailureCase{"ImportsAnotherStylesheet",
                     "<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\">"
-                    "<xsl:import href=\"other.xsl\"/></xsl:stylesheet>", "report.html"},
-        FailureCase{"TooLarge", StylesheetWith("<!--" + std::string(kMaxStylesheetBytes, ' ') + "-->"), "report.html"},
-        FailureCase{"OutputInMissingFolder", kMinimalStylesheet, "missing/report.html"},
-        FailureCase{"OutputIsAFolder", kMinimalStylesheet, "folder"},
-        FailureCase{"OutputIsALink", kMinimalStylesheet, "link.html"}),
+                    "<xsl:import href=\"other.xsl\"/></xsl:stylesheet>", "report.html", MessageId::TransformFailed,
+                    "the stylesheet FOLDER/gel.xsl imports or includes another stylesheet"},
+        FailureCase{"TooLarge", StylesheetWith("<!--" + std::string(kMaxStylesheetBytes, ' ') + "-->"), "report.html",
+                    MessageId::TransformFailed, "the stylesheet FOLDER/gel.xsl is larger than 4194304 bytes"},
+        FailureCase{"OutputInMissingFolder", kMinimalStylesheet, "missing/report.html", MessageId::FileNotWritten,
+                    "FOLDER/missing/report.html: No such file or directory"},
+        FailureCase{"OutputIsAFolder", kMinimalStylesheet, "folder", MessageId::FileNotWritten,
+                    "FOLDER/folder: Is a directory"},
+        FailureCase{"OutputIsALink", kMinimalStylesheet, "link.html", MessageId::FileNotWritten,
+                    "FOLDER/link.html: Too many levels of symbolic links"}),
     [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
 
 TEST_F(Transformation, StylesheetThatIsAFolderOrAPipeFailsWithoutWaiting) {
     fs::create_directory(folder / "folder.xsl");
     ASSERT_EQ(::mkfifo((folder / "pipe.xsl").c_str(), 0600), 0);
-    EXPECT_EQ(Transform(folder / "folder.xsl", folder / "report.html"), 1);
-    EXPECT_EQ(Transform(folder / "pipe.xsl", folder / "report.html"), 1);
+    EXPECT_EQ(Transform(folder / "folder.xsl", folder / "report.html").message.argument,
+              "the stylesheet " + (folder / "folder.xsl") + " cannot be read: not a regular file");
+    EXPECT_EQ(Transform(folder / "pipe.xsl", folder / "report.html").message.argument,
+              "the stylesheet " + (folder / "pipe.xsl") + " cannot be read: not a regular file");
     EXPECT_TRUE(report.platform.opened.empty());
 }
 
 TEST_F(Transformation, WithoutADocumentFails) {
     WriteFileBytes(folder / "gel.xsl", kMinimalStylesheet);
     XMLWrapper empty;
-    EXPECT_EQ(report.builder.TransformAndOpen(empty, folder / "gel.xsl", folder / "report.html", true), 1);
+    EXPECT_EQ(report.builder.TransformAndOpen(empty, folder / "gel.xsl", folder / "report.html", true).Description(),
+              "Не удалось преобразовать отчёт: there is no document");
     EXPECT_TRUE(report.platform.opened.empty());
 }
 
@@ -154,7 +174,7 @@ protected:
     std::string Page() {
         XMLWrapper document;
         report.Compose(document, folder / "graph.png");
-        EXPECT_EQ(report.builder.TransformAndOpen(document, ShippedStylesheet(), folder / "report.html", false), 0);
+        EXPECT_TRUE(report.builder.TransformAndOpen(document, ShippedStylesheet(), folder / "report.html", false));
         return FileBytes(folder / "report.html");
     }
 
@@ -178,7 +198,7 @@ TEST_F(ShippedStylesheetPage, ShowsEverySection) {
     report.assays = {ListedAssay(1, "/data/ps1000.chr", "ГПХ ТГФ", 0), ListedAssay(0, "/data/x.chr", "ГПХ ТГФ", 0)};
     report.rows = {PointsListRow{{"1 / ПС 1000", "10.00", "1000.00", "", ""}, true}};
     report.calibration.usedGradIndex = CCalibration::kMonodisperse;
-    report.calibration.Mz1 = 4321.0;
+    report.calibration.results.Mz1 = 4321.0;
     const std::string page = Page();
     for (const std::string& text : std::vector<std::string>{"<!DOCTYPE html", "<html lang=\"ru\"", "Гель-проникающая хроматография", "Хроматограммы",
                                     "/data/ps1000.chr", "Нет", "Монодисперсный", "Y = k1*T + k0", "1 / ПС 1000",

@@ -109,7 +109,9 @@ TEST_F(PluginLifecycle, MenuCommandsCreateOneWorkbenchWithStartValues) {
     const WorkbenchState& s = first->State();
     EXPECT_EQ(s.K, 1.0);
     EXPECT_EQ(s.Alpha, 0.0);
-    for (double v : {s.Mn, s.Mw, s.MwMn, s.Mz, s.Mz1, s.Mp, s.k0, s.k1, s.k2, s.k3}) EXPECT_EQ(v, 0.0);
+    for (double v : {s.results.Mn, s.results.Mw, s.results.MwMn, s.results.Mz, s.results.Mz1, s.results.Mp,
+                     s.results.k0, s.results.k1, s.results.k2, s.results.k3})
+        EXPECT_EQ(v, 0.0);
     EXPECT_EQ(s.GradIndex, -1);
     EXPECT_EQ(s.FormulaIndex, -1);
     EXPECT_TRUE(s.Assays.empty());
@@ -121,7 +123,9 @@ TEST(WorkbenchState, NewStateHoldsTheStartValues) {
     const WorkbenchState s;
     EXPECT_EQ(s.K, 1.0);
     EXPECT_EQ(s.Alpha, 1.0);
-    for (double v : {s.Mn, s.Mw, s.MwMn, s.Mz, s.Mz1, s.Mp, s.k0, s.k1, s.k2, s.k3}) EXPECT_EQ(v, 0.0);
+    for (double v : {s.results.Mn, s.results.Mw, s.results.MwMn, s.results.Mz, s.results.Mz1, s.results.Mp,
+                     s.results.k0, s.results.k1, s.results.k2, s.results.k3})
+        EXPECT_EQ(v, 0.0);
     EXPECT_EQ(s.GradIndex, 0);
     EXPECT_EQ(s.FormulaIndex, 0);
     EXPECT_EQ(s.ChannelIndex, 0);

@@ -93,7 +93,7 @@ TableItem LabItem(const std::string& name, double time, double concent) {
 bool WriteChromatogram(const std::string& path, const std::vector<Channel>& channels) {
     COrbitasFile4 file;
     file.channels = channels;
-    return file.Write(path) == COrbitasFile4::Ok;
+    return file.Write(path).code == COrbitasFile4::Ok;
 }
 
 std::filesystem::path FreshTestFolder(const std::string& prefix) {

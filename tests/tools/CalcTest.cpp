@@ -94,9 +94,11 @@ protected:
 
     std::string File(const std::string& name) const { return (folder / name).string(); }
 
-    // Runs the program; its standard output, and its exit status in status.
-    std::string Run(const std::string& arguments, int& status) const {
-        const std::string command = std::string(QUORVEL_BIN_DIR) + "/quorvel-calc " + arguments + " 2>/dev/null";
+    // Runs the program; its standard output (or with errors its standard error), and its exit status
+    // in status.
+    std::string Run(const std::string& arguments, int& status, bool errors = false) const {
+        const std::string command =
+            std::string(QUORVEL_BIN_DIR) + "/quorvel-calc " + arguments + (errors ? " 2>&1 >/dev/null" : " 2>/dev/null");
         FILE* pipe = popen(command.c_str(), "r");
         std::string out;
         char buffer[4096];
@@ -225,6 +227,43 @@ TEST_F(CalcProgram, ReportWithoutStylesheetFails) {
     EXPECT_NE(out.find("Mn = 291.41"), std::string::npos);  // the results are printed all the same
     EXPECT_FALSE(fs::exists(File("report.html")));
 }
+
+struct ReportFailureCase {
+    const char* name;
+    std::string stylesheet;  // gel.xsl written to the documents folder; empty: none
+    std::string reportName;  // inside the folder
+    std::string error;  // standard error, FOLDER standing for the test folder
+};
+
+std::ostream& operator<<(std::ostream& out, const ReportFailureCase& c) { return out << c.name; }
+
+class CalcReportFailure : public CalcProgram, public testing::WithParamInterface<ReportFailureCase> {};
+
+TEST_P(CalcReportFailure, SaysWhyTheReportCouldNotBeWritten) {
+    if (!GetParam().stylesheet.empty()) std::ofstream(folder / "gel.xsl") << GetParam().stylesheet;
+    int status = -1;
+    const std::string errors = Run(Standard() + "--report " + File(GetParam().reportName) + " 1 2", status, true);
+    EXPECT_EQ(status, 5);
+    std::string expected = GetParam().error;
+    for (std::string::size_type at; (at = expected.find("FOLDER")) != std::string::npos;)
+        expected.replace(at, 6, folder.string());
+    EXPECT_NE(errors.find(expected), std::string::npos) << errors;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CalcReportFailure,
+    testing::Values(
+        ReportFailureCase{"NoStylesheet", "", "report.html",
+                          "quorvel-calc: the report FOLDER/report.html could not be written: Не удалось преобразовать "
+                          "отчёт: the stylesheet FOLDER/gel.xsl cannot be read: No such file or directory\n"},
+        ReportFailureCase{"StylesheetNotWellFormed", "<xsl:stylesheet", "report.html",
+                          "could not be written: Не удалось преобразовать отчёт: the stylesheet FOLDER/gel.xsl is not "
+                          "well-formed: "},
+        ReportFailureCase{"ReportInMissingFolder",
+                          "<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\"/>",
+                          "missing/report.html",
+                          "quorvel-calc: the report FOLDER/missing/report.html could not be written: Не удалось "
+                          "записать файл FOLDER/missing/report.html: No such file or directory\n"}),
+    [](const testing::TestParamInfo<ReportFailureCase>& info) { return std::string(info.param.name); });
 
 TEST_F(CalcProgram, HelpDocumentsTheInterface) {
     int status = -1;

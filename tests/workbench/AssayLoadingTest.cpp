@@ -43,7 +43,9 @@ TEST_F(AssayLoadingTest, LoadsRowFileAndPeaks) {
     AddGoodAssay(12, "a.chr");
     database->AddPeak(12, {"PS-1", 2.5, 1, 2.1, 2.9, 1.0});
     DataBase::Handle db(database->path);
-    ASSERT_EQ(LoadAssay(db, 12, assays), 0);
+    const AssayLoad load = LoadAssay(db, 12, assays);
+    ASSERT_EQ(load.index, 0);
+    EXPECT_TRUE(load.status);
     const Assay& assay = assays[0];
     EXPECT_EQ(assay.id, 12);
     EXPECT_EQ(assay.date, 1700000012);
@@ -69,11 +71,11 @@ TEST_F(AssayLoadingTest, KnownIdentifierReturnsItsIndexWithoutReading) {
     AddGoodAssay(7, "a.chr");
     AddGoodAssay(8, "b.chr");
     DataBase::Handle db(database->path);
-    ASSERT_EQ(LoadAssay(db, 7, assays), 0);
-    ASSERT_EQ(LoadAssay(db, 8, assays), 1);
+    ASSERT_EQ(LoadAssay(db, 7, assays).index, 0);
+    ASSERT_EQ(LoadAssay(db, 8, assays).index, 1);
     fs::remove(File("a.chr"));
     database->Execute("DROP TABLE peak;");
-    EXPECT_EQ(LoadAssay(db, 7, assays), 0);
+    EXPECT_EQ(LoadAssay(db, 7, assays).index, 0);
     EXPECT_EQ(assays.size(), 2u);
     EXPECT_EQ(assays[0].channels.size(), 2u);
 }
@@ -84,7 +86,7 @@ TEST_F(AssayLoadingTest, TwoRowsForOneIdentifierGiveOneAssay) {
                       "INSERT INTO assay VALUES (5, 1, 'x', 'first', '', 'm', 0);"
                       "INSERT INTO assay VALUES (5, 2, 'y', 'second', '', 'm', 0);");
     DataBase::Handle db(database->path);
-    EXPECT_EQ(LoadAssay(db, 5, assays), 0);
+    EXPECT_EQ(LoadAssay(db, 5, assays).index, 0);
     ASSERT_EQ(assays.size(), 1u);
     EXPECT_EQ(assays[0].sample, "first");
 }
@@ -97,7 +99,7 @@ TEST_F(AssayLoadingTest, PeaksWithoutNameSkippedAndGroupedByChannelThenTime) {
     database->AddPeak(3, {"A", 3.0, 1});
     database->Execute("INSERT INTO peak (assayid, name, time) VALUES (3, 'N', 0.1);");  // NULL channel
     DataBase::Handle db(database->path);
-    ASSERT_EQ(LoadAssay(db, 3, assays), 0);
+    ASSERT_EQ(LoadAssay(db, 3, assays).index, 0);
     std::vector<std::pair<int32_t, double>> order;
     for (const Peak& peak : assays[0].peaks) order.emplace_back(peak.channel, peak.time);
     EXPECT_EQ(order, (std::vector<std::pair<int32_t, double>>{{0, 0.1}, {1, 3.0}, {2, 0.5}, {2, 1.0}}));
@@ -106,7 +108,7 @@ TEST_F(AssayLoadingTest, PeaksWithoutNameSkippedAndGroupedByChannelThenTime) {
 TEST_F(AssayLoadingTest, MissingFileGivesAnAssayWithoutChannels) {
     database->AddAssay(4, File("missing.chr"), "s", "m");
     DataBase::Handle db(database->path);
-    ASSERT_EQ(LoadAssay(db, 4, assays), 0);
+    ASSERT_EQ(LoadAssay(db, 4, assays).index, 0);
     EXPECT_TRUE(assays[0].channels.empty());
     EXPECT_TRUE(assays[0].signals.empty());
     EXPECT_EQ(assays[0].lastValue1, kNoBlock);
@@ -117,7 +119,7 @@ TEST_F(AssayLoadingTest, DamagedXmlPartKeepsTheSignalsOnly) {
     AddGoodAssay(9, "a.chr");
     fs::resize_file(File("a.chr"), fs::file_size(File("a.chr")) - 10);
     DataBase::Handle db(database->path);
-    ASSERT_EQ(LoadAssay(db, 9, assays), 0);
+    ASSERT_EQ(LoadAssay(db, 9, assays).index, 0);
     EXPECT_TRUE(assays[0].channels.empty());
     EXPECT_EQ(assays[0].signals.size(), 2u);
     EXPECT_EQ(assays[0].lastValue1, 4.0);
@@ -126,17 +128,21 @@ TEST_F(AssayLoadingTest, DamagedXmlPartKeepsTheSignalsOnly) {
 TEST_F(AssayLoadingTest, UnknownIdentifierChangesNothing) {
     AddGoodAssay(1, "a.chr");
     DataBase::Handle db(database->path);
-    EXPECT_EQ(LoadAssay(db, 2, assays), -1);
-    EXPECT_EQ(LoadAssay(db, -1, assays), -1);
+    EXPECT_EQ(LoadAssay(db, 2, assays).index, -1);
+    EXPECT_EQ(LoadAssay(db, -1, assays).index, -1);
     EXPECT_TRUE(assays.empty());
 }
 
-TEST_F(AssayLoadingTest, DatabaseErrorEndsTheLoadSilently) {
+TEST_F(AssayLoadingTest, DatabaseErrorEndsTheLoadWithSqliteText) {
     AddGoodAssay(1, "a.chr");
     database->Execute("DROP TABLE peak;");
     DataBase::Handle db(database->path);
-    EXPECT_EQ(LoadAssay(db, 1, assays), -1);
+    const AssayLoad load = LoadAssay(db, 1, assays);
+    EXPECT_EQ(load.index, -1);
     EXPECT_TRUE(assays.empty());
+    EXPECT_FALSE(load.status);
+    EXPECT_EQ(load.status.message.id, MessageId::DatabaseError);
+    EXPECT_EQ(load.status.Description(), "Ошибка базы данных: no such table: peak");
 }
 
 TEST_F(AssayLoadingTest, HostIsAskedToOpenTheStoredFiles) {

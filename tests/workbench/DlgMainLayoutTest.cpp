@@ -253,12 +253,12 @@ TEST_F(WorkbenchWindow, HiddenButton1022NeverReacts) {
     AddDemoAssays(*dlg);
     auto* hidden = static_cast<QPushButton*>(dlg->Control(1022));
     EXPECT_TRUE(hidden->isHidden());
-    const double mn = dlg->State().Mn;
+    const double mn = dlg->State().results.Mn;
     hidden->click();
     QApplication::processEvents();
     SavePicture(*dlg, "dlg_main_hidden_button");
     EXPECT_EQ(dlg->State().Assays.size(), 5u);
-    EXPECT_EQ(dlg->State().Mn, mn);
+    EXPECT_EQ(dlg->State().results.Mn, mn);
     EXPECT_TRUE(messages.texts.empty());
     EXPECT_TRUE(host.openedFiles.empty());
 }
@@ -294,7 +294,7 @@ TEST_F(WorkbenchWindow, InitialisationRestoresTheTypeBeforeTheFirstPass) {
         EXPECT_EQ(dlg->State().PointsReady, row.passRan);
         // Only a pass fills the points list and fits the curve.
         EXPECT_EQ(dlg->PointsList().RowCount(), row.passRan ? 5 : 0);
-        EXPECT_EQ(dlg->State().k1 != 0.0, row.passRan);
+        EXPECT_EQ(dlg->State().results.k1 != 0.0, row.passRan);
         EXPECT_TRUE(messages.texts.empty());
     }
 }
@@ -365,7 +365,7 @@ TEST_F(WorkbenchWindow, DemoDataInRussianAndInEnglish) {
         AddDemoAssays(*dlg);
         EXPECT_TRUE(messages.texts.empty());
         EXPECT_EQ(dlg->PointsList().RowCount(), 10);
-        EXPECT_GT(dlg->State().Mw, dlg->State().Mn);
+        EXPECT_GT(dlg->State().results.Mw, dlg->State().results.Mn);
         Wait();
         SavePicture(*dlg, std::string("dlg_main_demo_") + row.name);
 

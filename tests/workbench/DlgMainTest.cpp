@@ -125,7 +125,7 @@ TEST_F(DlgMainTest, IncludingCalibrationAndSampleGivesTheResults) {
     EXPECT_TRUE(messages.texts.empty());
     EXPECT_EQ(dlg->PointsList().RowCount(), 3);
     EXPECT_EQ(dlg->PointsList().ItemText(1, 0), QString("1 / ПС 100"));
-    EXPECT_NEAR(dlg->State().Mn, 291.41, 0.01);
+    EXPECT_NEAR(dlg->State().results.Mn, 291.41, 0.01);
     EXPECT_EQ(Edit(*dlg, 1012).text(), QString("291.412482505348"));
 }
 

@@ -42,7 +42,7 @@ TEST(PassSharing, CalibrationHoldsTheWorkbenchSamplesThemselves) {
     const float* samplesBefore = state.Assays[0].channels[1].samples.data();
     RecordingMessageSink messages;
     ComponentsTable components;
-    CCalibration calibration(messages);
+    CCalibration calibration;
 
     for (int pass = 0; pass < 2; ++pass) {
         ASSERT_TRUE(Recalculate(environment, state, components, calibration, messages).ran);

@@ -51,7 +51,7 @@ protected:
     WorkbenchState state;
     ComponentsTable components;
     RecordingMessageSink messages;
-    CCalibration calibration{messages};
+    CCalibration calibration;
 };
 
 TEST_F(RecalculationPassTest, RowsNameTheAssayPositionAndComponent) {
@@ -66,8 +66,8 @@ TEST_F(RecalculationPassTest, RowsNameTheAssayPositionAndComponent) {
     EXPECT_EQ(result.rows[0].texts, (std::array<std::string, 5>{"2 / Полистирол 1", "10.00", "1000.00", "", ""}));
     EXPECT_EQ(result.rows[1].texts[0], "2 / Полистирол 2");
     EXPECT_TRUE(result.rows[1].used);
-    EXPECT_DOUBLE_EQ(state.k1, -0.5);
-    EXPECT_DOUBLE_EQ(state.k0, 8.0);
+    EXPECT_DOUBLE_EQ(state.results.k1, -0.5);
+    EXPECT_DOUBLE_EQ(state.results.k0, 8.0);
     ASSERT_TRUE(result.chart.has_value());
     EXPECT_EQ(result.chart->pointX, (std::vector<double>{10.0, 12.0}));
     EXPECT_EQ(state.Assays[1].channels[0].table[0].componentText, "Полистирол 1");
@@ -107,12 +107,12 @@ TEST_F(RecalculationPassTest, MissingComponentIsReportedOncePerItemAndFormsNoPoi
 }
 
 TEST_F(RecalculationPassTest, EmptyAssaySetChangesNothing) {
-    state.Mn = 123.0;
+    state.results.Mn = 123.0;
     state.PointsReady = true;
     const PassResult result = Run();
     EXPECT_FALSE(result.ran);
     EXPECT_FALSE(state.PointsReady);
-    EXPECT_EQ(state.Mn, 123.0);
+    EXPECT_EQ(state.results.Mn, 123.0);
     EXPECT_TRUE(components.filePath.empty());
 }
 
@@ -120,8 +120,8 @@ TEST_F(RecalculationPassTest, NoIncludedAssayEmptiesTheListAndKeepsResultsAndCha
     state.Assays = {CalibrationAssay(1, {LabItem("PS-1", 10.0), LabItem("PS-2", 12.0)})};
     const std::optional<ChartData> before = Run().chart;
     ASSERT_TRUE(before.has_value());
-    const double mw = state.Mw;
-    const double k1 = state.k1;
+    const double mw = state.results.Mw;
+    const double k1 = state.results.k1;
     ASSERT_NE(k1, 0.0);
     state.Assays[0].included = 0;
     const PassResult result = Run();
@@ -130,8 +130,8 @@ TEST_F(RecalculationPassTest, NoIncludedAssayEmptiesTheListAndKeepsResultsAndCha
     ASSERT_TRUE(result.chart.has_value());  // the chart keeps showing what it showed
     EXPECT_EQ(result.chart->curveY, before->curveY);
     EXPECT_EQ(result.chart->pointX, before->pointX);
-    EXPECT_EQ(state.Mw, mw);
-    EXPECT_EQ(state.k1, k1);
+    EXPECT_EQ(state.results.Mw, mw);
+    EXPECT_EQ(state.results.k1, k1);
     EXPECT_TRUE(state.PointsReady);
 }
 
@@ -151,11 +151,62 @@ TEST_F(RecalculationPassTest, RefitUsesTheFlagsWithoutTouchingRows) {
     state.PointFlags = RebuildPointFlags(state.Assays, 0);
     ASSERT_EQ(Run().rows.size(), 3u);
     state.PointFlags[2] = 0;
-    const std::optional<ChartData> chart = RefitPoints(state, calibration);
+    const std::optional<ChartData> chart = RefitPoints(state, calibration, messages);
     ASSERT_TRUE(chart.has_value());
     EXPECT_EQ(chart->pointX, (std::vector<double>{10.0, 12.0}));
-    EXPECT_DOUBLE_EQ(state.k1, -0.5);  // two used points: a straight line whatever the dependence
-    EXPECT_EQ(state.k2, 0.0);
+    EXPECT_DOUBLE_EQ(state.results.k1, -0.5);  // two used points: a straight line whatever the dependence
+    EXPECT_EQ(state.results.k2, 0.0);
+    EXPECT_TRUE(messages.texts.empty());
 }
+
+constexpr const char* kAveragesError = "Ошибка расчета параметров ММР!";
+
+// An included assay whose database peak spans the given minutes of its 10 to 20 minute signal.
+Assay SampleAssay(int32_t id, double front, double back, std::vector<TableItem> table = {}) {
+    Assay assay = CalibrationAssay(id, std::move(table));
+    Peak peak;
+    peak.name = "sample";
+    peak.front = front;
+    peak.back = back;
+    assay.peaks = {peak};
+    return assay;
+}
+
+struct AveragesMessageCase {
+    const char* name;
+    std::vector<Assay> samples;  // after a standards run with PS-1 and PS-2
+    std::vector<std::string> messages;
+};
+
+std::ostream& operator<<(std::ostream& out, const AveragesMessageCase& c) { return out << c.name; }
+
+class RecalculationPassAverages : public RecalculationPassTest,
+                                  public testing::WithParamInterface<AveragesMessageCase> {};
+
+// The calculation shows nothing itself; the pass shows one box for every assay whose slices lie
+// outside its samples, after the components it did not find, as the run met them.
+TEST_P(RecalculationPassAverages, ShowOneBoxPerFailedAssay) {
+    state.Assays = {CalibrationAssay(1, {LabItem("PS-1", 10.0), LabItem("PS-2", 12.0)})};
+    state.Assays.insert(state.Assays.end(), GetParam().samples.begin(), GetParam().samples.end());
+    ASSERT_TRUE(Run().ran);
+    EXPECT_EQ(messages.texts, GetParam().messages);
+
+    messages.texts.clear();
+    RefitPoints(state, calibration, messages);
+    std::vector<std::string> refitMessages;
+    for (const std::string& text : GetParam().messages)
+        if (text == kAveragesError) refitMessages.push_back(text);
+    EXPECT_EQ(messages.texts, refitMessages) << "a refit reports as the pass does, the table is not read again";
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, RecalculationPassAverages,
+    testing::Values(
+        AveragesMessageCase{"SlicesInside", {SampleAssay(2, 11.0, 13.0)}, {}},
+        AveragesMessageCase{"BackBeyondSamples", {SampleAssay(2, 11.0, 25.0)}, {kAveragesError}},
+        AveragesMessageCase{"TwoAssaysOutside", {SampleAssay(2, 11.0, 25.0), SampleAssay(3, 30.0, 31.0)},
+                            {kAveragesError, kAveragesError}},
+        AveragesMessageCase{"UnknownComponentFirst", {SampleAssay(2, 11.0, 25.0, {LabItem("X1", 11.0)})},
+                            {"В таблице компонентов не найден X1", kAveragesError}}),
+    [](const testing::TestParamInfo<AveragesMessageCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -47,7 +47,7 @@ TEST_F(WorkbenchSettingsTest, StoresAndRestoresOrderAndMarks) {
     for (const auto& [id, included] : {std::pair{12, 0}, {7, 1}, {40, 0}}) {
         AddAssay(id);
         DataBase::Handle db(database->path);
-        const int32_t index = LoadAssay(db, id, assays);
+        const int32_t index = LoadAssay(db, id, assays).index;
         ASSERT_GE(index, 0);
         assays[index].included = included;
     }

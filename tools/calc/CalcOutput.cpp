@@ -53,12 +53,12 @@ struct NamedResult {
     double value;
 };
 
-std::vector<NamedResult> Results(const WorkbenchState& s) {
+std::vector<NamedResult> Results(const CalibrationResults& s) {
     return {{"Mn", "Mn", s.Mn}, {"Mw", "Mw", s.Mw}, {"Mw/Mn", "MwMn", s.MwMn},
             {"Mz", "Mz", s.Mz}, {"Mz+1", "Mz1", s.Mz1}, {"Mp", "Mp", s.Mp}};
 }
 
-std::vector<double> Coefficients(const WorkbenchState& s) { return {s.k0, s.k1, s.k2, s.k3}; }
+std::vector<double> Coefficients(const CalibrationResults& s) { return {s.k0, s.k1, s.k2, s.k3}; }
 
 }  // namespace
 
@@ -75,9 +75,9 @@ void WriteCalcText(std::ostream& out, const CalcOutcome& outcome) {
             if (!text.empty()) out << "  " << text;
         out << "\n";
     }
-    const std::vector<double> k = Coefficients(s);
+    const std::vector<double> k = Coefficients(s.results);
     for (size_t i = 0; i < k.size(); ++i) out << "k" << i << " = " << FormatGeneral(k[i], 15) << "\n";
-    for (const NamedResult& result : Results(s)) out << result.textName << " = " << FormatGeneral(result.value, 15) << "\n";
+    for (const NamedResult& result : Results(s.results)) out << result.textName << " = " << FormatGeneral(result.value, 15) << "\n";
     for (const std::string& message : outcome.messages->texts) out << "message: " << message << "\n";
 }
 
@@ -93,11 +93,11 @@ void WriteCalcJson(std::ostream& out, const CalcOutcome& outcome) {
         return "{\"row\":" + JsonArray(texts, JsonString) + ",\"used\":" + (row.used ? "true" : "false") + "}";
     });
     std::string results = "{";
-    for (const NamedResult& result : Results(s))
+    for (const NamedResult& result : Results(s.results))
         results += std::string(results.size() > 1 ? "," : "") + "\"" + result.jsonName + "\":" + JsonNumber(result.value);
     results += "}";
     const ChartData chart = outcome.pass.chart.value_or(ChartData{});
-    out << "{\"assays\":" << assays << ",\"points\":" << points << ",\"k\":" << JsonArray(Coefficients(s), JsonNumber)
+    out << "{\"assays\":" << assays << ",\"points\":" << points << ",\"k\":" << JsonArray(Coefficients(s.results), JsonNumber)
         << ",\"results\":" << results << ",\"curve\":" << JsonPairs(chart.curveX, chart.curveY)
         << ",\"plotted\":" << JsonPairs(chart.pointX, chart.pointY)
         << ",\"messages\":" << JsonArray(outcome.messages->texts, JsonString) << "}\n";

@@ -5,13 +5,16 @@
 
 #include <filesystem>
 
-bool WriteCalcReport(CalcOutcome& outcome, const ModuleEnvironment& environment, const std::string& htmlPath) {
+Status WriteCalcReport(CalcOutcome& outcome, const ModuleEnvironment& environment, const std::string& htmlPath) {
     QtReportPlatform platform;
-    ReportBuilder builder(*outcome.messages, platform, environment);
+    ReportBuilder builder(platform, environment);
     builder.calibration = outcome.calibration.get();
     builder.assays = &outcome.state.Assays;
     builder.pointsList = &outcome.pass.rows;
     const std::filesystem::path documents = environment.DocumentsFolder().value_or("");
     const std::string stylesheet = (documents / "gel.xsl").string();
-    return builder.WriteReport(htmlPath, stylesheet) == 0;
+    const Status status = builder.WriteReport(htmlPath, stylesheet);
+    if (IsToldToUser(status))
+        outcome.messages->Show(status.message, std::nullopt, MessageSink::Buttons::Ok, MessageSink::Icon::Error);
+    return status;
 }

@@ -3,9 +3,10 @@
 #pragma once
 
 #include "CalcRun.h"
+#include "base/Status.h"
 
 #include <string>
 
 // Writes htmlPath (the chart picture beside it, as .png) with gel.xsl of the environment's documents
-// folder; false when the document or the transformation failed (a document error is added to the messages).
-bool WriteCalcReport(CalcOutcome& outcome, const ModuleEnvironment& environment, const std::string& htmlPath);
+// folder. A document that cannot be built is also added to the messages, as the workbench would show it.
+Status WriteCalcReport(CalcOutcome& outcome, const ModuleEnvironment& environment, const std::string& htmlPath);

@@ -26,7 +26,7 @@ void LoadAssays(const CalcOptions& options, const ModuleEnvironment& environment
     DataBase::Handle db(environment.DatabaseLocation());
     CheckDatabase(db);
     for (const CalcAssay& wanted : options.assays) {
-        const int32_t index = LoadAssay(db, wanted.id, state.Assays);
+        const int32_t index = LoadAssay(db, wanted.id, state.Assays).index;
         if (index < 0) {
             std::cerr << "quorvel-calc: assay " << wanted.id << " not found, skipped\n";
             continue;

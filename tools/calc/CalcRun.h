@@ -26,9 +26,9 @@ struct CalcOutcome {
     std::string error;  // why the run stopped, for stderr; "" when it ran
     WorkbenchState state;  // assays, settings and the ten results
     PassResult pass;  // the points list and the chart series
-    // Every message box text, in order; the calibration keeps reporting into it.
+    // Every message box text, in order.
     std::unique_ptr<RecordingMessageSink> messages = std::make_unique<RecordingMessageSink>();
-    std::unique_ptr<CCalibration> calibration = std::make_unique<CCalibration>(*messages);
+    std::unique_ptr<CCalibration> calibration = std::make_unique<CCalibration>();
 };
 
 // Loads the assays from the environment's database, applies marks and settings as the workbench would,

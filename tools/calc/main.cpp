@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
         std::cerr << "quorvel-calc: " << outcome.error << "\n";
         return outcome.status;
     }
-    bool reported = true;
+    Status reported;
     if (!parsed.options.report.empty()) {
         // The chart picture needs fonts, which Qt serves only to a GUI application; no display is used.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -38,7 +38,8 @@ int main(int argc, char** argv) {
     if (parsed.options.json) WriteCalcJson(std::cout, outcome);
     else WriteCalcText(std::cout, outcome);
     if (!reported) {
-        std::cerr << "quorvel-calc: the report " << parsed.options.report << " could not be written\n";
+        std::cerr << "quorvel-calc: the report " << parsed.options.report
+                  << " could not be written: " << reported.Description() << "\n";
         return kCalcReportFailed;
     }
     return kCalcOk;

@@ -237,7 +237,7 @@ DemoWriteResult WriteDemoData(const std::string& folder, uint64_t seed) {
             file.passport.sample = assay.sample;
             file.passport.method = assay.method;
             file.passport.graduation = assay.calibration;
-            if (file.Write(assay.fileName) != COrbitasFile4::Ok) return Failed("cannot write " + assay.fileName);
+            if (file.Write(assay.fileName).code != COrbitasFile4::Ok) return Failed("cannot write " + assay.fileName);
             AddAssayRow(db, assay);
             for (const TableItem& item : file.channels[0].table)
                 AddPeakRow(db, assay.id, item, item.name.empty() ? std::string("Полимер") : item.name);
