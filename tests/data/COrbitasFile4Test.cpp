@@ -3,7 +3,7 @@
 
 #include "AllocationWatch.h"
 #include "ChromatogramBytes.h"
-#include "TemporaryDirectory.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -40,7 +40,7 @@ class ReadFile : public testing::TestWithParam<DamagedCase> {};
 
 TEST_P(ReadFile, GivesCodeAndKeepsChannelsReadBefore) {
     const DamagedCase& c = GetParam();
-    TemporaryDirectory directory;
+    TempFolder directory;
     const std::string path = directory / "assay.stg";
     WriteFileBytes(path, c.bytes);
     COrbitasFile4 file;
@@ -80,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ReadFile,
     [](const testing::TestParamInfo<DamagedCase>& info) { return std::string(info.param.name); });
 
 TEST(COrbitasFile4Read, BlocksAreLittleEndian) {
-    TemporaryDirectory directory;
+    TempFolder directory;
     const std::string path = directory / "assay.stg";
     WriteFileBytes(path, Header("STG", 0, endOfBlocks) + block1 + block2 + xml);
     COrbitasFile4 file;
@@ -100,7 +100,7 @@ TEST(COrbitasFile4Read, BlocksAreLittleEndian) {
 }
 
 TEST(COrbitasFile4Read, OnlyRegularFilesAreOpened) {
-    TemporaryDirectory directory;
+    TempFolder directory;
     const std::string fifo = directory / "fifo";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);  // opening it for reading must not wait for a writer
     for (const std::string& path : {directory / "missing.stg", directory.Path().string(), fifo}) {
@@ -128,7 +128,7 @@ COrbitasFile4 SampleObject() {
 }
 
 TEST(COrbitasFile4Write, LayoutIsLittleEndianWithZeroReservedBytes) {
-    TemporaryDirectory directory;
+    TempFolder directory;
     const std::string path = directory / "written.stg";
     COrbitasFile4 file = SampleObject();
     file.channels[1].number = 260;  // only its low byte, 4, goes into the block header
@@ -146,7 +146,7 @@ TEST(COrbitasFile4Write, LayoutIsLittleEndianWithZeroReservedBytes) {
 }
 
 TEST(COrbitasFile4Write, ReadThenWriteReproducesTheFileByteForByte) {
-    TemporaryDirectory directory;
+    TempFolder directory;
     COrbitasFile4 original = SampleObject();
     original.version = 0;
     ASSERT_EQ(original.Write(directory / "first.stg"), 0);
@@ -163,7 +163,7 @@ TEST(COrbitasFile4Write, ReadThenWriteReproducesTheFileByteForByte) {
 }
 
 TEST(COrbitasFile4Write, ObjectWithoutChannelsCannotBeReadBack) {
-    TemporaryDirectory directory;
+    TempFolder directory;
     const std::string path = directory / "empty.stg";
     COrbitasFile4 file;
     ASSERT_EQ(file.Write(path), 0);
@@ -213,7 +213,7 @@ TEST_P(WriteStream, ReportsWherePartOfTheFileDidNotGetThrough) {
     LimitedStream limited(GetParam().budget);
     EXPECT_EQ(file.WriteStream(limited.Stream(), "p"), GetParam().code);
     if (GetParam().code == 0) {
-        TemporaryDirectory directory;
+        TempFolder directory;
         ASSERT_EQ(file.Write(directory / "same.stg"), 0);
         EXPECT_EQ(limited.Bytes(), FileBytes(directory / "same.stg"));
     }
@@ -226,7 +226,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, WriteStream,
     [](const testing::TestParamInfo<LimitCase>& info) { return std::string(info.param.name); });
 
 TEST(COrbitasFile4Write, FailedWriteKeepsThePreviousFile) {
-    TemporaryDirectory directory;
+    TempFolder directory;
     const std::string path = directory / "assay.stg";
     WriteFileBytes(path, "previous");
     COrbitasFile4 file = SampleObject();
@@ -249,7 +249,7 @@ TEST(COrbitasFile4Write, FailedWriteKeepsThePreviousFile) {
 }
 
 TEST(COrbitasFile4Write, ReplacedFileKeepsPermissionsAndLinks) {
-    TemporaryDirectory directory;
+    TempFolder directory;
     const std::string target = directory / "target.stg";
     const std::string link = directory / "link.stg";
     WriteFileBytes(target, "previous");
@@ -265,7 +265,7 @@ TEST(COrbitasFile4Write, ReplacedFileKeepsPermissionsAndLinks) {
 }
 
 TEST(COrbitasFile4Write, UnwritablePlacesGiveMinusOne) {
-    TemporaryDirectory directory;
+    TempFolder directory;
     for (const std::string& path : {directory / "missing/assay.stg", directory.Path().string()}) {
         COrbitasFile4 file = SampleObject();
         EXPECT_EQ(file.Write(path), -1) << path;

@@ -30,7 +30,7 @@ protected:
     }
 
     AttachedHost host;
-    TemporaryDirectory temporary;
+    TempFolder temporary;
     ScopedEnvironment tmpdir{"TMPDIR", temporary.Path().string()};
     ScopedEnvironment noOpen{"QUORVEL_NO_OPEN", std::nullopt};
     PreparedReport report;
@@ -138,7 +138,7 @@ TEST_F(ReportBuild, WithoutReferencesDoesNothing) {
 }
 
 TEST_F(ReportBuild, WritesAReportWhereAskedWithThePictureBeside) {
-    TemporaryDirectory out;
+    TempFolder out;
     EXPECT_EQ(report.builder.WriteReport(out / "run.html", ShippedStylesheet()), 0);
     EXPECT_EQ(report.platform.pictures, std::vector<std::string>{out / "run.png"});
     EXPECT_NE(FileBytes(out / "run.html").find("file://" + (out / "run.png")), std::string::npos);

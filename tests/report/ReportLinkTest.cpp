@@ -36,8 +36,8 @@ bool EndsWith(const std::string& text, const std::string& end) {
 TEST(ReportLink, PlantedBeforeCreationIsNeverFollowedAndTheReportIsStillMade) {
     AttachedHost host;
     host.strings[ProfileParameterName("", "PublicDocuments_Quorvel")] = QUORVEL_DOCS_DIR;
-    TemporaryDirectory temporary;
-    TemporaryDirectory elsewhere;
+    TempFolder temporary;
+    TempFolder elsewhere;
     ScopedEnvironment tmpdir{"TMPDIR", temporary.Path().string()};
     ScopedEnvironment noOpen{"QUORVEL_NO_OPEN", std::nullopt};
     const fs::path victim = elsewhere.Path() / "victim.html";

@@ -4,6 +4,7 @@
 // lists and in the report.
 #include "AttachedHost.h"
 #include "LabData.h"
+#include "TempFolder.h"
 #include "grid/CGridCtrl.h"
 #include "components/Cp1251Codec.h"
 #include "data/DataBaseConnection.h"
@@ -20,18 +21,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string FileBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 class WorkbenchFault : public testing::Test {
 protected:
