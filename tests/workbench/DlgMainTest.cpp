@@ -1,11 +1,10 @@
 // The workbench window driven as a user would, with a fake host, scripted message boxes and a host
 // database and chromatogram files built by the test.
 #include "AttachedHost.h"
-#include "LabData.h"
+#include "LabDatabaseTest.h"
 #include "chart/CAutoCtrl.h"
 #include "grid/CGridCtrl.h"
 #include "components/Cp1251Codec.h"
-#include "data/DataBaseConnection.h"
 #include "hostlink/AssaysChangedEvent.h"
 #include "hostlink/Profile.h"
 #include "workbench/DlgMain.h"
@@ -35,12 +34,10 @@ public:
     }
 };
 
-class DlgMainTest : public testing::Test {
+class DlgMainTest : public LabDatabaseTest {
 protected:
     void SetUp() override {
-        folder = FreshTestFolder("quorvel-dlg");
-        database = std::make_unique<LabDatabase>((folder / "host.db").string());
-        DataBaseConnection::Instance().SetUri(database->path);
+        LabDatabaseTest::SetUp();
         host.strings[Key("PublicDocuments_Quorvel")] = folder.string();
         std::ofstream(folder / "CompsTableQuorvel.csv", std::ios::binary) << Cp1251Codec().FromUtf8(
             "№;Компонент;Имя компонента;Молярная масса\r\n1;PS-1;ПС 1000;1000.00\r\n2;PS-2;ПС 100;100.00\r\n"
@@ -58,11 +55,10 @@ protected:
     }
     void TearDown() override {
         qApp->removeEventFilter(&events);
-        fs::remove_all(folder);
+        LabDatabaseTest::TearDown();
     }
 
     static std::string Key(const std::string& key) { return "plugins\\quorvel\\/" + key; }
-    std::string File(const std::string& name) const { return (folder / name).string(); }
     std::unique_ptr<DlgMain> Open() { return std::make_unique<DlgMain>(nullptr, &messages); }
     void Add(DlgMain& dlg, std::vector<int32_t> ids) {
         host.chosenAssays = std::move(ids);
@@ -79,8 +75,6 @@ protected:
     }
     void ChooseType(DlgMain& dlg, int index) { Choose(dlg, 1003, index); }
 
-    fs::path folder;
-    std::unique_ptr<LabDatabase> database;
     AttachedHost host;
     RecordingMessageSink messages;
     EventCounter events;

@@ -3,11 +3,10 @@
 // markup, control characters or 10,000 characters (assay texts and component names) shown in the
 // lists and in the report.
 #include "AttachedHost.h"
-#include "LabData.h"
+#include "LabDatabaseTest.h"
 #include "TempFolder.h"
 #include "grid/CGridCtrl.h"
 #include "components/Cp1251Codec.h"
-#include "data/DataBaseConnection.h"
 #include "hostlink/Profile.h"
 #include "workbench/DlgMain.h"
 
@@ -26,12 +25,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class WorkbenchFault : public testing::Test {
+class WorkbenchFault : public LabDatabaseTest {
 protected:
     void SetUp() override {
-        folder = FreshTestFolder("quorvel-workbench-fault");
-        database = std::make_unique<LabDatabase>(DatabasePath());
-        DataBaseConnection::Instance().SetUri(DatabasePath());
+        LabDatabaseTest::SetUp();
         host.strings["plugins\\quorvel\\/PublicDocuments_Quorvel"] = folder.string();
         std::ofstream(folder / "CompsTableQuorvel.csv", std::ios::binary)
             << Cp1251Codec().FromUtf8("№;Компонент;Имя компонента;Молярная масса\r\n1;PS-1;ПС;1000.00\r\n");
@@ -39,12 +36,6 @@ protected:
         database->AddAssay(2, File("p.chr"), "Проба", "GPC");
         database->AddPeak(2, {"P", 11.0, 1, 10.0, 12.0});
     }
-    void TearDown() override {
-        fs::remove_all(folder);
-    }
-
-    std::string DatabasePath() const { return (folder / "host.db").string(); }
-    std::string File(const std::string& name) const { return (folder / name).string(); }
     void Add(DlgMain& dlg, std::vector<int32_t> ids) {
         host.chosenAssays = std::move(ids);
         dlg.AddAssays();
@@ -65,8 +56,6 @@ protected:
         return {};
     }
 
-    fs::path folder;
-    std::unique_ptr<LabDatabase> database;
     AttachedHost host;
     RecordingMessageSink messages;
 };

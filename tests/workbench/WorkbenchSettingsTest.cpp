@@ -1,8 +1,7 @@
 // Storing and restoring the workbench settings in a fake host's profile, with assays from a host
 // database and chromatogram files built by the test.
 #include "AttachedHost.h"
-#include "LabData.h"
-#include "data/DataBaseConnection.h"
+#include "LabDatabaseTest.h"
 #include "base/MessageSink.h"
 #include "hostlink/Profile.h"
 #include "workbench/AssayLoading.h"
@@ -17,17 +16,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class WorkbenchSettingsTest : public testing::Test {
+class WorkbenchSettingsTest : public LabDatabaseTest {
 protected:
-    void SetUp() override {
-        folder = FreshTestFolder("quorvel-settings");
-        database = std::make_unique<LabDatabase>((folder / "host.db").string());
-        DataBaseConnection::Instance().SetUri(database->path);
-    }
-    void TearDown() override {
-        fs::remove_all(folder);
-    }
-
     void AddAssay(int32_t id) {
         const std::string file = (folder / (std::to_string(id) + ".chr")).string();
         std::vector<Channel> channels = {LabChannel(1, 2.0, 0.5, {1.0f, 2.0f, 3.0f})};
@@ -39,8 +29,6 @@ protected:
 
     AttachedHost host;
     RecordingMessageSink messages;
-    fs::path folder;
-    std::unique_ptr<LabDatabase> database;
 };
 
 TEST_F(WorkbenchSettingsTest, StoresAndRestoresOrderAndMarks) {
