@@ -7,6 +7,8 @@ include(GoogleTest)
 function(quorvel_add_test)
   cmake_parse_arguments(T "QT" "NAME" "SOURCES;LIBS" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
+  # Every test may take a temporary folder (tests/support/TempFolder.h).
+  target_link_libraries(${T_NAME} PRIVATE quorvel_temp_folder)
   if(T_QT)
     # Widget tests get a main() that creates the QApplication (tests/support).
     target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock quorvel_qt_test_main)

@@ -1,20 +1,19 @@
 // The host profile file: parsing, formatting, typed access and the atomic save.
 #include "host/ProfileStore.h"
 
+#include "base/NumberText.h"
+#include "data/ReplacingFile.h"
+
 #include <QStringDecoder>
 
 #include <algorithm>
 #include <cerrno>
-#include <charconv>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
 #include <unistd.h>
-#include <vector>
 
 namespace {
 
@@ -80,42 +79,27 @@ std::string SystemError(const std::string& what, int error) {
     return what + ": " + std::strerror(error);
 }
 
-// Writes text to a fresh file in the folder of path, flushed to disk; returns its name, or "" with
-// a message.
-std::string WriteTemporary(const std::string& path, const std::string& text, std::string& message) {
-    std::vector<char> name(path.begin(), path.end());
-    const std::string suffix = ".XXXXXX";
-    name.insert(name.end(), suffix.begin(), suffix.end());
-    name.push_back('\0');
-    const int fd = ::mkstemp(name.data());
-    if (fd < 0) {
-        message = SystemError("cannot create a temporary file beside \"" + path + "\"", errno);
-        return {};
+// The failure of a replacing write as the profile reports it.
+std::string FailureMessage(const ReplacingFile& file, const std::string& path) {
+    switch (file.FailedStep()) {
+    case ReplacingFile::Step::Create:
+        return SystemError("cannot create a temporary file beside \"" + path + "\"", file.FailedError());
+    case ReplacingFile::Step::Rename:
+        return SystemError("cannot replace \"" + path + "\"", file.FailedError());
+    default:
+        return SystemError("cannot write \"" + file.TemporaryPath() + "\"", file.FailedError());
     }
-    // The replacement keeps the access rights of the file it replaces.
-    struct stat old;
-    if (::stat(path.c_str(), &old) == 0)
-        ::fchmod(fd, old.st_mode & 07777);
-    std::size_t written = 0;
-    while (written < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        written += static_cast<std::size_t>(n);
-    }
-    const int writeError = errno;
-    const bool complete = written == text.size() && ::fsync(fd) == 0;
-    const int syncError = errno;
-    const bool closed = ::close(fd) == 0;
-    if (!complete || !closed) {
-        message = SystemError("cannot write \"" + std::string(name.data()) + "\"",
-                              written != text.size() ? writeError : syncError);
-        ::unlink(name.data());
-        return {};
-    }
-    return name.data();
+}
+
+// Replaces the file at path by text, flushed to disk; a new file is readable by its owner alone.
+bool WriteReplacing(const std::string& path, const std::string& text, std::string& message) {
+    ReplacingFile file(path, 0600);
+    if (file.Stream())
+        std::fwrite(text.data(), 1, text.size(), file.Stream());  // a short write fails the commit
+    if (file.Commit())
+        return true;
+    message = FailureMessage(file, path);
+    return false;
 }
 
 // Reads the whole file into text; false when it cannot be read or exceeds MaxFileSize.
@@ -167,14 +151,8 @@ bool ProfileStore::Save(std::string& message) {
     }
     if (keepOldFile_ && !SetAsideUnreadFile(message))
         return false;
-    const std::string temporary = WriteTemporary(path_, Format(), message);
-    if (temporary.empty())
+    if (!WriteReplacing(path_, Format(), message))
         return false;
-    if (std::rename(temporary.c_str(), path_.c_str()) != 0) {
-        message = SystemError("cannot replace \"" + path_ + "\"", errno);
-        ::unlink(temporary.c_str());
-        return false;
-    }
     dirty_ = false;
     return true;
 }
@@ -219,26 +197,12 @@ std::optional<std::string> ProfileStore::Get(const std::string& name) const {
 
 std::optional<int32_t> ProfileStore::GetInt(const std::string& name) const {
     const auto text = Get(name);
-    if (!text)
-        return std::nullopt;
-    int32_t value = 0;
-    const char* end = text->data() + text->size();
-    const auto [ptr, ec] = std::from_chars(text->data(), end, value);
-    if (ec != std::errc() || ptr != end)
-        return std::nullopt;
-    return value;
+    return text ? ParseWholeInt(*text) : std::nullopt;
 }
 
 std::optional<double> ProfileStore::GetDouble(const std::string& name) const {
     const auto text = Get(name);
-    if (!text)
-        return std::nullopt;
-    double value = 0.0;
-    const char* end = text->data() + text->size();
-    const auto [ptr, ec] = std::from_chars(text->data(), end, value);
-    if (ec != std::errc() || ptr != end)
-        return std::nullopt;
-    return value;
+    return text ? ParseWholeDouble(*text) : std::nullopt;
 }
 
 void ProfileStore::Set(const std::string& name, const std::string& value) {
@@ -251,9 +215,7 @@ void ProfileStore::SetInt(const std::string& name, int32_t value) {
 }
 
 void ProfileStore::SetDouble(const std::string& name, double value) {
-    char text[64];
-    const auto result = std::to_chars(text, text + sizeof text, value);
-    Set(name, std::string(text, result.ptr));
+    Set(name, FormatShortest(value));
 }
 
 bool ProfileStore::Remove(const std::string& name) {

@@ -3,6 +3,9 @@
 // Russian text as the source, the message boxes' texts under kMessageContext by message name.
 #pragma once
 
+#include "chart/CalibrationChart.h"
+#include "gpc/CalibrationNames.h"
+
 inline constexpr const char* kWorkbenchContext = "DlgMain";
 inline constexpr const char* kComponentsContext = "Dlg_Components";
 inline constexpr const char* kMessageContext = "Messages";
@@ -18,12 +21,12 @@ inline constexpr const char* kCalculationType = "Тип расчёта";
 inline constexpr const char* kMethod = "Метод";
 inline constexpr const char* kPointComponent = "№ / Компонент";
 inline constexpr const char* kPointTime = "Время";
-inline constexpr const char* kMonodisperse = "Монодисперсный";
-inline constexpr const char* kPolydisperse = "Полидисперсный";
-inline constexpr const char* kUniversal = "Универсальный";
+inline constexpr const char* kMonodisperse = kCalibrationTypeNames[0];
+inline constexpr const char* kPolydisperse = kCalibrationTypeNames[1];
+inline constexpr const char* kUniversal = kCalibrationTypeNames[2];
 inline constexpr const char* kCalibrationAssay = "Градуировка";
 inline constexpr const char* kAnalysisAssay = "Анализ";
-inline constexpr const char* kTimeAxis = "Время,мин";
+inline constexpr const char* kTimeAxis = kWindowTimeCaption;
 
 // All of the above, for the checks of the translation.
 inline constexpr const char* kAll[] = {

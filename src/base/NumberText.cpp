@@ -1,3 +1,4 @@
+// Locale-free number text: formatting through to_chars, reading in the "C" locale.
 #include "base/NumberText.h"
 
 #include <charconv>
@@ -15,12 +16,23 @@ std::string NonFinite(double value) {
     return value < 0 ? "-inf" : "inf";
 }
 
-std::string ToChars(double value, std::chars_format format, int precision) {
+// to_chars with the given format and precision, or without them the shortest round-trip text.
+template <typename... Format>
+std::string ToChars(double value, Format... format) {
     if (!std::isfinite(value)) return NonFinite(value);
     char buffer[400];  // "%.*f" of the largest double (309 digits) with 17 decimals fits
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, format, precision);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, format...);
     if (result.ec != std::errc()) return NonFinite(std::numeric_limits<double>::quiet_NaN());
     return std::string(buffer, result.ptr);
+}
+
+template <typename Number>
+std::optional<Number> FromWholeText(std::string_view text) {
+    Number value{};
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (ec != std::errc() || ptr != end) return std::nullopt;
+    return value;
 }
 
 locale_t CLocale() {
@@ -38,6 +50,8 @@ std::string FormatGeneral(double value, int significant) {
     return ToChars(value, std::chars_format::general, significant < 1 ? 1 : (significant > 17 ? 17 : significant));
 }
 
+std::string FormatShortest(double value) { return ToChars(value); }
+
 std::optional<double> ParseLeadingDouble(std::string_view text) {
     const std::string terminated(text);
     char* end = nullptr;
@@ -53,3 +67,7 @@ int32_t ParseLeadingInt(std::string_view text) {
     if (value < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
     return static_cast<int32_t>(value);
 }
+
+std::optional<double> ParseWholeDouble(std::string_view text) { return FromWholeText<double>(text); }
+
+std::optional<int32_t> ParseWholeInt(std::string_view text) { return FromWholeText<int32_t>(text); }

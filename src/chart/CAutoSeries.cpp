@@ -278,6 +278,24 @@ double SlopeFrom(Knot p1, Knot p2, double curvature) {
     return (p2.y - p1.y) / h - curvature * h;
 }
 
+// Walks the pieces of a spline through count >= 3 knots: leading(P0, P1, P2) up to the second knot,
+// middle(P[i-1], P[i], P[i+1], P[i+2]) from each inner knot to the next, and trailing(P1, P2, P3)
+// to the last knot. Three knots have no middle piece.
+template <typename KnotAt, typename Leading, typename Middle, typename Trailing>
+void WalkSpline(int32_t count, KnotAt knot, Leading leading, Middle middle, Trailing trailing) {
+    if (count == 3) {
+        leading(knot(0), knot(1), knot(2));
+        trailing(knot(0), knot(1), knot(2));
+        return;
+    }
+    for (int32_t i = 1; i <= count - 3; ++i) {
+        const Knot p0 = knot(i - 1), p1 = knot(i), p2 = knot(i + 1), p3 = knot(i + 2);
+        if (i == 1) leading(p0, p1, p2);
+        middle(p0, p1, p2, p3);
+        if (i == count - 3) trailing(p1, p2, p3);
+    }
+}
+
 }  // namespace
 
 void CAutoSeries::DrawSpline() {
@@ -318,14 +336,8 @@ void CAutoSeries::DrawFunctionSpline() {
             LineToValue(x, p2.y + v * (d + b * v));
         }
     };
-    if (count == 3) {
-        leading(knot(0), knot(1), knot(2));
-        trailing(knot(0), knot(1), knot(2));
-        return;
-    }
-    for (int32_t i = 1; i <= count - 3; ++i) {
-        const Knot p0 = knot(i - 1), p1 = knot(i), p2 = knot(i + 1), p3 = knot(i + 2);
-        if (i == 1) leading(p0, p1, p2);
+    // The cubic through P1 and P2 from P1 up to (not including) P2.
+    const auto middle = [&](Knot p0, Knot p1, Knot p2, Knot p3) {
         const double h1 = p2.x - p1.x;
         const double a = Curvature(p0, p1, p2);
         const double d = SlopeFrom(p2, p3, Curvature(p1, p2, p3));
@@ -337,8 +349,8 @@ void CAutoSeries::DrawFunctionSpline() {
             const double u = x - p2.x;
             LineToValue(x, p1.y + t * (e + a * u * (1 + g * t * t)));
         }
-        if (i == count - 3) trailing(p1, p2, p3);
-    }
+    };
+    WalkSpline(count, knot, leading, middle, trailing);
 }
 
 void CAutoSeries::DrawParametricSpline() {
@@ -364,14 +376,8 @@ void CAutoSeries::DrawParametricSpline() {
             LineToValue(p1.x + px.b * s + px.a * s * s, p1.y + py.b * s + py.a * s * s);
         }
     };
-    if (count == 3) {
-        leading(knot(0), knot(1), knot(2));
-        trailing(knot(0), knot(1), knot(2));
-        return;
-    }
-    for (int32_t i = 1; i <= count - 3; ++i) {
-        const Knot p0 = knot(i - 1), p1 = knot(i), p2 = knot(i + 1), p3 = knot(i + 2);
-        if (i == 1) leading(p0, p1, p2);
+    // With the parameter running from 0 (P1) up to (not including) 1 (P2).
+    const auto middle = [&](Knot p0, Knot p1, Knot p2, Knot p3) {
         const Parabola px = TrailingParabola(p1.x, p2.x, p3.x);
         const Parabola py = TrailingParabola(p1.y, p2.y, p3.y);
         const double cx = (p3.x - 3 * p2.x + 3 * p1.x - p0.x) / 2;
@@ -381,6 +387,6 @@ void CAutoSeries::DrawParametricSpline() {
             const double bend = t * (t - 1) * (t - 1);
             LineToValue(p1.x + px.b * t + px.a * t * t + cx * bend, p1.y + py.b * t + py.a * t * t + cy * bend);
         }
-        if (i == count - 3) trailing(p1, p2, p3);
-    }
+    };
+    WalkSpline(count, knot, leading, middle, trailing);
 }

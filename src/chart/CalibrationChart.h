@@ -11,6 +11,14 @@
 constexpr int32_t CalibrationCurveSeries = 0;
 constexpr int32_t CalibrationPointSeries = 1;
 
+// The time axis captions: the workbench window's (it goes through the translation) and the report
+// picture's.
+constexpr const char* kWindowTimeCaption = "Время,мин";
+constexpr const char* kReportTimeCaption = "Время [мин]";
+// The y axis captions: lg M, and lg(K * M^Alpha * M) of the universal calibration.
+constexpr const char* kMolarMassCaption = "LG(MM)";
+constexpr const char* kUniversalMolarMassCaption = "LG(K*MM^ALPHA*MM)";
+
 // Styles an empty panel as the calibration chart with the given captions (UTF-8) and adds its two
 // series. Call once per panel.
 void SetUpCalibrationChart(CAutoPanel& panel, const std::string& xCaption, const std::string& yCaption);

@@ -1,8 +1,9 @@
 // Pixel rounding, MulDiv, rectangle tests and tick labels of the chart.
 #include "chart/ChartMath.h"
 
+#include "base/NumberText.h"
+
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -42,8 +43,4 @@ ChartRect IntersectRect(const ChartRect& a, const ChartRect& b) {
     return common;
 }
 
-std::string FormatTick(double v) {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::general, 10);
-    return std::string(buffer, result.ptr);
-}
+std::string FormatTick(double v) { return FormatGeneral(v, 10); }

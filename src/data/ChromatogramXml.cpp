@@ -2,14 +2,12 @@
 // listed once (VisitValues); reading and writing both walk that list, so the two stay in step.
 #include "data/ChromatogramXml.h"
 
+#include "base/NumberText.h"
+
 #include <pugixml.hpp>
 
 #include <algorithm>
-#include <charconv>
-#include <clocale>
 #include <concepts>
-#include <cstdlib>
-#include <locale.h>
 #include <type_traits>
 
 namespace ChromatogramXml {
@@ -81,7 +79,7 @@ uint32_t ValueOf(pugi::xml_attribute value, uint32_t fallback) { return value.as
 int64_t ValueOf(pugi::xml_attribute value, int64_t fallback) { return value.as_llong(fallback); }
 bool ValueOf(pugi::xml_attribute value, bool fallback) { return value.as_bool(fallback); }
 double ValueOf(pugi::xml_attribute value, double fallback) {
-    return value ? ParseDouble(value.value()) : fallback;
+    return value ? ParseLeadingDouble(value.value()).value_or(0.0) : fallback;
 }
 
 void SetValue(pugi::xml_attribute attribute, const std::string& value) { attribute.set_value(value.c_str()); }
@@ -89,7 +87,7 @@ void SetValue(pugi::xml_attribute attribute, int32_t value) { attribute.set_valu
 void SetValue(pugi::xml_attribute attribute, uint32_t value) { attribute.set_value(value); }
 void SetValue(pugi::xml_attribute attribute, int64_t value) { attribute.set_value(static_cast<long long>(value)); }
 void SetValue(pugi::xml_attribute attribute, bool value) { attribute.set_value(value); }
-void SetValue(pugi::xml_attribute attribute, double value) { attribute.set_value(FormatDouble(value).c_str()); }
+void SetValue(pugi::xml_attribute attribute, double value) { attribute.set_value(FormatGeneral(value, 17).c_str()); }
 
 // A new record whose stored values come from the children of element; a missing one keeps the
 // record's default (so "left" and "right" stay -1).
@@ -204,20 +202,6 @@ std::string Write(const Passport& passport, const std::vector<Channel>& channels
     StringWriter writer;
     document.save(writer, "", pugi::format_raw, pugi::encoding_utf8);
     return writer.text;
-}
-
-// std::to_chars with a precision is printf's "%.*g" in the C locale, whatever the process locale says.
-std::string FormatDouble(double value) {
-    char buffer[32];
-    const std::to_chars_result result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
-    return std::string(buffer, result.ptr);
-}
-
-// The host's process locale may use "," (Qt applications take it from the environment); the file uses ".".
-double ParseDouble(const char* text) {
-    static const locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(nullptr));
-    return strtod_l(text, nullptr, cLocale);
 }
 
 }  // namespace ChromatogramXml

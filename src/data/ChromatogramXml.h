@@ -17,10 +17,4 @@ bool Read(std::string_view text, Passport& passport, std::vector<Channel>& chann
 // The document of passport and of the channels' tables, UTF-8 without byte order mark or line breaks.
 std::string Write(const Passport& passport, const std::vector<Channel>& channels);
 
-// "%.*g" with 17 digits and "." as decimal separator whatever the process locale.
-std::string FormatDouble(double value);
-
-// strtod on text with "." as decimal separator whatever the process locale; 0 for text without digits.
-double ParseDouble(const char* text);
-
 }  // namespace ChromatogramXml

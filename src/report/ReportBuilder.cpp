@@ -2,13 +2,14 @@
 #include "report/ReportBuilder.h"
 
 #include "chart/CalibrationChart.h"
+#include "data/AssayDateText.h"
 #include "gpc/CCalibration.h"
+#include "gpc/CalibrationNames.h"
 #include "report/TemporaryFiles.h"
 #include "report/XsltTransform.h"
 #include "base/NumberText.h"
 
 #include <cstdlib>
-#include <ctime>
 #include <exception>
 #include <filesystem>
 #include <initializer_list>
@@ -17,35 +18,17 @@
 
 namespace {
 
-constexpr const char* kUnknownDate = "--.--.--  --:--";
-
-// "%d.%m.%y  %R" in local time; kUnknownDate for a date the conversion rejects.
-std::string DateText(int64_t date) {
-    const std::time_t seconds = static_cast<std::time_t>(date);
-    std::tm local{};
-    if (!localtime_r(&seconds, &local)) return kUnknownDate;
-    char text[64];
-    if (std::strftime(text, sizeof text, "%d.%m.%y  %R", &local) == 0) return kUnknownDate;
-    return text;
-}
-
 std::string YesNo(bool yes) { return yes ? "Да" : "Нет"; }
 
+// The report leaves the polydisperse type unnamed.
 std::string GradText(int32_t gradIndex) {
-    switch (gradIndex) {
-    case CCalibration::kMonodisperse: return "Монодисперсный";
-    case CCalibration::kUniversal: return "Универсальный";
-    default: return {};
-    }
+    const bool named = gradIndex == CCalibration::kMonodisperse || gradIndex == CCalibration::kUniversal;
+    return named ? kCalibrationTypeNames[gradIndex] : "";
 }
 
 std::string DependenceText(int32_t formulaIndex) {
-    switch (formulaIndex) {
-    case 0: return "Y = k1*T + k0";
-    case 1: return "Y = k2*T^2 + k1*T + k0";
-    case 2: return "Y = k3*T^3 + k2*T^2 + k1*T + k0";
-    default: return {};
-    }
+    const bool known = formulaIndex >= 0 && static_cast<size_t>(formulaIndex) < kDependenceNames.size();
+    return known ? kDependenceNames[formulaIndex] : "";
 }
 
 // Percent-encodes what a URL path cannot hold as it is ('#', '%', '?', spaces, non-ASCII bytes), so
@@ -144,7 +127,7 @@ void ReportBuilder::AddFiles(XMLWrapper& document) const {
         document.AddText(row, "name", YesNo(assay.included != 0));
         document.AddText(row, "name", assay.fileName);
         document.AddText(row, "name", assay.method);
-        document.AddText(row, "analyse_time", DateText(assay.date));
+        document.AddText(row, "analyse_time", AssayDateText(assay.date));
     }
 }
 
@@ -177,7 +160,7 @@ void ReportBuilder::RenderChart(Canvas& surface) const {
     surface.SetTransparentBackground();
     CAutoPanel panel;
     const bool universal = calibration->GradIndex == CCalibration::kUniversal;
-    SetUpCalibrationChart(panel, "Время [мин]", universal ? "LG(K*MM^ALPHA*MM)" : "LG(MM)");
+    SetUpCalibrationChart(panel, kReportTimeCaption, universal ? kUniversalMolarMassCaption : kMolarMassCaption);
     if (!calibration->curveX.empty() && !calibration->pointX.empty()) {
         ShowCalibration(panel, calibration->curveX, calibration->curveY, calibration->pointX, calibration->pointY);
     }

@@ -8,7 +8,9 @@
 #include "chart/CalibrationChart.h"
 #include "grid/CGridCtrl.h"
 #include "components/Dlg_Components.h"
+#include "data/AssayDateText.h"
 #include "data/DataBase.h"
+#include "gpc/CalibrationNames.h"
 #include "report/QtReportPlatform.h"
 #include "report/ReportBuilder.h"
 #include "hostlink/AssaysChangedEvent.h"
@@ -32,7 +34,6 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
-#include <ctime>
 
 namespace {
 
@@ -81,16 +82,6 @@ const Column kAssayColumns[] = {
 std::string ShownFileName(const std::string& path) {
     const std::string::size_type slash = path.find_last_of("\\/");
     return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-// "%d.%m.%y  %R" in local time; "--.--.--  --:--" for a date the calendar cannot show.
-std::string ShownDate(int64_t seconds) {
-    const std::time_t time = static_cast<std::time_t>(seconds);
-    std::tm local{};
-    char text[32];
-    if (!localtime_r(&time, &local) || std::strftime(text, sizeof text, "%d.%m.%y  %R", &local) == 0)
-        return "--.--.--  --:--";
-    return text;
 }
 
 int ComboIndex(int32_t index, const QComboBox& combo) { return index >= 0 && index < combo.count() ? index : -1; }
@@ -237,10 +228,8 @@ void DlgMain::SetUpLists() {
     pointsList_->InsertColumn(0, Tr(WorkbenchText::kPointComponent), Qt::AlignLeft, 112);
     pointsList_->InsertColumn(1, Tr(WorkbenchText::kPointTime), Qt::AlignLeft, 120);
     pointsList_->InsertColumn(2, QStringLiteral("MM"), Qt::AlignLeft, 80);
-    for (const char* type : {WorkbenchText::kMonodisperse, WorkbenchText::kPolydisperse, WorkbenchText::kUniversal})
-        typeCombo_->addItem(Tr(type));
-    for (const char* dependence : {"Y = k1*T + k0", "Y = k2*T^2 + k1*T + k0", "Y = k3*T^3 + k2*T^2 + k1*T + k0"})
-        dependenceCombo_->addItem(QString::fromUtf8(dependence));
+    for (const char* type : kCalibrationTypeNames) typeCombo_->addItem(Tr(type));
+    for (const char* dependence : kDependenceNames) dependenceCombo_->addItem(QString::fromUtf8(dependence));
     typeCombo_->setCurrentIndex(0);
     dependenceCombo_->setCurrentIndex(0);
 }
@@ -331,7 +320,7 @@ void DlgMain::RefillAssayList() {
                                      ShownFileName(assay.fileName),
                                      assay.sample,
                                      assay.mixture,
-                                     ShownDate(assay.date),
+                                     AssayDateText(assay.date),
                                      assay.isCalibration ? WorkbenchText::kCalibrationAssay : WorkbenchText::kAnalysisAssay,
                                      assay.method};
         for (int column = 0; column < 7; ++column) {
@@ -455,8 +444,7 @@ void DlgMain::OnAssayCheckChanged(int row) {
         }
         if (state_.ChannelIndex == -1 || static_cast<size_t>(state_.ChannelIndex) + 1 > assay.channels.size())
             state_.ChannelIndex = 0;
-        for (const TableItem& item : assay.channels[state_.ChannelIndex].table)
-            if (IsCalibrationPoint(item)) state_.PointFlags.push_back(1);
+        AppendPointFlags(assay.channels[state_.ChannelIndex].table, state_.PointFlags);
     }
     if (state_.GradIndex != kPolydisperse) Recalculate();
     WriteControls();
@@ -481,7 +469,8 @@ void DlgMain::OnCalibrationTypeChanged() {
     state_.PointsReady = false;
     for (int i = 0; i < 3; ++i) pointsList_->DeleteColumn(2);
     if (state_.GradIndex == kPolydisperse) return;
-    chart_->SetCaptions(Tr(WorkbenchText::kTimeAxis).toStdString(), state_.GradIndex == 0 ? "LG(MM)" : "LG(K*MM^ALPHA*MM)");
+    chart_->SetCaptions(Tr(kWindowTimeCaption).toStdString(),
+                        state_.GradIndex == 0 ? kMolarMassCaption : kUniversalMolarMassCaption);
     dependenceCombo_->setEnabled(true);
     static_cast<QLabel*>(Control(1029))->setText(QStringLiteral("K"));
     static_cast<QLabel*>(Control(1030))->setText(QStringLiteral("Alpha"));

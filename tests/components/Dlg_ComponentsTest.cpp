@@ -1,5 +1,6 @@
 // The components dialog driven as a user would: clicks, typed cells, the confirmation box; the table
 // file lives in a private documents folder that a fake host names.
+#include "TempFolder.h"
 #include "grid/CGridCtrl.h"
 #include "grid/CGridCtrlEditCell.h"
 #include "components/Component.h"
@@ -20,8 +21,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -36,9 +35,6 @@ std::string ScreenshotPath(const std::string& name) {
 class ComponentsDialog : public testing::Test {
 protected:
     void SetUp() override {
-        folder = fs::temp_directory_path() / ("quorvel-dlg-" + std::to_string(::getpid()) + "-" + TestName());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
         environment.documentsFolder = folder.string();
     }
     void TearDown() override {
@@ -46,21 +42,14 @@ protected:
             messages.answers.push_back(MessageSink::Answer::Ok);
             dialog.reject();
         }
-        fs::permissions(folder, fs::perms::owner_all);
-        fs::remove_all(folder);
     }
 
     static std::string TestName() { return testing::UnitTest::GetInstance()->current_test_info()->name(); }
     fs::path FilePath() const { return folder / kComponentsFileName; }
     void WriteFile(const std::string& utf8Lines) {
-        std::ofstream(FilePath(), std::ios::binary) << codec.FromUtf8(utf8Lines);
+        WriteFileBytes(FilePath(), codec.FromUtf8(utf8Lines));
     }
-    std::string ReadFile() const {
-        std::ifstream in(FilePath(), std::ios::binary);
-        std::stringstream bytes;
-        bytes << in.rdbuf();
-        return codec.ToUtf8(bytes.str());
-    }
+    std::string ReadFile() const { return codec.ToUtf8(FileBytes(FilePath())); }
     void Open() {
         dialog.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
@@ -81,7 +70,8 @@ protected:
     QString Cell(int row, int column) const { return dialog.Grid().ItemText(row, column); }
 
     const Cp1251Codec codec;
-    fs::path folder;
+    const TempFolder temporary;
+    const fs::path& folder = temporary.Path();
     FixedEnvironment environment{std::nullopt, std::nullopt};
     ResourceLibrary library;
     RecordingMessageSink messages;

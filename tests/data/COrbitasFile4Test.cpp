@@ -4,7 +4,7 @@
 #include "AllocationWatch.h"
 #include "ChildProcess.h"
 #include "ChromatogramBytes.h"
-#include "TemporaryDirectory.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -43,7 +43,7 @@ class ReadFile : public testing::TestWithParam<DamagedCase> {};
 
 TEST_P(ReadFile, GivesCodeAndKeepsChannelsReadBefore) {
     const DamagedCase& c = GetParam();
-    TemporaryDirectory directory;
+    TempFolder directory;
     const std::string path = directory / "assay.stg";
     WriteFileBytes(path, c.bytes);
     COrbitasFile4 file;
@@ -93,7 +93,7 @@ void PrintTo(const ReadFailureCase& c, std::ostream* out) { *out << c.name; }
 class ReadFailure : public testing::TestWithParam<ReadFailureCase> {};
 
 TEST_P(ReadFailure, SaysWhatIsWrongWithWhichFile) {
-    TemporaryDirectory directory;
+    TempFolder directory;
     const std::string path = directory / "assay.stg";
     WriteFileBytes(path, GetParam().bytes);
     COrbitasFile4 file;
@@ -117,7 +117,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ReadFailure,
     [](const testing::TestParamInfo<ReadFailureCase>& info) { return std::string(info.param.name); });
 
 TEST(COrbitasFile4Read, SuccessHasNoDescription) {
-    TemporaryDirectory directory;
+    TempFolder directory;
     const std::string path = directory / "assay.stg";
     WriteFileBytes(path, Header("STG", 1, endOfBlocks) + block1 + block2 + xml);
     COrbitasFile4 file;
@@ -128,7 +128,7 @@ TEST(COrbitasFile4Read, SuccessHasNoDescription) {
 }
 
 TEST(COrbitasFile4Read, BlocksAreLittleEndian) {
-    TemporaryDirectory directory;
+    TempFolder directory;
     const std::string path = directory / "assay.stg";
     WriteFileBytes(path, Header("STG", 0, endOfBlocks) + block1 + block2 + xml);
     COrbitasFile4 file;
@@ -148,7 +148,7 @@ TEST(COrbitasFile4Read, BlocksAreLittleEndian) {
 }
 
 TEST(COrbitasFile4Read, OnlyRegularFilesAreOpened) {
-    TemporaryDirectory directory;
+    TempFolder directory;
     const std::string fifo = directory / "fifo";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);  // opening it for reading must not wait for a writer
     for (const std::string& path : {directory / "missing.stg", directory.Path().string(), fifo}) {
@@ -178,7 +178,7 @@ COrbitasFile4 SampleObject() {
 }
 
 TEST(COrbitasFile4Write, LayoutIsLittleEndianWithZeroReservedBytes) {
-    TemporaryDirectory directory;
+    TempFolder directory;
     const std::string path = directory / "written.stg";
     COrbitasFile4 file = SampleObject();
     file.channels[1].number = 260;  // only its low byte, 4, goes into the block header
@@ -196,7 +196,7 @@ TEST(COrbitasFile4Write, LayoutIsLittleEndianWithZeroReservedBytes) {
 }
 
 TEST(COrbitasFile4Write, ReadThenWriteReproducesTheFileByteForByte) {
-    TemporaryDirectory directory;
+    TempFolder directory;
     COrbitasFile4 original = SampleObject();
     original.version = 0;
     ASSERT_EQ(original.Write(directory / "first.stg").code, 0);
@@ -213,7 +213,7 @@ TEST(COrbitasFile4Write, ReadThenWriteReproducesTheFileByteForByte) {
 }
 
 TEST(COrbitasFile4Write, ObjectWithoutChannelsCannotBeReadBack) {
-    TemporaryDirectory directory;
+    TempFolder directory;
     const std::string path = directory / "empty.stg";
     COrbitasFile4 file;
     ASSERT_EQ(file.Write(path).code, 0);
@@ -265,7 +265,7 @@ TEST_P(WriteStream, ReportsWherePartOfTheFileDidNotGetThrough) {
     EXPECT_EQ(outcome.code, GetParam().code);
     EXPECT_EQ(outcome.Description(), GetParam().code == 0 ? "" : MessageText({MessageId::FileNotWritten, "p"}));
     if (GetParam().code == 0) {
-        TemporaryDirectory directory;
+        TempFolder directory;
         ASSERT_EQ(file.Write(directory / "same.stg").code, 0);
         EXPECT_EQ(limited.Bytes(), FileBytes(directory / "same.stg"));
     }
@@ -278,7 +278,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, WriteStream,
     [](const testing::TestParamInfo<LimitCase>& info) { return std::string(info.param.name); });
 
 TEST(COrbitasFile4Write, FailedWriteKeepsThePreviousFile) {
-    TemporaryDirectory directory;
+    TempFolder directory;
     const std::string path = directory / "assay.stg";
     WriteFileBytes(path, "previous");
     COrbitasFile4 file = SampleObject();
@@ -301,7 +301,7 @@ TEST(COrbitasFile4Write, FailedWriteKeepsThePreviousFile) {
 }
 
 TEST(COrbitasFile4Write, ReplacedFileKeepsPermissionsAndLinks) {
-    TemporaryDirectory directory;
+    TempFolder directory;
     const std::string target = directory / "target.stg";
     const std::string link = directory / "link.stg";
     WriteFileBytes(target, "previous");
@@ -317,7 +317,7 @@ TEST(COrbitasFile4Write, ReplacedFileKeepsPermissionsAndLinks) {
 }
 
 TEST(COrbitasFile4Write, UnwritablePlacesGiveMinusOne) {
-    TemporaryDirectory directory;
+    TempFolder directory;
     for (const std::string& path : {directory / "missing/assay.stg", directory.Path().string()}) {
         COrbitasFile4 file = SampleObject();
         const COrbitasFile4::Outcome outcome = file.Write(path);
@@ -331,7 +331,7 @@ TEST(COrbitasFile4Write, UnwritablePlacesGiveMinusOne) {
 // outcome says the file was not written, not that its XML part failed. The write runs in a traced
 // child; just before it renames its temporary file, the test puts a folder that is not empty at path.
 TEST(COrbitasFile4Write, FinishedFileThatCannotBePutInPlaceIsNotWritten) {
-    TemporaryDirectory directory;
+    TempFolder directory;
     const std::string path = directory / "assay.stg";
     COrbitasFile4 file = SampleObject();
     const TracedEnd end = RunTraced(

@@ -3,7 +3,7 @@
 // measured.
 #include "ChildProcess.h"
 #include "ChromatogramBytes.h"
-#include "TemporaryDirectory.h"
+#include "TempFolder.h"
 #include "data/COrbitasFile4.h"
 
 #include <gtest/gtest.h>
@@ -42,7 +42,7 @@ std::ostream& operator<<(std::ostream& out, const HostileXmlCase& c) { return ou
 class HostileXml : public testing::TestWithParam<HostileXmlCase> {};
 
 TEST_P(HostileXml, IsReadOrRejectedInBoundedMemory) {
-    TemporaryDirectory folder;
+    TempFolder folder;
     const std::string path = folder / "hostile.chr";
     {
         using namespace ChromatogramBytes;

@@ -2,7 +2,7 @@
 #include "data/DataBase.h"
 
 #include "CommaLocale.h"
-#include "TemporaryDirectory.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +33,7 @@ protected:
         return path;
     }
 
-    TemporaryDirectory directory;
+    TempFolder directory;
 };
 
 using Row = std::tuple<int32_t, int64_t, double, std::string>;

@@ -71,7 +71,7 @@ TEST(AssayDatabase, PeaksOfFileGatherEveryAssayStoredWithIt) {
 TEST(AssayDatabase, EmptyFileGetsTheTables) {
     TempFolder folder;
     const std::string path = folder / "new.db";
-    TempFolder::Write(path, "");
+    WriteFileBytes(path, "");
     AssayDatabase database;
     std::string message;
     ASSERT_TRUE(database.Open(path, message)) << message;
@@ -94,17 +94,17 @@ TEST_P(BadDatabase, IsRefusedWithMessageAndLeftUnchanged) {
     TempFolder folder;
     const std::string path = folder / "assays.db";
     if (GetParam().bytes)
-        TempFolder::Write(path, GetParam().bytes);
+        WriteFileBytes(path, GetParam().bytes);
     if (GetParam().sql)
         Execute(path, GetParam().sql);
-    const std::string before = TempFolder::Read(path);
+    const std::string before = FileBytes(path);
     AssayDatabase database;
     std::string message;
     EXPECT_FALSE(database.Open(path, message));
     EXPECT_FALSE(database.IsOpen());
     EXPECT_NE(message.find(GetParam().messagePart), std::string::npos) << message;
     EXPECT_EQ(std::filesystem::exists(path), GetParam().bytes != nullptr || GetParam().sql != nullptr);
-    EXPECT_EQ(TempFolder::Read(path), before);
+    EXPECT_EQ(FileBytes(path), before);
     std::vector<AssayRow> rows;
     EXPECT_FALSE(database.Assays(rows, message));
 }

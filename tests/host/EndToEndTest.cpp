@@ -119,7 +119,7 @@ TEST(EndToEnd, HostRunsTheWorkbenchOnTheDemoData) {
     EXPECT_FALSE(workbench->isVisible());
     QApplication::processEvents();  // the host saves the profile after the burst of settings
 
-    const std::string profile = TempFolder::Read(demo.set.profilePath);
+    const std::string profile = FileBytes(demo.set.profilePath);
     for (const char* stored : {"plugins\\quorvel\\/Assay 1=1/1\n", "plugins\\quorvel\\/Assay 3=3/1\n",
                                "plugins\\quorvel\\/ComboFormula_CurSel=2\n"})
         EXPECT_NE(profile.find(stored), std::string::npos) << stored << " missing in\n" << profile;

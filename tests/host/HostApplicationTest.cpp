@@ -91,7 +91,7 @@ TEST(HostApplication, RunsThePluginAndServesItsCommands) {
     const int32_t k = 5;
     EXPECT_EQ(Call(host, HOST_CMD_PROFILE_SET_INT, u"plugins\\quorvel\\/K", &k), 1);
     QApplication::processEvents();
-    EXPECT_NE(TempFolder::Read(profile).find("plugins\\quorvel\\/K=5\n"), std::string::npos);
+    EXPECT_NE(FileBytes(profile).find("plugins\\quorvel\\/K=5\n"), std::string::npos);
 
     host.Shutdown();
     const auto recorded = reinterpret_cast<RecordedCallsFunction>(
@@ -106,7 +106,7 @@ TEST(HostApplication, RunsThePluginAndServesItsCommands) {
 TEST(HostApplication, BadInputGivesMessagesAndLeavesFilesAlone) {
     TempFolder folder;
     const std::string profile = folder / "profile.ini";
-    TempFolder::Write(profile, "damaged line\n");
+    WriteFileBytes(profile, "damaged line\n");
     std::filesystem::create_directory(folder / "plugins");
 
     HostApplication host({QString::fromStdString(folder / "missing.db"), QString::fromStdString(profile),
@@ -126,7 +126,7 @@ TEST(HostApplication, BadInputGivesMessagesAndLeavesFilesAlone) {
     int32_t value = 0;
     EXPECT_EQ(Call(host, HOST_CMD_PROFILE_GET_INT, u"K", &value), 0);
     host.Shutdown();
-    EXPECT_EQ(TempFolder::Read(profile), "damaged line\n");
+    EXPECT_EQ(FileBytes(profile), "damaged line\n");
     EXPECT_FALSE(std::filesystem::exists(folder / "missing.db"));
 }
 

@@ -52,7 +52,7 @@ TEST(MainWindow, MenuEntriesShareTheirMenus) {
 TEST(MainWindow, RefreshesOnTheAssaysChangedEvent) {
     TempFolder folder;
     const std::string path = folder / "assays.db";
-    TempFolder::Write(path, "");
+    WriteFileBytes(path, "");
     AssayDatabase database;
     std::string message;
     ASSERT_TRUE(database.Open(path, message)) << message;

@@ -71,7 +71,7 @@ bool RunSession(const TempFolder& folder) {
     if (workbench->isVisible())
         return Fail("the workbench did not close");
     host.Shutdown();
-    if (TempFolder::Read(demo.set.profilePath).find("plugins\\quorvel\\/Assay 3=3/1\n") == std::string::npos)
+    if (FileBytes(demo.set.profilePath).find("plugins\\quorvel\\/Assay 3=3/1\n") == std::string::npos)
         return Fail("closing did not store the assay set");
     if (!unexpected.seen.empty())
         return Fail("unexpected message box: " + unexpected.seen);

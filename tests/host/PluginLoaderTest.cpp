@@ -37,8 +37,8 @@ protected:
 TEST_F(PluginLoaderTest, LoadsPluginsAndSkipsTheRest) {
     std::filesystem::copy_file(HOST_TEST_PLUGIN, folder / "recording.so");
     std::filesystem::copy_file(HOST_TEST_NOEXPORTS_PLUGIN, folder / "noexports.so");
-    TempFolder::Write(folder / "broken.so", "not a shared library");
-    TempFolder::Write(folder / "readme.txt", "ignored");
+    WriteFileBytes(folder / "broken.so", "not a shared library");
+    WriteFileBytes(folder / "readme.txt", "ignored");
 
     PluginLoader loader;
     const std::vector<std::string> problems = loader.LoadFolder(folder.Path().string(), table);
@@ -71,7 +71,7 @@ TEST_F(PluginLoaderTest, LoadsPluginsAndSkipsTheRest) {
 }
 
 TEST_F(PluginLoaderTest, FolderWithoutPluginsGivesMessage) {
-    TempFolder::Write(folder / "notes.txt", "no plug-ins here");
+    WriteFileBytes(folder / "notes.txt", "no plug-ins here");
     std::filesystem::create_directory(folder / "sub.so");
     PluginLoader loader;
     const std::vector<std::string> problems = loader.LoadFolder(folder.Path().string(), table);

@@ -28,7 +28,7 @@ TEST_P(ProfileSaveKilled, LeavesTheOldOrTheNewFileAndNeverLosesTheOld) {
     TempFolder folder;
     const std::string path = folder / "profile.ini";
     const std::string oldBytes = GetParam().fileBytes;
-    TempFolder::Write(path, oldBytes);
+    WriteFileBytes(path, oldBytes);
     ProfileStore store;
     std::string message;
     ASSERT_EQ(store.Load(path, message), GetParam().readable) << message;
@@ -42,17 +42,17 @@ TEST_P(ProfileSaveKilled, LeavesTheOldOrTheNewFileAndNeverLosesTheOld) {
             return store.Save(failure);
         },
         [&](int allowedCalls) {
-            const std::string now = TempFolder::Read(path);
+            const std::string now = FileBytes(path);
             EXPECT_TRUE(fs::exists(path) && (now == oldBytes || now == newBytes))
                 << "after " << allowedCalls << " calls the profile holds " << now.size() << " bytes";
             if (now == oldBytes) ++oldSeen;
             // A damaged file must survive somewhere: in place or set aside.
             if (!GetParam().readable) {
-                const bool kept = now == oldBytes || TempFolder::Read(folder / "profile.ini.damaged") == oldBytes;
+                const bool kept = now == oldBytes || FileBytes(folder / "profile.ini.damaged") == oldBytes;
                 EXPECT_TRUE(kept) << "after " << allowedCalls << " calls the damaged profile is gone";
             }
             fs::remove(folder / "profile.ini.damaged");
-            TempFolder::Write(path, oldBytes);
+            WriteFileBytes(path, oldBytes);
         });
     if (!series.traceable) GTEST_SKIP() << "this system does not let a test trace its child";
     EXPECT_TRUE(series.completed);
@@ -68,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ProfileSaveKilled,
 TEST(ProfileSaveFault, ReadOnlyFolderGivesAClearMessageAndKeepsTheFile) {
     TempFolder folder;
     const std::string path = folder / "profile.ini";
-    TempFolder::Write(path, "K=1\n");
+    WriteFileBytes(path, "K=1\n");
     fs::permissions(folder.Path(), fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
                                        fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
     const std::optional<std::string> outcome = RunUnprivileged([&path] {
@@ -82,7 +82,7 @@ TEST(ProfileSaveFault, ReadOnlyFolderGivesAClearMessageAndKeepsTheFile) {
     fs::permissions(folder.Path(), fs::perms::owner_all);
     ASSERT_TRUE(outcome);
     EXPECT_EQ(*outcome, "cannot create a temporary file beside \"" + path + "\": Permission denied (dirty)");
-    EXPECT_EQ(TempFolder::Read(path), "K=1\n");
+    EXPECT_EQ(FileBytes(path), "K=1\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()), 1);
 }
 

@@ -85,7 +85,7 @@ TEST(ProfileStore, MissingFileIsAnEmptyProfile) {
 TEST(ProfileStore, ReadsLinesEndedByCrLf) {
     TempFolder folder;
     const std::string path = folder / "profile.ini";
-    TempFolder::Write(path, "# comment\r\nK=2\r\n\r\nName=Гель\r\n");
+    WriteFileBytes(path, "# comment\r\nK=2\r\n\r\nName=Гель\r\n");
     const ProfileStore store = Reloaded(path);
     EXPECT_EQ(store.GetInt("K"), 2);
     EXPECT_EQ(store.Get("Name"), "Гель");
@@ -102,7 +102,7 @@ class DamagedProfile : public testing::TestWithParam<DamagedCase> {};
 TEST_P(DamagedProfile, GivesMessageEmptyProfileAndKeepsTheFile) {
     TempFolder folder;
     const std::string path = folder / "profile.ini";
-    TempFolder::Write(path, GetParam().bytes);
+    WriteFileBytes(path, GetParam().bytes);
     ProfileStore store;
     std::string message;
     EXPECT_FALSE(store.Load(path, message));
@@ -112,7 +112,7 @@ TEST_P(DamagedProfile, GivesMessageEmptyProfileAndKeepsTheFile) {
 
     store.SetInt("K", 5);
     ASSERT_TRUE(store.Save(message)) << message;
-    EXPECT_EQ(TempFolder::Read(path + ".damaged"), GetParam().bytes);
+    EXPECT_EQ(FileBytes(path + ".damaged"), GetParam().bytes);
     EXPECT_EQ(Reloaded(path).GetInt("K"), 5);
 }
 
@@ -132,14 +132,14 @@ INSTANTIATE_TEST_SUITE_P(Cases, DamagedProfile,
 TEST(ProfileStore, SecondDamagedFileGetsItsOwnName) {
     TempFolder folder;
     const std::string path = folder / "profile.ini";
-    TempFolder::Write(path + ".damaged", "older");
-    TempFolder::Write(path, "broken");
+    WriteFileBytes(path + ".damaged", "older");
+    WriteFileBytes(path, "broken");
     ProfileStore store;
     std::string message;
     EXPECT_FALSE(store.Load(path, message));
     ASSERT_TRUE(store.Save(message)) << message;
-    EXPECT_EQ(TempFolder::Read(path + ".damaged"), "older");
-    EXPECT_EQ(TempFolder::Read(path + ".damaged-2"), "broken");
+    EXPECT_EQ(FileBytes(path + ".damaged"), "older");
+    EXPECT_EQ(FileBytes(path + ".damaged-2"), "broken");
 }
 
 TEST(ProfileStore, FolderInPlaceOfTheFileIsNeverSaved) {
@@ -163,14 +163,14 @@ TEST(ProfileStore, SaveReplacesTheFileWholeAndLeavesNoTemporary) {
     ASSERT_TRUE(store.Load(path, message));
     store.SetInt("K", 1);
     ASSERT_TRUE(store.Save(message)) << message;
-    const std::string before = TempFolder::Read(path);
+    const std::string before = FileBytes(path);
     // A second name for the saved file: an in-place rewrite would show through it.
     std::filesystem::create_hard_link(path, folder / "old.ini");
     store.SetInt("K", 2);
     EXPECT_TRUE(store.Dirty());
     ASSERT_TRUE(store.Save(message)) << message;
     EXPECT_FALSE(store.Dirty());
-    EXPECT_EQ(TempFolder::Read(folder / "old.ini"), before);
+    EXPECT_EQ(FileBytes(folder / "old.ini"), before);
     EXPECT_EQ(Reloaded(path).GetInt("K"), 2);
     std::size_t files = 0;
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.Path()))
@@ -181,7 +181,7 @@ TEST(ProfileStore, SaveReplacesTheFileWholeAndLeavesNoTemporary) {
 TEST(ProfileStore, SaveKeepsTheAccessRightsOfTheFile) {
     TempFolder folder;
     const std::string path = folder / "profile.ini";
-    TempFolder::Write(path, "K=1\n");
+    WriteFileBytes(path, "K=1\n");
     const auto rights = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
                         std::filesystem::perms::group_read | std::filesystem::perms::others_read;
     std::filesystem::permissions(path, rights);

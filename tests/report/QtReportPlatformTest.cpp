@@ -31,7 +31,7 @@ protected:
         return count;
     }
 
-    TemporaryDirectory folder;
+    TempFolder folder;
     PreparedReport report;
     QtReportPlatform platform;
     ReportBuilder builder{platform, NoDocumentsFolder()};

@@ -29,7 +29,7 @@ protected:
     }
 
     LinkedHost host;
-    TemporaryDirectory temporary;
+    TempFolder temporary;
     ScopedEnvironment tmpdir{"TMPDIR", temporary.Path().string()};
     ScopedEnvironment noOpen{"QUORVEL_NO_OPEN", std::nullopt};
     PreparedReport report{host.environment};
@@ -143,7 +143,7 @@ TEST_F(ReportBuild, WithoutReferencesDoesNothing) {
 }
 
 TEST_F(ReportBuild, WritesAReportWhereAskedWithThePictureBeside) {
-    TemporaryDirectory out;
+    TempFolder out;
     const Status written = report.builder.WriteReport(out / "run.html", ShippedStylesheet());
     EXPECT_TRUE(written) << written.Description();
     EXPECT_EQ(report.platform.pictures, std::vector<std::string>{out / "run.png"});

@@ -51,7 +51,7 @@ protected:
     }
 
     MoscowTime moscow;
-    TemporaryDirectory folder;
+    TempFolder folder;
     PreparedReport report;
 };
 
@@ -173,7 +173,7 @@ class ReportTypeTexts : public testing::TestWithParam<TypeCase> {};
 
 // The texts follow the type and dependence of the last run, not the current selection.
 TEST_P(ReportTypeTexts, FollowTheLastRun) {
-    TemporaryDirectory folder;
+    TempFolder folder;
     PreparedReport report;
     report.calibration.GradIndex = 1 - GetParam().usedGradIndex;
     report.calibration.FormulaIndex = 1 - GetParam().usedFormulaIndex;
@@ -205,7 +205,7 @@ class ReportDates : public testing::TestWithParam<DateCase> {};
 
 TEST_P(ReportDates, AreLocalTimeOrDashes) {
     MoscowTime moscow;
-    TemporaryDirectory folder;
+    TempFolder folder;
     PreparedReport report;
     report.assays = {ListedAssay(1, "a.chr", "m", GetParam().date)};
     const auto outline = report.DocumentOutline(folder / "graph.png");

@@ -33,8 +33,8 @@ bool EndsWith(const std::string& text, const std::string& end) {
 
 TEST(ReportLink, PlantedBeforeCreationIsNeverFollowedAndTheReportIsStillMade) {
     const FixedEnvironment documents(QUORVEL_DOCS_DIR, std::nullopt);
-    TemporaryDirectory temporary;
-    TemporaryDirectory elsewhere;
+    TempFolder temporary;
+    TempFolder elsewhere;
     ScopedEnvironment tmpdir{"TMPDIR", temporary.Path().string()};
     ScopedEnvironment noOpen{"QUORVEL_NO_OPEN", std::nullopt};
     const fs::path victim = elsewhere.Path() / "victim.html";

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "../chart/RecordingCanvas.h"
-#include "../data/TemporaryDirectory.h"
+#include "TempFolder.h"
 #include "data/Assay.h"
 #include "gpc/CCalibration.h"
 #include "gpc/PointRowTexts.h"

@@ -12,7 +12,7 @@ namespace {
 
 class TemporaryFiles : public testing::Test {
 protected:
-    TemporaryDirectory folder;
+    TempFolder folder;
     ScopedEnvironment tmpdir{"TMPDIR", folder.Path().string()};
 };
 
@@ -54,7 +54,7 @@ TEST_F(TemporaryFiles, EveryCallGivesNewNames) {
 }
 
 TEST(TemporaryFilesInARelativeFolder, HaveFullPaths) {
-    TemporaryDirectory folder;
+    TempFolder folder;
     const fs::path previous = fs::current_path();
     fs::current_path(folder.Path());
     fs::create_directory("relative");
@@ -67,7 +67,7 @@ TEST(TemporaryFilesInARelativeFolder, HaveFullPaths) {
 }
 
 TEST(TemporaryFilesWithoutFolder, GiveNothing) {
-    TemporaryDirectory folder;
+    TempFolder folder;
     WriteFileBytes(folder / "file", "x");
     for (const std::string& tmpdir : {folder / "missing", folder / "file"}) {
         ScopedEnvironment environment("TMPDIR", tmpdir);

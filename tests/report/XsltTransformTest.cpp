@@ -35,7 +35,7 @@ protected:
         return report.builder.TransformAndOpen(document, stylesheet, output, open);
     }
 
-    TemporaryDirectory folder;
+    TempFolder folder;
     PreparedReport report;
     XMLWrapper document;
 };
@@ -178,7 +178,7 @@ protected:
         return FileBytes(folder / "report.html");
     }
 
-    TemporaryDirectory folder;
+    TempFolder folder;
     PreparedReport report;
 };
 

@@ -1,5 +1,5 @@
 // Loading assays from a host database and chromatogram files built by the test.
-#include "LabData.h"
+#include "LabDatabaseTest.h"
 #include "LinkedHost.h"
 #include "base/FixedEnvironment.h"
 #include "workbench/AssayLoading.h"
@@ -16,16 +16,8 @@ namespace {
 
 constexpr double kNoBlock = -std::numeric_limits<double>::max();
 
-class AssayLoadingTest : public testing::Test {
+class AssayLoadingTest : public LabDatabaseTest {
 protected:
-    void SetUp() override {
-        folder = FreshTestFolder("quorvel-loading");
-        database = std::make_unique<LabDatabase>((folder / "host.db").string());
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
-    std::string File(const std::string& name) const { return (folder / name).string(); }
-
     // An assay whose file holds two channels, channel 1 with a calibration table.
     void AddGoodAssay(int32_t id, const std::string& fileName) {
         std::vector<Channel> channels = {LabChannel(1, 2.0, 0.5, {1.0f, 2.0f, 3.0f}), LabChannel(2, 4.0, 0.25, {5.0f})};
@@ -34,8 +26,6 @@ protected:
         database->AddAssay(id, File(fileName), "sample " + std::to_string(id), "GPC", true, 1700000000 + id, "mix");
     }
 
-    fs::path folder;
-    std::unique_ptr<LabDatabase> database;
     std::vector<Assay> assays;
 };
 

@@ -1,6 +1,6 @@
 // The workbench window driven as a user would, with a fake host, scripted message boxes and a host
 // database and chromatogram files built by the test.
-#include "LabData.h"
+#include "LabDatabaseTest.h"
 #include "LinkedHost.h"
 #include "chart/CAutoCtrl.h"
 #include "grid/CGridCtrl.h"
@@ -33,11 +33,10 @@ public:
     }
 };
 
-class DlgMainTest : public testing::Test {
+class DlgMainTest : public LabDatabaseTest {
 protected:
     void SetUp() override {
-        folder = FreshTestFolder("quorvel-dlg");
-        database = std::make_unique<LabDatabase>((folder / "host.db").string());
+        LabDatabaseTest::SetUp();
         host.connectionUri = database->path;
         host.environment.AskDatabaseLocation();
         host.strings[Key("PublicDocuments_Quorvel")] = folder.string();
@@ -57,11 +56,10 @@ protected:
     }
     void TearDown() override {
         qApp->removeEventFilter(&events);
-        fs::remove_all(folder);
+        LabDatabaseTest::TearDown();
     }
 
     static std::string Key(const std::string& key) { return "plugins\\quorvel\\/" + key; }
-    std::string File(const std::string& name) const { return (folder / name).string(); }
     std::unique_ptr<DlgMain> Open() {
         return std::make_unique<DlgMain>(nullptr, WorkbenchContext{host.link, host.profile, host.environment, texts},
                                          &messages);
@@ -81,8 +79,6 @@ protected:
     }
     void ChooseType(DlgMain& dlg, int index) { Choose(dlg, 1003, index); }
 
-    fs::path folder;
-    std::unique_ptr<LabDatabase> database;
     LinkedHost host;
     ResourceLibrary texts;
     RecordingMessageSink messages;

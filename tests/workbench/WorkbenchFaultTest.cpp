@@ -2,8 +2,9 @@
 // not a database at all, a chromatogram file replaced while the window is open, and names full of
 // markup, control characters or 10,000 characters (assay texts and component names) shown in the
 // lists and in the report.
-#include "LabData.h"
+#include "LabDatabaseTest.h"
 #include "LinkedHost.h"
+#include "TempFolder.h"
 #include "grid/CGridCtrl.h"
 #include "components/Cp1251Codec.h"
 #include "workbench/DlgMain.h"
@@ -18,24 +19,15 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string FileBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-class WorkbenchFault : public testing::Test {
+class WorkbenchFault : public LabDatabaseTest {
 protected:
     void SetUp() override {
-        folder = FreshTestFolder("quorvel-workbench-fault");
-        database = std::make_unique<LabDatabase>(DatabasePath());
+        LabDatabaseTest::SetUp();
         host.connectionUri = DatabasePath();
         host.environment.AskDatabaseLocation();
         host.strings["plugins\\quorvel\\/PublicDocuments_Quorvel"] = folder.string();
@@ -45,13 +37,7 @@ protected:
         database->AddAssay(2, File("p.chr"), "Проба", "GPC");
         database->AddPeak(2, {"P", 11.0, 1, 10.0, 12.0});
     }
-    void TearDown() override {
-        fs::remove_all(folder);
-    }
-
     WorkbenchContext Context() const { return {host.link, host.profile, host.environment, texts}; }
-    std::string DatabasePath() const { return (folder / "host.db").string(); }
-    std::string File(const std::string& name) const { return (folder / name).string(); }
     void Add(DlgMain& dlg, std::vector<int32_t> ids) {
         host.chosenAssays = std::move(ids);
         dlg.AddAssays();
@@ -72,8 +58,6 @@ protected:
         return {};
     }
 
-    fs::path folder;
-    std::unique_ptr<LabDatabase> database;
     LinkedHost host;
     ResourceLibrary texts;
     RecordingMessageSink messages;

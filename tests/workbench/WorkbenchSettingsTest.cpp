@@ -1,6 +1,6 @@
 // Storing and restoring the workbench settings in a fake host's profile, with assays from a host
 // database and chromatogram files built by the test.
-#include "LabData.h"
+#include "LabDatabaseTest.h"
 #include "LinkedHost.h"
 #include "base/MessageSink.h"
 #include "workbench/AssayLoading.h"
@@ -15,16 +15,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class WorkbenchSettingsTest : public testing::Test {
+class WorkbenchSettingsTest : public LabDatabaseTest {
 protected:
     void SetUp() override {
-        folder = FreshTestFolder("quorvel-settings");
-        database = std::make_unique<LabDatabase>((folder / "host.db").string());
+        LabDatabaseTest::SetUp();
         host.connectionUri = database->path;
         host.environment.AskDatabaseLocation();
-    }
-    void TearDown() override {
-        fs::remove_all(folder);
     }
 
     void AddAssay(int32_t id) {
@@ -38,8 +34,6 @@ protected:
 
     LinkedHost host;
     RecordingMessageSink messages;
-    fs::path folder;
-    std::unique_ptr<LabDatabase> database;
 };
 
 TEST_F(WorkbenchSettingsTest, StoresAndRestoresOrderAndMarks) {

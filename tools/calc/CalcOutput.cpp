@@ -2,7 +2,6 @@
 
 #include "base/NumberText.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -13,9 +12,7 @@ namespace {
 std::string JsonNumber(double value) {
     if (std::isnan(value)) return "\"nan\"";
     if (std::isinf(value)) return value > 0 ? "\"inf\"" : "\"-inf\"";
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+    return FormatShortest(value);
 }
 
 std::string JsonString(const std::string& text) {
