@@ -72,7 +72,7 @@ bool MainWindow::AddMenuEntry(const std::vector<std::string>& levels, std::funct
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == AssaysChangedEventType)
+    if (event->type() == kAssaysChangedEventType)
         Refresh();
     return QMainWindow::eventFilter(watched, event);
 }

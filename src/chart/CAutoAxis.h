@@ -10,10 +10,10 @@
 
 class CAutoAxis : public CAutoCoordObject {
 public:
-    static constexpr int32_t StyleVerticalGrid = 1;
-    static constexpr int32_t StyleHorizontalGrid = 2;
-    static constexpr int32_t StyleTicksAllSides = 4;  // also closes the frame
-    static constexpr int32_t StyleClosedFrame = 8;
+    static constexpr int32_t kStyleVerticalGrid = 1;
+    static constexpr int32_t kStyleHorizontalGrid = 2;
+    static constexpr int32_t kStyleTicksAllSides = 4;  // also closes the frame
+    static constexpr int32_t kStyleClosedFrame = 8;
 
     // The automatic x range of this drawing pass: the cached range once computed; {0, 0} (not
     // cached) without series; else the extent of all series (hidden ones too, bands never),
@@ -45,7 +45,7 @@ public:
     Colour gridColour = 0xBFBFBF;
     Colour plotBackground = 0xFFFFFF;
     int32_t axisWidth = 0;
-    int32_t style = StyleVerticalGrid | StyleHorizontalGrid | StyleClosedFrame;
+    int32_t style = kStyleVerticalGrid | kStyleHorizontalGrid | kStyleClosedFrame;
     double xStep = 1.0;
     double yStep = 1.0;
     double xFirstTick = 0.0;

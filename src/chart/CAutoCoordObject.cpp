@@ -33,13 +33,13 @@ int32_t CAutoCoordObject::MapPolarY(const CAutoCoordObject& object, double x, do
     return LinearY(object, std::sin(x) * y);
 }
 
-double CAutoCoordObject::AxisXFromData(double x) const { return (flags & FlagLogX) ? std::log10(x) : x; }
+double CAutoCoordObject::AxisXFromData(double x) const { return (flags & kFlagLogX) ? std::log10(x) : x; }
 
-double CAutoCoordObject::AxisYFromData(double y) const { return (flags & FlagLogY) ? std::log10(y) : y; }
+double CAutoCoordObject::AxisYFromData(double y) const { return (flags & kFlagLogY) ? std::log10(y) : y; }
 
-double CAutoCoordObject::DataXFromAxis(double v) const { return (flags & FlagLogX) ? std::pow(10.0, v) : v; }
+double CAutoCoordObject::DataXFromAxis(double v) const { return (flags & kFlagLogX) ? std::pow(10.0, v) : v; }
 
-double CAutoCoordObject::DataYFromAxis(double v) const { return (flags & FlagLogY) ? std::pow(10.0, v) : v; }
+double CAutoCoordObject::DataYFromAxis(double v) const { return (flags & kFlagLogY) ? std::pow(10.0, v) : v; }
 
 void CAutoCoordObject::UseFixedXRange() {
     xMin = AxisXFromData(fixedXMin);

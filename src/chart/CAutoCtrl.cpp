@@ -53,12 +53,12 @@ CAutoCtrl::CAutoCtrl(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(false);
     // Moves without a button held must arrive too: they end a drag whose release was missed.
     setMouseTracking(true);
-    hBar = new QScrollBar(Qt::Horizontal, this);
-    vBar = new QScrollBar(Qt::Vertical, this);
-    hBar->hide();
-    vBar->hide();
-    connect(hBar, &QAbstractSlider::actionTriggered, this, [this](int action) { OnBarAction(hBar, action); });
-    connect(vBar, &QAbstractSlider::actionTriggered, this, [this](int action) { OnBarAction(vBar, action); });
+    hBar_ = new QScrollBar(Qt::Horizontal, this);
+    vBar_ = new QScrollBar(Qt::Vertical, this);
+    hBar_->hide();
+    vBar_->hide();
+    connect(hBar_, &QAbstractSlider::actionTriggered, this, [this](int action) { OnBarAction(hBar_, action); });
+    connect(vBar_, &QAbstractSlider::actionTriggered, this, [this](int action) { OnBarAction(vBar_, action); });
 }
 
 CAutoCtrl::~CAutoCtrl() = default;
@@ -78,15 +78,15 @@ bool CAutoCtrl::CreateInPlaceOf(QWidget* placeholder) {
 }
 
 QRect CAutoCtrl::ClientRect() const {
-    const int barWidth = vBar->isHidden() ? 0 : vBar->sizeHint().width();
-    const int barHeight = hBar->isHidden() ? 0 : hBar->sizeHint().height();
+    const int barWidth = vBar_->isHidden() ? 0 : vBar_->sizeHint().width();
+    const int barHeight = hBar_->isHidden() ? 0 : hBar_->sizeHint().height();
     return QRect(0, 0, std::max(0, width() - barWidth), std::max(0, height() - barHeight));
 }
 
 void CAutoCtrl::LayoutScrollBars() {
     const QRect client = ClientRect();
-    hBar->setGeometry(0, client.height(), client.width(), height() - client.height());
-    vBar->setGeometry(client.width(), 0, width() - client.width(), client.height());
+    hBar_->setGeometry(0, client.height(), client.width(), height() - client.height());
+    vBar_->setGeometry(client.width(), 0, width() - client.width(), client.height());
 }
 
 void CAutoCtrl::resizeEvent(QResizeEvent* event) {
@@ -110,8 +110,8 @@ void CAutoCtrl::RefreshRanges() {
 
 void CAutoCtrl::UpdateScrollBars() {
     // The steps are those of the previous paint; a zero step leaves the bars' ranges alone.
-    const bool hChanged = UpdateBar(hBar, hScrollEnabled, fullXMin, fullXMax, xMin, xMax, xStep, false);
-    const bool vChanged = UpdateBar(vBar, vScrollEnabled, fullYMin, fullYMax, yMin, yMax, yStep, true);
+    const bool hChanged = UpdateBar(hBar_, hScrollEnabled, fullXMin, fullXMax, xMin, xMax, xStep, false);
+    const bool vChanged = UpdateBar(vBar_, vScrollEnabled, fullYMin, fullYMax, yMin, yMax, yStep, true);
     if (hChanged || vChanged) LayoutScrollBars();
 }
 
@@ -202,7 +202,7 @@ void CAutoCtrl::FinishZoom() {
         return yMax - (py - yOffset - plot.top) * (yMax - yMin) / (plot.bottom - plot.top - 1);
     };
     if (ApplyZoom(valueX(anchor.x()), valueY(anchor.y()), valueX(current.x()), valueY(current.y())))
-        SendNotify(NotifyZoom);
+        SendNotify(kNotifyZoom);
 }
 
 bool CAutoCtrl::ApplyZoom(double x1, double y1, double x2, double y2) {
@@ -267,7 +267,7 @@ void CAutoCtrl::HScroll(int32_t action, uint32_t position) {
     if (std::isnan(lo) || std::isnan(hi)) return;
     FixXRange(lo, hi);
     update();
-    SendNotify(NotifyHScroll);
+    SendNotify(kNotifyHScroll);
 }
 
 void CAutoCtrl::VScroll(int32_t action, uint32_t position) {
@@ -295,13 +295,13 @@ void CAutoCtrl::VScroll(int32_t action, uint32_t position) {
     if ((lo == yMin && hi == yMax) || std::isnan(lo) || std::isnan(hi)) return;
     FixYRange(lo, hi);
     update();
-    SendNotify(NotifyVScroll);
+    SendNotify(kNotifyVScroll);
 }
 
 void CAutoCtrl::OnBarAction(QScrollBar* bar, int action) {
     const int32_t code = ScrollActionOf(action);
     const auto position = static_cast<uint32_t>(bar->sliderPosition());
-    if (bar == hBar)
+    if (bar == hBar_)
         HScroll(code, position);
     else
         VScroll(code, position);

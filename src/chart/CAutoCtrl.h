@@ -29,9 +29,9 @@ class CAutoCtrl : public QWidget, public CAutoPanel {
 
 public:
     // Notification codes.
-    static constexpr uint32_t NotifyZoom = 0x401;     // a zoom rectangle changed the view
-    static constexpr uint32_t NotifyHScroll = 0x402;  // a horizontal scroll action changed the view
-    static constexpr uint32_t NotifyVScroll = 0x403;  // a vertical scroll action changed the view
+    static constexpr uint32_t kNotifyZoom = 0x401;     // a zoom rectangle changed the view
+    static constexpr uint32_t kNotifyHScroll = 0x402;  // a horizontal scroll action changed the view
+    static constexpr uint32_t kNotifyVScroll = 0x403;  // a vertical scroll action changed the view
 
     // Scroll actions, the same for both bars (line back = left or up).
     enum ScrollAction : int32_t {
@@ -67,8 +67,8 @@ public:
 
     // The area the chart paints into: the widget without the visible scroll bars.
     QRect ClientRect() const;
-    QScrollBar* HorizontalBar() const { return hBar; }
-    QScrollBar* VerticalBar() const { return vBar; }
+    QScrollBar* HorizontalBar() const { return hBar_; }
+    QScrollBar* VerticalBar() const { return vBar_; }
 
     double fullXMin = 0.0;  // the data's full extent, refreshed at each paint
     double fullXMax = 0.0;
@@ -113,6 +113,6 @@ private:
     void SendNotify(uint32_t code);
     void OnBarAction(QScrollBar* bar, int action);
 
-    QScrollBar* hBar = nullptr;
-    QScrollBar* vBar = nullptr;
+    QScrollBar* hBar_ = nullptr;
+    QScrollBar* vBar_ = nullptr;
 };

@@ -32,8 +32,8 @@ int32_t CAutoPanel::AddSeries() {
 }
 
 void CAutoPanel::SetCaptions(const std::string& horizontal, const std::string& vertical) {
-    xCaption = CutToUtf16Units(horizontal, MaxCaptionUnits);
-    yCaption = CutToUtf16Units(vertical, MaxCaptionUnits);
+    xCaption = CutToUtf16Units(horizontal, kMaxCaptionUnits);
+    yCaption = CutToUtf16Units(vertical, kMaxCaptionUnits);
 }
 
 void CAutoPanel::Draw(Canvas& target, const ChartRect& area, bool offScreen) {
@@ -82,8 +82,8 @@ ChartRect CAutoPanel::PlotLimit(Canvas& canvas, ChartRect work) {
     canvas.SelectFont(axisFont);
     const TextMetrics metrics = canvas.GetTextMetrics();
     MeasureTicks();
-    int32_t frame = (style & (StyleTicksAllSides | StyleClosedFrame)) ? 1 : 0;
-    if (style & StyleTicksAllSides) frame += tickGap;
+    int32_t frame = (style & (kStyleTicksAllSides | kStyleClosedFrame)) ? 1 : 0;
+    if (style & kStyleTicksAllSides) frame += tickGap;
     work.top += std::max(frame, metrics.ascent);
     work.left += 1 + tickGap + labelGap;
     work.right -= frame;
@@ -166,16 +166,16 @@ void CAutoPanel::DrawSeries(CAutoSeries& s) {
 void CAutoPanel::DrawGrid() {
     Canvas& canvas = *surface;
     canvas.SelectPen(PenSolid, 0, gridColour);
-    if (style & StyleVerticalGrid) {
-        const int32_t top = (style & StyleTicksAllSides) ? rect.top + tickLength : rect.top;
+    if (style & kStyleVerticalGrid) {
+        const int32_t top = (style & kStyleTicksAllSides) ? rect.top + tickLength : rect.top;
         ForEachTick(xFirstTick, xLastTick, xStep, [&](double v) {
             const int32_t x = mapX(*this, v, 0.0);
             canvas.MoveTo(x, top);
             canvas.LineTo(x, rect.bottom - tickLength);
         });
     }
-    if (style & StyleHorizontalGrid) {
-        const int32_t right = (style & StyleTicksAllSides) ? rect.right - tickLength : rect.right;
+    if (style & kStyleHorizontalGrid) {
+        const int32_t right = (style & kStyleTicksAllSides) ? rect.right - tickLength : rect.right;
         ForEachTick(yFirstTick, yLastTick, yStep, [&](double v) {
             const int32_t y = mapY(*this, 0.0, v);
             canvas.MoveTo(right - 1, y);
@@ -191,14 +191,14 @@ void CAutoPanel::DrawAxes() {
     canvas.MoveTo(r.left - 1, r.top - 1);
     canvas.LineTo(r.left - 1, r.bottom);
     canvas.LineTo(r.right, r.bottom);
-    if (style & (StyleTicksAllSides | StyleClosedFrame)) {
+    if (style & (kStyleTicksAllSides | kStyleClosedFrame)) {
         canvas.LineTo(r.right, r.top - 1);
         canvas.LineTo(r.left - 1, r.top - 1);
     }
     MeasureTicks();
     canvas.SetTextColour(axisColour);
     canvas.SetTransparentBackground();
-    const bool allSides = style & StyleTicksAllSides;
+    const bool allSides = style & kStyleTicksAllSides;
     canvas.SetTextAlign(AlignCenter | AlignTop);
     ForEachTick(xFirstTick, xLastTick, xStep, [&](double v) {
         const int32_t x = mapX(*this, v, 0.0);

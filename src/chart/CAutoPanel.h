@@ -10,11 +10,11 @@
 class CAutoPanel : public CAutoAxis {
 public:
     // Longest caption in UTF-16 units; longer texts are cut at a character boundary.
-    static constexpr size_t MaxCaptionUnits = 255;
+    static constexpr size_t kMaxCaptionUnits = 255;
 
     // Appends a series with the default settings and returns its index.
     int32_t AddSeries();
-    // Stores both captions (UTF-8), each cut to MaxCaptionUnits.
+    // Stores both captions (UTF-8), each cut to kMaxCaptionUnits.
     void SetCaptions(const std::string& horizontal, const std::string& vertical);
 
     // Lays out and draws the whole chart into area of target. offScreen draws into a compatible

@@ -56,11 +56,11 @@ void ClipAgainst(ChartPoint& a, ChartPoint& b, int32_t ChartPoint::*along, int32
 }  // namespace
 
 void CAutoSeries::UpdateMapping() {
-    getX = ChooseAccessor(xValues != nullptr, flags & FlagLogX, &ArrayX, &GeneratedX, &Log10Of<ArrayX>,
+    getX = ChooseAccessor(xValues != nullptr, flags & kFlagLogX, &ArrayX, &GeneratedX, &Log10Of<ArrayX>,
                           &Log10Of<GeneratedX>);
-    getY = ChooseAccessor(yValues != nullptr, flags & FlagLogY, &ArrayY, &GeneratedY, &Log10Of<ArrayY>,
+    getY = ChooseAccessor(yValues != nullptr, flags & kFlagLogY, &ArrayY, &GeneratedY, &Log10Of<ArrayY>,
                           &Log10Of<GeneratedY>);
-    const bool polar = flags & FlagPolar;
+    const bool polar = flags & kFlagPolar;
     mapX = polar ? &MapPolarX : &MapX;
     mapY = polar ? &MapPolarY : &MapY;
     autoScaleX = true;
@@ -86,14 +86,14 @@ ValueExtent ExtentOf(const CAutoSeries& s, Value value) {
 }  // namespace
 
 ValueExtent CAutoSeries::ExtentX() const {
-    const bool polar = flags & FlagPolar;
+    const bool polar = flags & kFlagPolar;
     return ExtentOf(*this, [&](int32_t i) {
         return polar ? std::cos(getX(*this, i)) * getY(*this, i) : getX(*this, i);
     });
 }
 
 ValueExtent CAutoSeries::ExtentY() const {
-    const bool polar = flags & FlagPolar;
+    const bool polar = flags & kFlagPolar;
     return ExtentOf(*this, [&](int32_t i) {
         return polar ? std::sin(getX(*this, i)) * getY(*this, i) : getY(*this, i);
     });
@@ -205,19 +205,19 @@ void CAutoSeries::DrawBands() {
 }
 
 void CAutoSeries::DrawPolyline() {
-    penDown = false;
+    penDown_ = false;
     for (int32_t i = 0; i < count; ++i) LineToValue(getX(*this, i), getY(*this, i));
 }
 
 void CAutoSeries::LineToValue(double x, double y) {
     if (std::isnan(x) || std::isnan(y)) {
-        penDown = false;
+        penDown_ = false;
         return;
     }
     ChartPoint p = PixelOf(x, y);
-    if (!penDown) {
+    if (!penDown_) {
         // The first point of a line (or the first after a gap) only places the pen.
-        penDown = true;
+        penDown_ = true;
         lastPoint = p;
         lastInside = PtInRect(rect, p);
         surface->MoveTo(p.x, p.y);
@@ -318,7 +318,7 @@ void CAutoSeries::DrawFunctionSpline() {
         const double h0 = p1.x - p0.x;
         const double a = Curvature(p0, p1, p2);
         const double c = SlopeFrom(p1, p2, a);
-        penDown = false;
+        penDown_ = false;
         LineToValue(p0.x, p0.y);
         for (int32_t j = 0; j < n; ++j) {
             const double x = p0.x + j * h0 / n;
@@ -360,7 +360,7 @@ void CAutoSeries::DrawParametricSpline() {
     const auto leading = [&](Knot p0, Knot p1, Knot p2) {
         const Parabola px = ParabolaThrough(p0.x, p1.x, p2.x);
         const Parabola py = ParabolaThrough(p0.y, p1.y, p2.y);
-        penDown = false;
+        penDown_ = false;
         LineToValue(p0.x, p0.y);
         for (int32_t j = 0; j < n; ++j) {
             const double s = static_cast<double>(j) / n - 1;

@@ -84,5 +84,5 @@ private:
     void DrawFunctionSpline();
     void DrawParametricSpline();
 
-    bool penDown = false;  // lastPoint holds a drawn point that the next LineToValue continues from
+    bool penDown_ = false;  // lastPoint holds a drawn point that the next LineToValue continues from
 };

@@ -15,7 +15,7 @@ void PointSeriesAt(CAutoSeries& s, const std::vector<double>& x, const std::vect
 }  // namespace
 
 void SetUpCalibrationChart(CAutoPanel& panel, const std::string& xCaption, const std::string& yCaption) {
-    panel.style = CAutoAxis::StyleClosedFrame;
+    panel.style = CAutoAxis::kStyleClosedFrame;
     panel.captionColour = 0xFF0000;
     panel.captionFont = FontDescription{};
     panel.captionFont.height = 25;
@@ -34,7 +34,7 @@ void SetUpCalibrationChart(CAutoPanel& panel, const std::string& xCaption, const
 
 void ShowCalibration(CAutoPanel& panel, const std::vector<double>& curveX, const std::vector<double>& curveY,
                      const std::vector<double>& pointX, const std::vector<double>& pointY) {
-    if (panel.series.size() <= CalibrationPointSeries) return;
-    PointSeriesAt(panel.series[CalibrationCurveSeries], curveX, curveY);
-    PointSeriesAt(panel.series[CalibrationPointSeries], pointX, pointY);
+    if (panel.series.size() <= kCalibrationPointSeries) return;
+    PointSeriesAt(panel.series[kCalibrationCurveSeries], curveX, curveY);
+    PointSeriesAt(panel.series[kCalibrationPointSeries], pointX, pointY);
 }

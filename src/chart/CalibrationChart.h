@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-constexpr int32_t CalibrationCurveSeries = 0;
-constexpr int32_t CalibrationPointSeries = 1;
+constexpr int32_t kCalibrationCurveSeries = 0;
+constexpr int32_t kCalibrationPointSeries = 1;
 
 // The time axis captions: the workbench window's (it goes through the translation) and the report
 // picture's.

@@ -26,26 +26,26 @@ Qt::PenStyle ToQtPenStyle(int32_t style) {
 
 // The pixel size (em height) that gives a font the requested cell height (ascent + descent).
 int ToPixelSize(QFont font, int32_t cellHeight) {
-    constexpr int probeSize = 1000;
-    font.setPixelSize(probeSize);
+    constexpr int kProbeSize = 1000;
+    font.setPixelSize(kProbeSize);
     const QFontMetricsF probe(font);
-    const double cellPerEm = (probe.ascent() + probe.descent()) / probeSize;
+    const double cellPerEm = (probe.ascent() + probe.descent()) / kProbeSize;
     return std::max(1, static_cast<int>(std::lround(cellPerEm > 0 ? cellHeight / cellPerEm : cellHeight)));
 }
 
 }  // namespace
 
-QtCanvas::QtCanvas(QPainter& target) : painter(&target) {
+QtCanvas::QtCanvas(QPainter& target) : painter_(&target) {
     SelectPen(PenSolid, 0, 0);
     SelectSolidBrush(0xFFFFFF);
     SelectFont(FontDescription{});
 }
 
 QtCanvas::QtCanvas(int32_t width, int32_t height)
-    : ownImage(std::make_unique<QImage>(width, height, QImage::Format_RGB32)) {
-    ownImage->fill(Qt::white);
-    ownPainter = std::make_unique<QPainter>(ownImage.get());
-    painter = ownPainter.get();
+    : ownImage_(std::make_unique<QImage>(width, height, QImage::Format_RGB32)) {
+    ownImage_->fill(Qt::white);
+    ownPainter_ = std::make_unique<QPainter>(ownImage_.get());
+    painter_ = ownPainter_.get();
     SelectPen(PenSolid, 0, 0);
     SelectSolidBrush(0xFFFFFF);
     SelectFont(FontDescription{});
@@ -78,40 +78,40 @@ QFont QtCanvas::ToQFont(const FontDescription& description) {
 }
 
 void QtCanvas::SelectPen(int32_t style, int32_t width, Colour colour) {
-    nullPen = style == PenNull;
-    pen = QPen(ToQColor(colour));
-    pen.setStyle(ToQtPenStyle(style));
+    nullPen_ = style == PenNull;
+    pen_ = QPen(ToQColor(colour));
+    pen_.setStyle(ToQtPenStyle(style));
     if (width <= 1) {
         // A one-pixel pen with flat caps leaves out the end pixel of each line.
-        pen.setWidth(0);
-        pen.setCapStyle(Qt::FlatCap);
-        pen.setJoinStyle(Qt::MiterJoin);
+        pen_.setWidth(0);
+        pen_.setCapStyle(Qt::FlatCap);
+        pen_.setJoinStyle(Qt::MiterJoin);
     } else {
-        pen.setWidth(width);
-        pen.setCapStyle(Qt::RoundCap);
-        pen.setJoinStyle(Qt::RoundJoin);
+        pen_.setWidth(width);
+        pen_.setCapStyle(Qt::RoundCap);
+        pen_.setJoinStyle(Qt::RoundJoin);
     }
 }
 
-void QtCanvas::SelectSolidBrush(Colour colour) { brush = QBrush(ToQColor(colour)); }
+void QtCanvas::SelectSolidBrush(Colour colour) { brush_ = QBrush(ToQColor(colour)); }
 
-void QtCanvas::SelectNullBrush() { brush = QBrush(Qt::NoBrush); }
+void QtCanvas::SelectNullBrush() { brush_ = QBrush(Qt::NoBrush); }
 
-void QtCanvas::MoveTo(int32_t x, int32_t y) { position = QPoint(x, y); }
+void QtCanvas::MoveTo(int32_t x, int32_t y) { position_ = QPoint(x, y); }
 
 void QtCanvas::LineTo(int32_t x, int32_t y) {
     const QPoint end(x, y);
-    if (!nullPen && end != position) {
-        painter->setPen(pen);
-        painter->drawLine(position, end);
+    if (!nullPen_ && end != position_) {
+        painter_->setPen(pen_);
+        painter_->drawLine(position_, end);
     }
-    position = end;
+    position_ = end;
 }
 
 bool QtCanvas::ShapeBox(int32_t left, int32_t top, int32_t right, int32_t bottom, QRect& box) const {
     if (left > right) std::swap(left, right);
     if (top > bottom) std::swap(top, bottom);
-    if (nullPen) {
+    if (nullPen_) {
         --right;
         --bottom;
     }
@@ -121,79 +121,79 @@ bool QtCanvas::ShapeBox(int32_t left, int32_t top, int32_t right, int32_t bottom
 }
 
 void QtCanvas::UsePenAndBrush(bool withBrush) {
-    painter->setPen(nullPen ? QPen(Qt::NoPen) : pen);
-    painter->setBrush(withBrush ? brush : QBrush(Qt::NoBrush));
+    painter_->setPen(nullPen_ ? QPen(Qt::NoPen) : pen_);
+    painter_->setBrush(withBrush ? brush_ : QBrush(Qt::NoBrush));
 }
 
 void QtCanvas::Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom) {
     QRect box;
     if (!ShapeBox(left, top, right, bottom, box)) return;
-    if (brush.style() != Qt::NoBrush) painter->fillRect(box, brush);
-    if (nullPen) return;
+    if (brush_.style() != Qt::NoBrush) painter_->fillRect(box, brush_);
+    if (nullPen_) return;
     UsePenAndBrush(false);
-    painter->drawRect(box.adjusted(0, 0, -1, -1));
+    painter_->drawRect(box.adjusted(0, 0, -1, -1));
 }
 
 void QtCanvas::Ellipse(int32_t left, int32_t top, int32_t right, int32_t bottom) {
     QRect box;
     if (!ShapeBox(left, top, right, bottom, box)) return;
     UsePenAndBrush(true);
-    painter->drawEllipse(nullPen ? box : box.adjusted(0, 0, -1, -1));
+    painter_->drawEllipse(nullPen_ ? box : box.adjusted(0, 0, -1, -1));
 }
 
 void QtCanvas::FillRect(const ChartRect& rect, Colour colour) {
     if (rect.Width() <= 0 || rect.Height() <= 0) return;
-    painter->fillRect(QRect(rect.left, rect.top, rect.Width(), rect.Height()), ToQColor(colour));
+    painter_->fillRect(QRect(rect.left, rect.top, rect.Width(), rect.Height()), ToQColor(colour));
 }
 
 void QtCanvas::SelectFont(const FontDescription& description) {
-    fontDescription = description;
-    font = ToQFont(description);
+    fontDescription_ = description;
+    font_ = ToQFont(description);
 }
 
-void QtCanvas::SetTextAlign(uint32_t align) { textAlign = align; }
+void QtCanvas::SetTextAlign(uint32_t align) { textAlign_ = align; }
 
-void QtCanvas::SetTextColour(Colour colour) { textColour = ToQColor(colour); }
+void QtCanvas::SetTextColour(Colour colour) { textColour_ = ToQColor(colour); }
 
-void QtCanvas::SetTransparentBackground() { transparentText = true; }
+void QtCanvas::SetTransparentBackground() { transparentText_ = true; }
 
 void QtCanvas::TextOut(int32_t x, int32_t y, const std::string& text) {
     if (text.empty()) return;
     const QString s = QString::fromStdString(text);
-    const QFontMetrics metrics(font, painter->device());
+    const QFontMetrics metrics(font_, painter_->device());
     const int width = metrics.horizontalAdvance(s);
     int dx = 0;
-    if ((textAlign & kHorizontalAlignMask) == AlignCenter)
+    if ((textAlign_ & kHorizontalAlignMask) == AlignCenter)
         dx = -width / 2;
-    else if ((textAlign & kHorizontalAlignMask) == AlignRight)
+    else if ((textAlign_ & kHorizontalAlignMask) == AlignRight)
         dx = -width;
     int baseline = metrics.ascent();
-    if ((textAlign & kVerticalAlignMask) == AlignBaseline)
+    if ((textAlign_ & kVerticalAlignMask) == AlignBaseline)
         baseline = 0;
-    else if ((textAlign & kVerticalAlignMask) == AlignBottom)
+    else if ((textAlign_ & kVerticalAlignMask) == AlignBottom)
         baseline = -metrics.descent();
-    painter->save();
+    painter_->save();
     // The text is laid out around the reference point, then turned by the escapement
     // (counter-clockwise on screen, where y grows downwards).
-    painter->translate(x, y);
-    if (fontDescription.escapement != 0) painter->rotate(-fontDescription.escapement / 10.0);
-    if (!transparentText) {
+    painter_->translate(x, y);
+    if (fontDescription_.escapement != 0) painter_->rotate(-fontDescription_.escapement / 10.0);
+    if (!transparentText_) {
         const QRect cell(dx, baseline - metrics.ascent(), width, metrics.ascent() + metrics.descent());
-        painter->fillRect(cell, Qt::white);
+        painter_->fillRect(cell, Qt::white);
     }
-    painter->setFont(font);
-    painter->setPen(textColour);
-    painter->drawText(QPoint(dx, baseline), s);
-    painter->restore();
+    painter_->setFont(font_);
+    painter_->setPen(textColour_);
+    painter_->drawText(QPoint(dx, baseline), s);
+    painter_->restore();
 }
 
 TextMetrics QtCanvas::GetTextMetrics() {
-    const QFontMetrics metrics(font, painter->device());
+    const QFontMetrics metrics(font_, painter_->device());
     return {metrics.ascent() + metrics.descent(), metrics.ascent(), metrics.averageCharWidth()};
 }
 
 TextSize QtCanvas::GetTextExtent(const std::string& text) {
-    const QFontMetrics metrics(font, painter->device());
+    const QFontMetrics metrics(font_, painter_->device());
     return {metrics.horizontalAdvance(QString::fromStdString(text)), metrics.ascent() + metrics.descent()};
 }
 
@@ -204,9 +204,9 @@ std::unique_ptr<Canvas> QtCanvas::CreateCompatible(int32_t width, int32_t height
 
 void QtCanvas::CopyFrom(Canvas& offScreen, int32_t x, int32_t y) {
     auto* source = dynamic_cast<QtCanvas*>(&offScreen);
-    if (!source || !source->ownImage) return;
+    if (!source || !source->ownImage_) return;
     // The image is complete only once its painter has finished.
-    source->ownPainter->end();
-    painter->drawImage(QPoint(x, y), *source->ownImage);
-    source->ownPainter->begin(source->ownImage.get());
+    source->ownPainter_->end();
+    painter_->drawImage(QPoint(x, y), *source->ownImage_);
+    source->ownPainter_->begin(source->ownImage_.get());
 }

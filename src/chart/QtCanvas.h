@@ -53,16 +53,16 @@ private:
     // Applies the selected pen and brush to the painter.
     void UsePenAndBrush(bool withBrush);
 
-    std::unique_ptr<QImage> ownImage;  // only for off-screen canvases
-    std::unique_ptr<QPainter> ownPainter;
-    QPainter* painter = nullptr;
-    QPen pen;
-    bool nullPen = false;
-    QBrush brush;
-    FontDescription fontDescription;
-    QFont font;
-    uint32_t textAlign = AlignLeft | AlignTop;
-    QColor textColour = Qt::black;
-    bool transparentText = false;
-    QPoint position;
+    std::unique_ptr<QImage> ownImage_;  // only for off-screen canvases
+    std::unique_ptr<QPainter> ownPainter_;
+    QPainter* painter_ = nullptr;
+    QPen pen_;
+    bool nullPen_ = false;
+    QBrush brush_;
+    FontDescription fontDescription_;
+    QFont font_;
+    uint32_t textAlign_ = AlignLeft | AlignTop;
+    QColor textColour_ = Qt::black;
+    bool transparentText_ = false;
+    QPoint position_;
 };

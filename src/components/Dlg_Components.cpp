@@ -16,34 +16,34 @@
 Dlg_Components::Dlg_Components(MessageSink& messages, const ModuleEnvironment& environment,
                                const ResourceLibrary& texts, QWidget* parent)
     : QDialog(parent),
-      messages(messages),
-      environment(environment),
-      texts(texts),
-      layout(ComponentsTemplate(), DialogFont(ComponentsTemplate())) {
+      messages_(messages),
+      environment_(environment),
+      texts_(texts),
+      layout_(ComponentsTemplate(), DialogFont(ComponentsTemplate())) {
     const DialogTemplate& dialog = ComponentsTemplate();
     setWindowTitle(QTr(dialog.caption));
     setFont(DialogFont(dialog));
-    setFixedSize(layout.TemplateSize());
-    grid = new CGridCtrl(IDC_COMPONENTS_GRID, this, this);
-    layout.Add(grid, *FindDialogItem(dialog, IDC_COMPONENTS_GRID));
-    grid->SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
-    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    grid->InsertColumn(0, QTr(ComponentsText::kNumber), Qt::AlignLeft, 50);
-    grid->InsertColumn(1, QTr(ComponentsText::kComponent), Qt::AlignLeft, 205);
-    grid->InsertColumn(2, QTr(ComponentsText::kComponentName), Qt::AlignLeft, 205);
-    grid->InsertColumn(3, QTr(ComponentsText::kMolarMass), Qt::AlignLeft, 135);
-    saveButton = MakeButton(1);
-    cancelButton = MakeButton(2);
-    addButton = MakeButton(1028);
-    deleteButton = MakeButton(1035);
-    layout.Place(size());
-    connect(saveButton, &QPushButton::clicked, this, &Dlg_Components::accept);
-    connect(cancelButton, &QPushButton::clicked, this, &Dlg_Components::reject);
-    connect(addButton, &QPushButton::clicked, this, &Dlg_Components::AddComponent);
-    connect(deleteButton, &QPushButton::clicked, this, &Dlg_Components::DeleteSelected);
+    setFixedSize(layout_.TemplateSize());
+    grid_ = new CGridCtrl(IDC_COMPONENTS_GRID, this, this);
+    layout_.Add(grid_, *FindDialogItem(dialog, IDC_COMPONENTS_GRID));
+    grid_->SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    grid_->InsertColumn(0, QTr(ComponentsText::kNumber), Qt::AlignLeft, 50);
+    grid_->InsertColumn(1, QTr(ComponentsText::kComponent), Qt::AlignLeft, 205);
+    grid_->InsertColumn(2, QTr(ComponentsText::kComponentName), Qt::AlignLeft, 205);
+    grid_->InsertColumn(3, QTr(ComponentsText::kMolarMass), Qt::AlignLeft, 135);
+    saveButton_ = MakeButton(1);
+    cancelButton_ = MakeButton(2);
+    addButton_ = MakeButton(1028);
+    deleteButton_ = MakeButton(1035);
+    layout_.Place(size());
+    connect(saveButton_, &QPushButton::clicked, this, &Dlg_Components::accept);
+    connect(cancelButton_, &QPushButton::clicked, this, &Dlg_Components::reject);
+    connect(addButton_, &QPushButton::clicked, this, &Dlg_Components::AddComponent);
+    connect(deleteButton_, &QPushButton::clicked, this, &Dlg_Components::DeleteSelected);
 }
 
-std::string Dlg_Components::Tr(const std::string& russian) const { return texts.Translate(kComponentsContext, russian); }
+std::string Dlg_Components::Tr(const std::string& russian) const { return texts_.Translate(kComponentsContext, russian); }
 
 QString Dlg_Components::QTr(const std::string& russian) const { return QString::fromStdString(Tr(russian)); }
 
@@ -52,7 +52,7 @@ QPushButton* Dlg_Components::MakeButton(int id) {
     auto* button = new QPushButton(QTr(item.text), this);
     button->setAutoDefault(false);
     button->setDefault(item.kind == DialogItemKind::DefaultButton);
-    layout.Add(button, item);
+    layout_.Add(button, item);
     return button;
 }
 
@@ -64,47 +64,47 @@ void Dlg_Components::showEvent(QShowEvent* event) {
 }
 
 void Dlg_Components::InitTable() {
-    table.filePath = ComponentsFilePath(environment, kComponentsFileName);
-    table.components.clear();
-    if (!table.filePath.empty()) table.LoadTable();
+    table_.filePath = ComponentsFilePath(environment_, kComponentsFileName);
+    table_.components.clear();
+    if (!table_.filePath.empty()) table_.LoadTable();
     FillList();
 }
 
 void Dlg_Components::FillList() {
-    grid->DeleteAllRows();
-    for (size_t i = 0; i < table.components.size(); ++i) {
-        const Component& component = table.components[i];
-        const int row = grid->InsertRow(static_cast<int>(i), QString::number(i + 1));
-        grid->SetItemText(row, 1, QString::fromStdString(component.component));
-        grid->SetItemText(row, 2, QString::fromStdString(component.componentName));
-        grid->SetItemText(row, 3, QString::fromStdString(FormatMolarMass(component.molarMass, table.precision)));
+    grid_->DeleteAllRows();
+    for (size_t i = 0; i < table_.components.size(); ++i) {
+        const Component& component = table_.components[i];
+        const int row = grid_->InsertRow(static_cast<int>(i), QString::number(i + 1));
+        grid_->SetItemText(row, 1, QString::fromStdString(component.component));
+        grid_->SetItemText(row, 2, QString::fromStdString(component.componentName));
+        grid_->SetItemText(row, 3, QString::fromStdString(FormatMolarMass(component.molarMass, table_.precision)));
         GridRowData data;
         data.key = component.id;
-        grid->SetRowData(row, data);
+        grid_->SetRowData(row, data);
     }
 }
 
 void Dlg_Components::AddComponent() {
-    table.components.push_back({table.nextId, Tr(ComponentsText::kNewComponentKey), "-", 0.0});
-    table.nextId = IdAfter(table.nextId);
+    table_.components.push_back({table_.nextId, Tr(ComponentsText::kNewComponentKey), "-", 0.0});
+    table_.nextId = IdAfter(table_.nextId);
     FillList();
 }
 
 void Dlg_Components::DeleteSelected() {
-    for (const int row : grid->SelectedRows()) {
-        const GridRowData* data = grid->RowData(row);
+    for (const int row : grid_->SelectedRows()) {
+        const GridRowData* data = grid_->RowData(row);
         if (data == nullptr) continue;
-        const auto found = std::find_if(table.components.begin(), table.components.end(),
+        const auto found = std::find_if(table_.components.begin(), table_.components.end(),
                                         [&](const Component& c) { return c.id == data->key; });
-        if (found != table.components.end()) table.components.erase(found);
+        if (found != table_.components.end()) table_.components.erase(found);
     }
     FillList();
 }
 
 void Dlg_Components::StoreCell(int row, int column) {
-    if (row < 0 || static_cast<size_t>(row) >= table.components.size()) return;
-    Component& component = table.components[static_cast<size_t>(row)];
-    const std::string text = grid->ItemText(row, column).toStdString();
+    if (row < 0 || static_cast<size_t>(row) >= table_.components.size()) return;
+    Component& component = table_.components[static_cast<size_t>(row)];
+    const std::string text = grid_->ItemText(row, column).toStdString();
     switch (column) {
     case 1: component.component = text; break;
     case 2: component.componentName = text; break;
@@ -122,9 +122,9 @@ intptr_t Dlg_Components::OnGridCell(const GridCellNotify& notify) {
 }
 
 void Dlg_Components::accept() {
-    const Status saved = table.SaveTable();
+    const Status saved = table_.SaveTable();
     if (!saved) {
-        messages.Show(saved.message, MessageId::ComponentsCaption, MessageSink::Buttons::Ok, MessageSink::Icon::Error);
+        messages_.Show(saved.message, MessageId::ComponentsCaption, MessageSink::Buttons::Ok, MessageSink::Icon::Error);
         return;
     }
     QDialog::accept();
@@ -132,7 +132,7 @@ void Dlg_Components::accept() {
 
 void Dlg_Components::reject() {
     const MessageSink::Answer answer =
-        messages.Show(MessageId::LeaveWithoutSavingQuestion, MessageId::LeaveWithoutSavingCaption,
+        messages_.Show(MessageId::LeaveWithoutSavingQuestion, MessageId::LeaveWithoutSavingCaption,
                       MessageSink::Buttons::OkCancel, MessageSink::Icon::Question);
     if (answer == MessageSink::Answer::Ok) QDialog::reject();
 }

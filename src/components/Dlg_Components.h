@@ -31,13 +31,13 @@ public:
                    QWidget* parent = nullptr);
 
     // The table as last read or edited; empty before the first showing.
-    const ComponentsTable& Table() const { return table; }
+    const ComponentsTable& Table() const { return table_; }
     // The dialog's controls (owned by the dialog, alive as long as it is).
-    CGridCtrl& Grid() const { return *grid; }
-    QPushButton& SaveButton() const { return *saveButton; }
-    QPushButton& CancelButton() const { return *cancelButton; }
-    QPushButton& AddButton() const { return *addButton; }
-    QPushButton& DeleteButton() const { return *deleteButton; }
+    CGridCtrl& Grid() const { return *grid_; }
+    QPushButton& SaveButton() const { return *saveButton_; }
+    QPushButton& CancelButton() const { return *cancelButton_; }
+    QPushButton& AddButton() const { return *addButton_; }
+    QPushButton& DeleteButton() const { return *deleteButton_; }
 
     // Rereads the file of the environment's documents folder (an empty grid when it names none) and refills the grid.
     void InitTable();
@@ -67,14 +67,14 @@ private:
     std::string Tr(const std::string& russian) const;
     QString QTr(const std::string& russian) const;
 
-    MessageSink& messages;
-    const ModuleEnvironment& environment;
-    const ResourceLibrary& texts;
-    ComponentsTable table;
-    DialogLayout layout;
-    CGridCtrl* grid = nullptr;
-    QPushButton* saveButton = nullptr;
-    QPushButton* cancelButton = nullptr;
-    QPushButton* addButton = nullptr;
-    QPushButton* deleteButton = nullptr;
+    MessageSink& messages_;
+    const ModuleEnvironment& environment_;
+    const ResourceLibrary& texts_;
+    ComponentsTable table_;
+    DialogLayout layout_;
+    CGridCtrl* grid_ = nullptr;
+    QPushButton* saveButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QPushButton* addButton_ = nullptr;
+    QPushButton* deleteButton_ = nullptr;
 };

@@ -17,9 +17,9 @@
 
 namespace {
 
-constexpr size_t headerSize = 16;
-constexpr size_t blockHeaderSize = 32;
-constexpr uint64_t sampleSize = sizeof(float);
+constexpr size_t kHeaderSize = 16;
+constexpr size_t kBlockHeaderSize = 32;
+constexpr uint64_t kSampleSize = sizeof(float);
 static_assert(sizeof(float) == 4 && std::numeric_limits<float>::is_iec559);
 
 uint64_t LoadLittle64(const unsigned char* bytes) {
@@ -60,14 +60,14 @@ bool WriteAll(std::FILE* stream, const void* data, size_t size, size_t count) {
 // small enough to stay in the processor's cache between being zero-filled and being read into, so
 // the samples reach memory once and a long channel costs about one plain read.
 std::optional<std::vector<float>> ReadSamples(std::FILE* stream, uint64_t count) {
-    constexpr uint64_t sliceLength = 64 * 1024;  // 256 KiB
+    constexpr uint64_t kSliceLength = 64 * 1024;  // 256 KiB
     std::vector<float> samples;
     samples.reserve(count);
     while (samples.size() < count) {
         const size_t done = samples.size();
-        const auto length = static_cast<size_t>(std::min(sliceLength, count - done));
+        const auto length = static_cast<size_t>(std::min(kSliceLength, count - done));
         samples.resize(done + length);
-        if (std::fread(samples.data() + done, sampleSize, length, stream) != length) return std::nullopt;
+        if (std::fread(samples.data() + done, kSampleSize, length, stream) != length) return std::nullopt;
     }
     if constexpr (kBigEndianHost) SwapSamples(samples);
     return samples;
@@ -126,8 +126,8 @@ COrbitasFile4::Outcome COrbitasFile4::ReadStream(std::FILE* stream, const std::s
 COrbitasFile4::Result COrbitasFile4::ReadContents(std::FILE* stream, const std::string& path) {
     const std::optional<uint64_t> size = BytesLeft(stream);
     if (!size) return CannotOpen;
-    unsigned char header[headerSize];
-    if (std::fread(header, 1, headerSize, stream) != headerSize) return BadHeader;
+    unsigned char header[kHeaderSize];
+    if (std::fread(header, 1, kHeaderSize, stream) != kHeaderSize) return BadHeader;
     if (std::memcmp(header, "STG", 3) != 0) return BadSignature;
     if (header[3] > 1) return BadVersion;
     version = header[3];
@@ -135,22 +135,22 @@ COrbitasFile4::Result COrbitasFile4::ReadContents(std::FILE* stream, const std::
 
     channels.clear();
     // Every pass consumes at least a block header, so the loop ends with the file at the latest.
-    uint64_t position = headerSize;
+    uint64_t position = kHeaderSize;
     do {
         const Result result = ReadBlock(stream, *size - position);
         if (result != Ok) return result;
-        position += blockHeaderSize + sampleSize * channels.back().samples.size();
+        position += kBlockHeaderSize + kSampleSize * channels.back().samples.size();
     } while (position < xmlOffset);
     return ReadXml(stream, *size - position, path);
 }
 
 // The sample count is checked against the bytes left before anything is allocated for it.
 COrbitasFile4::Result COrbitasFile4::ReadBlock(std::FILE* stream, uint64_t bytesLeft) {
-    unsigned char header[blockHeaderSize];
-    if (std::fread(header, 1, blockHeaderSize, stream) != blockHeaderSize) return BadBlockHeader;
+    unsigned char header[kBlockHeaderSize];
+    if (std::fread(header, 1, kBlockHeaderSize, stream) != kBlockHeaderSize) return BadBlockHeader;
     const uint64_t count = LoadLittle64(header + 24);
-    if (bytesLeft < blockHeaderSize || count > std::numeric_limits<uint32_t>::max() ||
-        count > (bytesLeft - blockHeaderSize) / sampleSize)
+    if (bytesLeft < kBlockHeaderSize || count > std::numeric_limits<uint32_t>::max() ||
+        count > (bytesLeft - kBlockHeaderSize) / kSampleSize)
         return BadSamples;
 
     Channel channel;
@@ -189,25 +189,25 @@ COrbitasFile4::Result COrbitasFile4::WriteContents(std::FILE* stream, const std:
     // Taking each channel's samples shares the values; an edit made meanwhile gets values of its own.
     std::vector<SampleBuffer<float>> samples;
     samples.reserve(channels.size());
-    uint64_t xmlOffset = headerSize;
+    uint64_t xmlOffset = kHeaderSize;
     for (const Channel& channel : channels) {
         samples.push_back(channel.samples);
-        xmlOffset += blockHeaderSize + sampleSize * samples.back().size();
+        xmlOffset += kBlockHeaderSize + kSampleSize * samples.back().size();
     }
 
-    unsigned char header[headerSize] = {'S', 'T', 'G', version};
+    unsigned char header[kHeaderSize] = {'S', 'T', 'G', version};
     StoreLittle64(header + 8, xmlOffset);
-    if (!WriteAll(stream, header, 1, headerSize)) return BadHeader;
+    if (!WriteAll(stream, header, 1, kHeaderSize)) return BadHeader;
 
     for (size_t i = 0; i < channels.size(); ++i) {
         SampleBuffer<float>& values = samples[i];
-        unsigned char blockHeader[blockHeaderSize] = {static_cast<unsigned char>(channels[i].number)};
+        unsigned char blockHeader[kBlockHeaderSize] = {static_cast<unsigned char>(channels[i].number)};
         StoreLittle64(blockHeader + 8, std::bit_cast<uint64_t>(channels[i].value1));
         StoreLittle64(blockHeader + 16, std::bit_cast<uint64_t>(channels[i].value2));
         StoreLittle64(blockHeader + 24, values.size());
-        if (!WriteAll(stream, blockHeader, 1, blockHeaderSize)) return BadBlockHeader;
+        if (!WriteAll(stream, blockHeader, 1, kBlockHeaderSize)) return BadBlockHeader;
         if constexpr (kBigEndianHost) SwapSamples(values.Edit());
-        if (!WriteAll(stream, values.data(), sampleSize, values.size())) return BadSamples;
+        if (!WriteAll(stream, values.data(), kSampleSize, values.size())) return BadSamples;
     }
 
     passport.path = path;

@@ -14,15 +14,15 @@ constexpr double kTolerance = 1e-7;
 class Slices {
 public:
     Slices(const std::vector<float>& samples, const SliceWindow& window, double value2)
-        : samples(samples), window(window), value2(value2) {}
+        : samples_(samples), window_(window), value2_(value2) {}
 
     // F(A) = (sum e)^2 / (sum e/f * sum e*f) with f = 10^(A * value2 * a), rounded to a 32-bit float.
     float Ratio(double slope) const {
         double sumE = 0.0;
         double sumEOverF = 0.0;
         double sumETimesF = 0.0;
-        for (int32_t a = window.first; a < window.end; ++a) {
-            const double e = window.HeightAt(samples, a);
+        for (int32_t a = window_.first; a < window_.end; ++a) {
+            const double e = window_.HeightAt(samples_, a);
             const double f = Growth(slope, a);
             sumE += e;
             sumEOverF += e / f;
@@ -35,8 +35,8 @@ public:
     double Intercept(double slope, double referenceMass) const {
         double sumE = 0.0;
         double sumWeighted = 0.0;
-        for (int32_t a = window.first; a < window.end; ++a) {
-            const double e = window.HeightAt(samples, a);
+        for (int32_t a = window_.first; a < window_.end; ++a) {
+            const double e = window_.HeightAt(samples_, a);
             sumE += e;
             sumWeighted += e * Growth(slope, a);
         }
@@ -45,11 +45,11 @@ public:
     }
 
 private:
-    double Growth(double slope, int32_t a) const { return std::pow(10.0, slope * value2 * a); }
+    double Growth(double slope, int32_t a) const { return std::pow(10.0, slope * value2_ * a); }
 
-    const std::vector<float>& samples;
-    const SliceWindow& window;
-    double value2;
+    const std::vector<float>& samples_;
+    const SliceWindow& window_;
+    double value2_;
 };
 
 }  // namespace

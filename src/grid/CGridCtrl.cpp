@@ -31,7 +31,7 @@ std::vector<int> RowsOf(const QItemSelection& selection) {
 }  // namespace
 
 CGridCtrl::CGridCtrl(int32_t controlId, GridParent* notifyParent, QWidget* parent)
-    : QTreeWidget(parent), controlId(controlId), notifyParent(notifyParent) {
+    : QTreeWidget(parent), controlId_(controlId), notifyParent_(notifyParent) {
     setColumnCount(0);
     setRootIsDecorated(false);
     setItemsExpandable(false);
@@ -57,8 +57,8 @@ CGridCtrl::CGridCtrl(int32_t controlId, GridParent* notifyParent, QWidget* paren
 
 CGridCtrl::~CGridCtrl() {
     // Nothing may reach the parent or this object while the base classes tear the rows down.
-    notifyParent = nullptr;
-    if (editor) editor->Detach();
+    notifyParent_ = nullptr;
+    if (editor_) editor_->Detach();
     header()->viewport()->removeEventFilter(this);
     disconnect(selectionModel(), nullptr, this, nullptr);
     disconnect(header(), nullptr, this, nullptr);
@@ -67,7 +67,7 @@ CGridCtrl::~CGridCtrl() {
 }
 
 void CGridCtrl::SetExtendedStyle(uint32_t styles) {
-    extendedStyle = styles;
+    extendedStyle_ = styles;
     setAllColumnsShowFocus((styles & LVS_EX_FULLROWSELECT) != 0);
     header()->setSectionsMovable((styles & LVS_EX_HEADERDRAGDROP) != 0);
     doItemsLayout();  // check boxes change the rows' look
@@ -88,7 +88,7 @@ int CGridCtrl::InsertColumn(int column, const QString& title, Qt::Alignment alig
     headerItem()->setTextAlignment(column, (alignment & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
     for (int row = 0; row < RowCount(); ++row) topLevelItem(row)->setText(column, QString());
     setColumnWidth(column, width);
-    if (arrowColumn >= column) ++arrowColumn;
+    if (arrowColumn_ >= column) ++arrowColumn_;
     ShowSortArrow();
     return column;
 }
@@ -98,8 +98,8 @@ bool CGridCtrl::DeleteColumn(int column) {
     if (column < 0 || column >= count) return false;
     for (int to = column; to < count - 1; ++to) CopyColumn(to + 1, to);
     setColumnCount(count - 1);
-    if (arrowColumn == column) arrowColumn = -1;
-    if (arrowColumn > column) --arrowColumn;
+    if (arrowColumn_ == column) arrowColumn_ = -1;
+    if (arrowColumn_ > column) --arrowColumn_;
     ShowSortArrow();
     return true;
 }
@@ -117,17 +117,17 @@ Qt::Alignment CGridCtrl::ColumnAlignment(int column) const {
 }
 
 void CGridCtrl::SetStretchColumn(int column) {
-    stretchColumn = column;
+    stretchColumn_ = column;
     Stretch();
 }
 
 void CGridCtrl::Stretch() {
-    if (stretchColumn < 0 || stretchColumn >= columnCount()) return;
+    if (stretchColumn_ < 0 || stretchColumn_ >= columnCount()) return;
     int space = viewport()->width();
     for (int column = 0; column < columnCount(); ++column) {
-        if (column != stretchColumn) space -= columnWidth(column);
+        if (column != stretchColumn_) space -= columnWidth(column);
     }
-    if (space > 0) setColumnWidth(stretchColumn, space);
+    if (space > 0) setColumnWidth(stretchColumn_, space);
 }
 
 int CGridCtrl::InsertRow(int row, const QString& text) {
@@ -208,12 +208,12 @@ int CGridCtrl::FocusedRow() const {
 }
 
 GridNotifyHeader CGridCtrl::Header(int32_t code) {
-    return {this, controlId, code};
+    return {this, controlId_, code};
 }
 
 GridParent& CGridCtrl::Parent() const {
     static GridParent handlesNothing;
-    return notifyParent ? *notifyParent : handlesNothing;
+    return notifyParent_ ? *notifyParent_ : handlesNothing;
 }
 
 GridItemState CGridCtrl::StateOf(int row) const {
@@ -267,25 +267,25 @@ bool CGridCtrl::IsOnCheckBox(const QPoint& position) const {
 // A press on a check box toggles it on release and leaves the selection alone; any other press
 // selects as usual. The focused row is remembered for the double-click rule.
 void CGridCtrl::mousePressEvent(QMouseEvent* event) {
-    focusedRowAtPress = FocusedRow();
+    focusedRowAtPress_ = FocusedRow();
     const QPoint position = event->position().toPoint();
     if (event->button() == Qt::LeftButton && IsOnCheckBox(position)) {
-        checkPressed = indexAt(position);
+        checkPressed_ = indexAt(position);
         setFocus(Qt::MouseFocusReason);
         event->accept();
         return;
     }
-    checkPressed = QPersistentModelIndex();
+    checkPressed_ = QPersistentModelIndex();
     QTreeWidget::mousePressEvent(event);
 }
 
 void CGridCtrl::mouseReleaseEvent(QMouseEvent* event) {
-    if (!checkPressed.isValid()) {
+    if (!checkPressed_.isValid()) {
         QTreeWidget::mouseReleaseEvent(event);
         return;
     }
-    const QModelIndex pressed = checkPressed;
-    checkPressed = QPersistentModelIndex();
+    const QModelIndex pressed = checkPressed_;
+    checkPressed_ = QPersistentModelIndex();
     if (event->button() == Qt::LeftButton && CheckRect(pressed).contains(event->position().toPoint())) {
         SetCheck(pressed.row(), !IsChecked(pressed.row()));
     }
@@ -307,7 +307,7 @@ void CGridCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
     const QPersistentModelIndex cell = hit;
     Parent().OnGridDblClk({Header(GN_DBLCLK), &activation, &result});
     if (result != 0 || !cell.isValid()) return;
-    if (cell.row() == focusedRowAtPress) {
+    if (cell.row() == focusedRowAtPress_) {
         EditCell(cell.row(), cell.column());
         return;
     }
@@ -319,7 +319,7 @@ void CGridCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
 void CGridCtrl::keyPressEvent(QKeyEvent* event) {
     const int row = FocusedRow();
     if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier && row >= 0 &&
-        (extendedStyle & LVS_EX_CHECKBOXES)) {
+        (extendedStyle_ & LVS_EX_CHECKBOXES)) {
         SetCheck(row, !IsChecked(row));
         event->accept();
         return;
@@ -349,7 +349,7 @@ bool CGridCtrl::viewportEvent(QEvent* event) {
 
 void CGridCtrl::drawRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
     QTreeWidget::drawRow(painter, option, index);
-    if (!(extendedStyle & LVS_EX_GRIDLINES)) return;
+    if (!(extendedStyle_ & LVS_EX_GRIDLINES)) return;
     painter->save();
     painter->setPen(palette().color(QPalette::Mid));
     const QRect& row = option.rect;
@@ -373,7 +373,7 @@ CGridCtrlEditCell* CGridCtrl::EditCell(int row, int column) {
     edit->show();
     edit->setFocus(Qt::OtherFocusReason);
     edit->selectAll();
-    editor = edit;
+    editor_ = edit;
     return edit;
 }
 
@@ -389,29 +389,29 @@ void CGridCtrl::EndLabelEdit(const QPersistentModelIndex& cell, const std::optio
 }
 
 void CGridCtrl::OnColumnClick(int column) {
-    sortAscending = column != sortColumn ? 1 : !sortAscending;
-    sortColumn = column;
-    sortKind = static_cast<int32_t>(Parent().OnGridSort({Header(GN_SORT), column, sortAscending}));
-    if (sortKind != 0) {
+    sortAscending_ = column != sortColumn_ ? 1 : !sortAscending_;
+    sortColumn_ = column;
+    sortKind_ = static_cast<int32_t>(Parent().OnGridSort({Header(GN_SORT), column, sortAscending_}));
+    if (sortKind_ != 0) {
         setFocus(Qt::OtherFocusReason);  // an open cell editor ends before its row moves away
-        arrowColumn = column;
-        arrowAscending = sortAscending != 0;
-        sortItems(column, sortAscending ? Qt::AscendingOrder : Qt::DescendingOrder);
+        arrowColumn_ = column;
+        arrowAscending_ = sortAscending_ != 0;
+        sortItems(column, sortAscending_ ? Qt::AscendingOrder : Qt::DescendingOrder);
     }
     ShowSortArrow();  // the header flips its own indicator on every click; ours is the truth
 }
 
 void CGridCtrl::ShowSortArrow() {
-    header()->setSortIndicatorShown(arrowColumn >= 0);
-    if (arrowColumn >= 0) header()->setSortIndicator(arrowColumn, arrowAscending ? Qt::AscendingOrder : Qt::DescendingOrder);
+    header()->setSortIndicatorShown(arrowColumn_ >= 0);
+    if (arrowColumn_ >= 0) header()->setSortIndicator(arrowColumn_, arrowAscending_ ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 
 void CGridCtrl::OnColumnMoved(int column, int oldVisual, int newVisual) {
-    if (undoingMove || columnWidth(column) == 0) return;
+    if (undoingMove_ || columnWidth(column) == 0) return;
     if (Parent().OnGridColumn({Header(GN_COLUMNMOVED), column, newVisual}) == 0) return;
-    undoingMove = true;
+    undoingMove_ = true;
     header()->moveSection(newVisual, oldVisual);
-    undoingMove = false;
+    undoingMove_ = false;
 }
 
 // The column whose right edge grip lies under x, found as the header itself finds it; -1 = none.
@@ -436,13 +436,13 @@ int CGridCtrl::ResizeHandleAt(int x) const {
 bool CGridCtrl::BeginResize(int column) {
     if (columnWidth(column) == 0) return false;
     if (Parent().OnGridColumn({Header(GN_BEGINRESIZE), column, 0}) != 0) return false;
-    resizingColumn = column;
+    resizingColumn_ = column;
     return true;
 }
 
 void CGridCtrl::EndResize() {
-    const int column = resizingColumn;
-    resizingColumn = -1;
+    const int column = resizingColumn_;
+    resizingColumn_ = -1;
     if (Parent().OnGridColumn({Header(GN_ENDRESIZE), column, columnWidth(column)}) != 1) Stretch();
 }
 
@@ -458,7 +458,7 @@ bool CGridCtrl::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     case QEvent::MouseButtonRelease:
-        if (resizingColumn >= 0) EndResize();
+        if (resizingColumn_ >= 0) EndResize();
         break;
     default:
         break;

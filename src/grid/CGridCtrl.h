@@ -35,12 +35,12 @@ public:
     ~CGridCtrl() override;
 
     // The identifier the grid puts into every notification header.
-    int32_t ControlId() const { return controlId; }
+    int32_t ControlId() const { return controlId_; }
 
     // Replaces the extended styles (LVS_EX_* bits; unknown bits are kept without effect).
     void SetExtendedStyle(uint32_t styles);
     // The LVS_EX_* bits last set.
-    uint32_t ExtendedStyle() const { return extendedStyle; }
+    uint32_t ExtendedStyle() const { return extendedStyle_; }
     // With the no-sort-header style a click on a column title does nothing.
     void SetNoSortHeader(bool noSortHeader);
 
@@ -54,7 +54,7 @@ public:
     // Column that absorbs the spare width; -1 = none. Re-stretches at once.
     void SetStretchColumn(int column);
     // -1 when no column stretches.
-    int StretchColumn() const { return stretchColumn; }
+    int StretchColumn() const { return stretchColumn_; }
     // Gives the stretch column the width the other columns leave in the rows' area, when positive;
     // does nothing without a stretch column or when it names no column.
     void Stretch();
@@ -93,11 +93,11 @@ public:
     CGridCtrlEditCell* EditCell(int row, int column);
 
     // The column of the last sort request; -1 before the first.
-    int SortColumn() const { return sortColumn; }
+    int SortColumn() const { return sortColumn_; }
     // The direction of the last sort request; true before the first.
-    bool SortAscending() const { return sortAscending != 0; }
+    bool SortAscending() const { return sortAscending_ != 0; }
     // The parent's answer to the last sort request; 0 before the first.
-    int SortKind() const { return sortKind; }
+    int SortKind() const { return sortKind_; }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -135,20 +135,20 @@ private:
     // The editor's end: text is empty when the edit was cancelled.
     void EndLabelEdit(const QPersistentModelIndex& cell, const std::optional<QString>& text);
 
-    int32_t controlId;
-    GridParent* notifyParent;
-    uint32_t extendedStyle = 0;
+    int32_t controlId_;
+    GridParent* notifyParent_;
+    uint32_t extendedStyle_ = 0;
 
-    int32_t sortColumn = -1;
-    int32_t sortAscending = 1;
-    int32_t sortKind = 0;
-    int32_t stretchColumn = -1;
+    int32_t sortColumn_ = -1;
+    int32_t sortAscending_ = 1;
+    int32_t sortKind_ = 0;
+    int32_t stretchColumn_ = -1;
 
-    int arrowColumn = -1;  // column showing a sort arrow; -1 = none
-    bool arrowAscending = true;
-    int focusedRowAtPress = -1;  // focused row before the last mouse press, for the double-click rule
-    QPersistentModelIndex checkPressed;  // check box under the last press, toggled on release
-    int resizingColumn = -1;  // column being resized with the mouse; -1 = none
-    bool undoingMove = false;
-    QPointer<CGridCtrlEditCell> editor;
+    int arrowColumn_ = -1;  // column showing a sort arrow; -1 = none
+    bool arrowAscending_ = true;
+    int focusedRowAtPress_ = -1;  // focused row before the last mouse press, for the double-click rule
+    QPersistentModelIndex checkPressed_;  // check box under the last press, toggled on release
+    int resizingColumn_ = -1;  // column being resized with the mouse; -1 = none
+    bool undoingMove_ = false;
+    QPointer<CGridCtrlEditCell> editor_;
 };

@@ -25,7 +25,7 @@ bool KeptByEditor(const QKeyEvent& key) {
 }  // namespace
 
 CGridCtrlEditCell::CGridCtrlEditCell(CGridCtrl& grid, const QPersistentModelIndex& cell, const QString& initialText)
-    : QLineEdit(initialText, grid.viewport()), grid(&grid), cell(cell), initialText(initialText) {
+    : QLineEdit(initialText, grid.viewport()), grid_(&grid), cell_(cell), initialText_(initialText) {
     setFrame(true);
 }
 
@@ -40,11 +40,11 @@ bool CGridCtrlEditCell::event(QEvent* event) {
 void CGridCtrlEditCell::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Escape:
-        cancelled = true;
+        cancelled_ = true;
         [[fallthrough]];
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (grid) grid->setFocus(Qt::OtherFocusReason);
+        if (grid_) grid_->setFocus(Qt::OtherFocusReason);
         Finish();  // also when the window is inactive and no focus change arrives
         event->accept();
         return;
@@ -61,10 +61,10 @@ void CGridCtrlEditCell::focusOutEvent(QFocusEvent* event) {
 }
 
 void CGridCtrlEditCell::Finish() {
-    if (!grid) return;
-    CGridCtrl* owner = grid;
-    grid = nullptr;
+    if (!grid_) return;
+    CGridCtrl* owner = grid_;
+    grid_ = nullptr;
     hide();
-    owner->EndLabelEdit(cell, cancelled ? std::nullopt : std::optional<QString>(text()));
+    owner->EndLabelEdit(cell_, cancelled_ ? std::nullopt : std::optional<QString>(text()));
     deleteLater();
 }

@@ -17,12 +17,12 @@ public:
     CGridCtrlEditCell(CGridCtrl& grid, const QPersistentModelIndex& cell, const QString& initialText);
 
     // The edited cell; -1 once its row is gone.
-    int Row() const { return cell.row(); }
-    int Column() const { return cell.column(); }
+    int Row() const { return cell_.row(); }
+    int Column() const { return cell_.column(); }
     // The cell's text when the editor opened.
-    const QString& InitialText() const { return initialText; }
+    const QString& InitialText() const { return initialText_; }
     // True once Escape dropped the typed text.
-    bool Cancelled() const { return cancelled; }
+    bool Cancelled() const { return cancelled_; }
 
 protected:
     bool event(QEvent* event) override;
@@ -35,10 +35,10 @@ private:
     // Hands the result to the grid (once) and schedules the deletion.
     void Finish();
     // Cuts the editor loose from a grid that is being destroyed.
-    void Detach() { grid = nullptr; }
+    void Detach() { grid_ = nullptr; }
 
-    QPointer<CGridCtrl> grid;
-    QPersistentModelIndex cell;  // follows the row through sorting and insertions
-    QString initialText;
-    bool cancelled = false;
+    QPointer<CGridCtrl> grid_;
+    QPersistentModelIndex cell_;  // follows the row through sorting and insertions
+    QString initialText_;
+    bool cancelled_ = false;
 };

@@ -14,7 +14,7 @@ public:
     // GN_BEGINEDIT: 0 = the cell may not be edited. GN_CELLCHANGED: 0 = reject, the old text comes
     // back. GN_ROWSELECTED: the answer is ignored.
     virtual intptr_t OnGridCell(const GridCellNotify&) { return 0; }
-    // GN_SORT: 0 = do not sort, GridSortNumeric, GridSortDate, any other value = text.
+    // GN_SORT: 0 = do not sort, kGridSortNumeric, kGridSortDate, any other value = text.
     virtual intptr_t OnGridSort(const GridSortNotify&) { return 0; }
     // GN_COLUMNMOVED: non-zero refuses the move. GN_BEGINRESIZE: non-zero forbids the resize.
     // GN_ENDRESIZE: 1 = the grid leaves its stretch column as it is.

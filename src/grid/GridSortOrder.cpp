@@ -13,15 +13,15 @@ namespace {
 // A small cursor over the text for the date reader.
 class TextReader {
 public:
-    explicit TextReader(std::string_view text) : text(text) {}
+    explicit TextReader(std::string_view text) : text_(text) {}
 
-    bool AtEnd() const { return position == text.size(); }
+    bool AtEnd() const { return position_ == text_.size(); }
 
     // Skips blanks; returns how many.
     int SkipBlanks() {
         int count = 0;
-        while (!AtEnd() && (text[position] == ' ' || text[position] == '\t')) {
-            ++position;
+        while (!AtEnd() && (text_[position_] == ' ' || text_[position_] == '\t')) {
+            ++position_;
             ++count;
         }
         return count;
@@ -30,16 +30,16 @@ public:
     // Reads minDigits to maxDigits decimal digits not followed by another digit; empty, with the
     // cursor left where it was, otherwise.
     std::optional<int> Digits(int minDigits, int maxDigits) {
-        const std::size_t start = position;
+        const std::size_t start = position_;
         int value = 0;
         int count = 0;
-        while (count < maxDigits && !AtEnd() && text[position] >= '0' && text[position] <= '9') {
-            value = value * 10 + (text[position] - '0');
-            ++position;
+        while (count < maxDigits && !AtEnd() && text_[position_] >= '0' && text_[position_] <= '9') {
+            value = value * 10 + (text_[position_] - '0');
+            ++position_;
             ++count;
         }
-        if (count < minDigits || (!AtEnd() && text[position] >= '0' && text[position] <= '9')) {
-            position = start;
+        if (count < minDigits || (!AtEnd() && text_[position_] >= '0' && text_[position_] <= '9')) {
+            position_ = start;
             return std::nullopt;
         }
         return value;
@@ -47,8 +47,8 @@ public:
 
     // Consumes c when it comes next.
     bool Take(char c) {
-        if (AtEnd() || text[position] != c) return false;
-        ++position;
+        if (AtEnd() || text_[position_] != c) return false;
+        ++position_;
         return true;
     }
 
@@ -61,8 +61,8 @@ public:
     }
 
 private:
-    std::string_view text;
-    std::size_t position = 0;
+    std::string_view text_;
+    std::size_t position_ = 0;
 };
 
 std::optional<int> ReadYear(TextReader& reader) {
@@ -141,15 +141,15 @@ std::optional<double> ParseGridDate(std::string_view text) {
     }
     if (!reader.AtEnd()) return std::nullopt;
 
-    constexpr std::chrono::sys_days origin{std::chrono::year(1899) / 12 / 30};
-    const auto days = (std::chrono::sys_days(date) - origin).count();
+    constexpr std::chrono::sys_days kOrigin{std::chrono::year(1899) / 12 / 30};
+    const auto days = (std::chrono::sys_days(date) - kOrigin).count();
     return static_cast<double>(days) + secondOfDay / 86400.0;
 }
 
 int CompareGridCells(int sortKind, std::string_view first, std::string_view second) {
     switch (sortKind) {
-    case GridSortNumeric: return CompareNumbers(first, second);
-    case GridSortDate: return CompareDates(first, second);
+    case kGridSortNumeric: return CompareNumbers(first, second);
+    case kGridSortDate: return CompareDates(first, second);
     default: return CompareTexts(first, second);
     }
 }

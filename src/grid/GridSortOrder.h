@@ -7,9 +7,9 @@
 #include <string_view>
 
 // The answers a grid parent gives to a sort request; every other non-zero answer means text.
-inline constexpr int GridSortNone = 0;
-inline constexpr int GridSortNumeric = 2;
-inline constexpr int GridSortDate = 3;
+inline constexpr int kGridSortNone = 0;
+inline constexpr int kGridSortNumeric = 2;
+inline constexpr int kGridSortDate = 3;
 
 // Reads "d.m.yy", "d.m.yyyy" (separator ".", "/" or "-"), optionally followed by blanks and "h:mm"
 // or "h:mm:ss", blanks around allowed. Two-digit years 00-29 are 2000-2029, 30-99 are 1930-1999.

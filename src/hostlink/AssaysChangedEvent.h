@@ -6,4 +6,4 @@
 
 #include <QEvent>
 
-inline constexpr QEvent::Type AssaysChangedEventType = static_cast<QEvent::Type>(QEvent::User + HOST_MSG_ASSAYS_CHANGED);
+inline constexpr QEvent::Type kAssaysChangedEventType = static_cast<QEvent::Type>(QEvent::User + HOST_MSG_ASSAYS_CHANGED);

@@ -74,7 +74,7 @@ bool OpeningTurnedOff() {
 bool IsToldToUser(const Status& outcome) { return !outcome && outcome.message.id == MessageId::ReportError; }
 
 ReportBuilder::ReportBuilder(ReportPlatform& platform, const ModuleEnvironment& environment)
-    : platform(platform), environment(environment) {}
+    : platform_(platform), environment_(environment) {}
 
 Status ReportBuilder::Build() {
     XMLWrapper document;
@@ -82,7 +82,7 @@ Status ReportBuilder::Build() {
     const std::string reportPath = CreateTemporaryEntry(".html", TemporaryKind::File);
     if (reportPath.empty())
         return Status::Failed(MessageId::ReportError, "no file can be created in the temporary folder");
-    const std::optional<std::string> folder = environment.DocumentsFolder();
+    const std::optional<std::string> folder = environment_.DocumentsFolder();
     if (!folder) return Status::Failed(MessageId::ReportFolderMissing);
     return TransformAndOpen(document, *folder + "/gel.xsl", reportPath, !OpeningTurnedOff());
 }
@@ -149,7 +149,7 @@ void ReportBuilder::AddGraph(XMLWrapper& document, std::string picturePath) cons
         picturePath = folder + "/TempGraph.png";
     }
     const auto draw = [this](Canvas& surface) { RenderChart(surface); };
-    if (!platform.SavePicture(kPictureWidth, kPictureHeight, draw, picturePath)) return;
+    if (!platform_.SavePicture(kPictureWidth, kPictureHeight, draw, picturePath)) return;
     xmlNodePtr graph = document.AddElement(nullptr, "graph");
     xmlNodePtr header = document.AddElement(graph, "header");
     document.AddText(header, "label", "График");
@@ -175,6 +175,6 @@ Status ReportBuilder::TransformAndOpen(const XMLWrapper& document, const std::st
     } catch (const std::exception& error) {
         return Status::Failed(MessageId::TransformFailed, error.what());  // out of memory reading or writing
     }
-    if (open) platform.Open(outputPath);
+    if (open) platform_.Open(outputPath);
     return Status::Ok();
 }

@@ -76,6 +76,6 @@ private:
     void AddCalcTable(XMLWrapper& document) const;
     void AddGraph(XMLWrapper& document, std::string picturePath) const;
 
-    ReportPlatform& platform;
-    const ModuleEnvironment& environment;
+    ReportPlatform& platform_;
+    const ModuleEnvironment& environment_;
 };

@@ -73,29 +73,29 @@ struct NodeDeleter {
 }  // namespace
 
 XMLWrapper::~XMLWrapper() {
-    root = nullptr;
-    xmlFreeDoc(document);
+    root_ = nullptr;
+    xmlFreeDoc(document_);
 }
 
 bool XMLWrapper::LoadTemplate() {
     xmlDocPtr loaded = xmlReadMemory(kTemplate, static_cast<int>(std::strlen(kTemplate)), nullptr, "UTF-8",
                                      XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
     if (!loaded) return false;
-    root = nullptr;
-    xmlFreeDoc(document);
-    document = loaded;
-    root = xmlDocGetRootElement(document);
-    return root != nullptr;
+    root_ = nullptr;
+    xmlFreeDoc(document_);
+    document_ = loaded;
+    root_ = xmlDocGetRootElement(document_);
+    return root_ != nullptr;
 }
 
 xmlNodePtr XMLWrapper::AddElement(xmlNodePtr parent, const std::string& name) {
-    if (!document || !root) throw XmlError("the report document was not created");
+    if (!document_ || !root_) throw XmlError("the report document was not created");
     if (xmlValidateNCName(Xml(name), 0) != 0 || name.find('\0') != std::string::npos) {
         throw XmlError("\"" + name + "\" is not an XML element name");
     }
-    std::unique_ptr<xmlNode, NodeDeleter> element(xmlNewDocNode(document, nullptr, Xml(name), nullptr));
+    std::unique_ptr<xmlNode, NodeDeleter> element(xmlNewDocNode(document_, nullptr, Xml(name), nullptr));
     if (!element) throw XmlError("element \"" + name + "\" could not be created");
-    if (!xmlAddChild(parent ? parent : root, element.get())) throw XmlError("element \"" + name + "\" could not be appended");
+    if (!xmlAddChild(parent ? parent : root_, element.get())) throw XmlError("element \"" + name + "\" could not be appended");
     return element.release();
 }
 
@@ -117,7 +117,7 @@ xmlNodePtr XMLWrapper::AddTyped(xmlNodePtr parent, const std::string& name, cons
     }
     if (!text.empty()) {
         // A text node is stored as it is and escaped when written, unlike content given to xmlNewChild.
-        xmlNodePtr content = xmlNewDocTextLen(document, Xml(text), static_cast<int>(text.size()));
+        xmlNodePtr content = xmlNewDocTextLen(document_, Xml(text), static_cast<int>(text.size()));
         if (!content) throw XmlError("the text of element \"" + name + "\" could not be created");
         if (!xmlAddChild(element, content)) {
             xmlFreeNode(content);
@@ -128,10 +128,10 @@ xmlNodePtr XMLWrapper::AddTyped(xmlNodePtr parent, const std::string& name, cons
 }
 
 std::string XMLWrapper::Serialize() const {
-    if (!document) return {};
+    if (!document_) return {};
     xmlChar* buffer = nullptr;
     int size = 0;
-    xmlDocDumpFormatMemoryEnc(document, &buffer, &size, "UTF-8", 0);
+    xmlDocDumpFormatMemoryEnc(document_, &buffer, &size, "UTF-8", 0);
     if (!buffer) throw XmlError("the report document could not be written");
     std::string text(reinterpret_cast<const char*>(buffer), static_cast<size_t>(size));
     xmlFree(buffer);

@@ -31,13 +31,13 @@ public:
     xmlNodePtr AddInteger(xmlNodePtr parent, const std::string& name, int32_t value);
 
     // The document; null before LoadTemplate.
-    xmlDocPtr Document() const { return document; }
+    xmlDocPtr Document() const { return document_; }
     // The document as UTF-8 XML text; empty before LoadTemplate.
     std::string Serialize() const;
 
 private:
     xmlNodePtr AddTyped(xmlNodePtr parent, const std::string& name, const std::string& text, const char* type);
 
-    xmlDocPtr document = nullptr;
-    xmlNodePtr root = nullptr;
+    xmlDocPtr document_ = nullptr;
+    xmlNodePtr root_ = nullptr;
 };

@@ -29,9 +29,9 @@ constexpr const char* kXslNamespace = "http://www.w3.org/1999/XSL/Transform";
 class File {
 public:
     File(const std::string& path, int flags, mode_t mode = 0)
-        : fd(::open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK, mode)) {}
+        : fd_(::open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK, mode)) {}
     ~File() {
-        if (fd >= 0) ::close(fd);
+        if (fd_ >= 0) ::close(fd_);
     }
     File(const File&) = delete;
     File& operator=(const File&) = delete;
@@ -39,18 +39,18 @@ public:
     // True for an open regular file (not a folder, device or pipe).
     bool IsRegular() const {
         struct stat status {};
-        return fd >= 0 && ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+        return fd_ >= 0 && ::fstat(fd_, &status) == 0 && S_ISREG(status.st_mode);
     }
-    int Descriptor() const { return fd; }
+    int Descriptor() const { return fd_; }
     // Closes now; false when the system reports that the written data did not arrive.
     bool Close() {
-        const int closing = fd;
-        fd = -1;
+        const int closing = fd_;
+        fd_ = -1;
         return ::close(closing) == 0;
     }
 
 private:
-    int fd;
+    int fd_;
 };
 
 Status TransformFailed(const std::string& reason) { return Status::Failed(MessageId::TransformFailed, reason); }
@@ -89,10 +89,10 @@ Status ReadStylesheet(const std::string& path, std::string& bytes) {
 // once it goes. libxslt's handler is process-wide, and a report runs on one thread at a time.
 class ErrorCapture {
 public:
-    ErrorCapture() : handler(xsltGenericError), context(xsltGenericErrorContext) {
+    ErrorCapture() : handler_(xsltGenericError), context_(xsltGenericErrorContext) {
         xsltSetGenericErrorFunc(this, &Collect);
     }
-    ~ErrorCapture() { xsltSetGenericErrorFunc(context, handler); }
+    ~ErrorCapture() { xsltSetGenericErrorFunc(context_, handler_); }
     ErrorCapture(const ErrorCapture&) = delete;
     ErrorCapture& operator=(const ErrorCapture&) = delete;
 
@@ -100,9 +100,9 @@ public:
     std::string Explained(const std::string& what) const {
         std::string joined;
         std::string::size_type start = 0;
-        while (start < text.size()) {
-            const std::string::size_type end = std::min(text.find('\n', start), text.size());
-            if (end > start) joined += (joined.empty() ? "" : "; ") + text.substr(start, end - start);
+        while (start < text_.size()) {
+            const std::string::size_type end = std::min(text_.find('\n', start), text_.size());
+            if (end > start) joined += (joined.empty() ? "" : "; ") + text_.substr(start, end - start);
             start = end + 1;
         }
         return joined.empty() ? what : what + ": " + joined;
@@ -115,12 +115,12 @@ private:
         va_start(arguments, format);
         std::vsnprintf(piece, sizeof piece, format, arguments);
         va_end(arguments);
-        static_cast<ErrorCapture*>(self)->text += piece;
+        static_cast<ErrorCapture*>(self)->text_ += piece;
     }
 
-    xmlGenericErrorFunc handler;
-    void* context;
-    std::string text;
+    xmlGenericErrorFunc handler_;
+    void* context_;
+    std::string text_;
 };
 
 // libxml2's last error of this thread, without its line break.

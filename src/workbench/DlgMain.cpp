@@ -307,7 +307,7 @@ void DlgMain::NotifyHost() {
     QWidget* owner = parentWidget();
     QWidget* above = owner ? owner->parentWidget() : nullptr;
     QObject* target = above ? static_cast<QObject*>(above) : QCoreApplication::instance();
-    if (target) QCoreApplication::postEvent(target, new QEvent(AssaysChangedEventType));
+    if (target) QCoreApplication::postEvent(target, new QEvent(kAssaysChangedEventType));
 }
 
 void DlgMain::RefillAssayList() {

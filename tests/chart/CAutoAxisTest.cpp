@@ -116,7 +116,7 @@ TEST_F(AxisTest, TheRangeIsComputedOncePerPass) {
 
 TEST_F(AxisTest, LogFlagsShowLogarithms) {
     Add({10.0, 1000.0}, {1.0, 100.0});
-    axis.flags = CAutoCoordObject::FlagLogX;
+    axis.flags = CAutoCoordObject::kFlagLogX;
     const ValueExtent x = axis.ComputeXRange();
     EXPECT_DOUBLE_EQ(x.min, 1.0);
     EXPECT_DOUBLE_EQ(x.max, 3.0);

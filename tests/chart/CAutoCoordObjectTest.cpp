@@ -68,7 +68,7 @@ TEST(Maps, FixedRangesAreDataValuesShownAsLogarithmsOnLogAxes) {
     object.fixedXMax = 1000.0;
     object.fixedYMin = 10.0;
     object.fixedYMax = 1000.0;
-    object.flags = CAutoCoordObject::FlagLogY;
+    object.flags = CAutoCoordObject::kFlagLogY;
     object.UseFixedXRange();
     object.UseFixedYRange();
     EXPECT_DOUBLE_EQ(object.xMin, 10.0);

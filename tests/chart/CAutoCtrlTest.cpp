@@ -117,7 +117,7 @@ TEST_F(ChartWindowTest, DragOfThreePixelsZoomsAndNotifies) {
     EXPECT_NEAR(chart->fixedYMin, 3.0, pixelY);
     EXPECT_NEAR(chart->fixedYMax, 8.0, pixelY);
     ASSERT_EQ(notifications.size(), 1u);
-    EXPECT_EQ(notifications[0].code, CAutoCtrl::NotifyZoom);
+    EXPECT_EQ(notifications[0].code, CAutoCtrl::kNotifyZoom);
     EXPECT_EQ(notifications[0].idFrom, 1031);
     EXPECT_EQ(notifications[0].from, chart);
 
@@ -284,7 +284,7 @@ TEST_F(ChartWindowTest, HorizontalLineScrollingStopsAtTheDataEnds) {
     EXPECT_DOUBLE_EQ(chart->xMax, 10.0);
     EXPECT_FALSE(chart->autoScaleX);
     EXPECT_DOUBLE_EQ(chart->fixedXMax, 10.0);
-    for (const ChartNotifyHeader& h : notifications) EXPECT_EQ(h.code, CAutoCtrl::NotifyHScroll);
+    for (const ChartNotifyHeader& h : notifications) EXPECT_EQ(h.code, CAutoCtrl::kNotifyHScroll);
 }
 
 TEST_F(ChartWindowTest, HorizontalThumbTrackingStaysInsideTheExtent) {
@@ -317,7 +317,7 @@ TEST_F(ChartWindowTest, VerticalLineScrollingIsNotLimited) {
     chart->VScroll(CAutoCtrl::ScrollPageForward, 0);
     EXPECT_LT(chart->yMin, 0.0);
     ASSERT_FALSE(notifications.empty());
-    EXPECT_EQ(notifications.back().code, CAutoCtrl::NotifyVScroll);
+    EXPECT_EQ(notifications.back().code, CAutoCtrl::kNotifyVScroll);
 }
 
 TEST_F(ChartWindowTest, ScrollBarActionsScrollTheView) {
@@ -330,14 +330,14 @@ TEST_F(ChartWindowTest, ScrollBarActionsScrollTheView) {
     chart->VerticalBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
     EXPECT_NEAR(chart->yMax, yMax + chart->yStep, 1e-9) << "up shows larger values";
     ASSERT_EQ(notifications.size(), 2u);
-    EXPECT_EQ(notifications[0].code, CAutoCtrl::NotifyHScroll);
-    EXPECT_EQ(notifications[1].code, CAutoCtrl::NotifyVScroll);
+    EXPECT_EQ(notifications[0].code, CAutoCtrl::kNotifyHScroll);
+    EXPECT_EQ(notifications[1].code, CAutoCtrl::kNotifyVScroll);
 }
 
 TEST_F(ChartWindowTest, LogAxesZoomAndScrollInLogarithms) {
     x = {10.0, 100000.0};
     ShowCalibration(chart->Panel(), x, y, x, y);
-    chart->flags = CAutoCoordObject::FlagLogX;
+    chart->flags = CAutoCoordObject::kFlagLogX;
     Paint();
     EXPECT_NEAR(chart->fullXMin, 1.0, 1e-12);
     EXPECT_NEAR(chart->fullXMax, 5.0, 1e-12);

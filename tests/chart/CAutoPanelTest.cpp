@@ -154,7 +154,7 @@ TEST_F(PanelTest, Style8ClosesTheFrameWithTicksOnlyLeftAndBottomAndNoGrid) {
 }
 
 TEST_F(PanelTest, DefaultStyleDrawsTheGridAndTicksOnAllSides) {
-    panel.style = CAutoAxis::StyleVerticalGrid | CAutoAxis::StyleHorizontalGrid | CAutoAxis::StyleTicksAllSides;
+    panel.style = CAutoAxis::kStyleVerticalGrid | CAutoAxis::kStyleHorizontalGrid | CAutoAxis::kStyleTicksAllSides;
     DrawAll();
     const std::vector<RecordedOp> grid = canvas.Lines(panel.gridColour);
     EXPECT_FALSE(grid.empty());
@@ -213,7 +213,7 @@ TEST_F(PanelTest, CurveKindNeedsThreePoints) {
 }
 
 TEST_F(PanelTest, GridIsDrawnAgainOverBands) {
-    panel.style = CAutoAxis::StyleVerticalGrid;
+    panel.style = CAutoAxis::kStyleVerticalGrid;
     panel.series[1].markerKind = CAutoSeries::MarkerBands;
     DrawAll();
     size_t lastBand = 0, lastGrid = 0;

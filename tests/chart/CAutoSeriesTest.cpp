@@ -88,14 +88,14 @@ TEST_F(SeriesTest, AccessorsFollowArraysGeneratorsAndLogFlags) {
     series.UpdateMapping();
     EXPECT_DOUBLE_EQ(series.getX(series, 2), 3.0);
     EXPECT_DOUBLE_EQ(series.getY(series, 2), 100.0);
-    series.flags = CAutoCoordObject::FlagLogY;
+    series.flags = CAutoCoordObject::kFlagLogY;
     series.UpdateMapping();
     EXPECT_DOUBLE_EQ(series.getY(series, 2), 2.0);
     Use({7.0, 8.0}, {1000.0, 1.0});
     EXPECT_DOUBLE_EQ(series.getX(series, 1), 8.0);
     EXPECT_DOUBLE_EQ(series.getY(series, 0), 3.0);
     series.autoScaleX = false;
-    series.flags = CAutoCoordObject::FlagPolar;
+    series.flags = CAutoCoordObject::kFlagPolar;
     series.UpdateMapping();
     EXPECT_EQ(series.mapX, &CAutoCoordObject::MapPolarX);
     EXPECT_TRUE(series.autoScaleX);

@@ -243,9 +243,9 @@ TEST_P(GridSortTest, SortsAscendingThenDescendingWithTheArrow) {
 INSTANTIATE_TEST_SUITE_P(
     Kinds, GridSortTest,
     testing::Values(
-        SortRow{"Numeric", GridSortNumeric, {"10", "9.5", "-1", "100"}, {"-1", "9.5", "10", "100"}},
+        SortRow{"Numeric", kGridSortNumeric, {"10", "9.5", "-1", "100"}, {"-1", "9.5", "10", "100"}},
         SortRow{"Date",
-                GridSortDate,
+                kGridSortDate,
                 {"01.01.70  00:00", "31.12.69  23:59", "09.12.26  08:05", "15.06.1901  12:00", "02.01.70  00:00"},
                 {"15.06.1901  12:00", "31.12.69  23:59", "01.01.70  00:00", "02.01.70  00:00", "09.12.26  08:05"}},
         SortRow{"Text", 1, {"бета", "Beta", "АЛЬФА", "alpha2"}, {"alpha2", "Beta", "АЛЬФА", "бета"}}),

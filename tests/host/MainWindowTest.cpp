@@ -67,7 +67,7 @@ TEST(MainWindow, RefreshesOnTheAssaysChangedEvent) {
 
     // Sent to a window other than the main one, as a plug-in's dialog may pick its own.
     QWidget other;
-    QEvent changed(AssaysChangedEventType);
+    QEvent changed(kAssaysChangedEventType);
     QApplication::sendEvent(&other, &changed);
     ASSERT_EQ(window.Assays()->rowCount(), 1);
     EXPECT_EQ(window.Assays()->item(0, 0)->text(), "5");

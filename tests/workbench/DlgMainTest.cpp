@@ -28,7 +28,7 @@ class EventCounter : public QObject {
 public:
     int count = 0;
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == AssaysChangedEventType) ++count;
+        if (event->type() == kAssaysChangedEventType) ++count;
         return false;
     }
 };
