@@ -34,8 +34,8 @@ Dlg_Components::Dlg_Components(MessageSink& messages, const ModuleEnvironment& e
     grid_->InsertColumn(3, QTr(ComponentsText::kMolarMass), Qt::AlignLeft, 135);
     saveButton_ = MakeButton(1);
     cancelButton_ = MakeButton(2);
-    addButton_ = MakeButton(1028);
-    deleteButton_ = MakeButton(1035);
+    addButton_ = MakeButton(ComponentsControl::kAddComponent);
+    deleteButton_ = MakeButton(ComponentsControl::kDeleteComponents);
     layout_.Place(size());
     connect(saveButton_, &QPushButton::clicked, this, &Dlg_Components::accept);
     connect(cancelButton_, &QPushButton::clicked, this, &Dlg_Components::reject);

@@ -19,7 +19,7 @@ class CGridCtrl;
 class MessageSink;
 class QPushButton;
 
-inline constexpr int32_t IDC_COMPONENTS_GRID = 1034;
+inline constexpr int32_t IDC_COMPONENTS_GRID = ComponentsControl::kGrid;
 
 class Dlg_Components : public QDialog, public GridParent {
     Q_OBJECT

@@ -50,18 +50,18 @@ struct NumberEdit {
     double CalibrationResults::*result;
 };
 const NumberEdit kNumberEdits[] = {
-    {1010, &WorkbenchState::K, nullptr},
-    {1011, &WorkbenchState::Alpha, nullptr},
-    {1012, nullptr, &CalibrationResults::Mn},
-    {1013, nullptr, &CalibrationResults::Mw},
-    {1014, nullptr, &CalibrationResults::MwMn},
-    {1015, nullptr, &CalibrationResults::Mz},
-    {1019, nullptr, &CalibrationResults::Mz1},
-    {1021, nullptr, &CalibrationResults::Mp},
-    {1005, nullptr, &CalibrationResults::k0},
-    {1006, nullptr, &CalibrationResults::k1},
-    {1007, nullptr, &CalibrationResults::k2},
-    {1008, nullptr, &CalibrationResults::k3},
+    {WorkbenchControl::kKEdit, &WorkbenchState::K, nullptr},
+    {WorkbenchControl::kAlphaEdit, &WorkbenchState::Alpha, nullptr},
+    {WorkbenchControl::kMn, nullptr, &CalibrationResults::Mn},
+    {WorkbenchControl::kMw, nullptr, &CalibrationResults::Mw},
+    {WorkbenchControl::kMwMn, nullptr, &CalibrationResults::MwMn},
+    {WorkbenchControl::kMz, nullptr, &CalibrationResults::Mz},
+    {WorkbenchControl::kMz1, nullptr, &CalibrationResults::Mz1},
+    {WorkbenchControl::kMp, nullptr, &CalibrationResults::Mp},
+    {WorkbenchControl::kK0, nullptr, &CalibrationResults::k0},
+    {WorkbenchControl::kK1, nullptr, &CalibrationResults::k1},
+    {WorkbenchControl::kK2, nullptr, &CalibrationResults::k2},
+    {WorkbenchControl::kK3, nullptr, &CalibrationResults::k3},
 };
 
 double& Member(WorkbenchState& state, const NumberEdit& edit) {
@@ -145,7 +145,7 @@ QWidget* DlgMain::MakeControl(const DialogItem& item) {
     }
     case DialogItemKind::ListView: {
         auto* grid = new CGridCtrl(item.id, this, this);
-        (item.id == 1001 ? assaysList_ : pointsList_) = grid;
+        (item.id == WorkbenchControl::kAssaysList ? assaysList_ : pointsList_) = grid;
         return grid;
     }
     case DialogItemKind::Label: return new QLabel(Tr(item.text), this);
@@ -179,9 +179,9 @@ void DlgMain::BuildControls() {
         if (item.id != -1) controls_[item.id] = control;
         layout_.Add(control, item);
     }
-    typeCombo_ = static_cast<QComboBox*>(Control(1003));
-    dependenceCombo_ = static_cast<QComboBox*>(Control(1004));
-    channelCombo_ = static_cast<QComboBox*>(Control(1034));
+    typeCombo_ = static_cast<QComboBox*>(Control(WorkbenchControl::kTypeCombo));
+    dependenceCombo_ = static_cast<QComboBox*>(Control(WorkbenchControl::kDependenceCombo));
+    channelCombo_ = static_cast<QComboBox*>(Control(WorkbenchControl::kChannelCombo));
     const QSize size = layout_.TemplateSize();
     resize(std::max(size.width(), kMinimumWidth), std::max(size.height(), kMinimumHeight));
     layout_.Place(this->size());
@@ -191,11 +191,11 @@ void DlgMain::SetUpButtons() {
     const struct {
         int button;
         int tooltip;  // string table entry
-    } kIconButtons[] = {{1016, kAddAssaysTip},
-                        {1017, kDeleteAssayTip},
-                        {1018, kDeleteAllAssaysTip},
-                        {1020, kOpenAssayTip},
-                        {1023, kReportTip}};
+    } kIconButtons[] = {{WorkbenchControl::kAddAssays, kAddAssaysTip},
+                        {WorkbenchControl::kDeleteAssays, kDeleteAssayTip},
+                        {WorkbenchControl::kDeleteAllAssays, kDeleteAllAssaysTip},
+                        {WorkbenchControl::kOpenAssayFiles, kOpenAssayTip},
+                        {WorkbenchControl::kReport, kReportTip}};
     for (const auto& [button, tooltip] : kIconButtons) {
         auto* push = static_cast<QPushButton*>(Control(button));
         push->setIcon(ButtonIcon(button));
@@ -238,19 +238,19 @@ void DlgMain::Connect() {
     const auto click = [this](int id, void (DlgMain::*operation)()) {
         connect(static_cast<QPushButton*>(Control(id)), &QPushButton::clicked, this, operation);
     };
-    click(1016, &DlgMain::AddAssays);
-    click(1017, &DlgMain::DeleteSelectedAssays);
-    click(1018, &DlgMain::DeleteAllAssays);
-    click(1020, &DlgMain::OpenSelectedAssayFiles);
-    click(1023, &DlgMain::MakeReport);
-    click(1028, &DlgMain::ShowComponents);
+    click(WorkbenchControl::kAddAssays, &DlgMain::AddAssays);
+    click(WorkbenchControl::kDeleteAssays, &DlgMain::DeleteSelectedAssays);
+    click(WorkbenchControl::kDeleteAllAssays, &DlgMain::DeleteAllAssays);
+    click(WorkbenchControl::kOpenAssayFiles, &DlgMain::OpenSelectedAssayFiles);
+    click(WorkbenchControl::kReport, &DlgMain::MakeReport);
+    click(WorkbenchControl::kComponents, &DlgMain::ShowComponents);
     click(2, &DlgMain::reject);
     // Only a choice of the user counts as a selection change, not the dialog's own.
     connect(typeCombo_, &QComboBox::activated, this, &DlgMain::OnCalibrationTypeChanged);
     connect(dependenceCombo_, &QComboBox::activated, this, &DlgMain::OnCalibrationTypeChanged);
     connect(channelCombo_, &QComboBox::activated, this, &DlgMain::OnChannelChanged);
-    connect(static_cast<QLineEdit*>(Control(1010)), &QLineEdit::textChanged, this, &DlgMain::OnKChanged);
-    connect(static_cast<QLineEdit*>(Control(1011)), &QLineEdit::textChanged, this, &DlgMain::OnAlphaChanged);
+    connect(static_cast<QLineEdit*>(Control(WorkbenchControl::kKEdit)), &QLineEdit::textChanged, this, &DlgMain::OnKChanged);
+    connect(static_cast<QLineEdit*>(Control(WorkbenchControl::kAlphaEdit)), &QLineEdit::textChanged, this, &DlgMain::OnAlphaChanged);
 }
 
 void DlgMain::Initialise() {
@@ -292,8 +292,8 @@ void DlgMain::WriteControls(bool runEditHandlers) {
         const QSignalBlocker quiet(line);
         line->setText(text);
         line->setCursorPosition(0);  // a number too long for the box shows its leading digits
-        kChanged |= edit.id == 1010;
-        alphaChanged |= edit.id == 1011;
+        kChanged |= edit.id == WorkbenchControl::kKEdit;
+        alphaChanged |= edit.id == WorkbenchControl::kAlphaEdit;
     }
     typeCombo_->setCurrentIndex(ComboIndex(state_.GradIndex, *typeCombo_));
     dependenceCombo_->setCurrentIndex(ComboIndex(state_.FormulaIndex, *dependenceCombo_));
@@ -472,8 +472,8 @@ void DlgMain::OnCalibrationTypeChanged() {
     chart_->SetCaptions(Tr(kWindowTimeCaption).toStdString(),
                         state_.GradIndex == 0 ? kMolarMassCaption : kUniversalMolarMassCaption);
     dependenceCombo_->setEnabled(true);
-    static_cast<QLabel*>(Control(1029))->setText(QStringLiteral("K"));
-    static_cast<QLabel*>(Control(1030))->setText(QStringLiteral("Alpha"));
+    static_cast<QLabel*>(Control(WorkbenchControl::kKLabel))->setText(QStringLiteral("K"));
+    static_cast<QLabel*>(Control(WorkbenchControl::kAlphaLabel))->setText(QStringLiteral("Alpha"));
     pointsList_->InsertColumn(2, QStringLiteral("MM"), Qt::AlignLeft, 80);
     if (state_.GradIndex != 0) {
         pointsList_->InsertColumn(3, QStringLiteral("K"), Qt::AlignLeft, 80);
@@ -491,7 +491,7 @@ void DlgMain::OnChannelChanged() {
 }
 
 void DlgMain::OnKChanged() {
-    const QString text = static_cast<QLineEdit*>(Control(1010))->text();
+    const QString text = static_cast<QLineEdit*>(Control(WorkbenchControl::kKEdit))->text();
     if (text.isEmpty() || text.endsWith('.')) return;  // still being typed
     ReadControls();
     if (state_.K > 100.0) {
@@ -504,7 +504,7 @@ void DlgMain::OnKChanged() {
 }
 
 void DlgMain::OnAlphaChanged() {
-    const QString text = static_cast<QLineEdit*>(Control(1011))->text();
+    const QString text = static_cast<QLineEdit*>(Control(WorkbenchControl::kAlphaEdit))->text();
     if (text.isEmpty() || text.endsWith('.')) return;
     ReadControls();
     if (state_.Alpha > 100.0) {
@@ -606,10 +606,10 @@ void DlgMain::reject() {
 
 void DlgMain::OnGridItemChanged(const GridItemChangedNotify& notify) {
     if (notify.oldState.checked == notify.newState.checked) return;
-    if (notify.header.sourceId == 1001 && state_.AssaysReady) OnAssayCheckChanged(notify.row);
-    if (notify.header.sourceId == 1002) OnPointCheckChanged(notify.row);
+    if (notify.header.sourceId == WorkbenchControl::kAssaysList && state_.AssaysReady) OnAssayCheckChanged(notify.row);
+    if (notify.header.sourceId == WorkbenchControl::kPointsList) OnPointCheckChanged(notify.row);
 }
 
 void DlgMain::OnGridDblClk(const GridDblClkNotify& notify) {
-    if (notify.header.sourceId == 1001) OpenSelectedAssayFiles();
+    if (notify.header.sourceId == WorkbenchControl::kAssaysList) OpenSelectedAssayFiles();
 }

@@ -58,7 +58,7 @@ public:
     void SaveSettings();
     void RestoreSettings();
 
-    // The control with a template identifier (1001 assays list ... 1034 channel combo); null when none.
+    // The control with a template identifier (WorkbenchControl); null when none.
     QWidget* Control(int id) const;
     CGridCtrl& AssaysList() const { return *assaysList_; }
     CGridCtrl& PointsList() const { return *pointsList_; }
@@ -106,7 +106,7 @@ private:
     std::unique_ptr<CCalibration> calibration_;
     ComponentsTable components_;
     Dlg_Components* componentsDialog_ = nullptr;  // a child of the workbench
-    std::vector<PointsListRow> pointRows_;  // what list 1002 shows, row by row
+    std::vector<PointsListRow> pointRows_;  // what the points list shows, row by row
     ChartData chartData_;  // the chart's own copies of the series it shows
 
     std::map<int, QWidget*> controls_;  // by template identifier

@@ -118,10 +118,10 @@ struct Share {
 // The shares of the workbench's controls; every control not named keeps its place and size.
 std::map<QWidget*, Share> Shares(const DlgMain& dlg) {
     std::map<QWidget*, Share> shares;
-    shares[dlg.Control(2)] = {100, 100, 0, 0};
-    shares[dlg.Control(1031)] = {0, 0, 100, 100};
-    shares[dlg.Control(1002)] = {50, 0, 50, 0};
-    shares[dlg.Control(1001)] = {0, 0, 50, 0};
+    shares[dlg.Control(WorkbenchControl::kClose)] = {100, 100, 0, 0};
+    shares[dlg.Control(WorkbenchControl::kChartFrame)] = {0, 0, 100, 100};
+    shares[dlg.Control(WorkbenchControl::kPointsList)] = {50, 0, 50, 0};
+    shares[dlg.Control(WorkbenchControl::kAssaysList)] = {0, 0, 50, 0};
     for (int id : {1003, 1004, 1005, 1006, 1007, 1008}) shares[dlg.Control(id)] = {50, 0, 0, 0};
     for (QLabel* label : dlg.findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
         if (QStringList{"Градуировка:", "Зависимость:", "k0 =", "k1 =", "k2 =", "k3 ="}.contains(label->text()))
@@ -168,18 +168,18 @@ TEST_F(WorkbenchWindow, ControlsFollowTheirShareOfASizeChange) {
             EXPECT_NEAR(now.height(), old.height() + dy * share.sizeY / 100.0, 1);
         }
         // "Закрыть" keeps its distance to the bottom-right corner; the chart reaches as far.
-        const QRect close = dlg->Control(2)->geometry();
-        const QRect oldClose = placed[dlg->Control(2)];
+        const QRect close = dlg->Control(WorkbenchControl::kClose)->geometry();
+        const QRect oldClose = placed[dlg->Control(WorkbenchControl::kClose)];
         EXPECT_EQ(dlg->width() - close.right(), before.width() - oldClose.right());
         EXPECT_EQ(dlg->height() - close.bottom(), before.height() - oldClose.bottom());
-        EXPECT_EQ(dlg->Control(1031)->geometry().right(), dlg->Control(2)->geometry().right());
+        EXPECT_EQ(dlg->Control(WorkbenchControl::kChartFrame)->geometry().right(), dlg->Control(WorkbenchControl::kClose)->geometry().right());
         // The two lists share the extra width, and the gap between them stays.
-        const int assaysGrowth = dlg->Control(1001)->width() - placed[dlg->Control(1001)].width();
-        const int pointsGrowth = dlg->Control(1002)->width() - placed[dlg->Control(1002)].width();
+        const int assaysGrowth = dlg->Control(WorkbenchControl::kAssaysList)->width() - placed[dlg->Control(WorkbenchControl::kAssaysList)].width();
+        const int pointsGrowth = dlg->Control(WorkbenchControl::kPointsList)->width() - placed[dlg->Control(WorkbenchControl::kPointsList)].width();
         EXPECT_NEAR(assaysGrowth, pointsGrowth, 1);
         EXPECT_NEAR(assaysGrowth + pointsGrowth, dx, 1);
-        EXPECT_EQ(dlg->Control(1002)->x() - dlg->Control(1001)->geometry().right(),
-                  placed[dlg->Control(1002)].x() - placed[dlg->Control(1001)].right());
+        EXPECT_EQ(dlg->Control(WorkbenchControl::kPointsList)->x() - dlg->Control(WorkbenchControl::kAssaysList)->geometry().right(),
+                  placed[dlg->Control(WorkbenchControl::kPointsList)].x() - placed[dlg->Control(WorkbenchControl::kAssaysList)].right());
     }
 }
 
@@ -251,7 +251,7 @@ TEST_F(WorkbenchWindow, ComponentsDialogIsLaidOutFromItsTemplate) {
 TEST_F(WorkbenchWindow, HiddenButton1022NeverReacts) {
     auto dlg = Open();
     AddDemoAssays(*dlg);
-    auto* hidden = static_cast<QPushButton*>(dlg->Control(1022));
+    auto* hidden = static_cast<QPushButton*>(dlg->Control(WorkbenchControl::kHiddenButton));
     EXPECT_TRUE(hidden->isHidden());
     const double mn = dlg->State().results.Mn;
     hidden->click();
@@ -302,7 +302,7 @@ TEST_F(WorkbenchWindow, InitialisationRestoresTheTypeBeforeTheFirstPass) {
 TEST_F(WorkbenchWindow, ClosingTwiceStoresTwice) {
     auto dlg = Open();
     AddDemoAssays(*dlg);
-    static_cast<QPushButton*>(dlg->Control(2))->click();
+    static_cast<QPushButton*>(dlg->Control(WorkbenchControl::kClose))->click();
     EXPECT_FALSE(dlg->isVisible());
     EXPECT_EQ(host.strings[Key("Assay 5")], "5/0");
     EXPECT_EQ(host.strings[Key("Assay 3")], "3/1");
@@ -401,9 +401,9 @@ TEST_F(WorkbenchWindow, MessageBoxesSpeakEnglishWithLanguage1033) {
     // Messages the workbench really shows, recorded as the sink receives them.
     messages.answers = {MessageSink::Answer::Cancel};
     dlg->AssaysList().SetCheck(4, true);  // another method: the question
-    static_cast<QLineEdit*>(dlg->Control(1010))->setText("150");
-    static_cast<QLineEdit*>(dlg->Control(1011))->setText("150");
-    static_cast<QLineEdit*>(dlg->Control(1011))->setText("x");
+    static_cast<QLineEdit*>(dlg->Control(WorkbenchControl::kKEdit))->setText("150");
+    static_cast<QLineEdit*>(dlg->Control(WorkbenchControl::kAlphaEdit))->setText("150");
+    static_cast<QLineEdit*>(dlg->Control(WorkbenchControl::kAlphaEdit))->setText("x");
     SavePicture(*dlg, "dlg_main_messages");
     ASSERT_EQ(messages.shown.size(), 4u);
     struct Row {

@@ -71,13 +71,13 @@ protected:
     }
     void Check(DlgMain& dlg, int row, bool checked) { dlg.AssaysList().SetCheck(row, checked); }
     QLineEdit& Edit(DlgMain& dlg, int id) { return *static_cast<QLineEdit*>(dlg.Control(id)); }
-    // A choice of the user in combo 1003 (type) or 1004 (dependence).
+    // A choice of the user in the type or the dependence combo.
     void Choose(DlgMain& dlg, int comboId, int index) {
         auto& combo = *static_cast<QComboBox*>(dlg.Control(comboId));
         combo.setCurrentIndex(index);
         Q_EMIT combo.activated(index);
     }
-    void ChooseType(DlgMain& dlg, int index) { Choose(dlg, 1003, index); }
+    void ChooseType(DlgMain& dlg, int index) { Choose(dlg, WorkbenchControl::kTypeCombo, index); }
 
     LinkedHost host;
     ResourceLibrary texts;
@@ -114,7 +114,7 @@ TEST_F(DlgMainTest, HostAnswersOutsideOneTo256LoadNothing) {
 TEST_F(DlgMainTest, IncludingCalibrationAndSampleGivesTheResults) {
     auto dlg = Open();
     ChooseType(*dlg, 0);
-    Choose(*dlg, 1004, 0);  // an empty profile selects no dependence: a constant would be fitted
+    Choose(*dlg, WorkbenchControl::kDependenceCombo, 0);  // an empty profile selects no dependence: a constant would be fitted
     Add(*dlg, {1, 2});
     Check(*dlg, 0, true);
     Check(*dlg, 1, true);
@@ -122,7 +122,7 @@ TEST_F(DlgMainTest, IncludingCalibrationAndSampleGivesTheResults) {
     EXPECT_EQ(dlg->PointsList().RowCount(), 3);
     EXPECT_EQ(dlg->PointsList().ItemText(1, 0), QString("1 / ПС 100"));
     EXPECT_NEAR(dlg->State().results.Mn, 291.41, 0.01);
-    EXPECT_EQ(Edit(*dlg, 1012).text(), QString("291.412482505348"));
+    EXPECT_EQ(Edit(*dlg, WorkbenchControl::kMn).text(), QString("291.412482505348"));
 }
 
 TEST_F(DlgMainTest, AnotherMethodAsksAndCancelExcludesIt) {
@@ -166,7 +166,7 @@ TEST_F(DlgMainTest, PolydisperseTypeKeepsTwoColumnsAndUniversalShowsFive) {
 
 TEST_F(DlgMainTest, KTypedOneCharacterAtATime) {
     auto dlg = Open();
-    QLineEdit& k = Edit(*dlg, 1010);
+    QLineEdit& k = Edit(*dlg, WorkbenchControl::kKEdit);
     k.setText("0");  // K = 0 becomes 1 at once
     EXPECT_EQ(dlg->State().K, 1.0);
     EXPECT_EQ(k.text(), QString("1"));
@@ -177,7 +177,7 @@ TEST_F(DlgMainTest, KTypedOneCharacterAtATime) {
     k.setText("150");
     EXPECT_EQ(messages.texts, std::vector<std::string>{"Слишком большое K!"});
     EXPECT_EQ(dlg->State().K, 1.0);
-    QLineEdit& alpha = Edit(*dlg, 1011);
+    QLineEdit& alpha = Edit(*dlg, WorkbenchControl::kAlphaEdit);
     alpha.setText("0");
     EXPECT_EQ(dlg->State().Alpha, 0.0);
     alpha.setText("-");
@@ -188,7 +188,7 @@ TEST_F(DlgMainTest, KTypedOneCharacterAtATime) {
 TEST_F(DlgMainTest, UncheckingAPointRefitsWithoutRebuildingTheList) {
     auto dlg = Open();
     ChooseType(*dlg, 0);
-    Choose(*dlg, 1004, 2);
+    Choose(*dlg, WorkbenchControl::kDependenceCombo, 2);
     Add(*dlg, {1});
     Check(*dlg, 0, true);
     ASSERT_EQ(dlg->PointsList().RowCount(), 3);
@@ -204,7 +204,7 @@ TEST_F(DlgMainTest, ClosingStoresAndANewWorkbenchRestores) {
         auto dlg = Open();
         Add(*dlg, {2, 1, 4});
         Check(*dlg, 1, true);
-        auto* close = static_cast<QPushButton*>(dlg->Control(2));
+        auto* close = static_cast<QPushButton*>(dlg->Control(WorkbenchControl::kClose));
         dlg->show();
         close->click();
         EXPECT_FALSE(dlg->isVisible());

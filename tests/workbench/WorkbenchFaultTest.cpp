@@ -211,7 +211,7 @@ TEST_F(WorkbenchFault, HostileComponentNamesAreListedAsPlainTextAndEscapedInTheR
     ASSERT_TRUE(WriteChromatogram(File("s.chr"), standards));
     database->AddAssay(1, File("s.chr"), "Стандарты", "GPC", true);
     DlgMain dlg(nullptr, Context(), &messages);
-    for (const auto& [combo, index] : {std::pair{1003, 0}, std::pair{1004, 0}}) {
+    for (const auto& [combo, index] : {std::pair{WorkbenchControl::kTypeCombo, 0}, std::pair{WorkbenchControl::kDependenceCombo, 0}}) {
         auto& box = *static_cast<QComboBox*>(dlg.Control(combo));
         box.setCurrentIndex(index);
         Q_EMIT box.activated(index);
