@@ -28,8 +28,8 @@ struct Standard {
 std::vector<Standard> Standards(DemoRandom& random) {
     std::vector<Standard> standards;
     for (const DemoStandard& standard : DemoLab::Standards())
-        standards.push_back({standard.key, DemoLab::RetentionTime(std::log10(standard.molarMass)) +
-                                               0.002 * (random.Uniform() - 0.5)});
+        standards.push_back(
+            {standard.key, DemoLab::RetentionTime(std::log10(standard.molarMass)) + 0.002 * (random.Uniform() - 0.5)});
     return standards;
 }
 

@@ -4,12 +4,12 @@
 #include "BenchData.h"
 #include "LinkedHost.h"
 #include "RatioReporter.h"
-#include "grid/CGridCtrl.h"
+#include "base/MessageSink.h"
 #include "components/ComponentsTable.h"
 #include "data/COrbitasFile4.h"
 #include "data/DataBaseHandle.h"
 #include "gpc/CCalibration.h"
-#include "base/MessageSink.h"
+#include "grid/CGridCtrl.h"
 #include "workbench/AssayLoading.h"
 #include "workbench/CalibrationPoints.h"
 #include "workbench/DlgMain.h"
@@ -19,8 +19,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include <malloc.h>
 #include <fcntl.h>
+#include <malloc.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -131,9 +131,13 @@ struct MemoryFigure {
 // A benchmark that runs work once per iteration, repeated so that the figures can take medians.
 template <typename Work>
 void Register(const std::string& name, int repetitions, Work work) {
-    benchmark::RegisterBenchmark(name.c_str(), [work](benchmark::State& state) {
-        for (auto _ : state) work(state);
-    })->Repetitions(repetitions)->Unit(benchmark::kMillisecond)->UseRealTime();
+    benchmark::RegisterBenchmark(name.c_str(),
+                                 [work](benchmark::State& state) {
+                                     for (auto _ : state) work(state);
+                                 })
+        ->Repetitions(repetitions)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
 }
 
 // The workbench window at lab scale: the set added through the host's chooser, all but the last of

@@ -32,11 +32,13 @@ std::string NumberText(double value) {
 }
 
 std::vector<std::string> WrittenBack(const CalcOptions& o) {
-    std::vector<std::string> arguments = {"--db", o.database, "--docs", o.documents,
-                                          "--type", std::to_string(o.gradIndex),
+    std::vector<std::string> arguments = {"--db",         o.database,
+                                          "--docs",       o.documents,
+                                          "--type",       std::to_string(o.gradIndex),
                                           "--dependence", std::to_string(o.formulaIndex),
-                                          "--channel", std::to_string(o.channelIndex),
-                                          "--k", NumberText(o.k), "--alpha", NumberText(o.alpha)};
+                                          "--channel",    std::to_string(o.channelIndex),
+                                          "--k",          NumberText(o.k),
+                                          "--alpha",      NumberText(o.alpha)};
     if (!o.flags.empty()) {
         std::string flags;
         for (int32_t flag : o.flags) flags += (flags.empty() ? "" : ",") + std::to_string(flag);

@@ -55,34 +55,41 @@ std::string CommandLine(const std::vector<std::string>& arguments) {
 
 // Components table files in code page 1251 (the Cyrillic header as its bytes).
 void SaveComponentsSeeds(const std::filesystem::path& folder) {
-    const std::string header = "\xB9;\xCA\xEE\xEC\xEF\xEE\xED\xE5\xED\xF2;\xC8\xEC\xFF;\xCC\xEE\xEB\xFF\xF0\xED\xE0\xFF\r\n";
-    SaveAll(folder, {
-        {"two-components.csv", header + "1;PS-1;\xCF\xEE\xEB\xE8\xF1\xF2\xE8\xF0\xEE\xEB 1000;1000.00\r\n2;PS-2;PS 2000;2000.50\r\n"},
-        {"header-only.csv", "id;key;name;mass;extra\r\n"},
-        {"odd-lines.csv", header + "7;ab;cd;\r\n\r\n1;a;b\r\n3;a\rb;c\nd;4.5\r\n4;k;n;12.25;x;y\r\nx;k;n;abc\r\n1;k;n;1,5\r\n"},
-        {"no-final-line-end.csv", header + "1;a;b;1\r\n2;c;d;2"},
-        {"numbers.csv", header + "-2147483648;c;d;-1.7976931348623157e308\r\n 9;e;\x98;nan\r\n2147483647;a;b;1e308\r\n"},
-    });
+    const std::string header =
+        "\xB9;\xCA\xEE\xEC\xEF\xEE\xED\xE5\xED\xF2;\xC8\xEC\xFF;\xCC\xEE\xEB\xFF\xF0\xED\xE0\xFF\r\n";
+    SaveAll(folder,
+            {
+                {"two-components.csv",
+                 header + "1;PS-1;\xCF\xEE\xEB\xE8\xF1\xF2\xE8\xF0\xEE\xEB 1000;1000.00\r\n2;PS-2;PS 2000;2000.50\r\n"},
+                {"header-only.csv", "id;key;name;mass;extra\r\n"},
+                {"odd-lines.csv",
+                 header + "7;ab;cd;\r\n\r\n1;a;b\r\n3;a\rb;c\nd;4.5\r\n4;k;n;12.25;x;y\r\nx;k;n;abc\r\n1;k;n;1,5\r\n"},
+                {"no-final-line-end.csv", header + "1;a;b;1\r\n2;c;d;2"},
+                {"numbers.csv",
+                 header + "-2147483648;c;d;-1.7976931348623157e308\r\n 9;e;\x98;nan\r\n2147483647;a;b;1e308\r\n"},
+            });
 }
 
 void SaveRestoreSeeds(const std::filesystem::path& folder) {
     SaveAll(folder, {
-        {"order-and-marks.txt", "12/0\n7/1\n1/0"},
-        {"gap-and-vanished.txt", "99/1\n12/1\n404\n12/0"},
-        {"passed-over.txt", "\n12\n/1\n 7/1\n+1/-1x\n-1/2\n2147483648/0\n0/99999999999"},
-    });
+                        {"order-and-marks.txt", "12/0\n7/1\n1/0"},
+                        {"gap-and-vanished.txt", "99/1\n12/1\n404\n12/0"},
+                        {"passed-over.txt", "\n12\n/1\n 7/1\n+1/-1x\n-1/2\n2147483648/0\n0/99999999999"},
+                    });
 }
 
 void SaveCalcSeeds(const std::filesystem::path& folder) {
-    SaveAll(folder, {
-        {"minimal.args", CommandLine({"--db", "h.db", "--docs", "d", "12"})},
-        {"everything.args", CommandLine({"--db", "h.db", "--docs", "d", "--type", "2", "--dependence", "2", "--channel",
-                                         "1", "--k", "0.000141", "--alpha", "0.7", "--flags", "1,0,1", "--json",
-                                         "--report", "r.html", "12/1", "7/0", "40"})},
-        {"help.args", CommandLine({"--help"})},
-        {"wrong-values.args", CommandLine({"--db", "h.db", "--docs", "d", "--k", "1,5", "--flags", "1,,0", "12/2",
-                                           "99999999999", "--type"})},
-    });
+    SaveAll(folder,
+            {
+                {"minimal.args", CommandLine({"--db", "h.db", "--docs", "d", "12"})},
+                {"everything.args",
+                 CommandLine({"--db",      "h.db",     "--docs", "d",        "--type",  "2",   "--dependence", "2",
+                              "--channel", "1",        "--k",    "0.000141", "--alpha", "0.7", "--flags",      "1,0,1",
+                              "--json",    "--report", "r.html", "12/1",     "7/0",     "40"})},
+                {"help.args", CommandLine({"--help"})},
+                {"wrong-values.args", CommandLine({"--db", "h.db", "--docs", "d", "--k", "1,5", "--flags", "1,,0",
+                                                   "12/2", "99999999999", "--type"})},
+            });
 }
 
 }  // namespace

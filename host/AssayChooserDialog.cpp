@@ -20,12 +20,9 @@ AssayChooserDialog::AssayChooserDialog(const std::vector<AssayRow>& rows, QWidge
     resize(800, 400);
 }
 
-int32_t AssayChooserDialog::Choose(const std::vector<AssayRow>& rows, AssayIdList* list,
-                                   QWidget* parent) {
-    if (list == nullptr || list->ids == nullptr || list->capacity < 1)
-        return 0;
+int32_t AssayChooserDialog::Choose(const std::vector<AssayRow>& rows, AssayIdList* list, QWidget* parent) {
+    if (list == nullptr || list->ids == nullptr || list->capacity < 1) return 0;
     AssayChooserDialog dialog(rows, parent);
-    if (dialog.exec() != QDialog::Accepted)
-        return 0;
+    if (dialog.exec() != QDialog::Accepted) return 0;
     return WriteAssayIds(dialog.SelectedIds(), list);
 }

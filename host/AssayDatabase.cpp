@@ -25,8 +25,7 @@ Connection OpenConnection(const std::string& path, int flags, std::string& messa
     const int rc = sqlite3_open_v2(path.c_str(), &db, flags, nullptr);
     Connection connection(db);
     if (rc != SQLITE_OK) {
-        message = "Cannot open the database \"" + path + "\": " +
-                  (db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+        message = "Cannot open the database \"" + path + "\": " + (db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
         return nullptr;
     }
     sqlite3_busy_timeout(db, BusyTimeoutMs);
@@ -57,8 +56,7 @@ bool ForEachRow(sqlite3* db, const std::string& sql, const std::string* text,
         return false;
     }
     Statement statement(raw);
-    if (text)
-        sqlite3_bind_text(raw, 1, text->c_str(), static_cast<int>(text->size()), SQLITE_TRANSIENT);
+    if (text) sqlite3_bind_text(raw, 1, text->c_str(), static_cast<int>(text->size()), SQLITE_TRANSIENT);
     std::size_t count = 0;
     int rc;
     while ((rc = sqlite3_step(raw)) == SQLITE_ROW) {
@@ -78,8 +76,7 @@ bool ForEachRow(sqlite3* db, const std::string& sql, const std::string* text,
 
 bool Execute(sqlite3* db, const char* sql, std::string& message) {
     char* error = nullptr;
-    if (sqlite3_exec(db, sql, nullptr, nullptr, &error) == SQLITE_OK)
-        return true;
+    if (sqlite3_exec(db, sql, nullptr, nullptr, &error) == SQLITE_OK) return true;
     message = error ? error : "unknown error";
     sqlite3_free(error);
     return false;
@@ -117,12 +114,12 @@ bool AssayDatabase::Open(const std::string& path, std::string& message) {
     }
     // Opened without SQLITE_OPEN_CREATE, so that a path that vanished meanwhile is not created.
     Connection db = OpenConnection(path, SQLITE_OPEN_READWRITE, message);
-    if (!db)
-        return false;
+    if (!db) return false;
     int tableCount = 0;
     std::string reason;
-    if (!ForEachRow(db.get(), "SELECT count(*) FROM sqlite_master WHERE type = 'table'", nullptr,
-                    [&](sqlite3_stmt* row) { tableCount = sqlite3_column_int(row, 0); }, reason)) {
+    if (!ForEachRow(
+            db.get(), "SELECT count(*) FROM sqlite_master WHERE type = 'table'", nullptr,
+            [&](sqlite3_stmt* row) { tableCount = sqlite3_column_int(row, 0); }, reason)) {
         message = "\"" + path + "\" is not a usable database: " + reason;
         return false;
     }
@@ -147,26 +144,27 @@ bool AssayDatabase::Open(const std::string& path, std::string& message) {
 bool AssayDatabase::Assays(std::vector<AssayRow>& rows, std::string& message) const {
     rows.clear();
     Connection db = OpenForReading(path_, message);
-    if (!db)
-        return false;
-    return ForEachRow(db.get(), AssayQuery, nullptr, [&](sqlite3_stmt* row) {
-        rows.push_back(AssayRow{sqlite3_column_int(row, 0), sqlite3_column_int64(row, 1),
-                                Text(row, 2), Text(row, 3), Text(row, 4), Text(row, 5),
-                                sqlite3_column_int(row, 6) != 0});
-    }, message);
+    if (!db) return false;
+    return ForEachRow(
+        db.get(), AssayQuery, nullptr,
+        [&](sqlite3_stmt* row) {
+            rows.push_back(AssayRow{sqlite3_column_int(row, 0), sqlite3_column_int64(row, 1), Text(row, 2),
+                                    Text(row, 3), Text(row, 4), Text(row, 5), sqlite3_column_int(row, 6) != 0});
+        },
+        message);
 }
 
-bool AssayDatabase::PeaksOfFile(const std::string& fileName, std::vector<PeakRow>& rows,
-                                std::string& message) const {
+bool AssayDatabase::PeaksOfFile(const std::string& fileName, std::vector<PeakRow>& rows, std::string& message) const {
     rows.clear();
     Connection db = OpenForReading(path_, message);
-    if (!db)
-        return false;
-    return ForEachRow(db.get(), PeakQuery, &fileName, [&](sqlite3_stmt* row) {
-        rows.push_back(PeakRow{sqlite3_column_int(row, 0), Text(row, 1), Text(row, 2),
-                               sqlite3_column_double(row, 3), sqlite3_column_double(row, 4),
-                               sqlite3_column_double(row, 5), sqlite3_column_double(row, 6),
-                               sqlite3_column_int(row, 7), sqlite3_column_double(row, 8),
-                               sqlite3_column_double(row, 9)});
-    }, message);
+    if (!db) return false;
+    return ForEachRow(
+        db.get(), PeakQuery, &fileName,
+        [&](sqlite3_stmt* row) {
+            rows.push_back(
+                PeakRow{sqlite3_column_int(row, 0), Text(row, 1), Text(row, 2), sqlite3_column_double(row, 3),
+                        sqlite3_column_double(row, 4), sqlite3_column_double(row, 5), sqlite3_column_double(row, 6),
+                        sqlite3_column_int(row, 7), sqlite3_column_double(row, 8), sqlite3_column_double(row, 9)});
+        },
+        message);
 }

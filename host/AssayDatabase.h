@@ -53,8 +53,7 @@ public:
     bool Assays(std::vector<AssayRow>& rows, std::string& message) const;
     // The [peak] rows of the assays stored with fileName, ordered by assay, channel and time; false
     // with a message as Assays.
-    bool PeaksOfFile(const std::string& fileName, std::vector<PeakRow>& rows,
-                     std::string& message) const;
+    bool PeaksOfFile(const std::string& fileName, std::vector<PeakRow>& rows, std::string& message) const;
 
 private:
     std::string path_;

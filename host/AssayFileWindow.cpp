@@ -24,8 +24,8 @@ QTabWidget* ChromatogramTabs(const QString& fileName, QWidget* parent) {
     COrbitasFile4 file;
     const int32_t result = file.Read(fileName.toStdString()).code;
     if (result != COrbitasFile4::Ok) {
-        auto* problem = new QLabel(AssayFileWindow::tr("The chromatogram file cannot be read (code %1).")
-                                       .arg(result), tabs);
+        auto* problem =
+            new QLabel(AssayFileWindow::tr("The chromatogram file cannot be read (code %1).").arg(result), tabs);
         problem->setAlignment(Qt::AlignCenter);
         tabs->addTab(problem, AssayFileWindow::tr("Chromatogram"));
         return tabs;
@@ -37,8 +37,7 @@ QTabWidget* ChromatogramTabs(const QString& fileName, QWidget* parent) {
 
 }  // namespace
 
-AssayFileWindow::AssayFileWindow(const QString& fileName, const std::vector<PeakRow>& peaks,
-                                 QWidget* parent)
+AssayFileWindow::AssayFileWindow(const QString& fileName, const std::vector<PeakRow>& peaks, QWidget* parent)
     : QWidget(parent, Qt::Window) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Assay file %1").arg(ShortName(fileName)));
@@ -49,21 +48,19 @@ AssayFileWindow::AssayFileWindow(const QString& fileName, const std::vector<Peak
     auto* table = new QTableWidget(static_cast<int>(peaks.size()), 10, splitter);
     splitter->addWidget(table);
     splitter->setSizes({450, 150});  // pixels: the chromatogram takes most of the height
-    table->setHorizontalHeaderLabels({tr("Assay"), tr("Channel"), tr("Name"), tr("Name id"),
-                                      tr("Time, min"), tr("Area"), tr("Height"),
-                                      tr("Concentration"), tr("Front, min"), tr("Back, min")});
+    table->setHorizontalHeaderLabels({tr("Assay"), tr("Channel"), tr("Name"), tr("Name id"), tr("Time, min"),
+                                      tr("Area"), tr("Height"), tr("Concentration"), tr("Front, min"),
+                                      tr("Back, min")});
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->hide();
     for (int r = 0; r < table->rowCount(); ++r) {
         const PeakRow& peak = peaks[static_cast<std::size_t>(r)];
-        const QStringList cells = {
-            QString::number(peak.assayId), QString::number(peak.channel),
-            QString::fromStdString(peak.name), QString::fromStdString(peak.nameId),
-            QString::number(peak.time, 'f', 3), QString::number(peak.area, 'g', 6),
-            QString::number(peak.height, 'g', 6), QString::number(peak.concentration, 'g', 6),
-            QString::number(peak.front, 'f', 3), QString::number(peak.back, 'f', 3)};
-        for (int c = 0; c < cells.size(); ++c)
-            table->setItem(r, c, new QTableWidgetItem(cells[c]));
+        const QStringList cells = {QString::number(peak.assayId),        QString::number(peak.channel),
+                                   QString::fromStdString(peak.name),    QString::fromStdString(peak.nameId),
+                                   QString::number(peak.time, 'f', 3),   QString::number(peak.area, 'g', 6),
+                                   QString::number(peak.height, 'g', 6), QString::number(peak.concentration, 'g', 6),
+                                   QString::number(peak.front, 'f', 3),  QString::number(peak.back, 'f', 3)};
+        for (int c = 0; c < cells.size(); ++c) table->setItem(r, c, new QTableWidgetItem(cells[c]));
     }
     table->resizeColumnsToContents();
     auto* layout = new QVBoxLayout(this);

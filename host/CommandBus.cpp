@@ -35,8 +35,7 @@ void CommandBus::UnregisterCommand(int32_t registrationId) {
 }
 
 intptr_t CommandBus::Call(const char* commandName, intptr_t argument1, intptr_t argument2) {
-    if (commandName == nullptr)
-        return 0;
+    if (commandName == nullptr) return 0;
     const std::string name = commandName;
     // Copies, so that a command which unregisters itself or serves others keeps running safely.
     ServedCommand command;
@@ -58,22 +57,19 @@ intptr_t CommandBus::Call(const char* commandName, intptr_t argument1, intptr_t 
 }
 
 intptr_t CommandBus::Exists(const char* commandName) const {
-    if (commandName == nullptr)
-        return 0;
+    if (commandName == nullptr) return 0;
     return FindServed(commandName) != nullptr || FindRegistered(commandName) != nullptr ? 1 : 0;
 }
 
 int CommandBus::Fire(const std::string& eventName, intptr_t argument) {
     std::vector<int32_t> ids;
     for (const Entry& entry : subscriptions_)
-        if (entry.name == eventName)
-            ids.push_back(entry.id);
+        if (entry.name == eventName) ids.push_back(entry.id);
     int called = 0;
     for (int32_t id : ids) {
         const auto it = std::find_if(subscriptions_.begin(), subscriptions_.end(),
                                      [&](const Entry& entry) { return entry.id == id; });
-        if (it == subscriptions_.end())
-            continue;
+        if (it == subscriptions_.end()) continue;
         const HostHandler handler = it->handler;
         ++called;
         try {
@@ -86,8 +82,8 @@ int CommandBus::Fire(const std::string& eventName, intptr_t argument) {
 }
 
 const CommandBus::ServedCommand* CommandBus::FindServed(const std::string& name) const {
-    const auto it = std::find_if(served_.begin(), served_.end(),
-                                 [&](const auto& entry) { return entry.first == name; });
+    const auto it =
+        std::find_if(served_.begin(), served_.end(), [&](const auto& entry) { return entry.first == name; });
     return it == served_.end() ? nullptr : &it->second;
 }
 
@@ -98,13 +94,11 @@ const CommandBus::Entry* CommandBus::FindRegistered(const std::string& name) con
 }
 
 int32_t CommandBus::Add(std::vector<Entry>& entries, const char* name, HostHandler handler) {
-    if (name == nullptr || handler == nullptr)
-        return 0;
+    if (name == nullptr || handler == nullptr) return 0;
     entries.push_back(Entry{++lastId_, name, handler});
     return lastId_;
 }
 
 void CommandBus::Report(const std::string& text) const {
-    if (reportFault_)
-        reportFault_(text);
+    if (reportFault_) reportFault_(text);
 }

@@ -10,8 +10,7 @@ int32_t Subscribe(const char* eventName, HostHandler handler) {
 }
 
 void Unsubscribe(int32_t subscriptionId) {
-    if (boundBus)
-        boundBus->Unsubscribe(subscriptionId);
+    if (boundBus) boundBus->Unsubscribe(subscriptionId);
 }
 
 int32_t RegisterCommand(const char* commandName, HostHandler handler) {
@@ -19,20 +18,17 @@ int32_t RegisterCommand(const char* commandName, HostHandler handler) {
 }
 
 void UnregisterCommand(int32_t registrationId) {
-    if (boundBus)
-        boundBus->UnregisterCommand(registrationId);
+    if (boundBus) boundBus->UnregisterCommand(registrationId);
 }
 
 intptr_t Call(const char* commandName, intptr_t argument1, intptr_t argument2) {
     return boundBus ? boundBus->Call(commandName, argument1, argument2) : 0;
 }
 
-intptr_t Exists(const char* commandName) {
-    return boundBus ? boundBus->Exists(commandName) : 0;
-}
+intptr_t Exists(const char* commandName) { return boundBus ? boundBus->Exists(commandName) : 0; }
 
-const HostApi table = {nullptr, nullptr, nullptr, Subscribe, Unsubscribe,
-                       RegisterCommand, UnregisterCommand, Call, Exists};
+const HostApi table = {nullptr,         nullptr,           nullptr, Subscribe, Unsubscribe,
+                       RegisterCommand, UnregisterCommand, Call,    Exists};
 
 }  // namespace
 
@@ -41,6 +37,4 @@ const HostApi* BindHostApi(CommandBus& bus) {
     return &table;
 }
 
-void UnbindHostApi() {
-    boundBus = nullptr;
-}
+void UnbindHostApi() { boundBus = nullptr; }

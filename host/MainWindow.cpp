@@ -18,8 +18,7 @@ QString MenuTitle(const std::string& level) {
 
 QMenu* FindMenu(const QList<QAction*>& actions, const QString& title) {
     for (QAction* action : actions)
-        if (action->menu() != nullptr && action->text() == title)
-            return action->menu();
+        if (action->menu() != nullptr && action->text() == title) return action->menu();
     return nullptr;
 }
 
@@ -44,8 +43,7 @@ MainWindow::MainWindow(const AssayDatabase& database, QWidget* parent)
 void MainWindow::Refresh() {
     std::vector<AssayRow> rows;
     std::string message;
-    if (database_.IsOpen() && !database_.Assays(rows, message))
-        ShowMessage(QString::fromStdString(message));
+    if (database_.IsOpen() && !database_.Assays(rows, message)) ShowMessage(QString::fromStdString(message));
     assays_->SetRows(rows);
 }
 
@@ -55,14 +53,12 @@ void MainWindow::ShowMessage(const QString& text) {
 }
 
 bool MainWindow::AddMenuEntry(const std::vector<std::string>& levels, std::function<void()> onChosen) {
-    if (levels.empty())
-        return false;
+    if (levels.empty()) return false;
     QMenu* menu = nullptr;
     for (std::size_t i = 0; i + 1 < levels.size(); ++i) {
         const QString title = MenuTitle(levels[i]);
         QMenu* found = FindMenu(menu ? menu->actions() : menuBar()->actions(), title);
-        if (found == nullptr)
-            found = menu ? menu->addMenu(title) : menuBar()->addMenu(title);
+        if (found == nullptr) found = menu ? menu->addMenu(title) : menuBar()->addMenu(title);
         menu = found;
     }
     const QString title = MenuTitle(levels.back());
@@ -72,7 +68,6 @@ bool MainWindow::AddMenuEntry(const std::vector<std::string>& levels, std::funct
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == kAssaysChangedEventType)
-        Refresh();
+    if (event->type() == kAssaysChangedEventType) Refresh();
     return QMainWindow::eventFilter(watched, event);
 }

@@ -15,9 +15,7 @@ std::string LastDlError() {
     return error ? error : "unknown error";
 }
 
-std::string TextOf(const char16_t* text) {
-    return ReadHostText(text).value_or("");
-}
+std::string TextOf(const char16_t* text) { return ReadHostText(text).value_or(""); }
 
 // Runs a plug-in entry; an exception leaving it counts as the result -1.
 template <typename Entry, typename... Arguments>
@@ -31,11 +29,9 @@ int32_t RunEntry(Entry entry, Arguments... arguments) {
 
 std::vector<std::string> PluginFiles(const std::filesystem::path& folder, std::error_code& error) {
     std::vector<std::string> files;
-    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
-         it.increment(error)) {
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         std::error_code typeError;
-        if (it->path().extension() == ".so" && it->is_regular_file(typeError))
-            files.push_back(it->path().string());
+        if (it->path().extension() == ".so" && it->is_regular_file(typeError)) files.push_back(it->path().string());
     }
     std::sort(files.begin(), files.end());
     return files;
@@ -45,18 +41,14 @@ std::vector<std::string> PluginFiles(const std::filesystem::path& folder, std::e
 
 std::vector<std::string> PluginLoader::LoadFolder(const std::string& folder, const HostApi* host) {
     std::error_code error;
-    if (!std::filesystem::is_directory(folder, error))
-        return {"The plug-in folder \"" + folder + "\" does not exist."};
+    if (!std::filesystem::is_directory(folder, error)) return {"The plug-in folder \"" + folder + "\" does not exist."};
     const std::vector<std::string> files = PluginFiles(folder, error);
-    if (error)
-        return {"The plug-in folder \"" + folder + "\" cannot be read: " + error.message()};
-    if (files.empty())
-        return {"The plug-in folder \"" + folder + "\" holds no plug-ins (*.so)."};
+    if (error) return {"The plug-in folder \"" + folder + "\" cannot be read: " + error.message()};
+    if (files.empty()) return {"The plug-in folder \"" + folder + "\" holds no plug-ins (*.so)."};
     std::vector<std::string> problems;
     for (const std::string& file : files) {
         const std::string problem = LoadOne(file, host);
-        if (!problem.empty())
-            problems.push_back("The plug-in \"" + file + "\" was skipped: " + problem);
+        if (!problem.empty()) problems.push_back("The plug-in \"" + file + "\" was skipped: " + problem);
     }
     return problems;
 }
@@ -64,8 +56,7 @@ std::vector<std::string> PluginLoader::LoadFolder(const std::string& folder, con
 std::string PluginLoader::LoadOne(const std::string& path, const HostApi* host) {
     dlerror();
     void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (handle == nullptr)
-        return LastDlError();
+    if (handle == nullptr) return LastDlError();
     const auto getInfo = reinterpret_cast<GetPluginInfoFunction>(dlsym(handle, "GetPluginInfo"));
     const auto load = reinterpret_cast<LoadFunction>(dlsym(handle, "Load"));
     const auto unload = reinterpret_cast<UnloadFunction>(dlsym(handle, "Unload"));
@@ -77,8 +68,7 @@ std::string PluginLoader::LoadOne(const std::string& path, const HostApi* host) 
     if (getInfo == nullptr || load == nullptr || unload == nullptr)
         return reject("it does not export GetPluginInfo, Load and Unload");
     const PluginInfo* info = getInfo();
-    if (info == nullptr)
-        return reject("GetPluginInfo returned no description");
+    if (info == nullptr) return reject("GetPluginInfo returned no description");
     if (info->size != sizeof(PluginInfo))
         return reject("its description has " + std::to_string(info->size) + " bytes, not " +
                       std::to_string(sizeof(PluginInfo)));
@@ -88,15 +78,13 @@ std::string PluginLoader::LoadOne(const std::string& path, const HostApi* host) 
         RunEntry(unload);
         return "Load returned " + std::to_string(result);
     }
-    plugins_.push_back(LoadedPlugin{path, TextOf(info->name), TextOf(info->title), info->version,
-                                    handle, unload});
+    plugins_.push_back(LoadedPlugin{path, TextOf(info->name), TextOf(info->title), info->version, handle, unload});
     return {};
 }
 
 void PluginLoader::UnloadAll() {
     for (auto it = plugins_.rbegin(); it != plugins_.rend(); ++it) {
-        if (it->unload != nullptr)
-            RunEntry(it->unload);
+        if (it->unload != nullptr) RunEntry(it->unload);
         it->unload = nullptr;
     }
 }

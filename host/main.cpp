@@ -30,14 +30,14 @@ int main(int argc, char* argv[]) {
     bool valid = false;
     const int id = parser.value(language).toInt(&valid);
     const bool languageValid = valid && id >= 0 && id <= 0xFFFF;
-    if (languageValid)
-        options.language = id;
+    if (languageValid) options.language = id;
 
     HostApplication host(options);
     host.Start();
     if (!languageValid)
         host.Window().ShowMessage(QStringLiteral("The language \"%1\" is not a number from 0 to 65535; "
-                                                 "1049 is used.").arg(parser.value(language)));
+                                                 "1049 is used.")
+                                      .arg(parser.value(language)));
     host.Window().show();
     const int result = app.exec();
     host.Shutdown();

@@ -19,7 +19,9 @@ QFont DialogFont(const DialogTemplate& dialog) {
 DialogLayout::DialogLayout(const DialogTemplate& dialog, const QFont& font) : dialog_(dialog) {
     const QFontMetrics metrics(font);
     // The average width of the 52 Latin letters, rounded, and the font's height.
-    baseX_ = (metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 26 + 1) / 2;
+    baseX_ =
+        (metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 26 + 1) /
+        2;
     baseY_ = metrics.height();
 }
 

@@ -65,8 +65,8 @@ const DialogItem kComponents[] = {
 }  // namespace
 
 const DialogTemplate& WorkbenchTemplate() {
-    static const DialogTemplate workbench{"Гель-проникающая хроматография", 761, 399, 8, kWorkbench,
-                                          std::size(kWorkbench)};
+    static const DialogTemplate workbench{
+        "Гель-проникающая хроматография", 761, 399, 8, kWorkbench, std::size(kWorkbench)};
     return workbench;
 }
 

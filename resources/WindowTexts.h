@@ -30,8 +30,9 @@ inline constexpr const char* kTimeAxis = kWindowTimeCaption;
 
 // All of the above, for the checks of the translation.
 inline constexpr const char* kAll[] = {
-    kNumber,    kFileName,     kSample,       kMixture,   kAnalysisTime,     kCalculationType, kMethod,   kPointComponent,
-    kPointTime, kMonodisperse, kPolydisperse, kUniversal, kCalibrationAssay, kAnalysisAssay,   kTimeAxis,
+    kNumber,          kFileName,  kSample,           kMixture,       kAnalysisTime,
+    kCalculationType, kMethod,    kPointComponent,   kPointTime,     kMonodisperse,
+    kPolydisperse,    kUniversal, kCalibrationAssay, kAnalysisAssay, kTimeAxis,
 };
 }  // namespace WorkbenchText
 

@@ -14,10 +14,20 @@ char32_t DecodeUtf8(std::string_view text, size_t& pos) {
     int length = 0;
     char32_t cp = 0;
     char32_t minimum = 0;
-    if ((lead & 0xE0) == 0xC0) { length = 1; cp = lead & 0x1F; minimum = 0x80; }
-    else if ((lead & 0xF0) == 0xE0) { length = 2; cp = lead & 0x0F; minimum = 0x800; }
-    else if ((lead & 0xF8) == 0xF0) { length = 3; cp = lead & 0x07; minimum = 0x10000; }
-    else return kReplacement;
+    if ((lead & 0xE0) == 0xC0) {
+        length = 1;
+        cp = lead & 0x1F;
+        minimum = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 2;
+        cp = lead & 0x0F;
+        minimum = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 3;
+        cp = lead & 0x07;
+        minimum = 0x10000;
+    } else
+        return kReplacement;
     if (pos + length > text.size()) return kReplacement;
     for (int i = 0; i < length; ++i) {
         const auto next = static_cast<unsigned char>(text[pos + i]);
@@ -85,6 +95,4 @@ std::string FromUtf16(std::u16string_view utf16) {
     return out;
 }
 
-std::string FromUtf16(const char16_t* text) {
-    return text ? FromUtf16(std::u16string_view(text)) : std::string();
-}
+std::string FromUtf16(const char16_t* text) { return text ? FromUtf16(std::u16string_view(text)) : std::string(); }

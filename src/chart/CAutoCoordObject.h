@@ -14,8 +14,8 @@ using CoordMap = int32_t (*)(const CAutoCoordObject& object, double x, double y)
 class CAutoCoordObject {
 public:
     static constexpr int32_t kFlagPolar = 1;  // a point (a, r) lies at (cos(a)*r, sin(a)*r)
-    static constexpr int32_t kFlagLogX = 2;   // x is shown as log10 of the data
-    static constexpr int32_t kFlagLogY = 4;   // y is shown as log10 of the data
+    static constexpr int32_t kFlagLogX = 2;  // x is shown as log10 of the data
+    static constexpr int32_t kFlagLogY = 4;  // y is shown as log10 of the data
 
     // Linear maps: pixel of the value within rect, 0 when the range is empty. Non-finite results
     // are held at +-kFarPixel, so that NaN and infinities land far outside any surface.

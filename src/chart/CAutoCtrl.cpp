@@ -150,8 +150,8 @@ void CAutoCtrl::Forward(const QMouseEvent* event) {
 void CAutoCtrl::mousePressEvent(QMouseEvent* event) {
     // Accepted here so that Qt does not hand the event to the parent a second time.
     event->accept();
-    const bool forwarded = event->button() == Qt::LeftButton || event->button() == Qt::RightButton ||
-                           event->button() == Qt::MiddleButton;
+    const bool forwarded =
+        event->button() == Qt::LeftButton || event->button() == Qt::RightButton || event->button() == Qt::MiddleButton;
     if (IsZoomButton(event->button()) && zoomEnabled && !dragging) {
         anchor = current = event->position().toPoint();
         dragging = true;
@@ -261,8 +261,7 @@ void CAutoCtrl::HScroll(int32_t action, uint32_t position) {
         if (lo == xMin) return;
         hi = lo + w;
         break;
-    default:
-        return;
+    default: return;
     }
     if (std::isnan(lo) || std::isnan(hi)) return;
     FixXRange(lo, hi);
@@ -289,8 +288,7 @@ void CAutoCtrl::VScroll(int32_t action, uint32_t position) {
         hi = std::max(fullYMax - position * yStep, fullYMin + h);
         lo = hi - h;
         break;
-    default:
-        return;
+    default: return;
     }
     if ((lo == yMin && hi == yMax) || std::isnan(lo) || std::isnan(hi)) return;
     FixYRange(lo, hi);

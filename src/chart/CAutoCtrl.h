@@ -29,7 +29,7 @@ class CAutoCtrl : public QWidget, public CAutoPanel {
 
 public:
     // Notification codes.
-    static constexpr uint32_t kNotifyZoom = 0x401;     // a zoom rectangle changed the view
+    static constexpr uint32_t kNotifyZoom = 0x401;  // a zoom rectangle changed the view
     static constexpr uint32_t kNotifyHScroll = 0x402;  // a horizontal scroll action changed the view
     static constexpr uint32_t kNotifyVScroll = 0x403;  // a vertical scroll action changed the view
 

@@ -34,8 +34,8 @@ int32_t Sign(int32_t v) { return (v > 0) - (v < 0); }
 
 // Moves `moving` along the segment to `other` until its coordinate `along` equals edge; `across` is
 // the other coordinate. A segment lying on the edge needs no move.
-void MoveOntoEdge(ChartPoint& moving, const ChartPoint& other, int32_t ChartPoint::*along,
-                  int32_t ChartPoint::*across, int32_t edge) {
+void MoveOntoEdge(ChartPoint& moving, const ChartPoint& other, int32_t ChartPoint::*along, int32_t ChartPoint::*across,
+                  int32_t edge) {
     const int32_t span = other.*along - moving.*along;
     if (span != 0) moving.*across += MulDiv(edge - moving.*along, other.*across - moving.*across, span);
     moving.*along = edge;
@@ -43,8 +43,8 @@ void MoveOntoEdge(ChartPoint& moving, const ChartPoint& other, int32_t ChartPoin
 
 // Clips the segment a-b against one edge line when its ends lie on different sides of it (or one
 // on it); the end on the outer side moves (the smaller coordinate for a low edge).
-void ClipAgainst(ChartPoint& a, ChartPoint& b, int32_t ChartPoint::*along, int32_t ChartPoint::*across,
-                 int32_t edge, bool lowEdge) {
+void ClipAgainst(ChartPoint& a, ChartPoint& b, int32_t ChartPoint::*along, int32_t ChartPoint::*across, int32_t edge,
+                 bool lowEdge) {
     if (Sign(a.*along - edge) * Sign(b.*along - edge) > 0) return;
     const bool aMoves = lowEdge ? (a.*along < b.*along) : (a.*along > b.*along);
     if (aMoves)
@@ -87,16 +87,14 @@ ValueExtent ExtentOf(const CAutoSeries& s, Value value) {
 
 ValueExtent CAutoSeries::ExtentX() const {
     const bool polar = flags & kFlagPolar;
-    return ExtentOf(*this, [&](int32_t i) {
-        return polar ? std::cos(getX(*this, i)) * getY(*this, i) : getX(*this, i);
-    });
+    return ExtentOf(*this,
+                    [&](int32_t i) { return polar ? std::cos(getX(*this, i)) * getY(*this, i) : getX(*this, i); });
 }
 
 ValueExtent CAutoSeries::ExtentY() const {
     const bool polar = flags & kFlagPolar;
-    return ExtentOf(*this, [&](int32_t i) {
-        return polar ? std::sin(getX(*this, i)) * getY(*this, i) : getY(*this, i);
-    });
+    return ExtentOf(*this,
+                    [&](int32_t i) { return polar ? std::sin(getX(*this, i)) * getY(*this, i) : getY(*this, i); });
 }
 
 ChartPoint CAutoSeries::PixelOf(double x, double y) const { return {mapX(*this, x, y), mapY(*this, x, y)}; }
@@ -120,9 +118,7 @@ void CAutoSeries::DrawMarker(int32_t index, ChartPoint p) {
     Canvas& canvas = *surface;
     const int32_t s = markerSize;
     switch (markerKind) {
-    case MarkerCircle:
-        canvas.Ellipse(p.x - s, p.y - s, p.x + s + 1, p.y + s + 1);
-        break;
+    case MarkerCircle: canvas.Ellipse(p.x - s, p.y - s, p.x + s + 1, p.y + s + 1); break;
     case MarkerDiagonalCross:
         canvas.MoveTo(p.x - s, p.y - s);
         canvas.LineTo(p.x + s + 1, p.y + s + 1);
@@ -135,15 +131,13 @@ void CAutoSeries::DrawMarker(int32_t index, ChartPoint p) {
         canvas.MoveTo(p.x - s, p.y);
         canvas.LineTo(p.x + s + 1, p.y);
         break;
-    case MarkerSquare:
-        canvas.Rectangle(p.x - s, p.y - s, p.x + s + 1, p.y + s + 1);
-        break;
+    case MarkerSquare: canvas.Rectangle(p.x - s, p.y - s, p.x + s + 1, p.y + s + 1); break;
     case MarkerArrow: {
         canvas.Ellipse(p.x - s, p.y - s, p.x + s + 1, p.y + s + 1);
         // A partner without a point of this index counts as no partner (its arrays end there).
         const bool hasTarget = partner && index < partner->count;
-        const ChartPoint q = hasTarget ? PixelOf(partner->getX(*partner, index), partner->getY(*partner, index))
-                                       : ChartPoint{};
+        const ChartPoint q =
+            hasTarget ? PixelOf(partner->getX(*partner, index), partner->getY(*partner, index)) : ChartPoint{};
         const int32_t dir = p.y > q.y ? 1 : -1;
         const int64_t dist = std::abs(static_cast<int64_t>(p.y) - q.y);
         if (dist >= s) {
@@ -158,8 +152,7 @@ void CAutoSeries::DrawMarker(int32_t index, ChartPoint p) {
         }
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }
 

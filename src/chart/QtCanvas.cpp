@@ -53,9 +53,7 @@ QtCanvas::QtCanvas(int32_t width, int32_t height)
 
 QtCanvas::~QtCanvas() = default;
 
-QColor QtCanvas::ToQColor(Colour colour) {
-    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
+QColor QtCanvas::ToQColor(Colour colour) { return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF); }
 
 QFont QtCanvas::ToQFont(const FontDescription& description) {
     // Arial itself is not installed; Liberation Sans has the same metrics.

@@ -1,9 +1,9 @@
 #include "components/ComponentsTable.h"
 
-#include "components/Cp1251Codec.h"
-#include "data/ReplacingFile.h"
 #include "base/NumberText.h"
 #include "base/Utf16.h"
+#include "components/Cp1251Codec.h"
+#include "data/ReplacingFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -59,9 +59,12 @@ private:
             }
             Append('\r');
         }
-        if (byte == '\r') pendingCr_ = true;
-        else if (byte == ';') EndField();
-        else Append(byte);
+        if (byte == '\r')
+            pendingCr_ = true;
+        else if (byte == ';')
+            EndField();
+        else
+            Append(byte);
     }
 
     void Append(char byte) {
@@ -151,7 +154,8 @@ bool ReadHeader(const std::string& path, int32_t length, std::string& header) {
 // the old file or the new one; the old file's permissions and a link at path are kept.
 Status ReplaceFile(const std::string& path, std::string_view content) {
     ReplacingFile file(path);
-    const bool written = file.Stream() && std::fwrite(content.data(), 1, content.size(), file.Stream()) == content.size();
+    const bool written =
+        file.Stream() && std::fwrite(content.data(), 1, content.size(), file.Stream()) == content.size();
     if (!written || !file.Commit()) return Status::Failed(MessageId::FileNotWritten, WithSystemError(path));
     return Status::Ok();
 }

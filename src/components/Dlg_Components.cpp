@@ -2,9 +2,9 @@
 // font, and the table edits behind it.
 #include "components/Dlg_Components.h"
 
-#include "grid/CGridCtrl.h"
-#include "components/MolarMassText.h"
 #include "base/MessageSink.h"
+#include "components/MolarMassText.h"
+#include "grid/CGridCtrl.h"
 #include "resources/ResourceLibrary.h"
 #include "resources/WindowTexts.h"
 
@@ -43,7 +43,9 @@ Dlg_Components::Dlg_Components(MessageSink& messages, const ModuleEnvironment& e
     connect(deleteButton_, &QPushButton::clicked, this, &Dlg_Components::DeleteSelected);
 }
 
-std::string Dlg_Components::Tr(const std::string& russian) const { return texts_.Translate(kComponentsContext, russian); }
+std::string Dlg_Components::Tr(const std::string& russian) const {
+    return texts_.Translate(kComponentsContext, russian);
+}
 
 QString Dlg_Components::QTr(const std::string& russian) const { return QString::fromStdString(Tr(russian)); }
 
@@ -133,6 +135,6 @@ void Dlg_Components::accept() {
 void Dlg_Components::reject() {
     const MessageSink::Answer answer =
         messages_.Show(MessageId::LeaveWithoutSavingQuestion, MessageId::LeaveWithoutSavingCaption,
-                      MessageSink::Buttons::OkCancel, MessageSink::Icon::Question);
+                       MessageSink::Buttons::OkCancel, MessageSink::Icon::Question);
     if (answer == MessageSink::Answer::Ok) QDialog::reject();
 }

@@ -5,11 +5,11 @@
 // signal tells that it closed whatever the outcome.
 #pragma once
 
-#include "resources/DialogLayout.h"
-#include "resources/ResourceLibrary.h"
 #include "base/ModuleEnvironment.h"
 #include "components/ComponentsTable.h"
 #include "grid/GridParent.h"
+#include "resources/DialogLayout.h"
+#include "resources/ResourceLibrary.h"
 
 #include <QDialog>
 

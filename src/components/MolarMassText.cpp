@@ -1,8 +1,8 @@
 // Cell text of a molar mass (g/mol): reading what the user typed, writing what the list shows.
 #include "components/MolarMassText.h"
 
-#include "components/Component.h"
 #include "base/NumberText.h"
+#include "components/Component.h"
 
 #include <algorithm>
 #include <cmath>

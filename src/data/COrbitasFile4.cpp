@@ -38,7 +38,8 @@ constexpr bool kBigEndianHost = std::endian::native == std::endian::big;
 void SwapSamples(std::vector<float>& samples) {
     for (float& sample : samples) {
         const uint32_t bits = std::bit_cast<uint32_t>(sample);
-        sample = std::bit_cast<float>((bits >> 24) | ((bits >> 8) & 0xFF00u) | ((bits << 8) & 0xFF0000u) | (bits << 24));
+        sample =
+            std::bit_cast<float>((bits >> 24) | ((bits >> 8) & 0xFF00u) | ((bits << 8) & 0xFF0000u) | (bits << 24));
     }
 }
 

@@ -2,9 +2,9 @@
 // the passport and the peak tables. All numbers in the file are little-endian; times are in minutes.
 #pragma once
 
+#include "base/Status.h"
 #include "data/Channel.h"
 #include "data/Passport.h"
-#include "base/Status.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -94,9 +94,8 @@ void SetValue(pugi::xml_attribute attribute, double value) { attribute.set_value
 template <typename Record>
 Record ReadRecord(pugi::xml_node element) {
     Record record;
-    VisitValues(record, [&](const char* name, auto& field) {
-        field = ValueOf(element.child(name).attribute("value"), field);
-    });
+    VisitValues(record,
+                [&](const char* name, auto& field) { field = ValueOf(element.child(name).attribute("value"), field); });
     return record;
 }
 
@@ -139,12 +138,11 @@ void ReadChannelTables(pugi::xml_node element, std::vector<Channel>& channels) {
         if (!numberValue) continue;
         const int32_t number = numberValue.as_int();
         if (number < 0) continue;
-        const auto channel = std::find_if(channels.begin(), channels.end(),
-                                          [number](const Channel& c) { return c.number == number; });
+        const auto channel =
+            std::find_if(channels.begin(), channels.end(), [number](const Channel& c) { return c.number == number; });
         if (channel == channels.end()) continue;
         channel->table.clear();
-        for (pugi::xml_node item = channelElement.child("table").child("item"); item;
-             item = item.next_sibling("item"))
+        for (pugi::xml_node item = channelElement.child("table").child("item"); item; item = item.next_sibling("item"))
             channel->table.push_back(ReadRecord<TableItem>(item));
     }
 }

@@ -39,9 +39,7 @@ std::string ColumnValue<std::string>(sqlite3_stmt* statement, int index) {
 void StepRows(Statement& statement, int columnCount, const std::function<void()>& onRow) {
     sqlite3_stmt* native = statement.Native();
     if (!native) return;
-    const auto fail = [native](int rc, const char* message) {
-        throw SqlException(message, sqlite3_sql(native), rc);
-    };
+    const auto fail = [native](int rc, const char* message) { throw SqlException(message, sqlite3_sql(native), rc); };
     if (sqlite3_column_count(native) < columnCount) fail(SQLITE_RANGE, sqlite3_errstr(SQLITE_RANGE));
     int rc = sqlite3_step(native);
     while (rc == SQLITE_ROW) {

@@ -47,7 +47,8 @@ void ForEachRow(Statement statement, Callback&& callback) {
     StepRows(statement, static_cast<int>(sizeof...(Columns)), [&] {
         [&]<std::size_t... I>(std::index_sequence<I...>) {
             callback(ColumnValue<Columns>(native, static_cast<int>(I))...);
-        }(std::index_sequence_for<Columns...>{});
+        }
+        (std::index_sequence_for<Columns...>{});
     });
 }
 

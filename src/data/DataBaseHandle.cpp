@@ -19,8 +19,7 @@ std::string PlainFileName(const std::optional<std::string>& location) {
 Handle::Handle(const std::optional<std::string>& location) {
     const std::string name = PlainFileName(location);
     int rc = sqlite3_open_v2(name.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    if (rc == SQLITE_OK)
-        rc = sqlite3_db_config(db_, SQLITE_DBCONFIG_ENABLE_FKEY, 1, static_cast<int*>(nullptr));
+    if (rc == SQLITE_OK) rc = sqlite3_db_config(db_, SQLITE_DBCONFIG_ENABLE_FKEY, 1, static_cast<int*>(nullptr));
     if (rc != SQLITE_OK) {
         SqlException error(sqlite3_errmsg(db_), "", rc);
         sqlite3_close_v2(db_);

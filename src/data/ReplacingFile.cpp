@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <system_error>
 
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
 
 namespace {
 

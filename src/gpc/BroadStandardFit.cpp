@@ -54,8 +54,8 @@ private:
 
 }  // namespace
 
-BroadStandardLine FitBroadStandard(const std::vector<float>& samples, const SliceWindow& window,
-                                   double value2, double ratio, double referenceMass) {
+BroadStandardLine FitBroadStandard(const std::vector<float>& samples, const SliceWindow& window, double value2,
+                                   double ratio, double referenceMass) {
     if (window.Empty() || !std::isfinite(ratio) || !std::isfinite(referenceMass)) return {};
     const Slices slices(samples, window, value2);
 

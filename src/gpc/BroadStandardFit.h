@@ -14,5 +14,5 @@ struct BroadStandardLine {
 // Searches the slope whose distribution ratio F matches ratio over the slices of window (baseline
 // fitted), samples value2 minutes apart, then scales k0 to referenceMass. Returns {0, 0} when the
 // window is empty or ratio or referenceMass is not finite. Ends for any input; allocates nothing.
-BroadStandardLine FitBroadStandard(const std::vector<float>& samples, const SliceWindow& window,
-                                   double value2, double ratio, double referenceMass);
+BroadStandardLine FitBroadStandard(const std::vector<float>& samples, const SliceWindow& window, double value2,
+                                   double ratio, double referenceMass);

@@ -9,9 +9,8 @@
 #include <algorithm>
 #include <cmath>
 
-void CCalibration::SetInputs(double k, double alpha, int32_t gradIndex, int32_t formulaIndex,
-                             int32_t channelIndex, const std::vector<Assay>& assays,
-                             const std::vector<int32_t>& pointFlags) {
+void CCalibration::SetInputs(double k, double alpha, int32_t gradIndex, int32_t formulaIndex, int32_t channelIndex,
+                             const std::vector<Assay>& assays, const std::vector<int32_t>& pointFlags) {
     K = k;
     Alpha = alpha;
     GradIndex = gradIndex;

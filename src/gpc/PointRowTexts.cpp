@@ -7,9 +7,6 @@
 
 std::array<std::string, 5> PointRowTexts(const CalibrationPoint& point, const std::string& componentName) {
     const int64_t position = static_cast<int64_t>(point.assayIndex) + 1;
-    return {std::to_string(position) + " / " + componentName,
-            FormatFixed(point.time, 2),
-            FormatFixed(point.fitMolarMass, 2),
-            FormatFixed(point.K, 6),
-            FormatFixed(point.Alpha, 3)};
+    return {std::to_string(position) + " / " + componentName, FormatFixed(point.time, 2),
+            FormatFixed(point.fitMolarMass, 2), FormatFixed(point.K, 6), FormatFixed(point.Alpha, 3)};
 }

@@ -19,4 +19,3 @@ struct PointsListRow {
 // Column texts: "%d / %s" (1-based assay position, componentName), time "%.2f" (minutes),
 // fitMolarMass "%.2f" (g/mol), K "%.6f", Alpha "%.3f". Non-finite numbers give "inf", "-inf", "nan".
 std::array<std::string, 5> PointRowTexts(const CalibrationPoint& point, const std::string& componentName);
-

@@ -3,9 +3,7 @@
 
 namespace {
 
-bool Holds(const std::vector<float>& samples, int32_t i) {
-    return i >= 0 && static_cast<size_t>(i) < samples.size();
-}
+bool Holds(const std::vector<float>& samples, int32_t i) { return i >= 0 && static_cast<size_t>(i) < samples.size(); }
 
 }  // namespace
 
@@ -20,8 +18,7 @@ bool SliceWindow::FitBaseline(const std::vector<float>& samples) {
     if (!Holds(samples, first) || (first != end && !Holds(samples, end))) return false;
     // The slope is a 32-bit float quotient, as in the results labs already hold.
     float newSlope = 1.0f;
-    if (first != end)
-        newSlope = (samples[end] - samples[first]) / static_cast<float>(end - first);
+    if (first != end) newSlope = (samples[end] - samples[first]) / static_cast<float>(end - first);
     slope = newSlope;
     intercept = samples[first] - first * slope;
     return true;

@@ -19,9 +19,7 @@ struct SliceWindow {
     bool FitBaseline(const std::vector<float>& samples);
 
     // Height of sample i above the baseline; i must lie in [first, end) after FitBaseline succeeded.
-    double HeightAt(const std::vector<float>& samples, int32_t i) const {
-        return samples[i] - (i * slope + intercept);
-    }
+    double HeightAt(const std::vector<float>& samples, int32_t i) const { return samples[i] - (i * slope + intercept); }
 
     bool Empty() const { return end <= first; }
 

@@ -74,9 +74,7 @@ void CGridCtrl::SetExtendedStyle(uint32_t styles) {
     viewport()->update();
 }
 
-void CGridCtrl::SetNoSortHeader(bool noSortHeader) {
-    header()->setSectionsClickable(!noSortHeader);
-}
+void CGridCtrl::SetNoSortHeader(bool noSortHeader) { header()->setSectionsClickable(!noSortHeader); }
 
 int CGridCtrl::InsertColumn(int column, const QString& title, Qt::Alignment alignment, int width) {
     if (column < 0) return -1;
@@ -190,7 +188,8 @@ bool CGridCtrl::IsChecked(int row) const {
 
 bool CGridCtrl::SetRowSelected(int row, bool selected) {
     if (row < 0 || row >= RowCount()) return false;
-    const auto command = (selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect) | QItemSelectionModel::Rows;
+    const auto command =
+        (selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect) | QItemSelectionModel::Rows;
     selectionModel()->select(model()->index(row, 0), command);
     return true;
 }
@@ -199,26 +198,18 @@ bool CGridCtrl::IsRowSelected(int row) const {
     return row >= 0 && row < RowCount() && selectionModel()->isRowSelected(row, QModelIndex());
 }
 
-std::vector<int> CGridCtrl::SelectedRows() const {
-    return RowsOf(selectionModel()->selection());
-}
+std::vector<int> CGridCtrl::SelectedRows() const { return RowsOf(selectionModel()->selection()); }
 
-int CGridCtrl::FocusedRow() const {
-    return currentIndex().isValid() ? currentIndex().row() : -1;
-}
+int CGridCtrl::FocusedRow() const { return currentIndex().isValid() ? currentIndex().row() : -1; }
 
-GridNotifyHeader CGridCtrl::Header(int32_t code) {
-    return {this, controlId_, code};
-}
+GridNotifyHeader CGridCtrl::Header(int32_t code) { return {this, controlId_, code}; }
 
 GridParent& CGridCtrl::Parent() const {
     static GridParent handlesNothing;
     return notifyParent_ ? *notifyParent_ : handlesNothing;
 }
 
-GridItemState CGridCtrl::StateOf(int row) const {
-    return {IsRowSelected(row), IsChecked(row)};
-}
+GridItemState CGridCtrl::StateOf(int row) const { return {IsRowSelected(row), IsChecked(row)}; }
 
 void CGridCtrl::NotifyItemChanged(int row, GridItemState oldState, GridItemState newState) {
     Parent().OnGridItemChanged({Header(LVN_ITEMCHANGED), row, oldState, newState});
@@ -403,7 +394,8 @@ void CGridCtrl::OnColumnClick(int column) {
 
 void CGridCtrl::ShowSortArrow() {
     header()->setSortIndicatorShown(arrowColumn_ >= 0);
-    if (arrowColumn_ >= 0) header()->setSortIndicator(arrowColumn_, arrowAscending_ ? Qt::AscendingOrder : Qt::DescendingOrder);
+    if (arrowColumn_ >= 0)
+        header()->setSortIndicator(arrowColumn_, arrowAscending_ ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 
 void CGridCtrl::OnColumnMoved(int column, int oldVisual, int newVisual) {
@@ -460,8 +452,7 @@ bool CGridCtrl::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonRelease:
         if (resizingColumn_ >= 0) EndResize();
         break;
-    default:
-        break;
+    default: break;
     }
     return false;
 }

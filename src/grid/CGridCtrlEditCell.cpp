@@ -15,10 +15,8 @@ bool KeptByEditor(const QKeyEvent& key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Escape:
-    case Qt::Key_Delete:
-        return true;
-    default:
-        return key.modifiers().testFlag(Qt::ControlModifier);
+    case Qt::Key_Delete: return true;
+    default: return key.modifiers().testFlag(Qt::ControlModifier);
     }
 }
 
@@ -39,9 +37,7 @@ bool CGridCtrlEditCell::event(QEvent* event) {
 
 void CGridCtrlEditCell::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
-    case Qt::Key_Escape:
-        cancelled_ = true;
-        [[fallthrough]];
+    case Qt::Key_Escape: cancelled_ = true; [[fallthrough]];
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (grid_) grid_->setFocus(Qt::OtherFocusReason);

@@ -9,9 +9,7 @@
 
 namespace {
 
-const CGridCtrl* GridOf(const QTreeWidgetItem& item) {
-    return qobject_cast<const CGridCtrl*>(item.treeWidget());
-}
+const CGridCtrl* GridOf(const QTreeWidgetItem& item) { return qobject_cast<const CGridCtrl*>(item.treeWidget()); }
 
 // A colour value 0x00BBGGRR; empty for CLR_DEFAULT and every other value with a non-zero top byte.
 QVariant Brush(uint32_t colour) {
@@ -27,15 +25,12 @@ QVariant GridItem::data(int column, int role) const {
     case Qt::CheckStateRole:
         if (column != 0 || !grid || !(grid->ExtendedStyle() & LVS_EX_CHECKBOXES)) return {};
         return static_cast<int>(checked ? Qt::Checked : Qt::Unchecked);
-    case Qt::ForegroundRole:
-        return rowData ? Brush(rowData->textColor) : QVariant();
-    case Qt::BackgroundRole:
-        return rowData ? Brush(rowData->backColor) : QVariant();
+    case Qt::ForegroundRole: return rowData ? Brush(rowData->textColor) : QVariant();
+    case Qt::BackgroundRole: return rowData ? Brush(rowData->backColor) : QVariant();
     case Qt::TextAlignmentRole:
         if (!grid) return {};
         return static_cast<int>(grid->ColumnAlignment(column) | Qt::AlignVCenter);
-    default:
-        return QTreeWidgetItem::data(column, role);
+    default: return QTreeWidgetItem::data(column, role);
     }
 }
 

@@ -91,9 +91,7 @@ std::optional<int> ReadTimeOfDay(TextReader& reader) {
     return (*hours * 60 + *minutes) * 60 + seconds;
 }
 
-int Sign(double difference) {
-    return (difference > 0) - (difference < 0);
-}
+int Sign(double difference) { return (difference > 0) - (difference < 0); }
 
 int CompareNumbers(std::string_view first, std::string_view second) {
     const double a = ParseLeadingDouble(first).value_or(0.0);

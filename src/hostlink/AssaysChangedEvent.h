@@ -6,4 +6,5 @@
 
 #include <QEvent>
 
-inline constexpr QEvent::Type kAssaysChangedEventType = static_cast<QEvent::Type>(QEvent::User + HOST_MSG_ASSAYS_CHANGED);
+inline constexpr QEvent::Type kAssaysChangedEventType =
+    static_cast<QEvent::Type>(QEvent::User + HOST_MSG_ASSAYS_CHANGED);

@@ -66,8 +66,8 @@ typedef int32_t (*UnloadFunction)(void);
 typedef struct CreateNewMenuRecord {
     uint32_t size;
     const char16_t* menuPath; /* menu levels split by "/" */
-    uint32_t reserved;        /* always 0 */
-    const char* commandName;  /* the command the entry runs */
+    uint32_t reserved; /* always 0 */
+    const char* commandName; /* the command the entry runs */
 } CreateNewMenuRecord;
 
 /* First argument of "Main/OpenAssayIdDlgEx": the host writes up to capacity assay ids. */

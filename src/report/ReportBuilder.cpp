@@ -1,13 +1,13 @@
 // The report's sections, its temporary files and the hand-over to the transformation and the desktop.
 #include "report/ReportBuilder.h"
 
+#include "base/NumberText.h"
 #include "chart/CalibrationChart.h"
 #include "data/AssayDateText.h"
 #include "gpc/CCalibration.h"
 #include "gpc/CalibrationNames.h"
 #include "report/TemporaryFiles.h"
 #include "report/XsltTransform.h"
-#include "base/NumberText.h"
 
 #include <cstdlib>
 #include <exception>

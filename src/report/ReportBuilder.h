@@ -6,12 +6,12 @@
 // references with plain data.
 #pragma once
 
+#include "base/ModuleEnvironment.h"
+#include "base/Status.h"
 #include "data/Assay.h"
 #include "gpc/PointRowTexts.h"
 #include "report/ReportPlatform.h"
 #include "report/XMLWrapper.h"
-#include "base/ModuleEnvironment.h"
-#include "base/Status.h"
 
 #include <cstdint>
 #include <string>

@@ -31,10 +31,20 @@ int32_t NextCodePoint(std::string_view text, size_t& i) {
     int length = 0;
     int32_t cp = 0;
     int32_t lowest = 0;
-    if ((lead & 0xE0) == 0xC0) { length = 2; cp = lead & 0x1F; lowest = 0x80; }
-    else if ((lead & 0xF0) == 0xE0) { length = 3; cp = lead & 0x0F; lowest = 0x800; }
-    else if ((lead & 0xF8) == 0xF0) { length = 4; cp = lead & 0x07; lowest = 0x10000; }
-    else return -1;
+    if ((lead & 0xE0) == 0xC0) {
+        length = 2;
+        cp = lead & 0x1F;
+        lowest = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3;
+        cp = lead & 0x0F;
+        lowest = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4;
+        cp = lead & 0x07;
+        lowest = 0x10000;
+    } else
+        return -1;
     if (text.size() - i < static_cast<size_t>(length)) return -1;
     for (int k = 1; k < length; ++k) {
         if ((byte(i + k) & 0xC0) != 0x80) return -1;
@@ -57,7 +67,8 @@ void RequireXmlText(const std::string& name, const std::string& text) {
     for (size_t i = 0; i < text.size();) {
         const size_t at = i;
         const int32_t c = NextCodePoint(text, i);
-        if (c < 0) throw XmlError("the text of element \"" + name + "\" is not UTF-8 (byte " + std::to_string(at) + ")");
+        if (c < 0)
+            throw XmlError("the text of element \"" + name + "\" is not UTF-8 (byte " + std::to_string(at) + ")");
         if (!IsXmlChar(c)) {
             char code[16];
             std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
@@ -95,7 +106,8 @@ xmlNodePtr XMLWrapper::AddElement(xmlNodePtr parent, const std::string& name) {
     }
     std::unique_ptr<xmlNode, NodeDeleter> element(xmlNewDocNode(document_, nullptr, Xml(name), nullptr));
     if (!element) throw XmlError("element \"" + name + "\" could not be created");
-    if (!xmlAddChild(parent ? parent : root_, element.get())) throw XmlError("element \"" + name + "\" could not be appended");
+    if (!xmlAddChild(parent ? parent : root_, element.get()))
+        throw XmlError("element \"" + name + "\" could not be appended");
     return element.release();
 }
 
@@ -108,8 +120,7 @@ xmlNodePtr XMLWrapper::AddInteger(xmlNodePtr parent, const std::string& name, in
     return AddTyped(parent, name, std::to_string(value), "i4");
 }
 
-xmlNodePtr XMLWrapper::AddTyped(xmlNodePtr parent, const std::string& name, const std::string& text,
-                                const char* type) {
+xmlNodePtr XMLWrapper::AddTyped(xmlNodePtr parent, const std::string& name, const std::string& text, const char* type) {
     xmlNodePtr element = AddElement(parent, name);
     xmlNsPtr dataTypes = xmlNewNs(element, Xml(kDataTypesNamespace), Xml("dt"));
     if (!dataTypes || !xmlNewNsProp(element, dataTypes, Xml("dt"), Xml(type))) {

@@ -188,9 +188,9 @@ struct XmlCharDeleter {
 std::unique_ptr<xsltSecurityPrefs, PrefsDeleter> ForbidAllAccess() {
     std::unique_ptr<xsltSecurityPrefs, PrefsDeleter> prefs(xsltNewSecurityPrefs());
     if (!prefs) return nullptr;
-    for (const xsltSecurityOption option : {XSLT_SECPREF_READ_FILE, XSLT_SECPREF_WRITE_FILE,
-                                            XSLT_SECPREF_CREATE_DIRECTORY, XSLT_SECPREF_READ_NETWORK,
-                                            XSLT_SECPREF_WRITE_NETWORK}) {
+    for (const xsltSecurityOption option :
+         {XSLT_SECPREF_READ_FILE, XSLT_SECPREF_WRITE_FILE, XSLT_SECPREF_CREATE_DIRECTORY, XSLT_SECPREF_READ_NETWORK,
+          XSLT_SECPREF_WRITE_NETWORK}) {
         if (xsltSetSecurityPrefs(prefs.get(), option, xsltSecurityForbid) != 0) return nullptr;
     }
     return prefs;

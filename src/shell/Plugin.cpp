@@ -1,10 +1,10 @@
 #include "shell/Plugin.h"
 
+#include "base/Utf16.h"
 #include "hostlink/HostEnvironment.h"
 #include "hostlink/LanguageTable.h"
 #include "resources/ResourceLibrary.h"
 #include "resources/StringTable.h"
-#include "base/Utf16.h"
 #include "workbench/DlgMain.h"
 
 #include <QPointer>

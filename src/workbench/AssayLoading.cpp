@@ -1,9 +1,9 @@
 #include "workbench/AssayLoading.h"
 
+#include "base/Utf16.h"
 #include "data/COrbitasFile4.h"
 #include "data/DataBase.h"
 #include "hostlink/HostLink.h"
-#include "base/Utf16.h"
 
 #include <algorithm>
 
@@ -65,8 +65,8 @@ AssayLoad LoadAssay(DataBase::Handle& db, int32_t id, std::vector<Assay>& assays
                               {WidenedId(id)}),
             [&](int32_t rowId, int64_t date, const std::string& fileName, const std::string& sample,
                 const std::string& mixture, const std::string& method, int32_t isCalibration) {
-                const auto known = std::find_if(assays.begin(), assays.end(),
-                                                [rowId](const Assay& a) { return a.id == rowId; });
+                const auto known =
+                    std::find_if(assays.begin(), assays.end(), [rowId](const Assay& a) { return a.id == rowId; });
                 if (known != assays.end()) {
                     result.index = static_cast<int32_t>(known - assays.begin());
                     return;

@@ -3,10 +3,10 @@
 #pragma once
 
 #include "base/ModuleEnvironment.h"
+#include "base/Status.h"
 #include "data/Assay.h"
 #include "data/DataBaseHandle.h"
 #include "hostlink/HostLink.h"
-#include "base/Status.h"
 
 #include <cstdint>
 #include <string>

@@ -2,19 +2,19 @@
 // between the controls and the state, and each control routed to its operation.
 #include "workbench/DlgMain.h"
 
-#include "resources/DialogTemplate.h"
-#include "resources/ModuleIcons.h"
+#include "base/NumberText.h"
 #include "chart/CAutoCtrl.h"
 #include "chart/CalibrationChart.h"
-#include "grid/CGridCtrl.h"
 #include "components/Dlg_Components.h"
 #include "data/AssayDateText.h"
 #include "data/DataBase.h"
 #include "gpc/CalibrationNames.h"
+#include "grid/CGridCtrl.h"
+#include "hostlink/AssaysChangedEvent.h"
 #include "report/QtReportPlatform.h"
 #include "report/ReportBuilder.h"
-#include "hostlink/AssaysChangedEvent.h"
-#include "base/NumberText.h"
+#include "resources/DialogTemplate.h"
+#include "resources/ModuleIcons.h"
 #include "resources/ResourceLibrary.h"
 #include "resources/StringTable.h"
 #include "resources/WindowTexts.h"
@@ -33,7 +33,6 @@
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
-
 
 namespace {
 
@@ -73,8 +72,8 @@ struct Column {
     int width;  // pixels
 };
 const Column kAssayColumns[] = {
-    {WorkbenchText::kNumber, 40},       {WorkbenchText::kFileName, 130},          {WorkbenchText::kSample, 89},
-    {WorkbenchText::kMixture, 86},      {WorkbenchText::kAnalysisTime, 90},       {WorkbenchText::kCalculationType, 80},
+    {WorkbenchText::kNumber, 40},  {WorkbenchText::kFileName, 130},    {WorkbenchText::kSample, 89},
+    {WorkbenchText::kMixture, 86}, {WorkbenchText::kAnalysisTime, 90}, {WorkbenchText::kCalculationType, 80},
     {WorkbenchText::kMethod, 140},
 };
 
@@ -249,8 +248,10 @@ void DlgMain::Connect() {
     connect(typeCombo_, &QComboBox::activated, this, &DlgMain::OnCalibrationTypeChanged);
     connect(dependenceCombo_, &QComboBox::activated, this, &DlgMain::OnCalibrationTypeChanged);
     connect(channelCombo_, &QComboBox::activated, this, &DlgMain::OnChannelChanged);
-    connect(static_cast<QLineEdit*>(Control(WorkbenchControl::kKEdit)), &QLineEdit::textChanged, this, &DlgMain::OnKChanged);
-    connect(static_cast<QLineEdit*>(Control(WorkbenchControl::kAlphaEdit)), &QLineEdit::textChanged, this, &DlgMain::OnAlphaChanged);
+    connect(static_cast<QLineEdit*>(Control(WorkbenchControl::kKEdit)), &QLineEdit::textChanged, this,
+            &DlgMain::OnKChanged);
+    connect(static_cast<QLineEdit*>(Control(WorkbenchControl::kAlphaEdit)), &QLineEdit::textChanged, this,
+            &DlgMain::OnAlphaChanged);
 }
 
 void DlgMain::Initialise() {
@@ -316,13 +317,14 @@ void DlgMain::RefillAssayList() {
         const Assay& assay = state_.Assays[i];
         const int row = assaysList_->InsertRow(static_cast<int>(i), QString());
         assaysList_->SetRowData(row, GridRowData{CLR_DEFAULT, CLR_DEFAULT, assay.id});
-        const std::string texts[] = {std::to_string(i + 1),
-                                     ShownFileName(assay.fileName),
-                                     assay.sample,
-                                     assay.mixture,
-                                     AssayDateText(assay.date),
-                                     assay.isCalibration ? WorkbenchText::kCalibrationAssay : WorkbenchText::kAnalysisAssay,
-                                     assay.method};
+        const std::string texts[] = {
+            std::to_string(i + 1),
+            ShownFileName(assay.fileName),
+            assay.sample,
+            assay.mixture,
+            AssayDateText(assay.date),
+            assay.isCalibration ? WorkbenchText::kCalibrationAssay : WorkbenchText::kAnalysisAssay,
+            assay.method};
         for (int column = 0; column < 7; ++column) {
             const QString text = QString::fromStdString(texts[column]);
             assaysList_->SetItemText(row, column, column == 5 ? Tr(texts[column].c_str()) : text);
@@ -551,7 +553,8 @@ std::vector<PointsListRow> DlgMain::ShownPoints() const {
     std::vector<PointsListRow> rows;
     for (int row = 0; row < pointsList_->RowCount(); ++row) {
         PointsListRow shown;
-        for (int column = 0; column < 5; ++column) shown.texts[column] = pointsList_->ItemText(row, column).toStdString();
+        for (int column = 0; column < 5; ++column)
+            shown.texts[column] = pointsList_->ItemText(row, column).toStdString();
         shown.used = pointsList_->IsChecked(row);
         rows.push_back(std::move(shown));
     }
@@ -582,8 +585,7 @@ void DlgMain::SaveSettings() {
         state_.Assays[i].included = assaysList_->IsChecked(static_cast<int>(i)) ? 1 : 0;
     SaveAssaySet(context_.profile, state_.Assays);
     const QRect frame = frameGeometry();
-    SaveWorkbenchValues(context_.profile, {frame.left(), frame.top(), frame.right() + 1, frame.bottom() + 1},
-                        state_);
+    SaveWorkbenchValues(context_.profile, {frame.left(), frame.top(), frame.right() + 1, frame.bottom() + 1}, state_);
     WriteControls();
 }
 

@@ -3,11 +3,11 @@
 // and applies what the display-free operations return to its widgets.
 #pragma once
 
-#include "resources/DialogLayout.h"
-#include "components/ComponentsTable.h"
-#include "grid/GridParent.h"
-#include "gpc/CCalibration.h"
 #include "base/MessageSink.h"
+#include "components/ComponentsTable.h"
+#include "gpc/CCalibration.h"
+#include "grid/GridParent.h"
+#include "resources/DialogLayout.h"
 #include "workbench/RecalculationPass.h"
 #include "workbench/WorkbenchContext.h"
 #include "workbench/WorkbenchState.h"

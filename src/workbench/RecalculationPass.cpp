@@ -30,8 +30,7 @@ void RunCalibration(WorkbenchState& state, CCalibration& calibration, MessageSin
     calibration.SetInputs(state.K, state.Alpha, state.GradIndex, state.FormulaIndex, state.ChannelIndex, state.Assays,
                           state.PointFlags);
     const CalculationStatus status = calibration.Run();
-    for (int32_t i = 0; i < status.AveragesFailures(); ++i)
-        messages.Show(MessageId::AveragesError);
+    for (int32_t i = 0; i < status.AveragesFailures(); ++i) messages.Show(MessageId::AveragesError);
     state.results = calibration.results;
 }
 

@@ -3,11 +3,11 @@
 // shown, the ten results copied back, and what the points list and the chart are to show.
 #pragma once
 
+#include "base/MessageSink.h"
+#include "base/ModuleEnvironment.h"
 #include "components/ComponentsTable.h"
 #include "gpc/CCalibration.h"
 #include "gpc/PointRowTexts.h"
-#include "base/MessageSink.h"
-#include "base/ModuleEnvironment.h"
 #include "workbench/WorkbenchState.h"
 
 #include <cstdint>

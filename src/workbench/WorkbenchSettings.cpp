@@ -1,7 +1,7 @@
 #include "workbench/WorkbenchSettings.h"
 
-#include "data/DataBase.h"
 #include "base/NumberText.h"
+#include "data/DataBase.h"
 #include "workbench/AssayLoading.h"
 
 #include <string>
@@ -43,7 +43,8 @@ Message DatabaseErrorMessage(const std::string& error) { return {MessageId::Data
 void SaveAssaySet(const Profile& profile, const std::vector<Assay>& assays) {
     for (int n = 1; n <= kStoredAssaysLimit; ++n) profile.DeleteParameter("", AssayKey(n));
     if (assays.size() >= kStoredAssaysLimit) return;
-    for (size_t j = 0; j < assays.size(); ++j) profile.SetString("", AssayKey(static_cast<int>(j) + 1), AssayEntry(assays[j]));
+    for (size_t j = 0; j < assays.size(); ++j)
+        profile.SetString("", AssayKey(static_cast<int>(j) + 1), AssayEntry(assays[j]));
 }
 
 void SaveWorkbenchValues(const Profile& profile, const WindowRect& rect, const WorkbenchState& state) {

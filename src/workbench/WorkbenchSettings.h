@@ -3,9 +3,9 @@
 // ("Assay 1", "Assay 2" ... as "id/included", numbered without gaps).
 #pragma once
 
-#include "data/Assay.h"
 #include "base/MessageSink.h"
 #include "base/ModuleEnvironment.h"
+#include "data/Assay.h"
 #include "hostlink/Profile.h"
 #include "workbench/WorkbenchState.h"
 

@@ -34,7 +34,9 @@ TEST(Message, TextFillsTheFormatWithTheArgument) {
     const Row rows[] = {
         {"plain", MessageId::KTooLarge, "Слишком большое K!"},
         {"plain, an argument has nowhere to go", {MessageId::KTooLarge, "x"}, "Слишком большое K!"},
-        {"filled at the end", {MessageId::DatabaseError, "no such table: peak"}, "Ошибка базы данных: no such table: peak"},
+        {"filled at the end",
+         {MessageId::DatabaseError, "no such table: peak"},
+         "Ошибка базы данных: no such table: peak"},
         {"filled in the middle",
          {MessageId::ComponentsFileChanged, "/a/b.csv"},
          "Файл /a/b.csv удалён или изменён: таблица компонентов не сохранена."},

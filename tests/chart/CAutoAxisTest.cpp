@@ -145,7 +145,8 @@ TEST_P(NiceTicks, PicksStepAndEnds) {
     EXPECT_NEAR(max, c.newMax, 1e-12);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, NiceTicks,
+INSTANTIATE_TEST_SUITE_P(
+    Cases, NiceTicks,
     testing::Values(
         // The worked example: 42 pixels give step 0.5 and no snapping (0.3 is more than a quarter
         // from 0), 49 pixels give step 1 and both ends snap out.

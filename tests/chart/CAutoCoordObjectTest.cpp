@@ -40,9 +40,9 @@ TEST_P(Maps, PlaceValuesOnPixels) {
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
-INSTANTIATE_TEST_SUITE_P(Cases, Maps,
-    testing::Values(MapCase{"LowEnds", false, 0, 0, 0, 0, 10, 120},
-                    MapCase{"HighEnds", false, 10, 10, 0, 0, 110, 20},
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Maps,
+    testing::Values(MapCase{"LowEnds", false, 0, 0, 0, 0, 10, 120}, MapCase{"HighEnds", false, 10, 10, 0, 0, 110, 20},
                     MapCase{"HalfPixelGoesDown", false, 0.05, 0.05, 0, 0, 10, 120},
                     MapCase{"JustAboveHalfGoesUp", false, 0.051, 0.051, 0, 0, 11, 119},
                     MapCase{"OffsetsShift", false, 5, 5, 3, -2, 63, 68},

@@ -143,9 +143,11 @@ TEST_P(SmallDrags, AreClicksNotZooms) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, SmallDrags,
-    testing::Values(SmallDragCase{"TwoAcross", 2, 50}, SmallDragCase{"TwoDown", 50, 2},
-                    SmallDragCase{"TwoBackwards", -50, -2}, SmallDragCase{"Click", 0, 0}),
-    [](const testing::TestParamInfo<SmallDragCase>& info) { return std::string(info.param.name); });
+                         testing::Values(SmallDragCase{"TwoAcross", 2, 50}, SmallDragCase{"TwoDown", 50, 2},
+                                         SmallDragCase{"TwoBackwards", -50, -2}, SmallDragCase{"Click", 0, 0}),
+                         [](const testing::TestParamInfo<SmallDragCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST_F(ChartWindowTest, DragBeyondThePlotIsClampedToTheView) {
     const QPoint from = PixelOf(-3.0, 12.0);

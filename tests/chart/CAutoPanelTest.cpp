@@ -166,9 +166,9 @@ TEST_F(PanelTest, DefaultStyleDrawsTheGridAndTicksOnAllSides) {
             EXPECT_EQ(line.args[0], panel.rect.right - panel.tickLength - 1);
     }
     const std::vector<RecordedOp> axisLines = canvas.Lines(panel.axisColour);
-    EXPECT_TRUE(std::any_of(axisLines.begin(), axisLines.end(),
-                            [&](const RecordedOp& op) { return op.args[1] == panel.rect.top - panel.tickGap - 1; }))
-        << "ticks on the top edge";
+    EXPECT_TRUE(std::any_of(axisLines.begin(), axisLines.end(), [&](const RecordedOp& op) {
+        return op.args[1] == panel.rect.top - panel.tickGap - 1;
+    })) << "ticks on the top edge";
 }
 
 TEST_F(PanelTest, SeriesAreDrawnInOrderWithTheirPens) {

@@ -116,17 +116,17 @@ TEST_P(Clipping, DrawsTheVisiblePartOnly) {
     EXPECT_EQ(Describe(LinesAndDots()), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, Clipping,
-    testing::Values(
-        SegmentCase{"ShortInside", 10, 50, 20, 50, {"LineTo 10 50 20 50"}},
-        SegmentCase{"LongInsideGetsADot", 10, 50, 30, 50, {"LineTo 10 50 30 50", "Ellipse 28 48 33 53"}},
-        SegmentCase{"LeavingEndsOnTheRightEdge", 90, 50, 200, 50, {"LineTo 90 50 100 50"}},
-        SegmentCase{"EnteringStartsOnTheLeftEdge", -50, 50, 5, 50, {"LineTo 0 50 5 50"}},
-        SegmentCase{"LeavingThroughTheTop", 50, 50, 70, 150, {"LineTo 50 50 60 0"}},
-        SegmentCase{"LeavingThroughTheBottom", 50, 50, 70, -50, {"LineTo 50 50 60 100"}},
-        SegmentCase{"BothOutsideIsNotDrawn", -50, 50, 200, 50, {}},
-        SegmentCase{"SamePixelIsNotDrawn", 10, 10, 10.2, 10, {}},
-        SegmentCase{"InfinityEndsOnTheEdge", 50, 50, 50, kInf, {"LineTo 50 50 50 0"}}),
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Clipping,
+    testing::Values(SegmentCase{"ShortInside", 10, 50, 20, 50, {"LineTo 10 50 20 50"}},
+                    SegmentCase{"LongInsideGetsADot", 10, 50, 30, 50, {"LineTo 10 50 30 50", "Ellipse 28 48 33 53"}},
+                    SegmentCase{"LeavingEndsOnTheRightEdge", 90, 50, 200, 50, {"LineTo 90 50 100 50"}},
+                    SegmentCase{"EnteringStartsOnTheLeftEdge", -50, 50, 5, 50, {"LineTo 0 50 5 50"}},
+                    SegmentCase{"LeavingThroughTheTop", 50, 50, 70, 150, {"LineTo 50 50 60 0"}},
+                    SegmentCase{"LeavingThroughTheBottom", 50, 50, 70, -50, {"LineTo 50 50 60 100"}},
+                    SegmentCase{"BothOutsideIsNotDrawn", -50, 50, 200, 50, {}},
+                    SegmentCase{"SamePixelIsNotDrawn", 10, 10, 10.2, 10, {}},
+                    SegmentCase{"InfinityEndsOnTheEdge", 50, 50, 50, kInf, {"LineTo 50 50 50 0"}}),
     [](const testing::TestParamInfo<SegmentCase>& info) { return std::string(info.param.name); });
 
 TEST_F(SeriesTest, ClipSegmentReportsWhetherTheEndWasInside) {
@@ -175,23 +175,31 @@ TEST_P(Markers, AreDrawnAroundThePointInsideThePlot) {
     EXPECT_EQ(Describe(canvas.ops), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, Markers,
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Markers,
     testing::Values(
         MarkerCase{"None", CAutoSeries::MarkerNone, 50, 50, {}},
         MarkerCase{"Circle", CAutoSeries::MarkerCircle, 50, 50, {"Ellipse 46 46 55 55"}},
-        MarkerCase{"DiagonalCross", CAutoSeries::MarkerDiagonalCross, 50, 50,
-                   {"LineTo 46 46 55 55", "LineTo 54 46 45 55"}},
-        MarkerCase{"UprightCross", CAutoSeries::MarkerUprightCross, 50, 50,
-                   {"LineTo 50 46 50 55", "LineTo 46 50 55 50"}},
+        MarkerCase{
+            "DiagonalCross", CAutoSeries::MarkerDiagonalCross, 50, 50, {"LineTo 46 46 55 55", "LineTo 54 46 45 55"}},
+        MarkerCase{
+            "UprightCross", CAutoSeries::MarkerUprightCross, 50, 50, {"LineTo 50 46 50 55", "LineTo 46 50 55 50"}},
         MarkerCase{"Square", CAutoSeries::MarkerSquare, 50, 50, {"Rectangle 46 46 55 55"}},
         // The partner's point lies 40 pixels below: a line from the circle's lower edge and a head.
-        MarkerCase{"ArrowToPartner", CAutoSeries::MarkerArrow, 50, 50,
+        MarkerCase{"ArrowToPartner",
+                   CAutoSeries::MarkerArrow,
+                   50,
+                   50,
                    {"Ellipse 46 46 55 55", "LineTo 50 54 50 90", "LineTo 50 90 48 78", "LineTo 50 90 52 78"}},
-        MarkerCase{"ShortArrowHasNoHead", CAutoSeries::MarkerArrow, 50, 15,
-                   {"Ellipse 46 81 55 90", "LineTo 50 89 50 90"}},
+        MarkerCase{
+            "ShortArrowHasNoHead", CAutoSeries::MarkerArrow, 50, 15, {"Ellipse 46 81 55 90", "LineTo 50 89 50 90"}},
         // A partner without this point: the arrow goes to the surface's origin.
-        MarkerCase{"ArrowBeyondThePartnersPoints", CAutoSeries::MarkerArrow, 50, 50,
-                   {"Ellipse 46 46 55 55", "LineTo 50 46 0 0", "LineTo 0 0 -2 12", "LineTo 0 0 2 12"}, 0},
+        MarkerCase{"ArrowBeyondThePartnersPoints",
+                   CAutoSeries::MarkerArrow,
+                   50,
+                   50,
+                   {"Ellipse 46 46 55 55", "LineTo 50 46 0 0", "LineTo 0 0 -2 12", "LineTo 0 0 2 12"},
+                   0},
         MarkerCase{"OutsideThePlot", CAutoSeries::MarkerCircle, 150, 50, {}},
         MarkerCase{"NaNPoint", CAutoSeries::MarkerCircle, kNaN, 50, {}}),
     [](const testing::TestParamInfo<MarkerCase>& info) { return std::string(info.param.name); });
@@ -270,9 +278,8 @@ TEST_F(SeriesTest, ThreePointSplineIsTheirParabola) {
     ExpectConnectedThrough(canvas, series);
     const std::vector<RecordedOp> lines = canvas.Ops("LineTo");
     // Halfway to the middle point the parabola y = x^2 / 100 is at 6.25, pixel row 94.
-    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const RecordedOp& op) {
-        return op.args[2] == 25 && op.args[3] == 94;
-    }));
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
+                            [](const RecordedOp& op) { return op.args[2] == 25 && op.args[3] == 94; }));
 
     canvas.ops.clear();
     Use({0, 100, 0}, {0, 50, 100});

@@ -23,15 +23,13 @@ TEST_P(MulDivTest, RoundsAndReportsFailure) {
     EXPECT_EQ(MulDiv(c.a, c.b, c.c), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, MulDivTest,
-    testing::Values(MulDivCase{"Exact", 6, 4, 3, 8},
-                    MulDivCase{"HalfRoundsAwayFromZero", 5, 1, 2, 3},
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MulDivTest,
+    testing::Values(MulDivCase{"Exact", 6, 4, 3, 8}, MulDivCase{"HalfRoundsAwayFromZero", 5, 1, 2, 3},
                     MulDivCase{"NegativeHalfRoundsAwayFromZero", -5, 1, 2, -3},
-                    MulDivCase{"BelowHalfRoundsDown", 4, 1, 3, 1},
-                    MulDivCase{"NegativeDivisor", 7, 1, -2, -4},
+                    MulDivCase{"BelowHalfRoundsDown", 4, 1, 3, 1}, MulDivCase{"NegativeDivisor", 7, 1, -2, -4},
                     MulDivCase{"WideIntermediate", 100000, 100000, 100000, 100000},
-                    MulDivCase{"DivisionByZero", 5, 5, 0, -1},
-                    MulDivCase{"Overflow", 2000000000, 2, 1, -1}),
+                    MulDivCase{"DivisionByZero", 5, 5, 0, -1}, MulDivCase{"Overflow", 2000000000, 2, 1, -1}),
     [](const testing::TestParamInfo<MulDivCase>& info) { return std::string(info.param.name); });
 
 TEST(ChartMath, ClampToPixelKeepsNonFiniteValuesFarOut) {
@@ -86,13 +84,11 @@ TEST_P(TickLoopBounds, EndsQuickly) {
     EXPECT_LE(visits, c.expectedAtMost);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, TickLoopBounds,
-    testing::Values(TickLoopCase{"ZeroStep", 0, 1, 0, 0},
-                    TickLoopCase{"NegativeStep", 0, 1, -1, 0},
-                    TickLoopCase{"NaNStep", 0, 1, kNaN, 0},
-                    TickLoopCase{"InfiniteStep", 0, 1, kInf, 0},
-                    TickLoopCase{"NaNFirst", kNaN, 1, 0.1, 0},
-                    TickLoopCase{"InfiniteLast", 0, kInf, 1, 0},
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TickLoopBounds,
+    testing::Values(TickLoopCase{"ZeroStep", 0, 1, 0, 0}, TickLoopCase{"NegativeStep", 0, 1, -1, 0},
+                    TickLoopCase{"NaNStep", 0, 1, kNaN, 0}, TickLoopCase{"InfiniteStep", 0, 1, kInf, 0},
+                    TickLoopCase{"NaNFirst", kNaN, 1, 0.1, 0}, TickLoopCase{"InfiniteLast", 0, kInf, 1, 0},
                     TickLoopCase{"StepBelowPrecision", 1e20, 2e20, 1.0, 1},
                     TickLoopCase{"TooManyTicks", 0, 1e9, 1, kMaxTicks}),
     [](const testing::TestParamInfo<TickLoopCase>& info) { return std::string(info.param.name); });

@@ -1,9 +1,9 @@
 // The components dialog showing a table file whose keys and names are markup and control characters:
 // the grid holds them as plain text, byte for byte.
-#include "grid/CGridCtrl.h"
-#include "components/Dlg_Components.h"
 #include "base/FixedEnvironment.h"
 #include "base/MessageSink.h"
+#include "components/Dlg_Components.h"
+#include "grid/CGridCtrl.h"
 #include "resources/ResourceLibrary.h"
 
 #include <QTest>

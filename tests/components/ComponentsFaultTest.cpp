@@ -33,7 +33,8 @@ protected:
 // Lines enough for several writes of the standard library's buffer.
 std::vector<Component> ManyComponents() {
     std::vector<Component> components;
-    for (int32_t id = 1; id <= 600; ++id) components.push_back({id, "PS-" + std::to_string(id), "Полистирол", id * 10.0});
+    for (int32_t id = 1; id <= 600; ++id)
+        components.push_back({id, "PS-" + std::to_string(id), "Полистирол", id * 10.0});
     return components;
 }
 
@@ -49,14 +50,14 @@ TEST_F(ComponentsFault, SaveKilledAtAnySystemCallLeavesTheOldOrTheNewFile) {
 
     int oldSeen = 0;
     const KillSeries series = KillAtEverySaveStep([this] { return static_cast<bool>(table.SaveTable()); },
-                                                 [&](int allowedCalls) {
-                                                     const std::string now = Bytes();
-                                                     EXPECT_TRUE(now == oldBytes || now == newBytes)
-                                                         << "after " << allowedCalls << " calls the file holds "
-                                                         << now.size() << " bytes";
-                                                     if (now == oldBytes) ++oldSeen;
-                                                     WriteBytes(oldBytes);
-                                                 });
+                                                  [&](int allowedCalls) {
+                                                      const std::string now = Bytes();
+                                                      EXPECT_TRUE(now == oldBytes || now == newBytes)
+                                                          << "after " << allowedCalls << " calls the file holds "
+                                                          << now.size() << " bytes";
+                                                      if (now == oldBytes) ++oldSeen;
+                                                      WriteBytes(oldBytes);
+                                                  });
     if (!series.traceable) GTEST_SKIP() << "this system does not let a test trace its child";
     EXPECT_TRUE(series.completed);
     EXPECT_GT(oldSeen, 0);
@@ -107,8 +108,7 @@ TEST_P(ComponentsHugeFile, IsReadInBoundedMemory) {
     const uintmax_t fileSize = fs::file_size(table.filePath);
     const std::optional<size_t> growth = PeakMemoryGrowth([this] {
         table.LoadTable();
-        if (table.components.size() != GetParam().components || table.complete != GetParam().complete)
-            ::_exit(1);
+        if (table.components.size() != GetParam().components || table.complete != GetParam().complete) ::_exit(1);
         // What was not read could be lost by a save: an incomplete table is never saved.
         if (!table.complete && table.SaveTable()) ::_exit(1);
     });
@@ -122,36 +122,38 @@ void Repeat(std::ofstream& out, const std::string& text, size_t bytes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ComponentsHugeFile,
-    testing::Values(
-        HugeFileCase{"HundredMegabytesOfLines",
-                     [](std::ofstream& out) { Repeat(out, "1;PS-1;Polystyrene;1000.00\r\n", 100 * kMegabyte); },
-                     100000, false, 64 * kMegabyte},
-        HugeFileCase{"TenMegabyteLineWithoutLineEnd",
-                     [](std::ofstream& out) {
-                         out << "1;";
-                         Repeat(out, std::string(1024, 'x'), 10 * kMegabyte);
-                     },
-                     0, true, 4 * kMegabyte},
-        HugeFileCase{"TenMegabyteFieldsEndedByLineEnd",
-                     [](std::ofstream& out) {
-                         out << "1;";
-                         Repeat(out, std::string(1024, 'x'), 10 * kMegabyte);
-                         out << ";name;1.00\r\n";
-                     },
-                     1, true, 4 * kMegabyte},
-        HugeFileCase{"TenMegabytesOfSeparators",
-                     [](std::ofstream& out) {
-                         Repeat(out, std::string(1024, ';'), 10 * kMegabyte);
-                         out << "\r\n";
-                     },
-                     1, true, 4 * kMegabyte},
-        HugeFileCase{"TenMegabytesOfBareCarriageReturns",
-                     [](std::ofstream& out) {
-                         Repeat(out, std::string(1024, '\r'), 10 * kMegabyte);
-                         out << "x;y;z\r\n";
-                     },
-                     0, true, 4 * kMegabyte}),
-    [](const testing::TestParamInfo<HugeFileCase>& info) { return std::string(info.param.name); });
+                         testing::Values(HugeFileCase{"HundredMegabytesOfLines",
+                                                      [](std::ofstream& out) {
+                                                          Repeat(out, "1;PS-1;Polystyrene;1000.00\r\n",
+                                                                 100 * kMegabyte);
+                                                      },
+                                                      100000, false, 64 * kMegabyte},
+                                         HugeFileCase{"TenMegabyteLineWithoutLineEnd",
+                                                      [](std::ofstream& out) {
+                                                          out << "1;";
+                                                          Repeat(out, std::string(1024, 'x'), 10 * kMegabyte);
+                                                      },
+                                                      0, true, 4 * kMegabyte},
+                                         HugeFileCase{"TenMegabyteFieldsEndedByLineEnd",
+                                                      [](std::ofstream& out) {
+                                                          out << "1;";
+                                                          Repeat(out, std::string(1024, 'x'), 10 * kMegabyte);
+                                                          out << ";name;1.00\r\n";
+                                                      },
+                                                      1, true, 4 * kMegabyte},
+                                         HugeFileCase{"TenMegabytesOfSeparators",
+                                                      [](std::ofstream& out) {
+                                                          Repeat(out, std::string(1024, ';'), 10 * kMegabyte);
+                                                          out << "\r\n";
+                                                      },
+                                                      1, true, 4 * kMegabyte},
+                                         HugeFileCase{"TenMegabytesOfBareCarriageReturns",
+                                                      [](std::ofstream& out) {
+                                                          Repeat(out, std::string(1024, '\r'), 10 * kMegabyte);
+                                                          out << "x;y;z\r\n";
+                                                      },
+                                                      0, true, 4 * kMegabyte}),
+                         [](const testing::TestParamInfo<HugeFileCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ComponentsFault, MarkupQuotesAndControlCharactersAreKeptByteForByte) {
     const std::string hostile = "<b>&lt &#38 \"q\" 'a' </b>\x01\x07\t\x1b[31m\x7f\rend\n";

@@ -86,16 +86,16 @@ TEST_P(ComponentsLines, ReadAsTheFormatSays) {
     EXPECT_EQ(first.molarMass, c.molarMass);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ComponentsLines,
-    testing::Values(
-        LineCase{"EmptyMassReadsZero", "7;ab;cd;\r\n", 1, 7, "ab", "cd", 0.0},
-        LineCase{"LastLineWithoutCrLfIsLost", "1;a;b;1\r\n2;c;d;2", 1, 1, "a", "b", 1.0},
-        LineCase{"OnlyLineWithoutCrLfIsLost", "1;a;b;1", 0, 0, "", "", 0.0},
-        LineCase{"LoneCrAndLfAreOrdinaryBytes", "3;a\rb;c\nd;4.5\r\n", 1, 3, "a\rb", "c\nd", 4.5},
-        LineCase{"FieldsBeyondTheFourthIgnored", "4;k;n;12.25;x;y\r\n", 1, 4, "k", "n", 12.25},
-        LineCase{"ShortLineIsNoComponent", "\r\n1;a;b\r\n2;k;n;3\r\n", 1, 2, "k", "n", 3.0},
-        LineCase{"UnreadableNumbersReadZero", "x;k;n;abc\r\n", 1, 0, "k", "n", 0.0},
-        LineCase{"CommaMassStopsAtComma", "1;k;n;1,5\r\n", 1, 1, "k", "n", 1.0}),
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ComponentsLines,
+    testing::Values(LineCase{"EmptyMassReadsZero", "7;ab;cd;\r\n", 1, 7, "ab", "cd", 0.0},
+                    LineCase{"LastLineWithoutCrLfIsLost", "1;a;b;1\r\n2;c;d;2", 1, 1, "a", "b", 1.0},
+                    LineCase{"OnlyLineWithoutCrLfIsLost", "1;a;b;1", 0, 0, "", "", 0.0},
+                    LineCase{"LoneCrAndLfAreOrdinaryBytes", "3;a\rb;c\nd;4.5\r\n", 1, 3, "a\rb", "c\nd", 4.5},
+                    LineCase{"FieldsBeyondTheFourthIgnored", "4;k;n;12.25;x;y\r\n", 1, 4, "k", "n", 12.25},
+                    LineCase{"ShortLineIsNoComponent", "\r\n1;a;b\r\n2;k;n;3\r\n", 1, 2, "k", "n", 3.0},
+                    LineCase{"UnreadableNumbersReadZero", "x;k;n;abc\r\n", 1, 0, "k", "n", 0.0},
+                    LineCase{"CommaMassStopsAtComma", "1;k;n;1,5\r\n", 1, 1, "k", "n", 1.0}),
     [](const testing::TestParamInfo<LineCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ComponentsFile, LongFieldKeepsItsFirst198Bytes) {
@@ -121,7 +121,9 @@ TEST_F(ComponentsFile, RoundTripKeepsHeaderBytesAndWritesTheFormat) {
     table.components.push_back({9, "X", "", kNoMolarMass});
     table.components.push_back({10, "Y", "y", 0.125});
     ASSERT_TRUE(table.SaveTable());
-    EXPECT_EQ(ReadUtf8(), header + "1;PS-1;Полистирол;1000.00\r\n9;X;;\r\n10;Y;y;0.12\r\n");  // printf rounds the exact 0.125 to even
+    EXPECT_EQ(
+        ReadUtf8(),
+        header + "1;PS-1;Полистирол;1000.00\r\n9;X;;\r\n10;Y;y;0.12\r\n");  // printf rounds the exact 0.125 to even
     ComponentsTable again;
     again.filePath = table.filePath;
     again.LoadTable();
@@ -194,10 +196,12 @@ TEST_P(ComponentsRefusedSave, LeavesTheFileUntouched) {
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ComponentsRefusedSave,
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ComponentsRefusedSave,
     testing::Values(
         BadSaveCase{"KeyOver198Bytes", {2, std::string(199, 'x'), "n", 1.0}, MessageId::ComponentFieldTooLong},
-        BadSaveCase{"NameOver198BytesInTheCodePage", {2, "k", Repeated("Я", 199), 1.0}, MessageId::ComponentFieldTooLong},
+        BadSaveCase{
+            "NameOver198BytesInTheCodePage", {2, "k", Repeated("Я", 199), 1.0}, MessageId::ComponentFieldTooLong},
         BadSaveCase{"MassOver198Digits", {2, "k", "n", 1e200}, MessageId::ComponentFieldTooLong},
         BadSaveCase{"SeparatorInKey", {2, "a;b", "n", 1.0}, MessageId::ComponentWithSeparator},
         BadSaveCase{"LineBreakInName", {2, "k", "a\r\nb", 1.0}, MessageId::ComponentWithSeparator}),
@@ -240,7 +244,9 @@ TEST_F(ComponentsFile, SaveKeepsPermissionsAndWritesThroughALink) {
 
 TEST(ComponentsLookup, IgnoresLatinAndCyrillicCaseAndTakesTheFirst) {
     ComponentsTable table;
-    table.components = {{1, "PS-1", "first", 1000.0}, {2, "ПС-Ёж", "cyr", 2000.0}, {3, "ps-1", "second", 3000.0},
+    table.components = {{1, "PS-1", "first", 1000.0},
+                        {2, "ПС-Ёж", "cyr", 2000.0},
+                        {3, "ps-1", "second", 3000.0},
                         {4, "", "empty key", 4000.0}};
     ASSERT_NE(table.FindComponent("ps-1"), nullptr);
     EXPECT_EQ(table.FindComponent("ps-1")->componentName, "first");
@@ -266,8 +272,13 @@ TEST(Cp1251Codec, ConvertsBothWaysAndReplacesWhatItCannot) {
     EXPECT_EQ(codec.FromUtf8("Ая№"), "\xC0\xFF\xB9");
     EXPECT_EQ(codec.ToUtf8("\xC0\xFF\xB9"), "Ая№");
     EXPECT_EQ(codec.FromUtf8("a€日b"), "a\x88?b");
-    EXPECT_EQ(codec.ToUtf8("a\x98" "b"), "a\xEF\xBF\xBD" "b");
-    EXPECT_EQ(codec.FromUtf8("a\xFF" "b"), "a?b");
+    EXPECT_EQ(codec.ToUtf8("a\x98"
+                           "b"),
+              "a\xEF\xBF\xBD"
+              "b");
+    EXPECT_EQ(codec.FromUtf8("a\xFF"
+                             "b"),
+              "a?b");
 }
 
 }  // namespace

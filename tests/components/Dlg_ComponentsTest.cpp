@@ -1,14 +1,14 @@
 // The components dialog driven as a user would: clicks, typed cells, the confirmation box; the table
 // file lives in a private documents folder that a fake host names.
 #include "TempFolder.h"
-#include "grid/CGridCtrl.h"
-#include "grid/CGridCtrlEditCell.h"
+#include "base/FixedEnvironment.h"
+#include "base/MessageSink.h"
 #include "components/Component.h"
 #include "components/Cp1251Codec.h"
 #include "components/Dlg_Components.h"
 #include "components/MolarMassText.h"
-#include "base/FixedEnvironment.h"
-#include "base/MessageSink.h"
+#include "grid/CGridCtrl.h"
+#include "grid/CGridCtrlEditCell.h"
 #include "resources/ResourceLibrary.h"
 
 #include <QApplication>
@@ -34,9 +34,7 @@ std::string ScreenshotPath(const std::string& name) {
 
 class ComponentsDialog : public testing::Test {
 protected:
-    void SetUp() override {
-        environment.documentsFolder = folder.string();
-    }
+    void SetUp() override { environment.documentsFolder = folder.string(); }
     void TearDown() override {
         if (dialog.isVisible()) {
             messages.answers.push_back(MessageSink::Answer::Ok);
@@ -46,9 +44,7 @@ protected:
 
     static std::string TestName() { return testing::UnitTest::GetInstance()->current_test_info()->name(); }
     fs::path FilePath() const { return folder / kComponentsFileName; }
-    void WriteFile(const std::string& utf8Lines) {
-        WriteFileBytes(FilePath(), codec.FromUtf8(utf8Lines));
-    }
+    void WriteFile(const std::string& utf8Lines) { WriteFileBytes(FilePath(), codec.FromUtf8(utf8Lines)); }
     std::string ReadFile() const { return codec.ToUtf8(FileBytes(FilePath())); }
     void Open() {
         dialog.show();
@@ -110,7 +106,10 @@ TEST_F(ComponentsDialog, MolarMassTypedWithACommaIsShownWithTwoDigitsAfterReopen
 }
 
 TEST_F(ComponentsDialog, DashesOrAnEmptyCellGiveTheNoValueMark) {
-    struct Row { const char* name; QString typed; };
+    struct Row {
+        const char* name;
+        QString typed;
+    };
     const Row rows[] = {{"dashes", "---"}, {"empty", ""}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -227,11 +226,15 @@ TEST_F(ComponentsDialog, ShowsEnglishTextsWithTheTranslationLoaded) {
 }
 
 TEST(MolarMassText, ParsesTheTypedText) {
-    struct Row { const char* name; const char* text; double expected; };
+    struct Row {
+        const char* name;
+        const char* text;
+        double expected;
+    };
     const Row rows[] = {
-        {"comma", "1,5", 1.5},          {"point", "2.25", 2.25},     {"dashes", "---", kNoMolarMass},
-        {"empty", "", kNoMolarMass},    {"trailing", "12abc", 12.0}, {"no number", "abc", 0.0},
-        {"infinite", "inf", 0.0},       {"nan", "nan", 0.0},         {"overflow", "1e999", 0.0},
+        {"comma", "1,5", 1.5},       {"point", "2.25", 2.25},     {"dashes", "---", kNoMolarMass},
+        {"empty", "", kNoMolarMass}, {"trailing", "12abc", 12.0}, {"no number", "abc", 0.0},
+        {"infinite", "inf", 0.0},    {"nan", "nan", 0.0},         {"overflow", "1e999", 0.0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -15,8 +15,7 @@ std::size_t AllocationWatch::Largest() { return largest; }
 
 void* operator new(std::size_t size) {
     std::size_t seen = largest.load();
-    while (size > seen && !largest.compare_exchange_weak(seen, size)) {
-    }
+    while (size > seen && !largest.compare_exchange_weak(seen, size)) {}
     if (void* memory = std::malloc(size ? size : 1)) return memory;
     throw std::bad_alloc();
 }

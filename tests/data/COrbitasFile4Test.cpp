@@ -56,12 +56,12 @@ TEST_P(ReadFile, GivesCodeAndKeepsChannelsReadBefore) {
     EXPECT_EQ(file.passport.path, c.code == 0 ? path : "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ReadFile,
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ReadFile,
     testing::Values(
         DamagedCase{"Valid", Header("STG", 1, endOfBlocks) + block1 + block2 + xml, 0, 2},
         DamagedCase{"VersionZero", Header("STG", 0, endOfBlocks) + block1 + block2 + xml, 0, 2},
-        DamagedCase{"Empty", "", -2, 0},
-        DamagedCase{"ShortHeader", Header("STG", 1, endOfBlocks).substr(0, 15), -2, 0},
+        DamagedCase{"Empty", "", -2, 0}, DamagedCase{"ShortHeader", Header("STG", 1, endOfBlocks).substr(0, 15), -2, 0},
         DamagedCase{"WrongMagic", Header("STH", 1, endOfBlocks) + block1 + xml, -3, 0},
         DamagedCase{"Version2", Header("STG", 2, endOfBlocks) + block1 + xml, -4, 0},
         DamagedCase{"NoBlock", Header("STG", 1, 16), -5, 0},
@@ -104,16 +104,18 @@ TEST_P(ReadFailure, SaysWhatIsWrongWithWhichFile) {
     EXPECT_EQ(outcome.Description(), MessageText({GetParam().message, path}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ReadFailure,
-    testing::Values(
-        ReadFailureCase{"ShortHeader", "STG", MessageId::ChromatogramHeaderCut},
-        ReadFailureCase{"WrongMagic", Header("STH", 1, endOfBlocks) + block1 + xml, MessageId::NotAChromatogram},
-        ReadFailureCase{"Version2", Header("STG", 2, endOfBlocks) + block1 + xml, MessageId::ChromatogramVersionUnknown},
-        ReadFailureCase{"NoBlock", Header("STG", 1, 16), MessageId::ChromatogramBlockCut},
-        ReadFailureCase{"CountBeyondFile", Header("STG", 1, endOfBlocks) + Block(1, 0, 0, 4, {1, 2, 3}),
-                        MessageId::ChromatogramSamplesMissing},
-        ReadFailureCase{"UnparsableXmlPart", Header("STG", 1, endOfBlocks) + block1 + block2 + "<root>",
-                        MessageId::ChromatogramXmlDamaged}),
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ReadFailure,
+    testing::Values(ReadFailureCase{"ShortHeader", "STG", MessageId::ChromatogramHeaderCut},
+                    ReadFailureCase{"WrongMagic", Header("STH", 1, endOfBlocks) + block1 + xml,
+                                    MessageId::NotAChromatogram},
+                    ReadFailureCase{"Version2", Header("STG", 2, endOfBlocks) + block1 + xml,
+                                    MessageId::ChromatogramVersionUnknown},
+                    ReadFailureCase{"NoBlock", Header("STG", 1, 16), MessageId::ChromatogramBlockCut},
+                    ReadFailureCase{"CountBeyondFile", Header("STG", 1, endOfBlocks) + Block(1, 0, 0, 4, {1, 2, 3}),
+                                    MessageId::ChromatogramSamplesMissing},
+                    ReadFailureCase{"UnparsableXmlPart", Header("STG", 1, endOfBlocks) + block1 + block2 + "<root>",
+                                    MessageId::ChromatogramXmlDamaged}),
     [](const testing::TestParamInfo<ReadFailureCase>& info) { return std::string(info.param.name); });
 
 TEST(COrbitasFile4Read, SuccessHasNoDescription) {
@@ -272,10 +274,11 @@ TEST_P(WriteStream, ReportsWherePartOfTheFileDidNotGetThrough) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, WriteStream,
-    testing::Values(LimitCase{"NothingAccepted", 0, -2}, LimitCase{"HeaderCutShort", 10, -2},
-                    LimitCase{"BlockHeaderCutShort", 16 + 5, -5}, LimitCase{"SamplesCutShort", 16 + 32 + 4, -6},
-                    LimitCase{"XmlCutShort", 64 + 10, -7}, LimitCase{"AllAccepted", 1 << 20, 0}),
-    [](const testing::TestParamInfo<LimitCase>& info) { return std::string(info.param.name); });
+                         testing::Values(LimitCase{"NothingAccepted", 0, -2}, LimitCase{"HeaderCutShort", 10, -2},
+                                         LimitCase{"BlockHeaderCutShort", 16 + 5, -5},
+                                         LimitCase{"SamplesCutShort", 16 + 32 + 4, -6},
+                                         LimitCase{"XmlCutShort", 64 + 10, -7}, LimitCase{"AllAccepted", 1 << 20, 0}),
+                         [](const testing::TestParamInfo<LimitCase>& info) { return std::string(info.param.name); });
 
 TEST(COrbitasFile4Write, FailedWriteKeepsThePreviousFile) {
     TempFolder directory;
@@ -296,8 +299,8 @@ TEST(COrbitasFile4Write, FailedWriteKeepsThePreviousFile) {
 
     EXPECT_EQ(result, -6);
     EXPECT_EQ(FileBytes(path), "previous");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory.Path()),
-                            std::filesystem::directory_iterator()), 1);
+    EXPECT_EQ(
+        std::distance(std::filesystem::directory_iterator(directory.Path()), std::filesystem::directory_iterator()), 1);
 }
 
 TEST(COrbitasFile4Write, ReplacedFileKeepsPermissionsAndLinks) {
@@ -351,8 +354,9 @@ TEST(COrbitasFile4Write, FinishedFileThatCannotBePutInPlaceIsNotWritten) {
     if (end == TracedEnd::Untraceable) GTEST_SKIP() << "this system does not let a test trace its child";
     EXPECT_EQ(end, TracedEnd::Completed);
     EXPECT_TRUE(std::filesystem::exists(path + "/kept"));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory.Path()),
-                            std::filesystem::directory_iterator()), 1);  // the temporary file is gone
+    EXPECT_EQ(
+        std::distance(std::filesystem::directory_iterator(directory.Path()), std::filesystem::directory_iterator()),
+        1);  // the temporary file is gone
 }
 
 }  // namespace

@@ -26,15 +26,16 @@ TEST_P(ChannelIndexOfTime, MapsTimeToSample) {
     EXPECT_EQ(channel.IndexOfTime(c.t), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ChannelIndexOfTime,
-    testing::Values(
-        IndexOfTimeCase{"ZeroStepGivesZero", 2.0, 0.0, 100.0, 0},
-        IndexOfTimeCase{"BeforeFirstSampleGivesZero", 2.0, 0.5, 1.99, 0},
-        IndexOfTimeCase{"TruncatesTowardZero", 2.0, 0.5, 3.74, 3},
-        IndexOfTimeCase{"PastTheEndIsNotLimited", 2.0, 0.5, 10.0, 16},
-        IndexOfTimeCase{"NegativeStepFarTimeStaysDefined", 0.0, -1e-300, 1e10, std::numeric_limits<int32_t>::min()},
-        IndexOfTimeCase{"NanTimeStaysDefined", 0.0, 0.5, std::numeric_limits<double>::quiet_NaN(),
-                        std::numeric_limits<int32_t>::max()}),
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ChannelIndexOfTime,
+    testing::Values(IndexOfTimeCase{"ZeroStepGivesZero", 2.0, 0.0, 100.0, 0},
+                    IndexOfTimeCase{"BeforeFirstSampleGivesZero", 2.0, 0.5, 1.99, 0},
+                    IndexOfTimeCase{"TruncatesTowardZero", 2.0, 0.5, 3.74, 3},
+                    IndexOfTimeCase{"PastTheEndIsNotLimited", 2.0, 0.5, 10.0, 16},
+                    IndexOfTimeCase{"NegativeStepFarTimeStaysDefined", 0.0, -1e-300, 1e10,
+                                    std::numeric_limits<int32_t>::min()},
+                    IndexOfTimeCase{"NanTimeStaysDefined", 0.0, 0.5, std::numeric_limits<double>::quiet_NaN(),
+                                    std::numeric_limits<int32_t>::max()}),
     [](const testing::TestParamInfo<IndexOfTimeCase>& info) { return std::string(info.param.name); });
 
 TEST(Channel, CopyTakesEveryFieldAndSharesTheSamples) {
@@ -69,8 +70,8 @@ TEST(TableItem, NewItemHoldsDefaults) {
     EXPECT_FALSE(item.reference);
     EXPECT_TRUE(item.name.empty());
     EXPECT_TRUE(item.componentText.empty());
-    for (double value : {item.front, item.back, item.time, item.area, item.height, item.concent,
-                         item.molarMass, item.frontBaseHeight, item.backBaseHeight, item.index})
+    for (double value : {item.front, item.back, item.time, item.area, item.height, item.concent, item.molarMass,
+                         item.frontBaseHeight, item.backBaseHeight, item.index})
         EXPECT_EQ(value, 0.0);
     EXPECT_EQ(item.flags, 0u);
 }

@@ -22,9 +22,8 @@ inline std::string Header(const std::string& signature, uint8_t version, uint64_
 // A block header announcing count samples, followed by the samples given (which may be fewer).
 inline std::string Block(uint8_t number, double value1, double value2, uint64_t count,
                          const std::vector<float>& samples) {
-    std::string bytes = static_cast<char>(number) + std::string(7, '\0') +
-                        Little(std::bit_cast<uint64_t>(value1), 8) + Little(std::bit_cast<uint64_t>(value2), 8) +
-                        Little(count, 8);
+    std::string bytes = static_cast<char>(number) + std::string(7, '\0') + Little(std::bit_cast<uint64_t>(value1), 8) +
+                        Little(std::bit_cast<uint64_t>(value2), 8) + Little(count, 8);
     for (float sample : samples) bytes += Little(std::bit_cast<uint32_t>(sample), 4);
     return bytes;
 }

@@ -26,7 +26,8 @@ std::string Repeated(const std::string& text, int times) {
 std::string LaughsDoctype() {
     std::string doctype = "<!DOCTYPE root [<!ENTITY lol0 \"lol\">";
     for (int i = 1; i <= 9; ++i)
-        doctype += "<!ENTITY lol" + std::to_string(i) + " \"" + Repeated("&lol" + std::to_string(i - 1) + ";", 10) + "\">";
+        doctype +=
+            "<!ENTITY lol" + std::to_string(i) + " \"" + Repeated("&lol" + std::to_string(i - 1) + ";", 10) + "\">";
     return doctype + "]>";
 }
 
@@ -46,8 +47,8 @@ TEST_P(HostileXml, IsReadOrRejectedInBoundedMemory) {
     const std::string path = folder / "hostile.chr";
     {
         using namespace ChromatogramBytes;
-        std::ofstream(path, std::ios::binary) << Header("STG", 1, 16 + 32 + 8) << Block(1, 0.5, 0.25, 2, {1.0f, 2.0f})
-                                              << GetParam().xml;
+        std::ofstream(path, std::ios::binary)
+            << Header("STG", 1, 16 + 32 + 8) << Block(1, 0.5, 0.25, 2, {1.0f, 2.0f}) << GetParam().xml;
     }
     const std::optional<size_t> growth = PeakMemoryGrowth([&] {
         COrbitasFile4 file;
@@ -60,30 +61,34 @@ TEST_P(HostileXml, IsReadOrRejectedInBoundedMemory) {
     EXPECT_LT(*growth, kMemoryBound * kSanitizerMemoryFactor);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, HostileXml,
-    testing::Values(
-        HostileXmlCase{"NestedHundredThousandDeep",
-                       "<root><passport><sample value=\"s\"/>" + Repeated("<a>", kDepth) + Repeated("</a>", kDepth) +
-                           "</passport></root>",
-                       COrbitasFile4::Ok, "s"},
-        HostileXmlCase{"NestedHundredThousandDeepNeverClosed",
-                       "<root><passport><sample value=\"s\"/>" + Repeated("<a>", kDepth), COrbitasFile4::BadXml,
-                       "before"},
-        HostileXmlCase{"BillionLaughs",
-                       LaughsDoctype() + "<root><passport><sample value=\"&lol9;\"/><x title=\"&lol9;&lol9;\" "
-                                         "value=\"&lol9;\">&lol9;</x></passport></root>",
-                       COrbitasFile4::Ok, "&lol9;"},
-        HostileXmlCase{"OtherFileAsEntity",
-                       "<!DOCTYPE root [<!ENTITY xxe SYSTEM \"file:///etc/passwd\">]>"
-                       "<root><passport><sample value=\"&xxe;\"/></passport></root>",
-                       COrbitasFile4::Ok, "&xxe;"},
-        HostileXmlCase{"HundredThousandAttributes",
-                       "<root><passport><sample value=\"s\" " + [] {
-                           std::string attributes;
-                           for (int i = 0; i < kDepth; ++i) attributes += "a" + std::to_string(i) + "=\"\" ";
-                           return attributes;
-                       }() + "/></passport></root>",
-                       COrbitasFile4::Ok, "s"}),
+INSTANTIATE_TEST_SUITE_P(
+    Cases, HostileXml,
+    testing::Values(HostileXmlCase{"NestedHundredThousandDeep",
+                                   "<root><passport><sample value=\"s\"/>" + Repeated("<a>", kDepth) +
+                                       Repeated("</a>", kDepth) + "</passport></root>",
+                                   COrbitasFile4::Ok, "s"},
+                    HostileXmlCase{"NestedHundredThousandDeepNeverClosed",
+                                   "<root><passport><sample value=\"s\"/>" + Repeated("<a>", kDepth),
+                                   COrbitasFile4::BadXml, "before"},
+                    HostileXmlCase{"BillionLaughs",
+                                   LaughsDoctype() +
+                                       "<root><passport><sample value=\"&lol9;\"/><x title=\"&lol9;&lol9;\" "
+                                       "value=\"&lol9;\">&lol9;</x></passport></root>",
+                                   COrbitasFile4::Ok, "&lol9;"},
+                    HostileXmlCase{"OtherFileAsEntity",
+                                   "<!DOCTYPE root [<!ENTITY xxe SYSTEM \"file:///etc/passwd\">]>"
+                                   "<root><passport><sample value=\"&xxe;\"/></passport></root>",
+                                   COrbitasFile4::Ok, "&xxe;"},
+                    HostileXmlCase{"HundredThousandAttributes",
+                                   "<root><passport><sample value=\"s\" " +
+                                       [] {
+                                           std::string attributes;
+                                           for (int i = 0; i < kDepth; ++i)
+                                               attributes += "a" + std::to_string(i) + "=\"\" ";
+                                           return attributes;
+                                       }() +
+                                       "/></passport></root>",
+                                   COrbitasFile4::Ok, "s"}),
     [](const testing::TestParamInfo<HostileXmlCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

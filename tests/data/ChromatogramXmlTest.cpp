@@ -62,8 +62,7 @@ TEST_P(ReadItem, ConvertsAsTheValueTableSays) {
     std::vector<Channel> channels = ChannelsNumbered({1});
     Passport passport;
     ASSERT_TRUE(ChromatogramXml::Read(
-        Document("", ChannelElement(1, std::string("<item>") + GetParam().children + "</item>")), passport,
-        channels));
+        Document("", ChannelElement(1, std::string("<item>") + GetParam().children + "</item>")), passport, channels));
     ASSERT_EQ(channels[0].table.size(), 1u);
     TableItem expected;
     GetParam().expect(expected);
@@ -73,7 +72,8 @@ TEST_P(ReadItem, ConvertsAsTheValueTableSays) {
 constexpr int32_t int32Max = std::numeric_limits<int32_t>::max();
 constexpr int32_t int32Min = std::numeric_limits<int32_t>::min();
 
-INSTANTIATE_TEST_SUITE_P(Cases, ReadItem,
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ReadItem,
     testing::Values(
         ItemCase{"EmptyItemHoldsDefaults", "", [](TableItem&) {}},
         ItemCase{"LeftWithoutValueKeepsMinusOne", "<left/>", [](TableItem&) {}},
@@ -99,7 +99,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, ReadItem,
         ItemCase{"ReferenceZero", "<reference value=\"0\"/>", [](TableItem&) {}},
         ItemCase{"ReferenceEmpty", "<reference value=\"\"/>", [](TableItem&) {}},
         ItemCase{"UnderscoredNames", "<front_base_height value=\"3\"/><back_base_height value=\"4\"/>",
-                 [](TableItem& e) { e.frontBaseHeight = 3.0; e.backBaseHeight = 4.0; }},
+                 [](TableItem& e) {
+                     e.frontBaseHeight = 3.0;
+                     e.backBaseHeight = 4.0;
+                 }},
         ItemCase{"FirstOfTwoSameElements", "<index value=\"1\"/><index value=\"2\"/>",
                  [](TableItem& e) { e.index = 1.0; }},
         ItemCase{"UnknownElementIgnored", "<molarmass value=\"5\"/><concent value=\"6\"/>",
@@ -254,7 +257,8 @@ TEST(ChromatogramXmlPassport, UnknownElementsSurviveAfterTheColumns) {
     const size_t field = written.find("<operator title=\"Оператор\" value=\"Иванов\"/>");
     ASSERT_NE(field, std::string::npos);
     EXPECT_LT(column, field);
-    EXPECT_EQ(written.find("</passport>"), field + std::string("<operator title=\"Оператор\" value=\"Иванов\"/>").size());
+    EXPECT_EQ(written.find("</passport>"),
+              field + std::string("<operator title=\"Оператор\" value=\"Иванов\"/>").size());
 }
 
 TEST(ChromatogramXmlPassport, MissingElementsKeepPreviousValuesAndListsAreReplaced) {
@@ -264,8 +268,8 @@ TEST(ChromatogramXmlPassport, MissingElementsKeepPreviousValuesAndListsAreReplac
     passport.columns.resize(3);
     passport.fields = {{"a", "b", "c"}};
     std::vector<Channel> channels;
-    ASSERT_TRUE(ChromatogramXml::Read(Document("<sample/><method value=\"M\"/><method value=\"N\"/>", ""),
-                                      passport, channels));
+    ASSERT_TRUE(
+        ChromatogramXml::Read(Document("<sample/><method value=\"M\"/><method value=\"N\"/>", ""), passport, channels));
     EXPECT_EQ(passport.assayId, "00000000-0000-0000-0000-000000000000");
     EXPECT_EQ(passport.series, "old");
     EXPECT_EQ(passport.duration, 4.5);
@@ -307,18 +311,22 @@ TEST_P(ReadTables, FindsChannelsByNumber) {
 
 const std::string itemNamed = "<item><name value=\"first\"/></item>";
 
-INSTANTIATE_TEST_SUITE_P(Cases, ReadTables,
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ReadTables,
     testing::Values(
         TablesCase{"NumberNotInFileChangesNothing", ChannelElement(7, itemNamed), {0, 1}, ""},
-        TablesCase{"SecondOfSameNumberReplacesFirst",
-                   ChannelElement(1, itemNamed + itemNamed) + ChannelElement(1, "<item><name value=\"second\"/></item>"),
-                   {1, 1}, "second"},
+        TablesCase{
+            "SecondOfSameNumberReplacesFirst",
+            ChannelElement(1, itemNamed + itemNamed) + ChannelElement(1, "<item><name value=\"second\"/></item>"),
+            {1, 1},
+            "second"},
         TablesCase{"EmptyTableEmptiesChannel", ChannelElement(2, ""), {0, 0}, ""},
         TablesCase{"NegativeNumberSkipped", ChannelElement(-1, itemNamed), {0, 1}, ""},
         TablesCase{"MissingNumberSkipped", "<channel><table>" + itemNamed + "</table></channel>", {0, 1}, ""},
         TablesCase{"OtherElementsIgnored",
                    "<other/><channel><number value=\"1\"/><x/><table><y/>" + itemNamed + "</table></channel>",
-                   {1, 1}, "first"}),
+                   {1, 1},
+                   "first"}),
     [](const testing::TestParamInfo<TablesCase>& info) { return std::string(info.param.name); });
 
 TEST(ChromatogramXmlRead, RootOfAnotherNameChangesNothing) {
@@ -326,9 +334,9 @@ TEST(ChromatogramXmlRead, RootOfAnotherNameChangesNothing) {
     passport.sample = "kept";
     std::vector<Channel> channels = ChannelsNumbered({1});
     channels[0].table.resize(2);
-    ASSERT_TRUE(ChromatogramXml::Read("<other><passport><sample value=\"x\"/></passport><channels>" +
-                                          ChannelElement(1, "") + "</channels></other>",
-                                      passport, channels));
+    ASSERT_TRUE(ChromatogramXml::Read(
+        "<other><passport><sample value=\"x\"/></passport><channels>" + ChannelElement(1, "") + "</channels></other>",
+        passport, channels));
     EXPECT_EQ(passport.sample, "kept");
     EXPECT_EQ(channels[0].table.size(), 2u);
 }
@@ -366,7 +374,8 @@ TEST(ChromatogramXmlRead, EntitiesOfADocumentTypeAreNeverExpanded) {
     }
     doctype += "]>";
     const std::string text =
-        doctype + "<root><passport><sample value=\"&lol9;\"/><bomb title=\"&lol9;\" value=\"&lol9;\"/></passport></root>";
+        doctype +
+        "<root><passport><sample value=\"&lol9;\"/><bomb title=\"&lol9;\" value=\"&lol9;\"/></passport></root>";
     Passport passport;
     std::vector<Channel> channels;
     ASSERT_TRUE(ChromatogramXml::Read(text, passport, channels));

@@ -6,10 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <filesystem>
 #include <string>
 #include <tuple>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -57,7 +57,8 @@ TEST_F(DataBaseTest, TypedRowsWithNullColumnsAsZeroAndEmptyText) {
 TEST_F(DataBaseTest, QueryWithoutRowsNeverCallsBackAndFinalizes) {
     Handle db(MakeDatabase());
     int calls = 0;
-    ForEachRow<std::string>(Prepare(db, "SELECT filename FROM [assay] WHERE id = ?;", {99}), [&](const std::string&) { ++calls; });
+    ForEachRow<std::string>(Prepare(db, "SELECT filename FROM [assay] WHERE id = ?;", {99}),
+                            [&](const std::string&) { ++calls; });
     EXPECT_EQ(calls, 0);
     EXPECT_EQ(sqlite3_next_stmt(db.Native(), nullptr), nullptr);
 }
@@ -65,7 +66,8 @@ TEST_F(DataBaseTest, QueryWithoutRowsNeverCallsBackAndFinalizes) {
 TEST_F(DataBaseTest, BoundParameterSelectsTheRow) {
     Handle db(MakeDatabase());
     std::vector<std::string> names;
-    ForEachRow<std::string>(Prepare(db, "SELECT filename FROM [assay] WHERE id = ?;", {1}), [&](const std::string& name) { names.push_back(name); });
+    ForEachRow<std::string>(Prepare(db, "SELECT filename FROM [assay] WHERE id = ?;", {1}),
+                            [&](const std::string& name) { names.push_back(name); });
     EXPECT_EQ(names, std::vector<std::string>{"/data/run 1.stg"});
 }
 
@@ -151,7 +153,8 @@ TEST_F(DataBaseTest, NestedRowLoopsShareTheConnection) {
     Handle db(MakeDatabase());
     std::vector<std::string> samples;
     ForEachRow<int32_t>(Prepare(db, "SELECT id FROM [assay] ORDER BY id;"), [&](int32_t id) {
-        ForEachRow<std::string>(Prepare(db, "SELECT sample FROM [assay] WHERE id = ?;", {id}), [&](const std::string& sample) { samples.push_back(sample); });
+        ForEachRow<std::string>(Prepare(db, "SELECT sample FROM [assay] WHERE id = ?;", {id}),
+                                [&](const std::string& sample) { samples.push_back(sample); });
     });
     EXPECT_EQ(samples, (std::vector<std::string>{"Полистирол", ""}));
 }

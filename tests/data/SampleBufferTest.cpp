@@ -64,5 +64,7 @@ TEST_P(EmptySampleBuffer, ReadsEmptyAndTakesEdits) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, EmptySampleBuffer,
-    testing::Values(EmptyBufferCase{"New", false}, EmptyBufferCase{"ClearedAfterSharing", true}),
-    [](const testing::TestParamInfo<EmptyBufferCase>& info) { return std::string(info.param.name); });
+                         testing::Values(EmptyBufferCase{"New", false}, EmptyBufferCase{"ClearedAfterSharing", true}),
+                         [](const testing::TestParamInfo<EmptyBufferCase>& info) {
+                             return std::string(info.param.name);
+                         });

@@ -26,8 +26,9 @@ long AllocationsOfRun(const AllocationCase& c, int slices) {
     for (int i = 0; i <= slices; ++i) samples[i] = static_cast<float>(std::min(i, slices - i));
     const double value2 = 2.0 / slices;
     CCalibration calibration;
-    calibration.SetInputs(c.K, c.Alpha, c.type, 1, 0,
-                          {MakeAssay(10.0, value2, samples, LineStandards(), {RangePeak(10.0, 10.0 + slices * value2)})}, {});
+    calibration.SetInputs(
+        c.K, c.Alpha, c.type, 1, 0,
+        {MakeAssay(10.0, value2, samples, LineStandards(), {RangePeak(10.0, 10.0 + slices * value2)})}, {});
     const long before = AllocationCount();
     const CalculationStatus status = calibration.Run();
     const long made = AllocationCount() - before;
@@ -42,8 +43,10 @@ TEST_P(SliceLoops, AllocateNothingPerSlice) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, SliceLoops,
-    testing::Values(AllocationCase{"Averages", CCalibration::kMonodisperse, 1.0, 0.0},
-                    AllocationCase{"BroadStandardSearch", CCalibration::kPolydisperse, 1.0, 1.0}),
-    [](const testing::TestParamInfo<AllocationCase>& info) { return std::string(info.param.name); });
+                         testing::Values(AllocationCase{"Averages", CCalibration::kMonodisperse, 1.0, 0.0},
+                                         AllocationCase{"BroadStandardSearch", CCalibration::kPolydisperse, 1.0, 1.0}),
+                         [](const testing::TestParamInfo<AllocationCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 }  // namespace

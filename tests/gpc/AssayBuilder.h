@@ -26,8 +26,8 @@ inline Peak RangePeak(double front, double back) {
     return peak;
 }
 
-inline Assay MakeAssay(double value1, double value2, std::vector<float> samples,
-                       std::vector<TableItem> table = {}, std::vector<Peak> peaks = {}) {
+inline Assay MakeAssay(double value1, double value2, std::vector<float> samples, std::vector<TableItem> table = {},
+                       std::vector<Peak> peaks = {}) {
     Channel channel;
     channel.value1 = value1;
     channel.value2 = value2;

@@ -39,7 +39,7 @@ struct Pass {
     CalculationStatus status;
 
     Pass(std::vector<float> samples, std::vector<Peak> peaks, double K = 1.0, double Alpha = 0.0,
-        int32_t type = CCalibration::kMonodisperse) {
+         int32_t type = CCalibration::kMonodisperse) {
         Calculate({MakeAssay(10.0, 0.5, std::move(samples), LineStandards(), std::move(peaks))}, K, Alpha, type);
     }
 
@@ -76,9 +76,9 @@ TEST_P(AveragesWorkedExample, GivesPublishedNumbers) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, AveragesWorkedExample,
-    testing::Values(WorkedCase{"ConventionalConstants", 1.0, 0.0},
-                    WorkedCase{"WorkbenchStartConstants", 1.0, 1.0}),
-    [](const testing::TestParamInfo<WorkedCase>& info) { return std::string(info.param.name); });
+                         testing::Values(WorkedCase{"ConventionalConstants", 1.0, 0.0},
+                                         WorkedCase{"WorkbenchStartConstants", 1.0, 1.0}),
+                         [](const testing::TestParamInfo<WorkedCase>& info) { return std::string(info.param.name); });
 
 TEST(Averages, TriangleOrdersAveragesAndPeaksAtApex) {
     Pass run({0, 0, 1, 2, 3, 4, 3, 2, 1, 0, 0}, {RangePeak(10.0, 15.0)});
@@ -119,13 +119,14 @@ TEST_P(AveragesSameAsFlat, GivesFlatResults) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, AveragesSameAsFlat,
-    testing::Values(
-        // Baseline 1 + 0.5 i: the end samples contribute nothing, sample 4 is never summed.
-        SameAsCase{"SlopingBaseline", {1, 3, 5, 4, 3}, {RangePeak(10.0, 12.0)}},
-        SameAsCase{"FrontBeforeFirstSample", {0, 1.5f, 3, 1.5f, 0}, {RangePeak(3.0, 12.0)}},
-        SameAsCase{"FirstFrontAndLastBackCount", {0, 1.5f, 3, 1.5f, 0},
-                   {RangePeak(10.0, 10.5), RangePeak(10.5, 11.0), RangePeak(11.5, 12.0)}}),
-    [](const testing::TestParamInfo<SameAsCase>& info) { return std::string(info.param.name); });
+                         testing::Values(
+                             // Baseline 1 + 0.5 i: the end samples contribute nothing, sample 4 is never summed.
+                             SameAsCase{"SlopingBaseline", {1, 3, 5, 4, 3}, {RangePeak(10.0, 12.0)}},
+                             SameAsCase{"FrontBeforeFirstSample", {0, 1.5f, 3, 1.5f, 0}, {RangePeak(3.0, 12.0)}},
+                             SameAsCase{"FirstFrontAndLastBackCount",
+                                        {0, 1.5f, 3, 1.5f, 0},
+                                        {RangePeak(10.0, 10.5), RangePeak(10.5, 11.0), RangePeak(11.5, 12.0)}}),
+                         [](const testing::TestParamInfo<SameAsCase>& info) { return std::string(info.param.name); });
 
 enum class Outcome { Zero, Kept, NotANumber };
 
@@ -156,23 +157,51 @@ TEST_P(AveragesFailure, LeavesResultsAsDocumented) {
     EXPECT_EQ(run.status.AveragesFailures(), c.status == AssayOutcome::SlicesOutside ? 1 : 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, AveragesFailure,
-    testing::Values(
-        FailureCase{"BackBeyondLastSample", {0, 1, 2, 1, 0}, {RangePeak(10.0, 12.5)}, 0, Outcome::Zero,
-                    AssayOutcome::SlicesOutside},
-        FailureCase{"BackFarBeyondInt32", {0, 1, 2, 1, 0}, {RangePeak(10.0, 1e300)}, 0, Outcome::Zero,
-                    AssayOutcome::SlicesOutside},
-        FailureCase{"FrontBeyondLastSample", {0, 1, 2, 1, 0}, {RangePeak(13.0, 13.0)}, 0, Outcome::Zero,
-                    AssayOutcome::SlicesOutside},
-        FailureCase{"NoDatabasePeaks", {0, 1, 2, 1, 0}, {}, 0, Outcome::Kept, AssayOutcome::NoPeaks},
-        FailureCase{"BroadStandardHasNoPoints", {0, 1, 2, 1, 0}, {RangePeak(10.0, 12.0)}, 1, Outcome::Zero,
-                    AssayOutcome::NoPoints},
-        FailureCase{"BroadStandardBackBeyondSamples", {0, 1, 2, 1, 0}, {RangePeak(10.0, 20.0)}, 1, Outcome::Zero,
-                    AssayOutcome::NoPoints},
-        FailureCase{"BackBeforeFront", {0, 1, 2, 1, 0}, {RangePeak(11.0, 10.5)}, 0, Outcome::NotANumber,
-                    AssayOutcome::Calculated},
-        FailureCase{"FrontEqualsBack", {0, 1, 2, 1, 0}, {RangePeak(11.0, 11.0)}, 0, Outcome::NotANumber,
-                    AssayOutcome::Calculated}),
+INSTANTIATE_TEST_SUITE_P(
+    Cases, AveragesFailure,
+    testing::Values(FailureCase{"BackBeyondLastSample",
+                                {0, 1, 2, 1, 0},
+                                {RangePeak(10.0, 12.5)},
+                                0,
+                                Outcome::Zero,
+                                AssayOutcome::SlicesOutside},
+                    FailureCase{"BackFarBeyondInt32",
+                                {0, 1, 2, 1, 0},
+                                {RangePeak(10.0, 1e300)},
+                                0,
+                                Outcome::Zero,
+                                AssayOutcome::SlicesOutside},
+                    FailureCase{"FrontBeyondLastSample",
+                                {0, 1, 2, 1, 0},
+                                {RangePeak(13.0, 13.0)},
+                                0,
+                                Outcome::Zero,
+                                AssayOutcome::SlicesOutside},
+                    FailureCase{"NoDatabasePeaks", {0, 1, 2, 1, 0}, {}, 0, Outcome::Kept, AssayOutcome::NoPeaks},
+                    FailureCase{"BroadStandardHasNoPoints",
+                                {0, 1, 2, 1, 0},
+                                {RangePeak(10.0, 12.0)},
+                                1,
+                                Outcome::Zero,
+                                AssayOutcome::NoPoints},
+                    FailureCase{"BroadStandardBackBeyondSamples",
+                                {0, 1, 2, 1, 0},
+                                {RangePeak(10.0, 20.0)},
+                                1,
+                                Outcome::Zero,
+                                AssayOutcome::NoPoints},
+                    FailureCase{"BackBeforeFront",
+                                {0, 1, 2, 1, 0},
+                                {RangePeak(11.0, 10.5)},
+                                0,
+                                Outcome::NotANumber,
+                                AssayOutcome::Calculated},
+                    FailureCase{"FrontEqualsBack",
+                                {0, 1, 2, 1, 0},
+                                {RangePeak(11.0, 11.0)},
+                                0,
+                                Outcome::NotANumber,
+                                AssayOutcome::Calculated}),
     [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
 
 struct UnusablePointsCase {
@@ -192,11 +221,13 @@ TEST_P(AveragesWithoutUsablePoints, AreZeroAndSaySo) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, AveragesWithoutUsablePoints,
-    testing::Values(UnusablePointsCase{"EmptyTable", {}},
-                    UnusablePointsCase{"Unnamed", {Standard("", 10.0, 1000.0)}},
-                    UnusablePointsCase{"NoTime", {Standard("PS-1", 0.0, 1000.0)}},
-                    UnusablePointsCase{"NoMolarMass", {Standard("PS-1", 10.0, std::nan(""))}}),
-    [](const testing::TestParamInfo<UnusablePointsCase>& info) { return std::string(info.param.name); });
+                         testing::Values(UnusablePointsCase{"EmptyTable", {}},
+                                         UnusablePointsCase{"Unnamed", {Standard("", 10.0, 1000.0)}},
+                                         UnusablePointsCase{"NoTime", {Standard("PS-1", 0.0, 1000.0)}},
+                                         UnusablePointsCase{"NoMolarMass", {Standard("PS-1", 10.0, std::nan(""))}}),
+                         [](const testing::TestParamInfo<UnusablePointsCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 // A damaged file's negative sample step maps the last peak's back to a negative index.
 TEST(Averages, NegativeSampleStepIsReportedNotRead) {

@@ -36,7 +36,8 @@ SliceWindow FittedWindow(const std::vector<float>& samples, int32_t first, int32
 
 TEST(BroadStandardFit, BisectionFindsSlopeOfRatio) {
     const double ratio = 1.01;
-    const BroadStandardLine line = FitBroadStandard(kMixedSamples, FittedWindow(kMixedSamples, 0, 3), kStep, ratio, 250.0);
+    const BroadStandardLine line =
+        FitBroadStandard(kMixedSamples, FittedWindow(kMixedSamples, 0, 3), kStep, ratio, 250.0);
     const double g = RootGrowth(ratio);
     EXPECT_NEAR(line.k1, std::log10(g) / kStep, 1e-3);
     EXPECT_NEAR(line.k0, 250.0 / (2 * g - g * g), 250.0 * 1e-4);
@@ -92,16 +93,15 @@ TEST_P(BroadStandardNoSearch, GivesZeroLine) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, BroadStandardNoSearch,
-    testing::Values(
-        NoSearchCase{"AlphaZero", 1.01, 0.0, {RangePeak(0.0, 3 * kStep)}},
-        NoSearchCase{"KZeroAlphaZero", 0.0, 0.0, {RangePeak(0.0, 3 * kStep)}},
-        NoSearchCase{"KInfinite", kInf, 1.0, {RangePeak(0.0, 3 * kStep)}},
-        NoSearchCase{"KNaN", kNaN, 1.0, {RangePeak(0.0, 3 * kStep)}},
-        NoSearchCase{"EmptyRange", 1.01, 1.0, {RangePeak(2 * kStep, 2 * kStep)}},
-        NoSearchCase{"BackBeforeFront", 1.01, 1.0, {RangePeak(3 * kStep, kStep)}},
-        NoSearchCase{"BackBeyondSamples", 1.01, 1.0, {RangePeak(0.0, 40 * kStep)}},
-        NoSearchCase{"NoPeaks", 1.01, 1.0, {}}),
-    [](const testing::TestParamInfo<NoSearchCase>& info) { return std::string(info.param.name); });
+                         testing::Values(NoSearchCase{"AlphaZero", 1.01, 0.0, {RangePeak(0.0, 3 * kStep)}},
+                                         NoSearchCase{"KZeroAlphaZero", 0.0, 0.0, {RangePeak(0.0, 3 * kStep)}},
+                                         NoSearchCase{"KInfinite", kInf, 1.0, {RangePeak(0.0, 3 * kStep)}},
+                                         NoSearchCase{"KNaN", kNaN, 1.0, {RangePeak(0.0, 3 * kStep)}},
+                                         NoSearchCase{"EmptyRange", 1.01, 1.0, {RangePeak(2 * kStep, 2 * kStep)}},
+                                         NoSearchCase{"BackBeforeFront", 1.01, 1.0, {RangePeak(3 * kStep, kStep)}},
+                                         NoSearchCase{"BackBeyondSamples", 1.01, 1.0, {RangePeak(0.0, 40 * kStep)}},
+                                         NoSearchCase{"NoPeaks", 1.01, 1.0, {}}),
+                         [](const testing::TestParamInfo<NoSearchCase>& info) { return std::string(info.param.name); });
 
 struct EndsCase {
     const char* name;
@@ -115,22 +115,20 @@ class BroadStandardEnds : public testing::TestWithParam<EndsCase> {};
 // Hostile inputs: the search must end with a slope inside the scanned span.
 TEST_P(BroadStandardEnds, EndsWithinScannedSlopes) {
     const EndsCase& c = GetParam();
-    const BroadStandardLine line =
-        FitBroadStandard(c.samples, FittedWindow(c.samples, 0, static_cast<int32_t>(c.samples.size()) - 1),
-                         c.value2, c.ratio, 1.0);
+    const BroadStandardLine line = FitBroadStandard(
+        c.samples, FittedWindow(c.samples, 0, static_cast<int32_t>(c.samples.size()) - 1), c.value2, c.ratio, 1.0);
     EXPECT_GE(line.k1, 0.0);
     EXPECT_LE(line.k1, 500.0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, BroadStandardEnds,
-    testing::Values(
-        EndsCase{"NaNSample", {0, std::nanf(""), 1, 0}, 0.1, 0.5},
-        EndsCase{"InfiniteSample", {0, INFINITY, 1, 0}, 0.1, 0.5},
-        EndsCase{"HugeStep", {0, 2, -1, 0}, 1e300, 1.01},
-        EndsCase{"NegativeStep", {0, 2, -1, 0}, -kStep, 1.01},
-        EndsCase{"NegativeRatio", {0, 2, -1, 0}, kStep, -1.0},
-        EndsCase{"HugeRatio", {0, 2, -1, 0}, kStep, 1e300},
-        EndsCase{"RatioJustAboveOne", {0, 2, -1, 0}, kStep, 1.0 + 1e-12}),
-    [](const testing::TestParamInfo<EndsCase>& info) { return std::string(info.param.name); });
+                         testing::Values(EndsCase{"NaNSample", {0, std::nanf(""), 1, 0}, 0.1, 0.5},
+                                         EndsCase{"InfiniteSample", {0, INFINITY, 1, 0}, 0.1, 0.5},
+                                         EndsCase{"HugeStep", {0, 2, -1, 0}, 1e300, 1.01},
+                                         EndsCase{"NegativeStep", {0, 2, -1, 0}, -kStep, 1.01},
+                                         EndsCase{"NegativeRatio", {0, 2, -1, 0}, kStep, -1.0},
+                                         EndsCase{"HugeRatio", {0, 2, -1, 0}, kStep, 1e300},
+                                         EndsCase{"RatioJustAboveOne", {0, 2, -1, 0}, kStep, 1.0 + 1e-12}),
+                         [](const testing::TestParamInfo<EndsCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

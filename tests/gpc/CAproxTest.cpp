@@ -42,16 +42,16 @@ TEST_P(CAproxFit, GivesCoefficientsAndZeroAboveDegree) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, CAproxFit,
-    testing::Values(
-        FitCase{"TwoPointsLine", {{1, 2}, {3, 6}}, 1, {0.0, 2.0}},
-        FitCase{"SinglePointConstant", {{4, 7}}, 0, {7.0}},
-        FitCase{"SeveralPointsMean", {{1, 2}, {2, 4}, {3, 9}}, 0, {5.0}},
-        FitCase{"ExactCubic", {{1, 2.5}, {2, 5}, {3, 11.5}, {4, 25}, {5, 48.5}}, 3, {1.0, 2.0, -1.0, 0.5}},
-        // The (0, 0) slot adds pow(0, 0) = 1 to the first sum and pulls the line towards the origin.
-        FitCase{"UntouchedSlotTakesPart", {{0, 0}, {1, 3}, {3, 7}}, 1, {2.0 / 7.0, 16.0 / 7.0}},
-        FitCase{"DegreeMinusOneIsZero", {{1, 2}, {3, 6}}, -1, {}},
-        FitCase{"DegreeBelowMinusOneIsZero", {{1, 2}, {3, 6}}, -7, {}}),
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CAproxFit,
+    testing::Values(FitCase{"TwoPointsLine", {{1, 2}, {3, 6}}, 1, {0.0, 2.0}},
+                    FitCase{"SinglePointConstant", {{4, 7}}, 0, {7.0}},
+                    FitCase{"SeveralPointsMean", {{1, 2}, {2, 4}, {3, 9}}, 0, {5.0}},
+                    FitCase{"ExactCubic", {{1, 2.5}, {2, 5}, {3, 11.5}, {4, 25}, {5, 48.5}}, 3, {1.0, 2.0, -1.0, 0.5}},
+                    // The (0, 0) slot adds pow(0, 0) = 1 to the first sum and pulls the line towards the origin.
+                    FitCase{"UntouchedSlotTakesPart", {{0, 0}, {1, 3}, {3, 7}}, 1, {2.0 / 7.0, 16.0 / 7.0}},
+                    FitCase{"DegreeMinusOneIsZero", {{1, 2}, {3, 6}}, -1, {}},
+                    FitCase{"DegreeBelowMinusOneIsZero", {{1, 2}, {3, 6}}, -7, {}}),
     [](const testing::TestParamInfo<FitCase>& info) { return std::string(info.param.name); });
 
 TEST(CAprox, DegreeAboveTwentyFitsAsTwenty) {

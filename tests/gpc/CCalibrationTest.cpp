@@ -65,14 +65,15 @@ TEST_P(CalibrationTwoPoints, FitsLineAndConvertsBack) {
     EXPECT_NEAR(calibration.pointY[0], c.k0 + 10.0 * c.k1, 1e-12);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, CalibrationTwoPoints,
-    testing::Values(
-        TwoPointCase{"MonodisperseConventional", CCalibration::kMonodisperse, 1.0, 0.0, 8.0, -0.5},
-        // The sample's Mark-Houwink constants must not bend a conventional calibration.
-        TwoPointCase{"MonodisperseIgnoresMarkHouwink", CCalibration::kMonodisperse, 1.0, 1.0, 8.0, -0.5},
-        TwoPointCase{"MonodisperseIgnoresOtherConstants", CCalibration::kMonodisperse, 2.5, 0.7, 8.0, -0.5},
-        TwoPointCase{"UniversalCancelsOwnConstants", CCalibration::kUniversal, 1.0, 1.0, 16.0, -1.0},
-        TwoPointCase{"UniversalWithK2Alpha05", CCalibration::kUniversal, 2.0, 0.5, 12.0 + std::log10(2.0), -0.75}),
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CalibrationTwoPoints,
+    testing::Values(TwoPointCase{"MonodisperseConventional", CCalibration::kMonodisperse, 1.0, 0.0, 8.0, -0.5},
+                    // The sample's Mark-Houwink constants must not bend a conventional calibration.
+                    TwoPointCase{"MonodisperseIgnoresMarkHouwink", CCalibration::kMonodisperse, 1.0, 1.0, 8.0, -0.5},
+                    TwoPointCase{"MonodisperseIgnoresOtherConstants", CCalibration::kMonodisperse, 2.5, 0.7, 8.0, -0.5},
+                    TwoPointCase{"UniversalCancelsOwnConstants", CCalibration::kUniversal, 1.0, 1.0, 16.0, -1.0},
+                    TwoPointCase{"UniversalWithK2Alpha05", CCalibration::kUniversal, 2.0, 0.5, 12.0 + std::log10(2.0),
+                                 -0.75}),
     [](const testing::TestParamInfo<TwoPointCase>& info) { return std::string(info.param.name); });
 
 struct DegreeCase {
@@ -111,22 +112,21 @@ TEST_P(CalibrationDegree, FollowsDependenceAndUsedPoints) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CalibrationDegree,
-    testing::Values(
-        DegreeCase{"SixPointsCubic", 2, {}, 3, true},
-        DegreeCase{"ThreeLeftQuadratic", 2, {1, 0, 1, 0, 1, 0}, 2, true},
-        DegreeCase{"TwoLeftLine", 2, {0, 0, 1, 0, 0, 1}, 1, true},
-        DegreeCase{"OneLeftConstant", 2, {0, 0, 0, 1, 0, 0}, 0, true},
-        DegreeCase{"NoneLeftZero", 2, {0, 0, 0, 0, 0, 0}, -1, true},
-        DegreeCase{"QuadraticDependence", 1, {}, 2, false},
-        DegreeCase{"ShortFlagsMeanUsed", 2, {0, 0, 0, 0}, 1, true},
-        DegreeCase{"HugeDependenceLimitedByPoints", 50, {1, 0, 1, 0, 1, 0}, 2, true},
-        DegreeCase{"LowestDependenceZero", INT_MIN, {}, -1, false}),
-    [](const testing::TestParamInfo<DegreeCase>& info) { return std::string(info.param.name); });
+                         testing::Values(DegreeCase{"SixPointsCubic", 2, {}, 3, true},
+                                         DegreeCase{"ThreeLeftQuadratic", 2, {1, 0, 1, 0, 1, 0}, 2, true},
+                                         DegreeCase{"TwoLeftLine", 2, {0, 0, 1, 0, 0, 1}, 1, true},
+                                         DegreeCase{"OneLeftConstant", 2, {0, 0, 0, 1, 0, 0}, 0, true},
+                                         DegreeCase{"NoneLeftZero", 2, {0, 0, 0, 0, 0, 0}, -1, true},
+                                         DegreeCase{"QuadraticDependence", 1, {}, 2, false},
+                                         DegreeCase{"ShortFlagsMeanUsed", 2, {0, 0, 0, 0}, 1, true},
+                                         DegreeCase{"HugeDependenceLimitedByPoints", 50, {1, 0, 1, 0, 1, 0}, 2, true},
+                                         DegreeCase{"LowestDependenceZero", INT_MIN, {}, -1, false}),
+                         [](const testing::TestParamInfo<DegreeCase>& info) { return std::string(info.param.name); });
 
 TEST(Calibration, NoDependenceGivesMeanY) {
     CCalibration calibration;
-    calibration.SetInputs(1.0, 0.0, CCalibration::kMonodisperse, -1, 0,
-                          {MakeAssay(0.0, 0.5, {0.0f}, LineStandards())}, {});
+    calibration.SetInputs(1.0, 0.0, CCalibration::kMonodisperse, -1, 0, {MakeAssay(0.0, 0.5, {0.0f}, LineStandards())},
+                          {});
     calibration.Run();
     EXPECT_NEAR(calibration.results.k0, 2.5, 1e-12);
     EXPECT_EQ(calibration.results.k1, 0.0);
@@ -168,8 +168,8 @@ TEST(Calibration, UnusedPointIsListedButNeitherPlottedNorInRange) {
 
 TEST(Calibration, CurveRunsFromHalfToOnePointTwoTimesOfPoints) {
     CCalibration calibration;
-    calibration.SetInputs(1.0, 0.0, CCalibration::kMonodisperse, 0, 0,
-                          {MakeAssay(0.0, 0.5, {0.0f}, LineStandards())}, {});
+    calibration.SetInputs(1.0, 0.0, CCalibration::kMonodisperse, 0, 0, {MakeAssay(0.0, 0.5, {0.0f}, LineStandards())},
+                          {});
     calibration.Run();
     const float end = static_cast<float>(12.0 * 1.2);
     const float step = (end - 5.0f) / 20;
@@ -196,23 +196,24 @@ class CalibrationRefusedItem : public testing::TestWithParam<RefusedItemCase> {}
 
 TEST_P(CalibrationRefusedItem, FormsNoPoint) {
     CCalibration calibration;
-    calibration.SetInputs(1.0, 0.0, CCalibration::kMonodisperse, 0, 0,
-                          {MakeAssay(0.0, 0.5, {0.0f}, {GetParam().item})}, {});
+    calibration.SetInputs(1.0, 0.0, CCalibration::kMonodisperse, 0, 0, {MakeAssay(0.0, 0.5, {0.0f}, {GetParam().item})},
+                          {});
     calibration.Run();
     EXPECT_TRUE(calibration.calPoints.empty());
     EXPECT_TRUE(calibration.pointX.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CalibrationRefusedItem,
-    testing::Values(
-        RefusedItemCase{"EmptyName", Standard("", 10.0, 1000.0)},
-        RefusedItemCase{"ZeroTime", Standard("A", 0.0, 1000.0)},
-        RefusedItemCase{"NegativeTime", Standard("A", -1.0, 1000.0)},
-        RefusedItemCase{"NaNTime", Standard("A", kNaN, 1000.0)},
-        RefusedItemCase{"ZeroMolarMass", Standard("A", 10.0, 0.0)},
-        RefusedItemCase{"NegativeMolarMass", Standard("A", 10.0, -5.0)},
-        RefusedItemCase{"NaNMolarMass", Standard("A", 10.0, kNaN)}),
-    [](const testing::TestParamInfo<RefusedItemCase>& info) { return std::string(info.param.name); });
+                         testing::Values(RefusedItemCase{"EmptyName", Standard("", 10.0, 1000.0)},
+                                         RefusedItemCase{"ZeroTime", Standard("A", 0.0, 1000.0)},
+                                         RefusedItemCase{"NegativeTime", Standard("A", -1.0, 1000.0)},
+                                         RefusedItemCase{"NaNTime", Standard("A", kNaN, 1000.0)},
+                                         RefusedItemCase{"ZeroMolarMass", Standard("A", 10.0, 0.0)},
+                                         RefusedItemCase{"NegativeMolarMass", Standard("A", 10.0, -5.0)},
+                                         RefusedItemCase{"NaNMolarMass", Standard("A", 10.0, kNaN)}),
+                         [](const testing::TestParamInfo<RefusedItemCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST(Calibration, SharedTimeGivesNonFiniteCoefficients) {
     CCalibration calibration;
@@ -277,10 +278,12 @@ TEST_P(CalibrationSkippedAssay, KeepsEarlierResults) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CalibrationSkippedAssay,
-    testing::Values(SkippedAssayCase{"NoChannelSelected", -1, false},
-                    SkippedAssayCase{"ChannelBeyondList", 5, false},
-                    SkippedAssayCase{"EmptySamples", 0, true}),
-    [](const testing::TestParamInfo<SkippedAssayCase>& info) { return std::string(info.param.name); });
+                         testing::Values(SkippedAssayCase{"NoChannelSelected", -1, false},
+                                         SkippedAssayCase{"ChannelBeyondList", 5, false},
+                                         SkippedAssayCase{"EmptySamples", 0, true}),
+                         [](const testing::TestParamInfo<SkippedAssayCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST(Calibration, NoTypeSelectedGivesZeroPolynomialAndZeroAverages) {
     CCalibration calibration;

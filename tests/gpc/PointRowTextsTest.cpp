@@ -1,6 +1,6 @@
 // Texts of a points list row, and their immunity to a comma-decimal process locale.
-#include "gpc/PointRowTexts.h"
 #include "base/NumberText.h"
+#include "gpc/PointRowTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -43,17 +43,42 @@ TEST_P(PointRow, FormatsColumns) {
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
-INSTANTIATE_TEST_SUITE_P(Cases, PointRow,
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PointRow,
     testing::Values(
-        RowCase{"Plain", 1, "Полистирол 10k", 12.5, 10000.0, 0.000114, 0.716,
+        RowCase{"Plain",
+                1,
+                "Полистирол 10k",
+                12.5,
+                10000.0,
+                0.000114,
+                0.716,
                 {"2 / Полистирол 10k", "12.50", "10000.00", "0.000114", "0.716"}},
         // 2.675 and 0.0005 lie just below their halfway points in binary, as printf sees them.
-        RowCase{"RoundsLikePrintf", 0, "A", 2.675, 0.125, 0.0000005, 1.0005,
+        RowCase{"RoundsLikePrintf",
+                0,
+                "A",
+                2.675,
+                0.125,
+                0.0000005,
+                1.0005,
                 {"1 / A", "2.67", "0.12", "0.000000", "1.000"}},
-        RowCase{"RoundsUp", 0, "A", 9.999, 99.995001, 1.23456789, 0.9996,
+        RowCase{"RoundsUp",
+                0,
+                "A",
+                9.999,
+                99.995001,
+                1.23456789,
+                0.9996,
                 {"1 / A", "10.00", "100.00", "1.234568", "1.000"}},
         RowCase{"Negative", 0, "", -0.001, -1.5, -2.0, -0.0004, {"1 / ", "-0.00", "-1.50", "-2.000000", "-0.000"}},
-        RowCase{"NonFiniteAndHuge", 0, "A", kNaN, kInf, -kInf, 1e22,
+        RowCase{"NonFiniteAndHuge",
+                0,
+                "A",
+                kNaN,
+                kInf,
+                -kInf,
+                1e22,
                 {"1 / A", "nan", "inf", "-inf", "10000000000000000000000.000"}}),
     [](const testing::TestParamInfo<RowCase>& info) { return std::string(info.param.name); });
 

@@ -152,7 +152,8 @@ TEST_F(GridTest, CheckToggleIsAnItemChangeWhileSelectingARowIsRowSelected) {
     EXPECT_TRUE(grid->IsChecked(2));
     grid->SetCheck(1, false);
     grid->SetCheck(1, false);  // no change, no notification
-    EXPECT_EQ(parent.Of(LVN_ITEMCHANGED), (std::vector<Notification>{{LVN_ITEMCHANGED, 2, 0}, {LVN_ITEMCHANGED, 1, 0}}));
+    EXPECT_EQ(parent.Of(LVN_ITEMCHANGED),
+              (std::vector<Notification>{{LVN_ITEMCHANGED, 2, 0}, {LVN_ITEMCHANGED, 1, 0}}));
     EXPECT_TRUE(parent.Of(GN_ROWSELECTED).empty());
 }
 
@@ -292,7 +293,7 @@ TEST_F(GridTest, ContextMenuReportsTheMouseOrTheGridCornerFromTheKeyboard) {
 
     const QPoint corner = grid->mapToGlobal(grid->contentsRect().topLeft() + QPoint(5, 5));
     EXPECT_EQ(parent.Of(GN_CONTEXTMENU), (std::vector<Notification>{{GN_CONTEXTMENU, global.x(), global.y()},
-                                                                     {GN_CONTEXTMENU, corner.x(), corner.y()}}));
+                                                                    {GN_CONTEXTMENU, corner.x(), corner.y()}}));
 }
 
 TEST_F(GridTest, ColumnMoveIsUndoneWhenTheParentRefusesIt) {

@@ -56,16 +56,16 @@ TEST_P(GridEditKeysTest, StoresOnlyChangedAcceptedText) {
     EXPECT_EQ(grid->ItemText(1, 0), "Beta");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Keys, GridEditKeysTest,
-    testing::Values(EditRow{"EnterStoresNewText", "Gamma", Qt::Key_Return, 1, "Gamma", 1},
-                    EditRow{"KeypadEnterStoresNewText", "Gamma", Qt::Key_Enter, 1, "Gamma", 1},
-                    EditRow{"EscapeCancels", "Gamma", Qt::Key_Escape, 1, "Alpha", 0},
-                    EditRow{"SameTextIsNoChange", "Alpha", Qt::Key_Return, 1, "Alpha", 0},
-                    EditRow{"LetterCaseIsAChange", "ALPHA", Qt::Key_Return, 1, "ALPHA", 1},
-                    EditRow{"EmptyTextIsAChange", "", Qt::Key_Return, 1, "", 1},
-                    EditRow{"RejectedChangeRestoresOldText", "Gamma", Qt::Key_Return, 0, "Alpha", 1}),
-    [](const testing::TestParamInfo<EditRow>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Keys, GridEditKeysTest,
+                         testing::Values(EditRow{"EnterStoresNewText", "Gamma", Qt::Key_Return, 1, "Gamma", 1},
+                                         EditRow{"KeypadEnterStoresNewText", "Gamma", Qt::Key_Enter, 1, "Gamma", 1},
+                                         EditRow{"EscapeCancels", "Gamma", Qt::Key_Escape, 1, "Alpha", 0},
+                                         EditRow{"SameTextIsNoChange", "Alpha", Qt::Key_Return, 1, "Alpha", 0},
+                                         EditRow{"LetterCaseIsAChange", "ALPHA", Qt::Key_Return, 1, "ALPHA", 1},
+                                         EditRow{"EmptyTextIsAChange", "", Qt::Key_Return, 1, "", 1},
+                                         EditRow{"RejectedChangeRestoresOldText", "Gamma", Qt::Key_Return, 0, "Alpha",
+                                                 1}),
+                         [](const testing::TestParamInfo<EditRow>& info) { return std::string(info.param.name); });
 
 using GridEditTest = GridEditFixture;
 

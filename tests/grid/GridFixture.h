@@ -124,13 +124,9 @@ protected:
     void DoubleClick(int row, int column) { DoubleClickAt(CellCenter(row, column)); }
 
     // The editor that has the focus, if any.
-    static CGridCtrlEditCell* FocusedEditor() {
-        return qobject_cast<CGridCtrlEditCell*>(QApplication::focusWidget());
-    }
+    static CGridCtrlEditCell* FocusedEditor() { return qobject_cast<CGridCtrlEditCell*>(QApplication::focusWidget()); }
 
-    static void DeleteLaterObjects() {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    static void DeleteLaterObjects() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     RecordingParent parent;
     QWidget window;

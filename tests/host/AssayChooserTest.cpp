@@ -40,8 +40,7 @@ int32_t ChooseWith(AssayIdList* list, const std::function<void(AssayChooserDialo
     QTimer guard;
     guard.setSingleShot(true);
     QObject::connect(&guard, &QTimer::timeout, [] {
-        if (auto* dialog = QApplication::activeModalWidget())
-            dialog->close();
+        if (auto* dialog = QApplication::activeModalWidget()) dialog->close();
     });
     guard.start(10000);
     return AssayChooserDialog::Choose(Rows, list, nullptr);

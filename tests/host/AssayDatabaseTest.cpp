@@ -1,6 +1,6 @@
 // The host's assay database: opening, schema creation and the read queries.
-#include "host/AssayDatabase.h"
 #include "TempFolder.h"
+#include "host/AssayDatabase.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -20,13 +20,13 @@ void Execute(const std::string& path, const std::string& sql) {
 std::string FilledDatabase(const TempFolder& folder) {
     const std::string path = folder / "assays.db";
     Execute(path, std::string(AssayDatabase::Schema) +
-        "INSERT INTO assay VALUES (7, 1700000000, '/data/run1.chr', 'PS 1', 'THF', 'GPC-A', 1);"
-        "INSERT INTO assay VALUES (3, 1700000100, '/data/run2.chr', NULL, NULL, NULL, 0);"
-        "INSERT INTO assay VALUES (9, 1700000200, '/data/run1.chr', 'Гель', 'THF', 'GPC-A', 0);"
-        "INSERT INTO peak (assayid, nameid, name, time, channel) VALUES (9, 'a', 'PS-2', 14.5, 1);"
-        "INSERT INTO peak (assayid, nameid, name, time, channel) VALUES (7, 'b', 'PS-1', 18.0, 2);"
-        "INSERT INTO peak (assayid, nameid, name, time, channel) VALUES (7, 'c', 'PS-3', 12.0, 2);"
-        "INSERT INTO peak (assayid, nameid, name, time, channel) VALUES (3, 'd', 'other', 1.0, 1);");
+                      "INSERT INTO assay VALUES (7, 1700000000, '/data/run1.chr', 'PS 1', 'THF', 'GPC-A', 1);"
+                      "INSERT INTO assay VALUES (3, 1700000100, '/data/run2.chr', NULL, NULL, NULL, 0);"
+                      "INSERT INTO assay VALUES (9, 1700000200, '/data/run1.chr', 'Гель', 'THF', 'GPC-A', 0);"
+                      "INSERT INTO peak (assayid, nameid, name, time, channel) VALUES (9, 'a', 'PS-2', 14.5, 1);"
+                      "INSERT INTO peak (assayid, nameid, name, time, channel) VALUES (7, 'b', 'PS-1', 18.0, 2);"
+                      "INSERT INTO peak (assayid, nameid, name, time, channel) VALUES (7, 'c', 'PS-3', 12.0, 2);"
+                      "INSERT INTO peak (assayid, nameid, name, time, channel) VALUES (3, 'd', 'other', 1.0, 1);");
     return path;
 }
 
@@ -93,10 +93,8 @@ class BadDatabase : public testing::TestWithParam<BadDatabaseCase> {};
 TEST_P(BadDatabase, IsRefusedWithMessageAndLeftUnchanged) {
     TempFolder folder;
     const std::string path = folder / "assays.db";
-    if (GetParam().bytes)
-        WriteFileBytes(path, GetParam().bytes);
-    if (GetParam().sql)
-        Execute(path, GetParam().sql);
+    if (GetParam().bytes) WriteFileBytes(path, GetParam().bytes);
+    if (GetParam().sql) Execute(path, GetParam().sql);
     const std::string before = FileBytes(path);
     AssayDatabase database;
     std::string message;
@@ -109,16 +107,16 @@ TEST_P(BadDatabase, IsRefusedWithMessageAndLeftUnchanged) {
     EXPECT_FALSE(database.Assays(rows, message));
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, BadDatabase,
-    testing::Values(
-        BadDatabaseCase{"MissingFile", nullptr, nullptr, "does not exist"},
-        BadDatabaseCase{"NotADatabase", "this is a text file, not SQLite, and long enough to tell.\n",
-                        nullptr, "not a usable database"},
-        BadDatabaseCase{"OtherTables", nullptr, "CREATE TABLE notes (text TEXT);", "not an assay database"},
-        BadDatabaseCase{"MissingColumn", nullptr,
-                        "CREATE TABLE assay (id INTEGER PRIMARY KEY, date INTEGER);"
-                        "CREATE TABLE peak (id INTEGER PRIMARY KEY, assayid INTEGER);",
-                        "not an assay database"}),
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BadDatabase,
+    testing::Values(BadDatabaseCase{"MissingFile", nullptr, nullptr, "does not exist"},
+                    BadDatabaseCase{"NotADatabase", "this is a text file, not SQLite, and long enough to tell.\n",
+                                    nullptr, "not a usable database"},
+                    BadDatabaseCase{"OtherTables", nullptr, "CREATE TABLE notes (text TEXT);", "not an assay database"},
+                    BadDatabaseCase{"MissingColumn", nullptr,
+                                    "CREATE TABLE assay (id INTEGER PRIMARY KEY, date INTEGER);"
+                                    "CREATE TABLE peak (id INTEGER PRIMARY KEY, assayid INTEGER);",
+                                    "not an assay database"}),
     [](const testing::TestParamInfo<BadDatabaseCase>& info) { return std::string(info.param.name); });
 
 TEST(AssayDatabase, NoPathGivesMessage) {

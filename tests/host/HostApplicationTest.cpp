@@ -1,10 +1,10 @@
 // The host put together: start-up with the recording plug-in, the served commands, the profile
 // saved after changes, and start-up on bad input.
 #include "HostDriving.h"
+#include "TempFolder.h"
 #include "host/AssayFileWindow.h"
 #include "host/HostApplication.h"
 #include "host/HostText.h"
-#include "TempFolder.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -24,14 +24,12 @@ using RecordedCallsFunction = const char* (*)();
 
 AssayFileWindow* OpenFileWindow() {
     for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* window = qobject_cast<AssayFileWindow*>(widget); window && window->isVisible())
-            return window;
+        if (auto* window = qobject_cast<AssayFileWindow*>(widget); window && window->isVisible()) return window;
     return nullptr;
 }
 
 intptr_t Call(HostApplication& host, const char* command, const void* argument1, const void* argument2) {
-    return host.Bus().Call(command, reinterpret_cast<intptr_t>(argument1),
-                           reinterpret_cast<intptr_t>(argument2));
+    return host.Bus().Call(command, reinterpret_cast<intptr_t>(argument1), reinterpret_cast<intptr_t>(argument2));
 }
 
 TEST(HostApplication, RunsThePluginAndServesItsCommands) {
@@ -39,10 +37,13 @@ TEST(HostApplication, RunsThePluginAndServesItsCommands) {
     const std::string database = folder / "assays.db";
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(database.c_str(), &db), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(db, (std::string(AssayDatabase::Schema) +
-        "INSERT INTO assay (id, date, filename) VALUES (4, 0, '/runs/a.chr');"
-        "INSERT INTO peak (assayid, name, time, channel) VALUES (4, 'PS-1', 12.5, 1);").c_str(),
-        nullptr, nullptr, nullptr), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db,
+                           (std::string(AssayDatabase::Schema) +
+                            "INSERT INTO assay (id, date, filename) VALUES (4, 0, '/runs/a.chr');"
+                            "INSERT INTO peak (assayid, name, time, channel) VALUES (4, 'PS-1', 12.5, 1);")
+                               .c_str(),
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
     sqlite3_close(db);
     std::filesystem::create_directory(folder / "plugins");
     std::filesystem::copy_file(HOST_TEST_PLUGIN, folder / "plugins/recording.so");
@@ -60,8 +61,7 @@ TEST(HostApplication, RunsThePluginAndServesItsCommands) {
     ASSERT_NE(entry, nullptr);
     entry->trigger();
 
-    const auto* uri = reinterpret_cast<const char16_t*>(
-        Call(host, HOST_CMD_GET_CONNECTION_URI, nullptr, nullptr));
+    const auto* uri = reinterpret_cast<const char16_t*>(Call(host, HOST_CMD_GET_CONNECTION_URI, nullptr, nullptr));
     EXPECT_EQ(ReadHostText(uri), std::filesystem::absolute(database).string());
     EXPECT_EQ(Call(host, HOST_CMD_GET_LANGUAGE, nullptr, nullptr), 1033);
 
@@ -94,13 +94,14 @@ TEST(HostApplication, RunsThePluginAndServesItsCommands) {
     EXPECT_NE(FileBytes(profile).find("plugins\\quorvel\\/K=5\n"), std::string::npos);
 
     host.Shutdown();
-    const auto recorded = reinterpret_cast<RecordedCallsFunction>(
-        dlsym(host.Plugins().Plugins()[0].handle, "RecordedCalls"));
+    const auto recorded =
+        reinterpret_cast<RecordedCallsFunction>(dlsym(host.Plugins().Plugins()[0].handle, "RecordedCalls"));
     ASSERT_NE(recorded, nullptr);
-    const std::string window = std::to_string(reinterpret_cast<intptr_t>(
-        static_cast<QWidget*>(&host.Window())));
-    EXPECT_EQ(std::string(recorded()), "Load subscribed 1\nLanguage 1033\nRegistered 1\nMenu 1\n"
-                                       "Command " + window + "\nUnload\n");
+    const std::string window = std::to_string(reinterpret_cast<intptr_t>(static_cast<QWidget*>(&host.Window())));
+    EXPECT_EQ(std::string(recorded()),
+              "Load subscribed 1\nLanguage 1033\nRegistered 1\nMenu 1\n"
+              "Command " +
+                  window + "\nUnload\n");
 }
 
 TEST(HostApplication, BadInputGivesMessagesAndLeavesFilesAlone) {

@@ -35,10 +35,8 @@ inline HostOptions HostWithTheModule(const std::string& database, const std::str
 // The action at the end of a menu path (texts from the menu bar down); null when there is none.
 inline QAction* FindAction(const QList<QAction*>& actions, const QStringList& path) {
     for (QAction* action : actions) {
-        if (action->text() != path.front())
-            continue;
-        if (path.size() == 1)
-            return action;
+        if (action->text() != path.front()) continue;
+        if (path.size() == 1) return action;
         return action->menu() ? FindAction(action->menu()->actions(), path.mid(1)) : nullptr;
     }
     return nullptr;
@@ -47,24 +45,21 @@ inline QAction* FindAction(const QList<QAction*>& actions, const QStringList& pa
 // The visible top-level window with this title; null when none is shown.
 inline QWidget* VisibleWindowTitled(const QString& title) {
     for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->isVisible() && widget->windowTitle() == title)
-            return widget;
+        if (widget->isVisible() && widget->windowTitle() == title) return widget;
     return nullptr;
 }
 
 // The button of window with this tool tip (the icon buttons have no text); null when none.
 inline QPushButton* ButtonWithTip(QWidget& window, const QString& tip) {
     for (QPushButton* button : window.findChildren<QPushButton*>())
-        if (button->toolTip() == tip)
-            return button;
+        if (button->toolTip() == tip) return button;
     return nullptr;
 }
 
 // The button of window with this text; null when none.
 inline QPushButton* ButtonWithText(QWidget& window, const QString& text) {
     for (QPushButton* button : window.findChildren<QPushButton*>())
-        if (button->text() == text)
-            return button;
+        if (button->text() == text) return button;
     return nullptr;
 }
 
@@ -91,12 +86,10 @@ inline void IncludeAll(QTreeWidget& list) {
 // false when no chooser is shown.
 inline bool ChooseInDialog(const std::set<int32_t>& ids) {
     auto* dialog = qobject_cast<AssayChooserDialog*>(QApplication::activeModalWidget());
-    if (dialog == nullptr)
-        return false;
+    if (dialog == nullptr) return false;
     AssayTable* table = dialog->Table();
     for (int row = 0; row < table->rowCount(); ++row) {
-        if (ids.count(table->item(row, 0)->text().toInt()) == 0)
-            continue;
+        if (ids.count(table->item(row, 0)->text().toInt()) == 0) continue;
         const QRect cell = table->visualRect(table->model()->index(row, 0));
         QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::ControlModifier, cell.center());
     }
@@ -111,11 +104,9 @@ public:
     ModalWatch() {
         QObject::connect(&timer_, &QTimer::timeout, [this] {
             QWidget* modal = QApplication::activeModalWidget();
-            if (modal == nullptr || qobject_cast<AssayChooserDialog*>(modal))
-                return;
+            if (modal == nullptr || qobject_cast<AssayChooserDialog*>(modal)) return;
             const auto labels = modal->findChildren<QLabel*>();
-            for (QLabel* label : labels)
-                seen += label->text().toStdString() + "\n";
+            for (QLabel* label : labels) seen += label->text().toStdString() + "\n";
             modal->close();
         });
         timer_.start(500);

@@ -18,19 +18,16 @@ struct MenuPathCase {
 
 class SplitMenuPathTest : public testing::TestWithParam<MenuPathCase> {};
 
-TEST_P(SplitMenuPathTest, SplitsAtSlashes) {
-    EXPECT_EQ(SplitMenuPath(GetParam().path), GetParam().levels);
-}
+TEST_P(SplitMenuPathTest, SplitsAtSlashes) { EXPECT_EQ(SplitMenuPath(GetParam().path), GetParam().levels); }
 
 INSTANTIATE_TEST_SUITE_P(Cases, SplitMenuPathTest,
-    testing::Values(
-        MenuPathCase{"ThreeLevels", "Данные/Расчёты/Гель хроматография",
-                     {"Данные", "Расчёты", "Гель хроматография"}},
-        MenuPathCase{"SingleLevel", "Tools", {"Tools"}},
-        MenuPathCase{"EmptyLevelsDropped", "/a//b/", {"a", "b"}},
-        MenuPathCase{"EmptyPath", "", {}},
-        MenuPathCase{"OnlySlashes", "//", {}}),
-    [](const testing::TestParamInfo<MenuPathCase>& info) { return std::string(info.param.name); });
+                         testing::Values(MenuPathCase{"ThreeLevels",
+                                                      "Данные/Расчёты/Гель хроматография",
+                                                      {"Данные", "Расчёты", "Гель хроматография"}},
+                                         MenuPathCase{"SingleLevel", "Tools", {"Tools"}},
+                                         MenuPathCase{"EmptyLevelsDropped", "/a//b/", {"a", "b"}},
+                                         MenuPathCase{"EmptyPath", "", {}}, MenuPathCase{"OnlySlashes", "//", {}}),
+                         [](const testing::TestParamInfo<MenuPathCase>& info) { return std::string(info.param.name); });
 
 TEST(ReadMenuRecord, TakesPathAndCommand) {
     const CreateNewMenuRecord record = {sizeof(CreateNewMenuRecord), u"Данные/Гель", 0, "x/Cmd"};

@@ -1,8 +1,8 @@
 // The host's main window: menu entries built from menu paths, the assay list and its refresh on the
 // "assay set changed" event.
+#include "TempFolder.h"
 #include "host/HostEvents.h"
 #include "host/MainWindow.h"
-#include "TempFolder.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -14,15 +14,13 @@ namespace {
 
 QMenu* SubMenu(const QList<QAction*>& actions, const QString& title) {
     for (QAction* action : actions)
-        if (action->menu() && action->text() == title)
-            return action->menu();
+        if (action->menu() && action->text() == title) return action->menu();
     return nullptr;
 }
 
 QAction* Entry(QMenu* menu, const QString& title) {
     for (QAction* action : menu->actions())
-        if (!action->menu() && action->text() == title)
-            return action;
+        if (!action->menu() && action->text() == title) return action;
     return nullptr;
 }
 
@@ -61,8 +59,9 @@ TEST(MainWindow, RefreshesOnTheAssaysChangedEvent) {
 
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(db, "INSERT INTO assay (id, date, filename) VALUES (5, 0, 'x.chr');",
-                           nullptr, nullptr, nullptr), SQLITE_OK);
+    ASSERT_EQ(
+        sqlite3_exec(db, "INSERT INTO assay (id, date, filename) VALUES (5, 0, 'x.chr');", nullptr, nullptr, nullptr),
+        SQLITE_OK);
     sqlite3_close(db);
 
     // Sent to a window other than the main one, as a plug-in's dialog may pick its own.

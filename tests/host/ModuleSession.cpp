@@ -28,64 +28,53 @@ bool Fail(const std::string& step) {
 
 bool HasReport(const fs::path& folder) {
     for (const fs::directory_entry& entry : fs::directory_iterator(folder))
-        if (entry.path().extension() == ".html" && entry.file_size() > 0)
-            return true;
+        if (entry.path().extension() == ".html" && entry.file_size() > 0) return true;
     return false;
 }
 
 bool RunSession(const TempFolder& folder) {
     const DemoWriteResult demo = WriteDemoData(folder / "lab", 11);
-    if (!demo.ok)
-        return Fail("demo data: " + demo.description);
+    if (!demo.ok) return Fail("demo data: " + demo.description);
     HostApplication host(HostWithTheModule(demo.set.databasePath, demo.set.profilePath, folder.Path()));
     ModalWatch unexpected;
     host.Start();
     host.Window().show();
     const QStringList menuPath = {"Данные", "Расчёты", "Гель хроматография"};
     QAction* entry = FindAction(host.Window().menuBar()->actions(), menuPath);
-    if (entry == nullptr)
-        return Fail("the module's menu entry is missing");
+    if (entry == nullptr) return Fail("the module's menu entry is missing");
     entry->trigger();
     QWidget* workbench = VisibleWindowTitled("Гель-проникающая хроматография");
-    if (workbench == nullptr)
-        return Fail("the workbench did not open");
+    if (workbench == nullptr) return Fail("the workbench did not open");
 
     QPushButton* add = ButtonWithTip(*workbench, "Добавить хроматограммы");
     QPushButton* report = ButtonWithTip(*workbench, "Отчет");
     QPushButton* close = ButtonWithText(*workbench, "Закрыть");
-    if (add == nullptr || report == nullptr || close == nullptr)
-        return Fail("a workbench button is missing");
+    if (add == nullptr || report == nullptr || close == nullptr) return Fail("a workbench button is missing");
     QTimer::singleShot(0, [] { ChooseInDialog({1, 2, 3}); });
     QTest::mouseClick(add, Qt::LeftButton);
     QTreeWidget* assays = AssaysList(*workbench);
-    if (assays == nullptr || assays->topLevelItemCount() != 3)
-        return Fail("the three chosen assays are not listed");
+    if (assays == nullptr || assays->topLevelItemCount() != 3) return Fail("the three chosen assays are not listed");
     IncludeAll(*assays);
 
     QTest::mouseClick(report, Qt::LeftButton);
-    if (!HasReport(folder.Path() / "tmp"))
-        return Fail("no report page in the temporary folder");
+    if (!HasReport(folder.Path() / "tmp")) return Fail("no report page in the temporary folder");
 
     QTest::mouseClick(close, Qt::LeftButton);
     QApplication::processEvents();
-    if (workbench->isVisible())
-        return Fail("the workbench did not close");
+    if (workbench->isVisible()) return Fail("the workbench did not close");
     host.Shutdown();
     if (FileBytes(demo.set.profilePath).find("plugins\\quorvel\\/Assay 3=3/1\n") == std::string::npos)
         return Fail("closing did not store the assay set");
-    if (!unexpected.seen.empty())
-        return Fail("unexpected message box: " + unexpected.seen);
+    if (!unexpected.seen.empty()) return Fail("unexpected message box: " + unexpected.seen);
     const QString hostMessages = host.Window().Messages()->toPlainText();
-    if (!hostMessages.isEmpty())
-        return Fail("host messages: " + hostMessages.toStdString());
+    if (!hostMessages.isEmpty()) return Fail("host messages: " + hostMessages.toStdString());
     return true;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     ::setenv("QUORVEL_NO_OPEN", "1", 1);
     TempFolder folder;
     if (folder.Path().empty()) {

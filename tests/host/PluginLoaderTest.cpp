@@ -1,10 +1,10 @@
 // Loading a plug-in folder: the recording test plug-in, libraries that are no plug-ins, and folders
 // without plug-ins.
+#include "TempFolder.h"
 #include "host/CommandBus.h"
 #include "host/HostApiBridge.h"
 #include "host/HostRecords.h"
 #include "host/PluginLoader.h"
-#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -20,8 +20,7 @@ protected:
         bus.Serve(HOST_CMD_GET_LANGUAGE, [](intptr_t, intptr_t) { return intptr_t{0x10409}; });
         bus.Serve(HOST_CMD_CREATE_NEW_MENU, [this](intptr_t, intptr_t record) -> intptr_t {
             const auto request = ReadMenuRecord(reinterpret_cast<const CreateNewMenuRecord*>(record));
-            if (request)
-                menus.push_back(*request);
+            if (request) menus.push_back(*request);
             return request ? 1 : 0;
         });
         table = BindHostApi(bus);
@@ -66,8 +65,7 @@ TEST_F(PluginLoaderTest, LoadsPluginsAndSkipsTheRest) {
 
     const auto recorded = reinterpret_cast<RecordedCallsFunction>(dlsym(plugin.handle, "RecordedCalls"));
     ASSERT_NE(recorded, nullptr);
-    EXPECT_EQ(std::string(recorded()),
-              "Load subscribed 1\nLanguage 1033\nRegistered 1\nMenu 1\nCommand 77\nUnload\n");
+    EXPECT_EQ(std::string(recorded()), "Load subscribed 1\nLanguage 1033\nRegistered 1\nMenu 1\nCommand 77\nUnload\n");
 }
 
 TEST_F(PluginLoaderTest, FolderWithoutPluginsGivesMessage) {

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -61,9 +60,9 @@ TEST_P(ProfileSaveKilled, LeavesTheOldOrTheNewFileAndNeverLosesTheOld) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ProfileSaveKilled,
-    testing::Values(StartCase{"ReadableProfile", "K=1\nAlpha=0.5\n", true},
-                    StartCase{"DamagedProfile", "K=1\nno equals sign here\n", false}),
-    [](const testing::TestParamInfo<StartCase>& info) { return std::string(info.param.name); });
+                         testing::Values(StartCase{"ReadableProfile", "K=1\nAlpha=0.5\n", true},
+                                         StartCase{"DamagedProfile", "K=1\nno equals sign here\n", false}),
+                         [](const testing::TestParamInfo<StartCase>& info) { return std::string(info.param.name); });
 
 TEST(ProfileSaveFault, ReadOnlyFolderGivesAClearMessageAndKeepsTheFile) {
     TempFolder folder;

@@ -1,16 +1,16 @@
 // The host profile: its file round trip, damaged files, the atomic save and the profile commands.
+#include "TempFolder.h"
 #include "host/CommandBus.h"
 #include "host/HostText.h"
 #include "host/ProfileCommands.h"
 #include "host/ProfileStore.h"
-#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <cmath>
 #include <cstring>
 #include <limits>
-#include <unistd.h>
 
 namespace {
 
@@ -25,19 +25,18 @@ ProfileStore Reloaded(const std::string& path) {
 TEST(ProfileStore, IntsDoublesAndStringsSurviveTheFile) {
     TempFolder folder;
     const std::string path = folder / "profile.ini";
-    const double doubles[] = {0.1, 1.0 / 3.0, -2.5e-300, std::numeric_limits<double>::max(),
-                              std::numeric_limits<double>::denorm_min(), -0.0, 6.02214076e23};
-    const std::string strings[] = {"Гель хроматография", "a=b=c", "line one\nline two\r\nthree",
-                                   "100%25 %", "  padded  ", "# not a comment", ""};
+    const double doubles[] = {
+        0.1,  1.0 / 3.0,    -2.5e-300, std::numeric_limits<double>::max(), std::numeric_limits<double>::denorm_min(),
+        -0.0, 6.02214076e23};
+    const std::string strings[] = {
+        "Гель хроматография", "a=b=c", "line one\nline two\r\nthree", "100%25 %", "  padded  ", "# not a comment", ""};
     ProfileStore store;
     std::string message;
     ASSERT_TRUE(store.Load(path, message));
     store.SetInt("plugins\\quorvel\\/WindowRect_btx", -1234);
     store.SetInt("max", std::numeric_limits<int32_t>::max());
-    for (std::size_t i = 0; i < std::size(doubles); ++i)
-        store.SetDouble("double " + std::to_string(i), doubles[i]);
-    for (std::size_t i = 0; i < std::size(strings); ++i)
-        store.Set("name =#%\n" + std::to_string(i), strings[i]);
+    for (std::size_t i = 0; i < std::size(doubles); ++i) store.SetDouble("double " + std::to_string(i), doubles[i]);
+    for (std::size_t i = 0; i < std::size(strings); ++i) store.Set("name =#%\n" + std::to_string(i), strings[i]);
     ASSERT_TRUE(store.Save(message)) << message;
 
     const ProfileStore read = Reloaded(path);
@@ -116,17 +115,14 @@ TEST_P(DamagedProfile, GivesMessageEmptyProfileAndKeepsTheFile) {
     EXPECT_EQ(Reloaded(path).GetInt("K"), 5);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, DamagedProfile,
-    testing::Values(
-        DamagedCase{"LineWithoutEquals", "K=1\ngarbage\n", "line 2"},
-        DamagedCase{"BadEscape", "K=1%G0\n", "line 1"},
-        DamagedCase{"CutEscape", "K=1%4", "hexadecimal"},
-        DamagedCase{"NotUtf8", "K=\xff\xfe\n", "UTF-8"},
-        DamagedCase{"EscapedNotUtf8", "K=%FF\n", "UTF-8"},
-        DamagedCase{"EmptyName", "=5\n", "empty name"},
-        DamagedCase{"DuplicateName", "K=1\nK=2\n", "twice"},
-        DamagedCase{"ZeroByte", std::string("K=1\nA=\0\n", 8), "line 2"},
-        DamagedCase{"TooLarge", std::string(ProfileStore::MaxFileSize + 1, '#'), "16 MiB"}),
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DamagedProfile,
+    testing::Values(DamagedCase{"LineWithoutEquals", "K=1\ngarbage\n", "line 2"},
+                    DamagedCase{"BadEscape", "K=1%G0\n", "line 1"}, DamagedCase{"CutEscape", "K=1%4", "hexadecimal"},
+                    DamagedCase{"NotUtf8", "K=\xff\xfe\n", "UTF-8"}, DamagedCase{"EscapedNotUtf8", "K=%FF\n", "UTF-8"},
+                    DamagedCase{"EmptyName", "=5\n", "empty name"}, DamagedCase{"DuplicateName", "K=1\nK=2\n", "twice"},
+                    DamagedCase{"ZeroByte", std::string("K=1\nA=\0\n", 8), "line 2"},
+                    DamagedCase{"TooLarge", std::string(ProfileStore::MaxFileSize + 1, '#'), "16 MiB"}),
     [](const testing::TestParamInfo<DamagedCase>& info) { return std::string(info.param.name); });
 
 TEST(ProfileStore, SecondDamagedFileGetsItsOwnName) {
@@ -173,8 +169,7 @@ TEST(ProfileStore, SaveReplacesTheFileWholeAndLeavesNoTemporary) {
     EXPECT_EQ(FileBytes(folder / "old.ini"), before);
     EXPECT_EQ(Reloaded(path).GetInt("K"), 2);
     std::size_t files = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.Path()))
-        ++files;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.Path())) ++files;
     EXPECT_EQ(files, 2u);
 }
 

@@ -13,12 +13,11 @@ int32_t subscriptionId = 0;
 int32_t registrationId = 0;
 std::string calls;
 
-const PluginInfo info = {sizeof(PluginInfo), u"testplugin", 0x01000002, u"Test plug-in",
-                         u"maker", u"mail", u"notice", u"web", {1, 2, 3, {4, 5, 6, 7, 8, 9, 10, 11}}};
+const PluginInfo info = {sizeof(PluginInfo), u"testplugin", 0x01000002,
+                         u"Test plug-in",    u"maker",      u"mail",
+                         u"notice",          u"web",        {1, 2, 3, {4, 5, 6, 7, 8, 9, 10, 11}}};
 
-void Record(const std::string& line) {
-    calls += line + "\n";
-}
+void Record(const std::string& line) { calls += line + "\n"; }
 
 int32_t OnCommand(intptr_t argument) {
     Record("Command " + std::to_string(argument));
@@ -28,18 +27,14 @@ int32_t OnCommand(intptr_t argument) {
 int32_t OnModulesLoaded(intptr_t) {
     registrationId = host->RegisterCommand("testplugin/Command", OnCommand);
     Record("Registered " + std::to_string(registrationId > 0));
-    const CreateNewMenuRecord menu = {sizeof(CreateNewMenuRecord), u"Data/Tests/Run", 0,
-                                      "testplugin/Command"};
-    Record("Menu " + std::to_string(host->Call(HOST_CMD_CREATE_NEW_MENU, 0,
-                                               reinterpret_cast<intptr_t>(&menu))));
+    const CreateNewMenuRecord menu = {sizeof(CreateNewMenuRecord), u"Data/Tests/Run", 0, "testplugin/Command"};
+    Record("Menu " + std::to_string(host->Call(HOST_CMD_CREATE_NEW_MENU, 0, reinterpret_cast<intptr_t>(&menu))));
     return 0;
 }
 
 }  // namespace
 
-EXPORT const PluginInfo* GetPluginInfo() {
-    return &info;
-}
+EXPORT const PluginInfo* GetPluginInfo() { return &info; }
 
 EXPORT int32_t Load(const HostApi* api) {
     host = api;
@@ -57,6 +52,4 @@ EXPORT int32_t Unload() {
     return 0;
 }
 
-EXPORT const char* RecordedCalls() {
-    return calls.c_str();
-}
+EXPORT const char* RecordedCalls() { return calls.c_str(); }

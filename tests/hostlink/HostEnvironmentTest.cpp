@@ -31,11 +31,10 @@ TEST_P(DocumentsFolder, ComesFromTheProfileWith404AsNone) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, DocumentsFolder,
-    testing::Values(FolderCase{"Stored", "/srv/Документы", "/srv/Документы"},
-                    FolderCase{"Missing", std::nullopt, std::nullopt},
-                    FolderCase{"StoredAs404", "404", std::nullopt},
-                    FolderCase{"Empty", "", ""}),
-    [](const testing::TestParamInfo<FolderCase>& info) { return std::string(info.param.name); });
+                         testing::Values(FolderCase{"Stored", "/srv/Документы", "/srv/Документы"},
+                                         FolderCase{"Missing", std::nullopt, std::nullopt},
+                                         FolderCase{"StoredAs404", "404", std::nullopt}, FolderCase{"Empty", "", ""}),
+                         [](const testing::TestParamInfo<FolderCase>& info) { return std::string(info.param.name); });
 
 TEST(HostEnvironment, DocumentsFolderIsAskedAgainAtEachUse) {
     LinkedHost host;
@@ -97,9 +96,9 @@ TEST_P(Language, IsTheHostsOrTheModulesOwn) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, Language,
-    testing::Values(LanguageCase{"Russian", true, 1049, 1049},
-                    LanguageCase{"German", true, 1031, 1031},
-                    LanguageCase{"NotServed", false, 1031, kModuleLanguage}),
-    [](const testing::TestParamInfo<LanguageCase>& info) { return std::string(info.param.name); });
+                         testing::Values(LanguageCase{"Russian", true, 1049, 1049},
+                                         LanguageCase{"German", true, 1031, 1031},
+                                         LanguageCase{"NotServed", false, 1031, kModuleLanguage}),
+                         [](const testing::TestParamInfo<LanguageCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -41,10 +41,11 @@ TEST(ProfileBasePath, SettingItRenamesTheParameters) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ProfileParameterNames,
-    testing::Values(NameCase{"WorkbenchKey", "plugins\\quorvel", "", "K", "plugins\\quorvel\\/K"},
-                    NameCase{"BeforeFirstMenuCommand", "", "", "K", "/K"},
-                    NameCase{"NamedSection", "plugins\\quorvel", "Docs", "Path", "plugins\\quorvel\\Docs/Path"}),
-    [](const testing::TestParamInfo<NameCase>& info) { return std::string(info.param.name); });
+                         testing::Values(NameCase{"WorkbenchKey", "plugins\\quorvel", "", "K", "plugins\\quorvel\\/K"},
+                                         NameCase{"BeforeFirstMenuCommand", "", "", "K", "/K"},
+                                         NameCase{"NamedSection", "plugins\\quorvel", "Docs", "Path",
+                                                  "plugins\\quorvel\\Docs/Path"}),
+                         [](const testing::TestParamInfo<NameCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ProfileWithHost, ReadsStoredValuesUnderTheFullName) {
     host.ints["plugins\\quorvel\\/ComboGrad_CurSel"] = 2;

@@ -39,8 +39,9 @@ protected:
 
 TEST_F(QtReport, PictureIsThePngOfTheChart) {
     const std::string path = folder / "TempGraph.png";
-    ASSERT_TRUE(platform.SavePicture(ReportBuilder::kPictureWidth, ReportBuilder::kPictureHeight,
-                                     [&](Canvas& surface) { builder.RenderChart(surface); }, path));
+    ASSERT_TRUE(platform.SavePicture(
+        ReportBuilder::kPictureWidth, ReportBuilder::kPictureHeight,
+        [&](Canvas& surface) { builder.RenderChart(surface); }, path));
     QImage picture;
     ASSERT_TRUE(picture.load(QString::fromStdString(path), "PNG"));
     EXPECT_EQ(picture.width(), 1000);
@@ -51,8 +52,10 @@ TEST_F(QtReport, PictureIsThePngOfTheChart) {
 }
 
 TEST_F(QtReport, PictureThatCannotBeSavedIsReported) {
-    EXPECT_FALSE(platform.SavePicture(1000, 600, [](Canvas&) {}, folder / "missing/TempGraph.png"));
-    EXPECT_FALSE(platform.SavePicture(0, 600, [](Canvas&) {}, folder / "empty.png"));
+    EXPECT_FALSE(platform.SavePicture(
+        1000, 600, [](Canvas&) {}, folder / "missing/TempGraph.png"));
+    EXPECT_FALSE(platform.SavePicture(
+        0, 600, [](Canvas&) {}, folder / "empty.png"));
 }
 
 TEST_F(QtReport, WholeReportWithItsPicture) {

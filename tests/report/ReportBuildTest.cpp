@@ -126,10 +126,10 @@ TEST_P(ReportBuildRefuses, TextsXmlCannotCarryWithAMessageAndNoFiles) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ReportBuildRefuses,
-    testing::Values(BrokenText{"FileNameNotUtf8", "/data/\xC0\xC1.chr", "m", "1 / A"},
-                    BrokenText{"MethodWithNul", "/data/a.chr", std::string("m\0x", 3), "1 / A"},
-                    BrokenText{"RowWithControlCharacter", "/data/a.chr", "m", "1 / A\x1B[31m"}),
-    [](const testing::TestParamInfo<BrokenText>& info) { return std::string(info.param.name); });
+                         testing::Values(BrokenText{"FileNameNotUtf8", "/data/\xC0\xC1.chr", "m", "1 / A"},
+                                         BrokenText{"MethodWithNul", "/data/a.chr", std::string("m\0x", 3), "1 / A"},
+                                         BrokenText{"RowWithControlCharacter", "/data/a.chr", "m", "1 / A\x1B[31m"}),
+                         [](const testing::TestParamInfo<BrokenText>& info) { return std::string(info.param.name); });
 
 TEST_F(ReportBuild, WithoutReferencesDoesNothing) {
     SetDocumentsFolder(QUORVEL_DOCS_DIR);

@@ -58,53 +58,53 @@ protected:
 TEST_F(ReportDocument, HoldsEverySectionInOrder) {
     const std::string picture = folder / "graph.png";
     EXPECT_EQ(report.DocumentOutline(picture), (std::vector<std::string>{
-        "files",
-        "files/fill_data",
-        "files/fill_data/name:i4=1",
-        "files/fill_data/name:string=Да",
-        "files/fill_data/name:string=/data/assays/ps1000.chr",
-        "files/fill_data/name:string=ГПХ ТГФ",
-        "files/fill_data/analyse_time:string=15.11.23  01:13",
-        "files/fill_data",
-        "files/fill_data/name:i4=2",
-        "files/fill_data/name:string=Нет",
-        "files/fill_data/name:string=/data/assays/excluded.chr",
-        "files/fill_data/name:string=ГПХ ТГФ",
-        "files/fill_data/analyse_time:string=15.11.23  02:13",
-        "grad_string:string=Монодисперсный",
-        "dependence_string:string=Y = k1*T + k0",
-        "calc_table",
-        "calc_table/fill_data",
-        "calc_table/fill_data/name:i4=1",
-        "calc_table/fill_data/name:string=Да",
-        "calc_table/fill_data/name:string=1 / ПС 1000",
-        "calc_table/fill_data/name:string=10.00",
-        "calc_table/fill_data/name:string=1000.00",
-        "calc_table/fill_data/name:string=",
-        "calc_table/fill_data/name:string=",
-        "calc_table/fill_data",
-        "calc_table/fill_data/name:i4=2",
-        "calc_table/fill_data/name:string=Нет",
-        "calc_table/fill_data/name:string=1 / ПС 100",
-        "calc_table/fill_data/name:string=12.00",
-        "calc_table/fill_data/name:string=100.00",
-        "calc_table/fill_data/name:string=",
-        "calc_table/fill_data/name:string=",
-        "k0:string=8.0000",
-        "k1:string=-0.5000",
-        "k2:string=0.0000",
-        "k3:string=0.0000",
-        "graph",
-        "graph/header",
-        "graph/header/label:string=График",
-        "graph/path:string=file://" + picture,
-        "Mn:string=1234.5679",
-        "Mw:string=2345.6000",
-        "MwMn:string=1.9000",
-        "Mz:string=3000.0000",
-        "Mz1:string=333333.3333",
-        "Mp:string=0.0001",
-    }));
+                                                   "files",
+                                                   "files/fill_data",
+                                                   "files/fill_data/name:i4=1",
+                                                   "files/fill_data/name:string=Да",
+                                                   "files/fill_data/name:string=/data/assays/ps1000.chr",
+                                                   "files/fill_data/name:string=ГПХ ТГФ",
+                                                   "files/fill_data/analyse_time:string=15.11.23  01:13",
+                                                   "files/fill_data",
+                                                   "files/fill_data/name:i4=2",
+                                                   "files/fill_data/name:string=Нет",
+                                                   "files/fill_data/name:string=/data/assays/excluded.chr",
+                                                   "files/fill_data/name:string=ГПХ ТГФ",
+                                                   "files/fill_data/analyse_time:string=15.11.23  02:13",
+                                                   "grad_string:string=Монодисперсный",
+                                                   "dependence_string:string=Y = k1*T + k0",
+                                                   "calc_table",
+                                                   "calc_table/fill_data",
+                                                   "calc_table/fill_data/name:i4=1",
+                                                   "calc_table/fill_data/name:string=Да",
+                                                   "calc_table/fill_data/name:string=1 / ПС 1000",
+                                                   "calc_table/fill_data/name:string=10.00",
+                                                   "calc_table/fill_data/name:string=1000.00",
+                                                   "calc_table/fill_data/name:string=",
+                                                   "calc_table/fill_data/name:string=",
+                                                   "calc_table/fill_data",
+                                                   "calc_table/fill_data/name:i4=2",
+                                                   "calc_table/fill_data/name:string=Нет",
+                                                   "calc_table/fill_data/name:string=1 / ПС 100",
+                                                   "calc_table/fill_data/name:string=12.00",
+                                                   "calc_table/fill_data/name:string=100.00",
+                                                   "calc_table/fill_data/name:string=",
+                                                   "calc_table/fill_data/name:string=",
+                                                   "k0:string=8.0000",
+                                                   "k1:string=-0.5000",
+                                                   "k2:string=0.0000",
+                                                   "k3:string=0.0000",
+                                                   "graph",
+                                                   "graph/header",
+                                                   "graph/header/label:string=График",
+                                                   "graph/path:string=file://" + picture,
+                                                   "Mn:string=1234.5679",
+                                                   "Mw:string=2345.6000",
+                                                   "MwMn:string=1.9000",
+                                                   "Mz:string=3000.0000",
+                                                   "Mz1:string=333333.3333",
+                                                   "Mp:string=0.0001",
+                                               }));
     EXPECT_EQ(report.platform.pictures, std::vector<std::string>{picture});
     EXPECT_EQ(report.platform.sizes.at(0).cx, 1000);
     EXPECT_EQ(report.platform.sizes.at(0).cy, 600);
@@ -124,12 +124,11 @@ TEST_F(ReportDocument, WithoutAssaysHasNoFilesAndAnEmptyTable) {
 TEST_F(ReportDocument, UniversalRowsKeepAllFiveTexts) {
     report.rows = {PointsListRow{{"2 / ПС 1000", "10.00", "1000.00", "0.000114", "0.716"}, true}};
     EXPECT_EQ(Lines(report.DocumentOutline(folder / "graph.png"), "calc_table/fill_data/name"),
-              (std::vector<std::string>{"calc_table/fill_data/name:i4=1", "calc_table/fill_data/name:string=Да",
-                                        "calc_table/fill_data/name:string=2 / ПС 1000",
-                                        "calc_table/fill_data/name:string=10.00",
-                                        "calc_table/fill_data/name:string=1000.00",
-                                        "calc_table/fill_data/name:string=0.000114",
-                                        "calc_table/fill_data/name:string=0.716"}));
+              (std::vector<std::string>{
+                  "calc_table/fill_data/name:i4=1", "calc_table/fill_data/name:string=Да",
+                  "calc_table/fill_data/name:string=2 / ПС 1000", "calc_table/fill_data/name:string=10.00",
+                  "calc_table/fill_data/name:string=1000.00", "calc_table/fill_data/name:string=0.000114",
+                  "calc_table/fill_data/name:string=0.716"}));
 }
 
 TEST_F(ReportDocument, PictureNotSavedLeavesGraphOut) {
@@ -155,8 +154,9 @@ TEST_F(ReportDocument, NonFiniteResultsAreWrittenAsWords) {
 
 TEST_F(ReportDocument, PictureUrlEscapesWhatAUrlCannotHold) {
     const std::string picture = folder / "a b#1%Ж.png";
-    EXPECT_EQ(Lines(report.DocumentOutline(picture), "graph/path"),
-              std::vector<std::string>{"graph/path:string=file://" + folder.Path().string() + "/a%20b%231%25%D0%96.png"});
+    EXPECT_EQ(
+        Lines(report.DocumentOutline(picture), "graph/path"),
+        std::vector<std::string>{"graph/path:string=file://" + folder.Path().string() + "/a%20b%231%25%D0%96.png"});
 }
 
 struct TypeCase {
@@ -185,12 +185,12 @@ TEST_P(ReportTypeTexts, FollowTheLastRun) {
     EXPECT_EQ(outline[1], std::string("dependence_string:string=") + GetParam().dependence);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ReportTypeTexts,
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ReportTypeTexts,
     testing::Values(TypeCase{"MonodisperseLinear", 0, 0, "Монодисперсный", "Y = k1*T + k0"},
                     TypeCase{"PolydisperseQuadratic", 1, 1, "", "Y = k2*T^2 + k1*T + k0"},
                     TypeCase{"UniversalCubic", 2, 2, "Универсальный", "Y = k3*T^3 + k2*T^2 + k1*T + k0"},
-                    TypeCase{"NothingSelected", -1, -1, "", ""},
-                    TypeCase{"OutOfRange", 3, 3, "", ""}),
+                    TypeCase{"NothingSelected", -1, -1, "", ""}, TypeCase{"OutOfRange", 3, 3, "", ""}),
     [](const testing::TestParamInfo<TypeCase>& info) { return std::string(info.param.name); });
 
 struct DateCase {
@@ -213,9 +213,9 @@ TEST_P(ReportDates, AreLocalTimeOrDashes) {
     EXPECT_EQ(outline[6], std::string("files/fill_data/analyse_time:string=") + GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ReportDates,
-    testing::Values(DateCase{"Evening", kNov14th2023, "15.11.23  01:13"},
-                    DateCase{"Epoch", 0, "01.01.70  03:00"},
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ReportDates,
+    testing::Values(DateCase{"Evening", kNov14th2023, "15.11.23  01:13"}, DateCase{"Epoch", 0, "01.01.70  03:00"},
                     DateCase{"BeforeEpoch", -86400, "31.12.69  03:00"},
                     DateCase{"Year2100", 4102444800, "01.01.00  03:00"},
                     DateCase{"LargestDate", std::numeric_limits<int64_t>::max(), "--.--.--  --:--"},

@@ -5,13 +5,13 @@
 
 #include "../chart/RecordingCanvas.h"
 #include "TempFolder.h"
+#include "base/FixedEnvironment.h"
 #include "data/Assay.h"
 #include "gpc/CCalibration.h"
 #include "gpc/PointRowTexts.h"
 #include "report/ReportBuilder.h"
 #include "report/ReportPlatform.h"
 #include "report/XMLWrapper.h"
-#include "base/FixedEnvironment.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -94,7 +94,8 @@ inline void OutlineInto(const xmlNode* parent, const std::string& prefix, std::v
         xmlChar* type = xmlGetNsProp(node, BAD_CAST "dt", BAD_CAST "urn:schemas-microsoft-com:datatypes");
         if (type) {
             xmlChar* text = xmlNodeGetContent(node);
-            lines.push_back(path + ":" + reinterpret_cast<const char*>(type) + "=" + reinterpret_cast<const char*>(text));
+            lines.push_back(path + ":" + reinterpret_cast<const char*>(type) + "=" +
+                            reinterpret_cast<const char*>(text));
             xmlFree(text);
             xmlFree(type);
         } else {
@@ -123,8 +124,10 @@ public:
 
 private:
     void Apply(const std::optional<std::string>& value) {
-        if (value) ::setenv(name_.c_str(), value->c_str(), 1);
-        else ::unsetenv(name_.c_str());
+        if (value)
+            ::setenv(name_.c_str(), value->c_str(), 1);
+        else
+            ::unsetenv(name_.c_str());
     }
     std::string name_;
     std::optional<std::string> previous_;

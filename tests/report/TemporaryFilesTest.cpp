@@ -33,8 +33,8 @@ TEST_F(TemporaryFiles, FileBesideItsPlaceholder) {
     EXPECT_EQ(Permissions(entry), 0600u);
     const std::string placeholder = entry.substr(0, entry.size() - 5);
     EXPECT_TRUE(fs::is_regular_file(placeholder));
-    EXPECT_EQ(ZelEntries(folder.Path()), (std::vector<std::string>{fs::path(placeholder).filename().string(),
-                                                                  path.filename().string()}));
+    EXPECT_EQ(ZelEntries(folder.Path()),
+              (std::vector<std::string>{fs::path(placeholder).filename().string(), path.filename().string()}));
 }
 
 TEST_F(TemporaryFiles, FolderOnlyTheUserMayEnter) {

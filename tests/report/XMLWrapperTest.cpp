@@ -80,18 +80,17 @@ TEST_P(XMLWrapperRefuses, AndLeavesTheDocumentAsItWas) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, XMLWrapperRefuses,
-    testing::Values(BadInput{"EmptyName", "", "x"},
-                    BadInput{"NameWithSpace", "two words", "x"},
-                    BadInput{"NameStartingWithDigit", "1st", "x"},
-                    BadInput{"NameWithNul", std::string("na\0me", 5), "x"},
-                    BadInput{"InvalidUtf8", "name", "abc\xFF"},
-                    BadInput{"TruncatedSequence", "name", "\xD0"},
-                    BadInput{"OverlongSlash", "name", "\xC0\xAF"},
-                    BadInput{"EncodedSurrogate", "name", "\xED\xA0\x80"},
-                    BadInput{"EmbeddedNul", "name", std::string("ab\0cd", 5)},
-                    BadInput{"ControlCharacter", "name", "bell\x07"},
-                    BadInput{"NonCharacterFFFE", "name", "\xEF\xBF\xBE"}),
-    [](const testing::TestParamInfo<BadInput>& info) { return std::string(info.param.name); });
+                         testing::Values(BadInput{"EmptyName", "", "x"}, BadInput{"NameWithSpace", "two words", "x"},
+                                         BadInput{"NameStartingWithDigit", "1st", "x"},
+                                         BadInput{"NameWithNul", std::string("na\0me", 5), "x"},
+                                         BadInput{"InvalidUtf8", "name", "abc\xFF"},
+                                         BadInput{"TruncatedSequence", "name", "\xD0"},
+                                         BadInput{"OverlongSlash", "name", "\xC0\xAF"},
+                                         BadInput{"EncodedSurrogate", "name", "\xED\xA0\x80"},
+                                         BadInput{"EmbeddedNul", "name", std::string("ab\0cd", 5)},
+                                         BadInput{"ControlCharacter", "name", "bell\x07"},
+                                         BadInput{"NonCharacterFFFE", "name", "\xEF\xBF\xBE"}),
+                         [](const testing::TestParamInfo<BadInput>& info) { return std::string(info.param.name); });
 
 TEST(XMLWrapper, RefusalNamesTheElement) {
     XMLWrapper document;

@@ -21,7 +21,8 @@ constexpr const char* kMinimalStylesheet =
 std::string StylesheetWith(const std::string& body, const std::string& prologue = {}) {
     return prologue +
            "<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\">"
-           "<xsl:output method=\"html\"/><xsl:template match=\"/\">" + body + "</xsl:template></xsl:stylesheet>";
+           "<xsl:output method=\"html\"/><xsl:template match=\"/\">" +
+           body + "</xsl:template></xsl:stylesheet>";
 }
 
 class Transformation : public testing::Test {
@@ -87,7 +88,8 @@ TEST_P(TransformationFails, SaysWhyAndOpensNothing) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, TransformationFails,
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TransformationFails,
     testing::Values(
         FailureCase{"MissingStylesheet", "", "report.html", MessageId::TransformFailed,
                     "the stylesheet FOLDER/gel.xsl cannot be read: No such file or directory"},
@@ -101,7 +103,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, TransformationFails,
                     "report.html", MessageId::TransformFailed, "the transformation failed: stop"},
         FailureCase{"ImportsAnotherStylesheet",
                     "<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\">"
-                    "<xsl:import href=\"other.xsl\"/></xsl:stylesheet>", "report.html", MessageId::TransformFailed,
+                    "<xsl:import href=\"other.xsl\"/></xsl:stylesheet>",
+                    "report.html", MessageId::TransformFailed,
                     "the stylesheet FOLDER/gel.xsl imports or includes another stylesheet"},
         FailureCase{"TooLarge", StylesheetWith("<!--" + std::string(kMaxStylesheetBytes, ' ') + "-->"), "report.html",
                     MessageId::TransformFailed, "the stylesheet FOLDER/gel.xsl is larger than 4194304 bytes"},
@@ -153,12 +156,16 @@ TEST_P(StylesheetCannotReach, OtherFiles) {
     EXPECT_FALSE(fs::exists(folder / "written.html"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, StylesheetCannotReach,
+INSTANTIATE_TEST_SUITE_P(
+    Cases, StylesheetCannotReach,
     testing::Values(
-        ReachCase{"ExternalEntity", StylesheetWith("<p>&secret;</p>",
-                  "<!DOCTYPE xsl:stylesheet [<!ENTITY secret SYSTEM \"file://FOLDER/secret.xml\">]>")},
-        ReachCase{"ExternalDtd", StylesheetWith("<p>x</p>", "<!DOCTYPE xsl:stylesheet SYSTEM \"file://FOLDER/secret.xml\">")},
-        ReachCase{"DocumentFunction", StylesheetWith("<p><xsl:value-of select=\"document('FOLDER/secret.xml')/s\"/></p>")},
+        ReachCase{"ExternalEntity",
+                  StylesheetWith("<p>&secret;</p>",
+                                 "<!DOCTYPE xsl:stylesheet [<!ENTITY secret SYSTEM \"file://FOLDER/secret.xml\">]>")},
+        ReachCase{"ExternalDtd",
+                  StylesheetWith("<p>x</p>", "<!DOCTYPE xsl:stylesheet SYSTEM \"file://FOLDER/secret.xml\">")},
+        ReachCase{"DocumentFunction",
+                  StylesheetWith("<p><xsl:value-of select=\"document('FOLDER/secret.xml')/s\"/></p>")},
         ReachCase{"IncludedStylesheet",
                   "<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\">"
                   "<xsl:include href=\"FOLDER/secret.xml\"/></xsl:stylesheet>"},
@@ -189,7 +196,8 @@ TEST_F(ShippedStylesheetPage, EscapesEveryValue) {
     const std::string page = Page();
     EXPECT_EQ(page.find("<script"), std::string::npos);
     size_t escaped = 0;
-    for (size_t at = 0; (at = page.find("&lt;script&gt;alert(1)&lt;/script&gt; &amp; Co", at)) != std::string::npos; ++at)
+    for (size_t at = 0; (at = page.find("&lt;script&gt;alert(1)&lt;/script&gt; &amp; Co", at)) != std::string::npos;
+         ++at)
         ++escaped;
     EXPECT_EQ(escaped, 3u) << page;
 }
@@ -200,10 +208,10 @@ TEST_F(ShippedStylesheetPage, ShowsEverySection) {
     report.calibration.usedGradIndex = CCalibration::kMonodisperse;
     report.calibration.results.Mz1 = 4321.0;
     const std::string page = Page();
-    for (const std::string& text : std::vector<std::string>{"<!DOCTYPE html", "<html lang=\"ru\"", "Гель-проникающая хроматография", "Хроматограммы",
-                                    "/data/ps1000.chr", "Нет", "Монодисперсный", "Y = k1*T + k0", "1 / ПС 1000",
-                                    "1000.00", "k3", "<img", "file://" + folder.Path().string() + "/graph.png",
-                                    "Mw/Mn", "Mz+1", "4321.0000", "@media print"}) {
+    for (const std::string& text : std::vector<std::string>{
+             "<!DOCTYPE html", "<html lang=\"ru\"", "Гель-проникающая хроматография", "Хроматограммы",
+             "/data/ps1000.chr", "Нет", "Монодисперсный", "Y = k1*T + k0", "1 / ПС 1000", "1000.00", "k3", "<img",
+             "file://" + folder.Path().string() + "/graph.png", "Mw/Mn", "Mz+1", "4321.0000", "@media print"}) {
         EXPECT_NE(page.find(text), std::string::npos) << text;
     }
     EXPECT_EQ(page.find("<script"), std::string::npos);

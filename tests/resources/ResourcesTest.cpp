@@ -1,14 +1,14 @@
 // The module's resources: the dialog templates and their layout in pixels, the compiled-in icons,
 // and the English translation: every string table entry, template text, window text and message
 // name translated, and nothing in the translation file that the module no longer looks up.
+#include "base/Message.h"
+#include "hostlink/LanguageTable.h"
 #include "resources/DialogLayout.h"
 #include "resources/DialogTemplate.h"
 #include "resources/ModuleIcons.h"
+#include "resources/ResourceLibrary.h"
 #include "resources/StringTable.h"
 #include "resources/WindowTexts.h"
-#include "base/Message.h"
-#include "hostlink/LanguageTable.h"
-#include "resources/ResourceLibrary.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -77,9 +77,9 @@ TEST(DialogLayout, SharesOfASizeChange) {
         int moveX, moveY, sizeX, sizeY;  // pixels for a growth of 200 x 100
     };
     const Row rows[] = {
-        {"close", 2, 200, 100, 0, 0},  {"chart", 1031, 0, 0, 200, 100}, {"points", 1002, 100, 0, 100, 0},
+        {"close", 2, 200, 100, 0, 0},   {"chart", 1031, 0, 0, 200, 100}, {"points", 1002, 100, 0, 100, 0},
         {"assays", 1001, 0, 0, 100, 0}, {"type", 1003, 100, 0, 0, 0},    {"k3", 1008, 100, 0, 0, 0},
-        {"K", 1010, 0, 0, 0, 0},       {"add", 1016, 0, 0, 0, 0},
+        {"K", 1010, 0, 0, 0, 0},        {"add", 1016, 0, 0, 0, 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -136,7 +136,8 @@ class EnglishTranslation : public testing::Test {
 protected:
     void SetUp() override {
         const std::string module = std::string(QUORVEL_BIN_DIR) + "/quorvel.so";
-        ASSERT_TRUE(library.LoadTranslation(ResourceLibrary::TranslationPath(module, LanguageAbbreviation(1033).value())));
+        ASSERT_TRUE(
+            library.LoadTranslation(ResourceLibrary::TranslationPath(module, LanguageAbbreviation(1033).value())));
     }
     std::string Tr(const char* context, const char* russian) const { return library.Translate(context, russian); }
 
@@ -188,7 +189,8 @@ TEST_F(EnglishTranslation, CoversEveryMessageName) {
         const std::string english = Tr(kMessageContext, MessageName(id));
         EXPECT_NE(english, MessageName(id));
         EXPECT_FALSE(HasCyrillic(english));
-        EXPECT_EQ(english.find("%s") != std::string::npos, std::string(MessageFormat(id)).find("%s") != std::string::npos);
+        EXPECT_EQ(english.find("%s") != std::string::npos,
+                  std::string(MessageFormat(id)).find("%s") != std::string::npos);
     }
     EXPECT_EQ(Tr(kMessageContext, MessageName(MessageId::KTooLarge)), "K is too large!");
 }
@@ -209,10 +211,14 @@ std::map<std::string, std::vector<SourceMessage>> ReadTranslationSource() {
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement) continue;
         const QStringView element = xml.name();
-        if (element == u"name") context = xml.readElementText().toStdString();
-        else if (element == u"message") contexts[context].emplace_back();
-        else if (element == u"source") contexts[context].back().source = xml.readElementText().toStdString();
-        else if (element == u"extracomment") contexts[context].back().comment = xml.readElementText().toStdString();
+        if (element == u"name")
+            context = xml.readElementText().toStdString();
+        else if (element == u"message")
+            contexts[context].emplace_back();
+        else if (element == u"source")
+            contexts[context].back().source = xml.readElementText().toStdString();
+        else if (element == u"extracomment")
+            contexts[context].back().comment = xml.readElementText().toStdString();
     }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     return contexts;

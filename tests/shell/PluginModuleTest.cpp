@@ -33,7 +33,9 @@ struct ModuleCopy {
     ~ModuleCopy() { fs::remove_all(folder); }
 
     template <typename F>
-    F Symbol(const char* name) const { return reinterpret_cast<F>(dlsym(handle, name)); }
+    F Symbol(const char* name) const {
+        return reinterpret_cast<F>(dlsym(handle, name));
+    }
 
     fs::path folder;
     void* handle = nullptr;
@@ -103,13 +105,13 @@ TEST_P(PluginModuleLanguage, MenuPathComesFromTheResourcesInUse) {
     EXPECT_FALSE(host.commands[0].live);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, PluginModuleLanguage,
-    testing::Values(
-        LanguageCase{"RussianIgnoresTranslation", 1049, true, "Данные/Расчёты/Гель хроматография"},
-        LanguageCase{"EnglishWithTranslation", 1033, true, "Data/Calculations/Gel chromatography"},
-        LanguageCase{"EnglishWithoutTranslation", 1033, false, "Данные/Расчёты/Гель хроматография"},
-        LanguageCase{"GermanWithoutItsFile", 1031, true, "Данные/Расчёты/Гель хроматография"},
-        LanguageCase{"UnknownLanguage", 0x7FFF, true, "Данные/Расчёты/Гель хроматография"}),
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PluginModuleLanguage,
+    testing::Values(LanguageCase{"RussianIgnoresTranslation", 1049, true, "Данные/Расчёты/Гель хроматография"},
+                    LanguageCase{"EnglishWithTranslation", 1033, true, "Data/Calculations/Gel chromatography"},
+                    LanguageCase{"EnglishWithoutTranslation", 1033, false, "Данные/Расчёты/Гель хроматография"},
+                    LanguageCase{"GermanWithoutItsFile", 1031, true, "Данные/Расчёты/Гель хроматография"},
+                    LanguageCase{"UnknownLanguage", 0x7FFF, true, "Данные/Расчёты/Гель хроматография"}),
     [](const testing::TestParamInfo<LanguageCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -38,11 +38,11 @@ SyscallEntry ReadEntry(pid_t pid) {
     SyscallEntry entry;
     entry.pid = pid;
 #if defined(__x86_64__)
-    user_regs_struct registers {};
+    user_regs_struct registers{};
     if (::ptrace(PTRACE_GETREGS, pid, nullptr, &registers) == 0) {
         entry.number = static_cast<long>(registers.orig_rax);
         const uint64_t arguments[6] = {registers.rdi, registers.rsi, registers.rdx,
-                                       registers.r10, registers.r8, registers.r9};
+                                       registers.r10, registers.r8,  registers.r9};
         std::memcpy(entry.arguments, arguments, sizeof arguments);
     }
 #endif
@@ -173,7 +173,8 @@ KillSeries KillAtEverySyscall(const std::function<bool()>& work, const std::func
     return series;
 }
 
-KillSeries KillAtEverySaveStep(const std::function<bool()>& work, const std::function<void(int allowedCalls)>& afterRun) {
+KillSeries KillAtEverySaveStep(const std::function<bool()>& work,
+                               const std::function<void(int allowedCalls)>& afterRun) {
     KillSeries merged;
     for (int pass = 0; pass < 3; ++pass) {
         const KillSeries series = KillAtEverySyscall(work, afterRun);
@@ -212,9 +213,8 @@ std::string ReadChildText(pid_t pid, uint64_t address) {
 
 std::optional<std::string> RunUnprivileged(const std::function<std::string()>& work) {
     return RunForText([&work]() -> std::string {
-        if (::geteuid() == 0 &&
-            (::setgroups(0, nullptr) != 0 || ::setresgid(kNobody, kNobody, kNobody) != 0 ||
-             ::setresuid(kNobody, kNobody, kNobody) != 0))
+        if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setresgid(kNobody, kNobody, kNobody) != 0 ||
+                                 ::setresuid(kNobody, kNobody, kNobody) != 0))
             ::_exit(2);
         return work();
     });

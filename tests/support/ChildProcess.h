@@ -3,12 +3,12 @@
 // memory, so the work sees everything the test prepared; it ends with _exit and runs no destructors.
 #pragma once
 
+#include <sys/types.h>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
-#include <sys/types.h>
 #include <vector>
 
 // One system call of a traced child, stopped before it runs.
@@ -49,7 +49,8 @@ KillSeries KillAtEverySyscall(const std::function<bool()>& work, const std::func
 // KillAtEverySyscall repeated, at most three times, until runs were killed before a write, an fsync
 // and a rename: the calls a child makes can differ slightly from run to run, so one series may step
 // over a save step. The series are merged (kills added, call numbers appended, the last completion).
-KillSeries KillAtEverySaveStep(const std::function<bool()>& work, const std::function<void(int allowedCalls)>& afterRun);
+KillSeries KillAtEverySaveStep(const std::function<bool()>& work,
+                               const std::function<void(int allowedCalls)>& afterRun);
 
 // The calls among write, fsync and rename (the steps of a safe file save) that the series never
 // killed a run before; empty where call numbers are not read (other than x86_64).

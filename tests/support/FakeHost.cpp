@@ -16,10 +16,10 @@ FakeHost::FakeHost() {
     api_.UnregisterCommand = &FakeHost::UnregisterCommand;
     api_.Call = &FakeHost::Call;
     api_.Exists = &FakeHost::Exists;
-    served = {HOST_CMD_GET_LANGUAGE,        HOST_CMD_CREATE_NEW_MENU,     HOST_CMD_GET_CONNECTION_URI,
-              HOST_CMD_OPEN_ASSAY_ID_DLG,   HOST_CMD_OPEN_ASSAY_FILE,     HOST_CMD_PROFILE_GET_INT,
-              HOST_CMD_PROFILE_GET_DOUBLE,  HOST_CMD_PROFILE_GET_STRING,  HOST_CMD_PROFILE_SET_INT,
-              HOST_CMD_PROFILE_SET_DOUBLE,  HOST_CMD_PROFILE_SET_STRING,  HOST_CMD_PROFILE_DEL_PARAM};
+    served = {HOST_CMD_GET_LANGUAGE,       HOST_CMD_CREATE_NEW_MENU,    HOST_CMD_GET_CONNECTION_URI,
+              HOST_CMD_OPEN_ASSAY_ID_DLG,  HOST_CMD_OPEN_ASSAY_FILE,    HOST_CMD_PROFILE_GET_INT,
+              HOST_CMD_PROFILE_GET_DOUBLE, HOST_CMD_PROFILE_GET_STRING, HOST_CMD_PROFILE_SET_INT,
+              HOST_CMD_PROFILE_SET_DOUBLE, HOST_CMD_PROFILE_SET_STRING, HOST_CMD_PROFILE_DEL_PARAM};
 }
 
 FakeHost::~FakeHost() { current_ = nullptr; }
@@ -125,9 +125,12 @@ intptr_t FakeHost::ServeProfile(const std::string& name, const std::string& para
         if (!fillWholeStringBuffer) buffer->text[count] = 0;
         return 1;
     }
-    if (name == HOST_CMD_PROFILE_SET_INT) ints[parameter] = *reinterpret_cast<const int32_t*>(value);
-    else if (name == HOST_CMD_PROFILE_SET_DOUBLE) doubles[parameter] = *reinterpret_cast<const double*>(value);
-    else if (name == HOST_CMD_PROFILE_SET_STRING) strings[parameter] = FromUtf16(reinterpret_cast<const char16_t*>(value));
+    if (name == HOST_CMD_PROFILE_SET_INT)
+        ints[parameter] = *reinterpret_cast<const int32_t*>(value);
+    else if (name == HOST_CMD_PROFILE_SET_DOUBLE)
+        doubles[parameter] = *reinterpret_cast<const double*>(value);
+    else if (name == HOST_CMD_PROFILE_SET_STRING)
+        strings[parameter] = FromUtf16(reinterpret_cast<const char16_t*>(value));
     else if (name == HOST_CMD_PROFILE_DEL_PARAM) {
         ints.erase(parameter);
         doubles.erase(parameter);

@@ -30,7 +30,9 @@ LabDatabase::LabDatabase(const std::string& databasePath) : path(databasePath) {
 
 LabDatabase::~LabDatabase() { sqlite3_close(db_); }
 
-void LabDatabase::Execute(const std::string& sql) { Check(sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr), db_); }
+void LabDatabase::Execute(const std::string& sql) {
+    Check(sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr), db_);
+}
 
 int32_t LabDatabase::AddAssay(int32_t id, const std::string& fileName, const std::string& sample,
                               const std::string& method, bool isCalibration, int64_t date, const std::string& mixture) {
@@ -98,8 +100,8 @@ bool WriteChromatogram(const std::string& path, const std::vector<Channel>& chan
 
 std::filesystem::path FreshTestFolder(const std::string& prefix) {
     const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() /
-        (prefix + "-" + std::to_string(::getpid()) + "-" + testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::temp_directory_path() / (prefix + "-" + std::to_string(::getpid()) + "-" +
+                                                  testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     return folder;

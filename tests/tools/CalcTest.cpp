@@ -38,26 +38,28 @@ TEST_P(CalcArguments, AreAcceptedOrRefused) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, CalcArguments,
-    testing::Values(
-        ParseCase{"Minimal", {"--db", "h.db", "--docs", "d", "12"}, true},
-        ParseCase{"Everything", {"--db", "h.db", "--docs", "d", "--type", "2", "--dependence", "2", "--channel", "1",
-                                 "--k", "0.000141", "--alpha", "0.7", "--flags", "1,0,1", "--json", "12/1", "7/0", "40"},
-                  true},
-        ParseCase{"NoDatabase", {"--docs", "d", "12"}, false},
-        ParseCase{"NoDocuments", {"--db", "h.db", "12"}, false},
-        ParseCase{"NoAssay", {"--db", "h.db", "--docs", "d"}, false},
-        ParseCase{"UnknownOption", {"--db", "h.db", "--docs", "d", "--colour", "red", "12"}, false},
-        ParseCase{"OptionWithoutValue", {"--db", "h.db", "--docs", "d", "12", "--k"}, false},
-        ParseCase{"TypeOutOfRange", {"--db", "h.db", "--docs", "d", "--type", "3", "12"}, false},
-        ParseCase{"NegativeChannel", {"--db", "h.db", "--docs", "d", "--channel", "-1", "12"}, false},
-        ParseCase{"CommaDecimal", {"--db", "h.db", "--docs", "d", "--k", "1,5", "12"}, false},
-        ParseCase{"NotANumber", {"--db", "h.db", "--docs", "d", "--alpha", "nan", "12"}, false},
-        ParseCase{"FlagNotZeroOrOne", {"--db", "h.db", "--docs", "d", "--flags", "1,2", "12"}, false},
-        ParseCase{"EmptyFlag", {"--db", "h.db", "--docs", "d", "--flags", "1,,0", "12"}, false},
-        ParseCase{"MarkNotZeroOrOne", {"--db", "h.db", "--docs", "d", "12/2"}, false},
-        ParseCase{"IdentifierWithText", {"--db", "h.db", "--docs", "d", "12abc"}, false},
-        ParseCase{"IdentifierTooLarge", {"--db", "h.db", "--docs", "d", "99999999999"}, false}),
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CalcArguments,
+    testing::Values(ParseCase{"Minimal", {"--db", "h.db", "--docs", "d", "12"}, true},
+                    ParseCase{"Everything",
+                              {"--db",    "h.db",      "--docs", "d",    "--type",   "2",       "--dependence",
+                               "2",       "--channel", "1",      "--k",  "0.000141", "--alpha", "0.7",
+                               "--flags", "1,0,1",     "--json", "12/1", "7/0",      "40"},
+                              true},
+                    ParseCase{"NoDatabase", {"--docs", "d", "12"}, false},
+                    ParseCase{"NoDocuments", {"--db", "h.db", "12"}, false},
+                    ParseCase{"NoAssay", {"--db", "h.db", "--docs", "d"}, false},
+                    ParseCase{"UnknownOption", {"--db", "h.db", "--docs", "d", "--colour", "red", "12"}, false},
+                    ParseCase{"OptionWithoutValue", {"--db", "h.db", "--docs", "d", "12", "--k"}, false},
+                    ParseCase{"TypeOutOfRange", {"--db", "h.db", "--docs", "d", "--type", "3", "12"}, false},
+                    ParseCase{"NegativeChannel", {"--db", "h.db", "--docs", "d", "--channel", "-1", "12"}, false},
+                    ParseCase{"CommaDecimal", {"--db", "h.db", "--docs", "d", "--k", "1,5", "12"}, false},
+                    ParseCase{"NotANumber", {"--db", "h.db", "--docs", "d", "--alpha", "nan", "12"}, false},
+                    ParseCase{"FlagNotZeroOrOne", {"--db", "h.db", "--docs", "d", "--flags", "1,2", "12"}, false},
+                    ParseCase{"EmptyFlag", {"--db", "h.db", "--docs", "d", "--flags", "1,,0", "12"}, false},
+                    ParseCase{"MarkNotZeroOrOne", {"--db", "h.db", "--docs", "d", "12/2"}, false},
+                    ParseCase{"IdentifierWithText", {"--db", "h.db", "--docs", "d", "12abc"}, false},
+                    ParseCase{"IdentifierTooLarge", {"--db", "h.db", "--docs", "d", "99999999999"}, false}),
     [](const testing::TestParamInfo<ParseCase>& info) { return std::string(info.param.name); });
 
 TEST(CalcArguments, MarksAndFlagsAreKept) {
@@ -97,8 +99,8 @@ protected:
     // Runs the program; its standard output (or with errors its standard error), and its exit status
     // in status.
     std::string Run(const std::string& arguments, int& status, bool errors = false) const {
-        const std::string command =
-            std::string(QUORVEL_BIN_DIR) + "/quorvel-calc " + arguments + (errors ? " 2>&1 >/dev/null" : " 2>/dev/null");
+        const std::string command = std::string(QUORVEL_BIN_DIR) + "/quorvel-calc " + arguments +
+                                    (errors ? " 2>&1 >/dev/null" : " 2>/dev/null");
         FILE* pipe = popen(command.c_str(), "r");
         std::string out;
         char buffer[4096];
@@ -185,7 +187,8 @@ TEST_P(CalcStatus, ExitStatusSaysWhatWentWrong) {
     EXPECT_EQ(status, GetParam().status);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, CalcStatus,
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CalcStatus,
     testing::Values(StatusCase{"WrongArguments", "--type 9 1", false, 2},
                     StatusCase{"OnlyUnknownAssays", "98 99", false, 4},
                     StatusCase{"MissingDatabase", "--db /nonexistent/host.db --docs /tmp 1", true, 3},
@@ -250,7 +253,8 @@ TEST_P(CalcReportFailure, SaysWhyTheReportCouldNotBeWritten) {
     EXPECT_NE(errors.find(expected), std::string::npos) << errors;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, CalcReportFailure,
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CalcReportFailure,
     testing::Values(
         ReportFailureCase{"NoStylesheet", "", "report.html",
                           "quorvel-calc: the report FOLDER/report.html could not be written: Не удалось преобразовать "

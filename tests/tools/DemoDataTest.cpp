@@ -88,7 +88,8 @@ TEST_F(DemoData, ExistingDatabaseIsNeverOverwritten) {
 
 TEST_F(DemoData, ProfileNamesTheDocumentsFolder) {
     const std::string profile = Bytes(result.set.profilePath);
-    EXPECT_NE(profile.find("plugins\\quorvel\\/PublicDocuments_Quorvel=" + result.set.documentsFolder), std::string::npos)
+    EXPECT_NE(profile.find("plugins\\quorvel\\/PublicDocuments_Quorvel=" + result.set.documentsFolder),
+              std::string::npos)
         << profile;
     EXPECT_TRUE(fs::exists(fs::path(result.set.documentsFolder) / "gel.xsl"));
 }

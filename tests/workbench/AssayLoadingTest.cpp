@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include <filesystem>
 #include <limits>
 
@@ -71,10 +70,11 @@ TEST_F(AssayLoadingTest, KnownIdentifierReturnsItsIndexWithoutReading) {
 }
 
 TEST_F(AssayLoadingTest, TwoRowsForOneIdentifierGiveOneAssay) {
-    database->Execute("DROP TABLE assay; CREATE TABLE assay (id INTEGER, date INTEGER, filename TEXT, sample TEXT,"
-                      " mixture TEXT, method TEXT, iscalibration INTEGER);"
-                      "INSERT INTO assay VALUES (5, 1, 'x', 'first', '', 'm', 0);"
-                      "INSERT INTO assay VALUES (5, 2, 'y', 'second', '', 'm', 0);");
+    database->Execute(
+        "DROP TABLE assay; CREATE TABLE assay (id INTEGER, date INTEGER, filename TEXT, sample TEXT,"
+        " mixture TEXT, method TEXT, iscalibration INTEGER);"
+        "INSERT INTO assay VALUES (5, 1, 'x', 'first', '', 'm', 0);"
+        "INSERT INTO assay VALUES (5, 2, 'y', 'second', '', 'm', 0);");
     DataBase::Handle db(database->path);
     EXPECT_EQ(LoadAssay(db, 5, assays).index, 0);
     ASSERT_EQ(assays.size(), 1u);

@@ -1,16 +1,16 @@
 // The workbench window as a window: its controls after size changes, the minimum size, the icons
 // and tooltips, the initialisation with stored settings, closing, and its texts in English. The data
 // is the demo laboratory's; every window opened is saved as a picture into the build folder.
-#include "LinkedHost.h"
 #include "DemoDataSet.h"
-#include "resources/DialogLayout.h"
-#include "resources/StringTable.h"
+#include "LinkedHost.h"
 #include "chart/CAutoCtrl.h"
-#include "grid/CGridCtrl.h"
 #include "components/ComponentsTable.h"
 #include "components/Dlg_Components.h"
+#include "grid/CGridCtrl.h"
 #include "hostlink/LanguageTable.h"
+#include "resources/DialogLayout.h"
 #include "resources/ResourceLibrary.h"
+#include "resources/StringTable.h"
 #include "workbench/DlgMain.h"
 #include "workbench/QtMessageSink.h"
 #include "workbench/WorkbenchSettings.h"
@@ -22,9 +22,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -68,7 +68,9 @@ void SavePicture(QWidget& window, const std::string& name) {
     window.grab().save(QString::fromStdString(std::string(QUORVEL_SCREENSHOT_DIR) + "/" + name + ".png"));
 }
 
-bool HasCyrillic(const QString& text) { return text.contains(QRegularExpression(QStringLiteral("[\\x{0400}-\\x{04FF}]"))); }
+bool HasCyrillic(const QString& text) {
+    return text.contains(QRegularExpression(QStringLiteral("[\\x{0400}-\\x{04FF}]")));
+}
 
 class WorkbenchWindow : public testing::Test {
 protected:
@@ -172,14 +174,19 @@ TEST_F(WorkbenchWindow, ControlsFollowTheirShareOfASizeChange) {
         const QRect oldClose = placed[dlg->Control(WorkbenchControl::kClose)];
         EXPECT_EQ(dlg->width() - close.right(), before.width() - oldClose.right());
         EXPECT_EQ(dlg->height() - close.bottom(), before.height() - oldClose.bottom());
-        EXPECT_EQ(dlg->Control(WorkbenchControl::kChartFrame)->geometry().right(), dlg->Control(WorkbenchControl::kClose)->geometry().right());
+        EXPECT_EQ(dlg->Control(WorkbenchControl::kChartFrame)->geometry().right(),
+                  dlg->Control(WorkbenchControl::kClose)->geometry().right());
         // The two lists share the extra width, and the gap between them stays.
-        const int assaysGrowth = dlg->Control(WorkbenchControl::kAssaysList)->width() - placed[dlg->Control(WorkbenchControl::kAssaysList)].width();
-        const int pointsGrowth = dlg->Control(WorkbenchControl::kPointsList)->width() - placed[dlg->Control(WorkbenchControl::kPointsList)].width();
+        const int assaysGrowth = dlg->Control(WorkbenchControl::kAssaysList)->width() -
+                                 placed[dlg->Control(WorkbenchControl::kAssaysList)].width();
+        const int pointsGrowth = dlg->Control(WorkbenchControl::kPointsList)->width() -
+                                 placed[dlg->Control(WorkbenchControl::kPointsList)].width();
         EXPECT_NEAR(assaysGrowth, pointsGrowth, 1);
         EXPECT_NEAR(assaysGrowth + pointsGrowth, dx, 1);
-        EXPECT_EQ(dlg->Control(WorkbenchControl::kPointsList)->x() - dlg->Control(WorkbenchControl::kAssaysList)->geometry().right(),
-                  placed[dlg->Control(WorkbenchControl::kPointsList)].x() - placed[dlg->Control(WorkbenchControl::kAssaysList)].right());
+        EXPECT_EQ(dlg->Control(WorkbenchControl::kPointsList)->x() -
+                      dlg->Control(WorkbenchControl::kAssaysList)->geometry().right(),
+                  placed[dlg->Control(WorkbenchControl::kPointsList)].x() -
+                      placed[dlg->Control(WorkbenchControl::kAssaysList)].right());
     }
 }
 
@@ -440,16 +447,16 @@ TEST_F(WorkbenchWindow, MessageBoxesSpeakEnglishWithLanguage1033) {
         return saved.message;
     };
     rows.push_back({refusal("", {}), "No documents folder is set: the components table was not saved."});
-    rows.push_back({refusal(missing, {}, 0, false),
-                    "The file " + missing + " holds too many components: it was left unchanged."});
+    rows.push_back(
+        {refusal(missing, {}, 0, false), "The file " + missing + " holds too many components: it was left unchanged."});
     rows.push_back({refusal(missing, {}, 10),
                     "The file " + missing + " was deleted or changed: the components table was not saved."});
     rows.push_back({refusal(missing, {{7, "a;b", "-", 1.0}}),
                     "Component 7 contains \";\" or a line break: the table was not saved."});
     rows.push_back({refusal(missing, {{7, "a", std::string(300, 'x'), 1.0}}),
                     "A field of component 7 is longer than 198 bytes: the table was not saved."});
-    rows.push_back({refusal(missing, {{7, "a", "b", 1.0}}),
-                    "Could not write the file " + missing + ": " + std::strerror(ENOENT)});
+    rows.push_back(
+        {refusal(missing, {{7, "a", "b", 1.0}}), "Could not write the file " + missing + ": " + std::strerror(ENOENT)});
     for (const Row& row : rows) {
         SCOPED_TRACE(row.english);
         EXPECT_EQ(TranslatedMessage(library, row.message), MessageText(row.message));

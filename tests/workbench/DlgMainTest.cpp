@@ -3,8 +3,8 @@
 #include "LabDatabaseTest.h"
 #include "LinkedHost.h"
 #include "chart/CAutoCtrl.h"
-#include "grid/CGridCtrl.h"
 #include "components/Cp1251Codec.h"
+#include "grid/CGridCtrl.h"
 #include "hostlink/AssaysChangedEvent.h"
 #include "workbench/DlgMain.h"
 
@@ -14,7 +14,6 @@
 #include <QPushButton>
 
 #include <gtest/gtest.h>
-
 
 #include <filesystem>
 #include <fstream>
@@ -114,7 +113,8 @@ TEST_F(DlgMainTest, HostAnswersOutsideOneTo256LoadNothing) {
 TEST_F(DlgMainTest, IncludingCalibrationAndSampleGivesTheResults) {
     auto dlg = Open();
     ChooseType(*dlg, 0);
-    Choose(*dlg, WorkbenchControl::kDependenceCombo, 0);  // an empty profile selects no dependence: a constant would be fitted
+    Choose(*dlg, WorkbenchControl::kDependenceCombo,
+           0);  // an empty profile selects no dependence: a constant would be fitted
     Add(*dlg, {1, 2});
     Check(*dlg, 0, true);
     Check(*dlg, 1, true);

@@ -49,7 +49,8 @@ TEST(PassSharing, CalibrationHoldsTheWorkbenchSamplesThemselves) {
         ASSERT_EQ(calibration.Assays.size(), state.Assays.size());
         for (size_t i = 0; i < state.Assays.size(); ++i) {
             for (size_t c = 0; c < state.Assays[i].channels.size(); ++c) {
-                EXPECT_TRUE(calibration.Assays[i].channels[c].samples.SharesValuesWith(state.Assays[i].channels[c].samples));
+                EXPECT_TRUE(
+                    calibration.Assays[i].channels[c].samples.SharesValuesWith(state.Assays[i].channels[c].samples));
                 EXPECT_TRUE(calibration.Assays[i].signals[c].SharesValuesWith(state.Assays[i].signals[c]));
             }
         }

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -35,9 +34,7 @@ protected:
         environment.documentsFolder = folder.string();
         WriteComponents("1;PS-1;Полистирол 1;1000.00\r\n2;PS-2;Полистирол 2;100.00\r\n3;PS-3;Полистирол 3;10.00\r\n");
     }
-    void TearDown() override {
-        fs::remove_all(folder);
-    }
+    void TearDown() override { fs::remove_all(folder); }
 
     void WriteComponents(const std::string& lines) {
         std::ofstream(folder / kComponentsFileName, std::ios::binary)
@@ -86,13 +83,13 @@ TEST_F(RecalculationPassTest, UniversalTypeFillsKAndAlphaColumns) {
 }
 
 TEST_F(RecalculationPassTest, MissingComponentIsReportedOncePerItemAndFormsNoPoint) {
-    state.Assays = {CalibrationAssay(1, {LabItem("X1", 9.0), LabItem("PS-1", 10.0), LabItem("", 11.0),
-                                         LabItem("PS-2", 12.0), LabItem("X1", 13.0)})};
+    state.Assays = {CalibrationAssay(
+        1, {LabItem("X1", 9.0), LabItem("PS-1", 10.0), LabItem("", 11.0), LabItem("PS-2", 12.0), LabItem("X1", 13.0)})};
     state.Assays[0].channels[0].table[0].molarMass = 5000.0;  // left over from an earlier pass
     state.PointFlags = RebuildPointFlags(state.Assays, 0);
     const PassResult result = Run();
-    EXPECT_EQ(messages.texts, (std::vector<std::string>{"В таблице компонентов не найден X1",
-                                                         "В таблице компонентов не найден X1"}));
+    EXPECT_EQ(messages.texts,
+              (std::vector<std::string>{"В таблице компонентов не найден X1", "В таблице компонентов не найден X1"}));
     const std::vector<TableItem>& table = state.Assays[0].channels[0].table;
     EXPECT_EQ(table[0].concent, 0.0);
     EXPECT_EQ(table[0].molarMass, 0.0);
@@ -199,14 +196,16 @@ TEST_P(RecalculationPassAverages, ShowOneBoxPerFailedAssay) {
     EXPECT_EQ(messages.texts, refitMessages) << "a refit reports as the pass does, the table is not read again";
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, RecalculationPassAverages,
-    testing::Values(
-        AveragesMessageCase{"SlicesInside", {SampleAssay(2, 11.0, 13.0)}, {}},
-        AveragesMessageCase{"BackBeyondSamples", {SampleAssay(2, 11.0, 25.0)}, {kAveragesError}},
-        AveragesMessageCase{"TwoAssaysOutside", {SampleAssay(2, 11.0, 25.0), SampleAssay(3, 30.0, 31.0)},
-                            {kAveragesError, kAveragesError}},
-        AveragesMessageCase{"UnknownComponentFirst", {SampleAssay(2, 11.0, 25.0, {LabItem("X1", 11.0)})},
-                            {"В таблице компонентов не найден X1", kAveragesError}}),
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RecalculationPassAverages,
+    testing::Values(AveragesMessageCase{"SlicesInside", {SampleAssay(2, 11.0, 13.0)}, {}},
+                    AveragesMessageCase{"BackBeyondSamples", {SampleAssay(2, 11.0, 25.0)}, {kAveragesError}},
+                    AveragesMessageCase{"TwoAssaysOutside",
+                                        {SampleAssay(2, 11.0, 25.0), SampleAssay(3, 30.0, 31.0)},
+                                        {kAveragesError, kAveragesError}},
+                    AveragesMessageCase{"UnknownComponentFirst",
+                                        {SampleAssay(2, 11.0, 25.0, {LabItem("X1", 11.0)})},
+                                        {"В таблице компонентов не найден X1", kAveragesError}}),
     [](const testing::TestParamInfo<AveragesMessageCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -5,8 +5,8 @@
 #include "LabDatabaseTest.h"
 #include "LinkedHost.h"
 #include "TempFolder.h"
-#include "grid/CGridCtrl.h"
 #include "components/Cp1251Codec.h"
+#include "grid/CGridCtrl.h"
 #include "workbench/DlgMain.h"
 
 #include <QApplication>
@@ -51,8 +51,10 @@ protected:
         const std::string previous = std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "";
         ::setenv("TMPDIR", reports.c_str(), 1);
         dlg.MakeReport();
-        if (previous.empty()) ::unsetenv("TMPDIR");
-        else ::setenv("TMPDIR", previous.c_str(), 1);
+        if (previous.empty())
+            ::unsetenv("TMPDIR");
+        else
+            ::setenv("TMPDIR", previous.c_str(), 1);
         for (const auto& entry : fs::directory_iterator(reports))
             if (entry.path().extension() == ".html") return FileBytes(entry.path());
         return {};
@@ -97,8 +99,10 @@ TEST_P(DamagedDatabase, GivesTheDatabaseMessageAndTheWorkbenchGoesOn) {
     std::unique_ptr<DlgMain> dlg;
     {
         std::unique_ptr<ExclusiveWriter> writer;
-        if (GetParam().damage) GetParam().damage(DatabasePath());
-        else writer = std::make_unique<ExclusiveWriter>(DatabasePath());
+        if (GetParam().damage)
+            GetParam().damage(DatabasePath());
+        else
+            writer = std::make_unique<ExclusiveWriter>(DatabasePath());
         const std::string damagedBytes = FileBytes(DatabasePath());
         dlg = std::make_unique<DlgMain>(nullptr, Context(), &messages);  // restores both stored entries: one message
         EXPECT_EQ(messages.texts, std::vector<std::string>{expected});
@@ -117,18 +121,19 @@ TEST_P(DamagedDatabase, GivesTheDatabaseMessageAndTheWorkbenchGoesOn) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, DamagedDatabase,
-    testing::Values(
-        DamageCase{"LockedByAnotherWriter", nullptr, "database is locked"},
-        DamageCase{"CutShort",
-                   [](const std::string& path) { fs::resize_file(path, fs::file_size(path) / 2); },
-                   "database disk image is malformed"},
-        DamageCase{"NotADatabase",
-                   [](const std::string& path) {
-                       std::ofstream(path, std::ios::binary | std::ios::trunc)
-                           << std::string(8192, 'x');
-                   },
-                   "file is not a database"}),
-    [](const testing::TestParamInfo<DamageCase>& info) { return std::string(info.param.name); });
+                         testing::Values(DamageCase{"LockedByAnotherWriter", nullptr, "database is locked"},
+                                         DamageCase{"CutShort",
+                                                    [](const std::string& path) {
+                                                        fs::resize_file(path, fs::file_size(path) / 2);
+                                                    },
+                                                    "database disk image is malformed"},
+                                         DamageCase{"NotADatabase",
+                                                    [](const std::string& path) {
+                                                        std::ofstream(path, std::ios::binary | std::ios::trunc)
+                                                            << std::string(8192, 'x');
+                                                    },
+                                                    "file is not a database"}),
+                         [](const testing::TestParamInfo<DamageCase>& info) { return std::string(info.param.name); });
 
 TEST_F(WorkbenchFault, ReplacedChromatogramIsReadAfreshOnlyOnTheNextLoad) {
     DlgMain dlg(nullptr, Context(), &messages);
@@ -183,9 +188,11 @@ TEST_P(HostileNames, AreListedAsPlainTextAndEscapedInTheReport) {
 const std::string kMarkup = "<script>alert('x')</script> & \"q\"";
 
 INSTANTIATE_TEST_SUITE_P(Cases, HostileNames,
-    testing::Values(HostileNamesCase{"Markup", kMarkup},
-                    HostileNamesCase{"TenThousandCharacters", kMarkup + std::string(10000, 'W')}),
-    [](const testing::TestParamInfo<HostileNamesCase>& info) { return std::string(info.param.name); });
+                         testing::Values(HostileNamesCase{"Markup", kMarkup},
+                                         HostileNamesCase{"TenThousandCharacters", kMarkup + std::string(10000, 'W')}),
+                         [](const testing::TestParamInfo<HostileNamesCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST_F(WorkbenchFault, ControlCharactersAreListedAndTheReportRefusesThemWithAMessage) {
     const std::string text = "a\x01\x07\x1b[31m\tb";
@@ -211,7 +218,8 @@ TEST_F(WorkbenchFault, HostileComponentNamesAreListedAsPlainTextAndEscapedInTheR
     ASSERT_TRUE(WriteChromatogram(File("s.chr"), standards));
     database->AddAssay(1, File("s.chr"), "Стандарты", "GPC", true);
     DlgMain dlg(nullptr, Context(), &messages);
-    for (const auto& [combo, index] : {std::pair{WorkbenchControl::kTypeCombo, 0}, std::pair{WorkbenchControl::kDependenceCombo, 0}}) {
+    for (const auto& [combo, index] :
+         {std::pair{WorkbenchControl::kTypeCombo, 0}, std::pair{WorkbenchControl::kDependenceCombo, 0}}) {
         auto& box = *static_cast<QComboBox*>(dlg.Control(combo));
         box.setCurrentIndex(index);
         Q_EMIT box.activated(index);
@@ -227,7 +235,8 @@ TEST_F(WorkbenchFault, HostileComponentNamesAreListedAsPlainTextAndEscapedInTheR
     const std::string page = ReportPage(dlg);
     EXPECT_EQ(page.find("<script"), std::string::npos);
     for (const char* number : {"1", "2"})
-        EXPECT_NE(page.find("&lt;script&gt;alert('x')&lt;/script&gt; &amp; \"q\"" + std::string(number)), std::string::npos)
+        EXPECT_NE(page.find("&lt;script&gt;alert('x')&lt;/script&gt; &amp; \"q\"" + std::string(number)),
+                  std::string::npos)
             << number;
     EXPECT_TRUE(messages.texts.empty()) << messages.texts.front();
 }

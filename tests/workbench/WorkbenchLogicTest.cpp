@@ -108,9 +108,10 @@ TEST_P(MethodQuestion, IncludingAnotherMethodAsks) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, MethodQuestion,
-    testing::Values(AnswerCase{"OkKeepsOnlyTheNewAssay", MessageSink::Answer::Ok, {0, 1}, true},
-                    AnswerCase{"CancelExcludesTheNewAssay", MessageSink::Answer::Cancel, {1, 0}, false}),
-    [](const testing::TestParamInfo<AnswerCase>& info) { return std::string(info.param.name); });
+                         testing::Values(AnswerCase{"OkKeepsOnlyTheNewAssay", MessageSink::Answer::Ok, {0, 1}, true},
+                                         AnswerCase{
+                                             "CancelExcludesTheNewAssay", MessageSink::Answer::Cancel, {1, 0}, false}),
+                         [](const testing::TestParamInfo<AnswerCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ChannelListTest, FirstIncludedAssayNeverAsks) {
     state.Assays = {MakeAssay(1, "A", 2, 0), MakeAssay(2, "B", 3)};

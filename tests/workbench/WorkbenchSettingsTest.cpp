@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -30,7 +29,9 @@ protected:
         ASSERT_TRUE(WriteChromatogram(file, channels));
         database->AddAssay(id, file, "sample", "GPC", true);
     }
-    std::string& Stored(int number) { return host.strings[host.profile.ParameterName("", "Assay " + std::to_string(number))]; }
+    std::string& Stored(int number) {
+        return host.strings[host.profile.ParameterName("", "Assay " + std::to_string(number))];
+    }
 
     LinkedHost host;
     RecordingMessageSink messages;

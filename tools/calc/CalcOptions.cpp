@@ -97,16 +97,26 @@ CalcOptionsResult ParseCalcOptions(const std::vector<std::string>& arguments) {
         if (i + 1 >= arguments.size()) return Wrong(argument + " needs a value");
         const std::string& value = arguments[++i];
         bool good = true;
-        if (argument == "--db") o.database = value;
-        else if (argument == "--docs") o.documents = value;
-        else if (argument == "--report") o.report = value;
-        else if (argument == "--type") good = ToInt(value, o.gradIndex) && IndexInRange(o.gradIndex, -1, 2);
-        else if (argument == "--dependence") good = ToInt(value, o.formulaIndex) && IndexInRange(o.formulaIndex, -1, 2);
-        else if (argument == "--channel") good = ToInt(value, o.channelIndex) && o.channelIndex >= 0;
-        else if (argument == "--k") good = ToDouble(value, o.k);
-        else if (argument == "--alpha") good = ToDouble(value, o.alpha);
-        else if (argument == "--flags") good = ToFlags(value, o.flags);
-        else return Wrong("unknown option: " + argument);
+        if (argument == "--db")
+            o.database = value;
+        else if (argument == "--docs")
+            o.documents = value;
+        else if (argument == "--report")
+            o.report = value;
+        else if (argument == "--type")
+            good = ToInt(value, o.gradIndex) && IndexInRange(o.gradIndex, -1, 2);
+        else if (argument == "--dependence")
+            good = ToInt(value, o.formulaIndex) && IndexInRange(o.formulaIndex, -1, 2);
+        else if (argument == "--channel")
+            good = ToInt(value, o.channelIndex) && o.channelIndex >= 0;
+        else if (argument == "--k")
+            good = ToDouble(value, o.k);
+        else if (argument == "--alpha")
+            good = ToDouble(value, o.alpha);
+        else if (argument == "--flags")
+            good = ToFlags(value, o.flags);
+        else
+            return Wrong("unknown option: " + argument);
         if (!good) return Wrong("bad value for " + argument + ": " + value);
         if (value.empty()) return Wrong(argument + " needs a value");
     }

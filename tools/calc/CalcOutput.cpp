@@ -51,7 +51,7 @@ struct NamedResult {
 };
 
 std::vector<NamedResult> Results(const CalibrationResults& s) {
-    return {{"Mn", "Mn", s.Mn}, {"Mw", "Mw", s.Mw}, {"Mw/Mn", "MwMn", s.MwMn},
+    return {{"Mn", "Mn", s.Mn}, {"Mw", "Mw", s.Mw},     {"Mw/Mn", "MwMn", s.MwMn},
             {"Mz", "Mz", s.Mz}, {"Mz+1", "Mz1", s.Mz1}, {"Mp", "Mp", s.Mp}};
 }
 
@@ -63,8 +63,8 @@ void WriteCalcText(std::ostream& out, const CalcOutcome& outcome) {
     const WorkbenchState& s = outcome.state;
     out << "assays:\n";
     for (const Assay& assay : s.Assays)
-        out << "  [" << (assay.included ? 'x' : ' ') << "] " << assay.id << "  " << assay.sample << "  (" << assay.method
-            << ", " << assay.channels.size() << " channels)\n";
+        out << "  [" << (assay.included ? 'x' : ' ') << "] " << assay.id << "  " << assay.sample << "  ("
+            << assay.method << ", " << assay.channels.size() << " channels)\n";
     out << "points:\n";
     for (const PointsListRow& row : outcome.pass.rows) {
         out << "  [" << (row.used ? 'x' : ' ') << "]";
@@ -74,7 +74,8 @@ void WriteCalcText(std::ostream& out, const CalcOutcome& outcome) {
     }
     const std::vector<double> k = Coefficients(s.results);
     for (size_t i = 0; i < k.size(); ++i) out << "k" << i << " = " << FormatGeneral(k[i], 15) << "\n";
-    for (const NamedResult& result : Results(s.results)) out << result.textName << " = " << FormatGeneral(result.value, 15) << "\n";
+    for (const NamedResult& result : Results(s.results))
+        out << result.textName << " = " << FormatGeneral(result.value, 15) << "\n";
     for (const std::string& message : outcome.messages->texts) out << "message: " << message << "\n";
 }
 
@@ -91,11 +92,13 @@ void WriteCalcJson(std::ostream& out, const CalcOutcome& outcome) {
     });
     std::string results = "{";
     for (const NamedResult& result : Results(s.results))
-        results += std::string(results.size() > 1 ? "," : "") + "\"" + result.jsonName + "\":" + JsonNumber(result.value);
+        results +=
+            std::string(results.size() > 1 ? "," : "") + "\"" + result.jsonName + "\":" + JsonNumber(result.value);
     results += "}";
     const ChartData chart = outcome.pass.chart.value_or(ChartData{});
-    out << "{\"assays\":" << assays << ",\"points\":" << points << ",\"k\":" << JsonArray(Coefficients(s.results), JsonNumber)
-        << ",\"results\":" << results << ",\"curve\":" << JsonPairs(chart.curveX, chart.curveY)
+    out << "{\"assays\":" << assays << ",\"points\":" << points
+        << ",\"k\":" << JsonArray(Coefficients(s.results), JsonNumber) << ",\"results\":" << results
+        << ",\"curve\":" << JsonPairs(chart.curveX, chart.curveY)
         << ",\"plotted\":" << JsonPairs(chart.pointX, chart.pointY)
         << ",\"messages\":" << JsonArray(outcome.messages->texts, JsonString) << "}\n";
 }

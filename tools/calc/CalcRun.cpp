@@ -1,7 +1,7 @@
 #include "CalcRun.h"
 
-#include "data/DataBase.h"
 #include "base/Utf16.h"
+#include "data/DataBase.h"
 #include "workbench/AssayLoading.h"
 #include "workbench/CalibrationPoints.h"
 #include "workbench/ChannelList.h"
@@ -63,7 +63,8 @@ void ApplySettings(const CalcOptions& options, WorkbenchState& state, MessageSin
     RebuildChannels(state, -1, messages);
     state.ChannelIndex = ChannelIndexFor(state, options.channelIndex);
     state.PointFlags = RebuildPointFlags(state.Assays, state.ChannelIndex);
-    for (size_t i = 0; i < options.flags.size() && i < state.PointFlags.size(); ++i) state.PointFlags[i] = options.flags[i];
+    for (size_t i = 0; i < options.flags.size() && i < state.PointFlags.size(); ++i)
+        state.PointFlags[i] = options.flags[i];
     ApplyConstants(options, state, messages);
 }
 

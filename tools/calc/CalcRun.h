@@ -2,9 +2,9 @@
 #pragma once
 
 #include "CalcOptions.h"
-#include "gpc/CCalibration.h"
 #include "base/MessageSink.h"
 #include "base/ModuleEnvironment.h"
+#include "gpc/CCalibration.h"
 #include "workbench/RecalculationPass.h"
 #include "workbench/WorkbenchState.h"
 

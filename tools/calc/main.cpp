@@ -35,8 +35,10 @@ int main(int argc, char** argv) {
         QGuiApplication application(argc, argv);
         reported = WriteCalcReport(outcome, environment, parsed.options.report);
     }
-    if (parsed.options.json) WriteCalcJson(std::cout, outcome);
-    else WriteCalcText(std::cout, outcome);
+    if (parsed.options.json)
+        WriteCalcJson(std::cout, outcome);
+    else
+        WriteCalcText(std::cout, outcome);
     if (!reported) {
         std::cerr << "quorvel-calc: the report " << parsed.options.report
                   << " could not be written: " << reported.Description() << "\n";

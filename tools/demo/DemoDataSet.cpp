@@ -33,11 +33,18 @@ std::vector<DemoAssay> Plan() {
     std::vector<DemoAssay> plan(5);
     plan[0] = {1, "Калибровка ПС, смесь A", "PS-1, PS-3, PS-5, PS-7, PS-9", kMethod, true, {0, 2, 4, 6, 8}, {}, {}};
     plan[1] = {2, "Калибровка ПС, смесь B", "PS-2, PS-4, PS-6, PS-8, PS-10", kMethod, true, {1, 3, 5, 7, 9}, {}, {}};
-    plan[2] = {3, "Полистирол широкий, партия 17", "", kMethod, false, {},
-               DemoPolymer{"Полистирол широкий, партия 17", kMethod, 120000.0, 1.8}, {}};
+    plan[2] = {3,
+               "Полистирол широкий, партия 17",
+               "",
+               kMethod,
+               false,
+               {},
+               DemoPolymer{"Полистирол широкий, партия 17", kMethod, 120000.0, 1.8},
+               {}};
     plan[3] = {4, "ПММА, партия 4", "", kMethod, false, {}, DemoPolymer{"ПММА, партия 4", kMethod, 60000.0, 2.4}, {}};
-    plan[4] = {5, "Полистирол в ДМФА", "", "GPC-DMF-1", false, {},
-               DemoPolymer{"Полистирол в ДМФА", "GPC-DMF-1", 30000.0, 1.5}, {}};
+    plan[4] = {
+        5, "Полистирол в ДМФА", "", "GPC-DMF-1", false, {}, DemoPolymer{"Полистирол в ДМФА", "GPC-DMF-1", 30000.0, 1.5},
+        {}};
     return plan;
 }
 
@@ -96,7 +103,8 @@ std::vector<Channel> Channels(const DemoAssay& assay, const std::vector<double>&
     if (assay.polymer) {
         const DemoPolymer polymer = *assay.polymer;
         // Scaled so that the apex stands about as high as a standard's peak.
-        const double apex = DemoLab::RetentionTime((std::log(polymer.Mn()) + std::log(polymer.mw)) / 2 / std::numbers::ln10);
+        const double apex =
+            DemoLab::RetentionTime((std::log(polymer.Mn()) + std::log(polymer.mw)) / 2 / std::numbers::ln10);
         const double scale = 1.0 / DemoLab::PolymerSignal(polymer, apex);
         clean = [polymer, scale](double t) { return scale * DemoLab::PolymerSignal(polymer, t); };
         riTable = {Item("", apex, DemoLab::PolymerFront(polymer), DemoLab::PolymerBack(polymer), 1.0, 0.0)};
@@ -167,19 +175,20 @@ void AddAssayRow(Database& db, const DemoAssay& assay) {
 }
 
 void AddPeakRow(Database& db, int32_t assayId, const TableItem& item, const std::string& name) {
-    db.Insert("INSERT INTO peak (assayid, nameid, name, area, time, concentration, height, channel, front, back)"
-              " VALUES (?,?,?,?,?,?,?,1,?,?);",
-              [&](sqlite3_stmt* s) {
-                  sqlite3_bind_int(s, 1, assayId);
-                  Text(s, 2, name);
-                  Text(s, 3, name);
-                  sqlite3_bind_double(s, 4, item.area);
-                  sqlite3_bind_double(s, 5, item.time);
-                  sqlite3_bind_double(s, 6, item.concent);
-                  sqlite3_bind_double(s, 7, item.height);
-                  sqlite3_bind_double(s, 8, item.front);
-                  sqlite3_bind_double(s, 9, item.back);
-              });
+    db.Insert(
+        "INSERT INTO peak (assayid, nameid, name, area, time, concentration, height, channel, front, back)"
+        " VALUES (?,?,?,?,?,?,?,1,?,?);",
+        [&](sqlite3_stmt* s) {
+            sqlite3_bind_int(s, 1, assayId);
+            Text(s, 2, name);
+            Text(s, 3, name);
+            sqlite3_bind_double(s, 4, item.area);
+            sqlite3_bind_double(s, 5, item.time);
+            sqlite3_bind_double(s, 6, item.concent);
+            sqlite3_bind_double(s, 7, item.height);
+            sqlite3_bind_double(s, 8, item.front);
+            sqlite3_bind_double(s, 9, item.back);
+        });
 }
 
 std::string WriteComponents(const std::string& folder) {
@@ -247,7 +256,8 @@ DemoWriteResult WriteDemoData(const std::string& folder, uint64_t seed) {
     } catch (const std::runtime_error& e) {
         return Failed(std::string("database ") + set.databasePath + ": " + e.what());
     }
-    for (const std::string& problem : {WriteComponents(set.documentsFolder), WriteStylesheet(set.documentsFolder), WriteProfile(set)})
+    for (const std::string& problem :
+         {WriteComponents(set.documentsFolder), WriteStylesheet(set.documentsFolder), WriteProfile(set)})
         if (!problem.empty()) return Failed(problem);
     return {true, {}, set};
 }

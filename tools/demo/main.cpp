@@ -26,7 +26,8 @@ int main(int argc, char** argv) {
     for (const DemoAssay& assay : result.set.assays) {
         std::cout << "assay " << assay.id << "  " << assay.sample << "  (" << assay.method << ")";
         if (assay.polymer)
-            std::cout << "  true Mn " << FormatFixed(assay.polymer->Mn(), 0) << "  true Mw " << FormatFixed(assay.polymer->mw, 0);
+            std::cout << "  true Mn " << FormatFixed(assay.polymer->Mn(), 0) << "  true Mw "
+                      << FormatFixed(assay.polymer->mw, 0);
         std::cout << "\n";
     }
     return 0;
