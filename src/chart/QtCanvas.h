@@ -17,7 +17,7 @@
 class QtCanvas : public Canvas {
 public:
     // Draws with painter, which must stay active while the canvas is used.
-    explicit QtCanvas(QPainter& painter);
+    explicit QtCanvas(QPainter& target);
     // An off-screen canvas owning a width x height image filled with white.
     QtCanvas(int32_t width, int32_t height);
     ~QtCanvas() override;
@@ -26,7 +26,7 @@ public:
     static QColor ToQColor(Colour colour);
     // The Qt font for a font description (face, size, weight, italic, underline, strike-out); the
     // escapement is applied when text is drawn.
-    static QFont ToQFont(const FontDescription& font);
+    static QFont ToQFont(const FontDescription& description);
 
     void SelectPen(int32_t style, int32_t width, Colour colour) override;
     void SelectSolidBrush(Colour colour) override;
@@ -36,7 +36,7 @@ public:
     void Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom) override;
     void Ellipse(int32_t left, int32_t top, int32_t right, int32_t bottom) override;
     void FillRect(const ChartRect& rect, Colour colour) override;
-    void SelectFont(const FontDescription& font) override;
+    void SelectFont(const FontDescription& description) override;
     void SetTextAlign(uint32_t align) override;
     void SetTextColour(Colour colour) override;
     void SetTransparentBackground() override;

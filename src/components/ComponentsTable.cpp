@@ -210,7 +210,14 @@ Status ComponentsTable::SaveTable() {
         const std::string name = codec.FromUtf8(c.componentName);
         if (std::max({key.size(), name.size(), mass.size()}) > kMaxFieldBytes)
             return Status::Failed(MessageId::ComponentFieldTooLong, std::to_string(c.id));
-        content += std::to_string(c.id) + ";" + key + ";" + name + ";" + mass + "\r\n";
+        content.append(std::to_string(c.id))
+            .append(";")
+            .append(key)
+            .append(";")
+            .append(name)
+            .append(";")
+            .append(mass)
+            .append("\r\n");
     }
     Status result = ReplaceFile(filePath, content);
     if (result) headerLength = static_cast<int32_t>(headerBytes);

@@ -61,7 +61,7 @@ bool WriteAll(std::FILE* stream, const void* data, size_t size, size_t count) {
 // small enough to stay in the processor's cache between being zero-filled and being read into, so
 // the samples reach memory once and a long channel costs about one plain read.
 std::optional<std::vector<float>> ReadSamples(std::FILE* stream, uint64_t count) {
-    constexpr uint64_t kSliceLength = 64 * 1024;  // 256 KiB
+    constexpr uint64_t kSliceLength = uint64_t{64} * 1024;  // 256 KiB
     std::vector<float> samples;
     samples.reserve(count);
     while (samples.size() < count) {

@@ -369,8 +369,9 @@ CGridCtrlEditCell* CGridCtrl::EditCell(int row, int column) {
 }
 
 void CGridCtrl::EndLabelEdit(const QPersistentModelIndex& cell, const std::optional<QString>& text) {
-    // The row may have gone while the editor was open; then there is nothing to store.
-    const QPersistentModelIndex target = cell;
+    // The row may have gone while the editor was open; then there is nothing to store. cell belongs to
+    // the editor, which what follows may delete, so the index is copied.
+    const QPersistentModelIndex target = cell;  // NOLINT(performance-unnecessary-copy-initialization)
     if (!text || !target.isValid()) return;
     const QString oldText = ItemText(target.row(), target.column());
     if (*text == oldText) return;

@@ -41,7 +41,7 @@ std::string CreateTemporaryEntry(const std::string& suffix, TemporaryKind kind) 
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         const std::string placeholder = CreatePlaceholder(folder);
         if (placeholder.empty()) return {};
-        const std::string entry = placeholder + suffix;
+        std::string entry = placeholder + suffix;
         if (CreateExclusive(entry, kind)) return entry;
         const int reason = errno;
         ::unlink(placeholder.c_str());  // useless without its entry
