@@ -1,7 +1,6 @@
 // Writing a file through a temporary neighbour and a rename.
 #include "data/ReplacingFile.h"
 
-#include <atomic>
 #include <filesystem>
 #include <system_error>
 
@@ -11,8 +10,6 @@
 #include <cerrno>
 
 namespace {
-
-std::atomic<unsigned> temporaryCounter{0};
 
 // The file a write to path lands in: the target of a symbolic link, so that the link stays.
 std::string Destination(const std::string& path) {
@@ -33,9 +30,10 @@ ReplacingFile::ReplacingFile(const std::string& path, unsigned newFileMode) : ta
     }
 
     int fd = -1;
-    // Names are unique within the process; a leftover of an earlier process with the same id is skipped.
+    // O_EXCL passes over a name in use: another write to the same file in this process, or a leftover
+    // of an earlier process with the same id.
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary_ = target_ + ".~" + std::to_string(::getpid()) + "-" + std::to_string(temporaryCounter++);
+        temporary_ = target_ + ".~" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
         fd = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, newFileMode);
         if (fd < 0 && errno != EEXIST) break;
     }
