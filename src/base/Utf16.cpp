@@ -1,43 +1,11 @@
 #include "base/Utf16.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
-
-// Decodes one code point at text[pos], advancing pos; malformed or overlong sequences give U+FFFD
-// and consume one byte, so decoding always moves on.
-char32_t DecodeUtf8(std::string_view text, size_t& pos) {
-    const auto lead = static_cast<unsigned char>(text[pos++]);
-    if (lead < 0x80) return lead;
-    int length = 0;
-    char32_t cp = 0;
-    char32_t minimum = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        length = 1;
-        cp = lead & 0x1F;
-        minimum = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 2;
-        cp = lead & 0x0F;
-        minimum = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 3;
-        cp = lead & 0x07;
-        minimum = 0x10000;
-    } else
-        return kReplacement;
-    if (pos + length > text.size()) return kReplacement;
-    for (int i = 0; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(text[pos + i]);
-        if ((next & 0xC0) != 0x80) return kReplacement;
-        cp = (cp << 6) | (next & 0x3F);
-    }
-    pos += length;
-    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return kReplacement;
-    return cp;
-}
 
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
@@ -62,12 +30,43 @@ bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
 }  // namespace
 
+std::optional<char32_t> DecodeUtf8(std::string_view text, size_t& pos) {
+    const auto lead = static_cast<unsigned char>(text[pos++]);
+    if (lead < 0x80) return lead;
+    int length = 0;
+    char32_t cp = 0;
+    char32_t minimum = 0;
+    if ((lead & 0xE0) == 0xC0) {
+        length = 1;
+        cp = lead & 0x1F;
+        minimum = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 2;
+        cp = lead & 0x0F;
+        minimum = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 3;
+        cp = lead & 0x07;
+        minimum = 0x10000;
+    } else
+        return std::nullopt;
+    if (pos + length > text.size()) return std::nullopt;
+    for (int i = 0; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(text[pos + i]);
+        if ((next & 0xC0) != 0x80) return std::nullopt;
+        cp = (cp << 6) | (next & 0x3F);
+    }
+    pos += length;
+    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return std::nullopt;
+    return cp;
+}
+
 std::u16string ToUtf16(std::string_view utf8) {
     std::u16string out;
     out.reserve(utf8.size());
     size_t pos = 0;
     while (pos < utf8.size()) {
-        const char32_t cp = DecodeUtf8(utf8, pos);
+        const char32_t cp = DecodeUtf8(utf8, pos).value_or(kReplacement);
         if (cp < 0x10000) {
             out += static_cast<char16_t>(cp);
         } else {

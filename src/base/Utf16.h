@@ -2,9 +2,14 @@
 // host interface. Malformed input never fails: each bad sequence becomes U+FFFD.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
+// The strictly formed UTF-8 sequence at text[pos] (no overlong form, no surrogate, at most U+10FFFF),
+// pos moved past it; empty for a malformed one, pos moved past its lead byte, or past the whole
+// sequence where only the value it spells is wrong. pos must be below text.size().
+std::optional<char32_t> DecodeUtf8(std::string_view text, size_t& pos);
 // UTF-16 form of a UTF-8 text; malformed bytes become U+FFFD.
 std::u16string ToUtf16(std::string_view utf8);
 // UTF-8 form of a UTF-16 text; unpaired surrogates become U+FFFD.

@@ -2,6 +2,7 @@
 // serialiser escapes, type marks as namespaced attributes.
 #include "report/XMLWrapper.h"
 
+#include "base/Utf16.h"
 #include "report/XmlError.h"
 
 #include <libxml/parser.h>
@@ -10,6 +11,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -19,44 +21,8 @@ constexpr const char* kDataTypesNamespace = "urn:schemas-microsoft-com:datatypes
 const xmlChar* Xml(const std::string& text) { return reinterpret_cast<const xmlChar*>(text.c_str()); }
 const xmlChar* Xml(const char* text) { return reinterpret_cast<const xmlChar*>(text); }
 
-// Decodes one strictly formed UTF-8 sequence at text[i] (no overlong forms, no surrogates); advances
-// i past it. -1 for a malformed sequence.
-int32_t NextCodePoint(std::string_view text, size_t& i) {
-    const auto byte = [&](size_t k) { return static_cast<unsigned char>(text[k]); };
-    const unsigned char lead = byte(i);
-    if (lead < 0x80) {
-        ++i;
-        return lead;
-    }
-    int length = 0;
-    int32_t cp = 0;
-    int32_t lowest = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        length = 2;
-        cp = lead & 0x1F;
-        lowest = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3;
-        cp = lead & 0x0F;
-        lowest = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4;
-        cp = lead & 0x07;
-        lowest = 0x10000;
-    } else
-        return -1;
-    if (text.size() - i < static_cast<size_t>(length)) return -1;
-    for (int k = 1; k < length; ++k) {
-        if ((byte(i + k) & 0xC0) != 0x80) return -1;
-        cp = (cp << 6) | (byte(i + k) & 0x3F);
-    }
-    if (cp < lowest || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return -1;
-    i += length;
-    return cp;
-}
-
 // The characters XML 1.0 allows in content.
-bool IsXmlChar(int32_t c) {
+bool IsXmlChar(char32_t c) {
     return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD) ||
            (c >= 0x10000 && c <= 0x10FFFF);
 }
@@ -66,12 +32,11 @@ void RequireXmlText(const std::string& name, const std::string& text) {
     if (text.size() > INT_MAX) throw XmlError("the text of element \"" + name + "\" is too long");
     for (size_t i = 0; i < text.size();) {
         const size_t at = i;
-        const int32_t c = NextCodePoint(text, i);
-        if (c < 0)
-            throw XmlError("the text of element \"" + name + "\" is not UTF-8 (byte " + std::to_string(at) + ")");
-        if (!IsXmlChar(c)) {
+        const std::optional<char32_t> c = DecodeUtf8(text, i);
+        if (!c) throw XmlError("the text of element \"" + name + "\" is not UTF-8 (byte " + std::to_string(at) + ")");
+        if (!IsXmlChar(*c)) {
             char code[16];
-            std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
+            std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(*c));
             throw XmlError("the text of element \"" + name + "\" holds " + code + ", which XML cannot carry");
         }
     }
