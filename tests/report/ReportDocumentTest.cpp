@@ -1,6 +1,6 @@
 // The report document built from a prepared workbench state: its sections in order, the texts and
 // number formats, and the chart picture drawn for it.
-#include "../data/CommaLocale.h"
+#include "CommaLocale.h"
 #include "ReportTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 // are restored at the end of a test.
 #pragma once
 
-#include "../chart/RecordingCanvas.h"
+#include "RecordingCanvas.h"
 #include "TempFolder.h"
 #include "base/FixedEnvironment.h"
 #include "data/Assay.h"
