@@ -17,8 +17,8 @@ inline constexpr const char* kComponentsFileName = "CompsTableQuorvel.csv";
 // The environment's documents folder joined with fileName; "" when it names no folder.
 std::string ComponentsFilePath(const ModuleEnvironment& environment, const std::string& fileName);
 
-// The id a new component gets after id; after the largest id it wraps to the smallest, as the 32-bit
-// arithmetic of the original table does, instead of overflowing.
+// The id a new component gets after id; after the largest id it wraps to the smallest, as 32-bit
+// arithmetic on stored ids always has, instead of overflowing.
 int32_t IdAfter(int32_t id);
 
 class ComponentsTable {

@@ -381,7 +381,8 @@ void DlgMain::AddAssays() {
         if (!loadError)
             messages_->Show(loadError.message, std::nullopt, MessageSink::Buttons::Ok, MessageSink::Icon::Error);
     } catch (const DataBase::SqlException& e) {
-        messages_->Show(DatabaseErrorMessage(e.what()), {}, MessageSink::Buttons::Ok, MessageSink::Icon::Error);
+        messages_->Show(Message{MessageId::DatabaseError, e.what()}, {}, MessageSink::Buttons::Ok,
+                        MessageSink::Icon::Error);
         return;
     }
     RebuildChannels(-1);
@@ -428,7 +429,8 @@ void DlgMain::OpenSelectedAssayFiles() {
     try {
         OpenAssayFiles(context_.host, context_.environment, ids);
     } catch (const DataBase::SqlException& e) {
-        messages_->Show(DatabaseErrorMessage(e.what()), {}, MessageSink::Buttons::Ok, MessageSink::Icon::Error);
+        messages_->Show(Message{MessageId::DatabaseError, e.what()}, {}, MessageSink::Buttons::Ok,
+                        MessageSink::Icon::Error);
     }
 }
 

@@ -38,8 +38,6 @@ bool RestoreEntry(const ModuleEnvironment& environment, const std::string& entry
 
 }  // namespace
 
-Message DatabaseErrorMessage(const std::string& error) { return {MessageId::DatabaseError, error}; }
-
 void SaveAssaySet(const Profile& profile, const std::vector<Assay>& assays) {
     for (int n = 1; n <= kStoredAssaysLimit; ++n) profile.DeleteParameter("", AssayKey(n));
     if (assays.size() >= kStoredAssaysLimit) return;

@@ -35,6 +35,3 @@ int RestoreAssaySet(const Profile& profile, const ModuleEnvironment& environment
 WindowRect RestoreWindowRect(const Profile& profile);
 // GradIndex and FormulaIndex (404 when absent), K (1.0) and Alpha (0.0).
 void RestoreWorkbenchValues(const Profile& profile, WorkbenchState& state);
-
-// The database error message filled with a database error's text.
-Message DatabaseErrorMessage(const std::string& error);

@@ -424,7 +424,7 @@ TEST_F(WorkbenchWindow, MessageBoxesSpeakEnglishWithLanguage1033) {
         {messages.shown[2], "Alpha is too large!"},
         {messages.shown[3], "Enter a number."},
         {MessageId::AveragesError, "Error calculating the molecular-weight distribution!"},
-        {DatabaseErrorMessage("disk I/O error"), "Database error: disk I/O error"},
+        {Message{MessageId::DatabaseError, "disk I/O error"}, "Database error: disk I/O error"},
         {{MessageId::ComponentNotFound, "PS-11"}, "PS-11 was not found in the components table"},
         {MessageId::AssayWithoutInformation, "Error selecting the chromatogram: no data available."},
         {{MessageId::ReportError, "no file can be created in the temporary folder"},
@@ -484,7 +484,7 @@ TEST_F(WorkbenchWindow, MessagesMissingFromTheTranslationStayRussian) {
     };
     const Row rows[] = {
         {MessageId::KTooLarge, "K is too large!"},
-        {DatabaseErrorMessage("disk I/O error"), "Database error: disk I/O error"},
+        {Message{MessageId::DatabaseError, "disk I/O error"}, "Database error: disk I/O error"},
         {MessageId::AlphaTooLarge, "Слишком большое Alpha!"},
         {{MessageId::ComponentNotFound, "PS-11"}, "В таблице компонентов не найден PS-11"},
     };
@@ -530,7 +530,7 @@ TEST_F(WorkbenchWindow, QtMessageBoxesShowTheTranslatedText) {
     EXPECT_EQ(text, "Another method is selected. Do you want to switch to it?");
     EXPECT_EQ(caption, "Confirm method change");
     answerWith(QMessageBox::Ok, "database_English", text, caption);
-    static_cast<MessageSink&>(sink).Show(DatabaseErrorMessage("disk I/O error"));
+    static_cast<MessageSink&>(sink).Show(Message{MessageId::DatabaseError, "disk I/O error"});
     EXPECT_EQ(text, "Database error: disk I/O error");
     EXPECT_EQ(caption, "");
 }
