@@ -22,17 +22,15 @@ std::vector<Peak> ReadPeaks(DataBase::Handle& db, int32_t assayId) {
         [&peaks](const std::string& nameId, const std::string& name, double area, double time, double concentration,
                  double height, int32_t channel, double front, double back) {
             if (name.empty()) return;
-            Peak peak;
-            peak.nameId = nameId;
-            peak.name = name;
-            peak.area = area;
-            peak.time = time;
-            peak.concentration = concentration;
-            peak.height = height;
-            peak.channel = channel;
-            peak.front = front;
-            peak.back = back;
-            peaks.push_back(std::move(peak));
+            peaks.push_back(Peak{.nameId = nameId,
+                                 .name = name,
+                                 .area = area,
+                                 .time = time,
+                                 .concentration = concentration,
+                                 .height = height,
+                                 .channel = channel,
+                                 .front = front,
+                                 .back = back});
         });
     std::stable_sort(peaks.begin(), peaks.end(), [](const Peak& a, const Peak& b) {
         return a.channel != b.channel ? a.channel < b.channel : a.time < b.time;

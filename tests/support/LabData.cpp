@@ -6,6 +6,7 @@
 
 #include <unistd.h>
 
+#include <functional>
 #include <stdexcept>
 
 namespace {
@@ -20,6 +21,16 @@ const char kSchema[] =
     "CREATE TABLE IF NOT EXISTS peak (id INTEGER PRIMARY KEY, assayid INTEGER NOT NULL REFERENCES assay(id)"
     " ON DELETE CASCADE, nameid TEXT, name TEXT, area REAL, time REAL, concentration REAL, height REAL,"
     " channel INTEGER, front REAL, back REAL);";
+
+// Prepares one statement, lets bind fill its parameters and runs it to completion.
+void RunOnce(sqlite3* db, const char* sql, const std::function<void(sqlite3_stmt*)>& bind) {
+    sqlite3_stmt* statement = nullptr;
+    Check(sqlite3_prepare_v2(db, sql, -1, &statement, nullptr), db);
+    bind(statement);
+    const int rc = sqlite3_step(statement);
+    sqlite3_finalize(statement);
+    Check(rc, db);
+}
 
 }  // namespace
 
@@ -36,43 +47,35 @@ void LabDatabase::Execute(const std::string& sql) {
 
 int32_t LabDatabase::AddAssay(int32_t id, const std::string& fileName, const std::string& sample,
                               const std::string& method, bool isCalibration, int64_t date, const std::string& mixture) {
-    sqlite3_stmt* statement = nullptr;
-    Check(sqlite3_prepare_v2(db_,
-                             "INSERT INTO assay (id, date, filename, sample, mixture, method, iscalibration)"
-                             " VALUES (?, ?, ?, ?, ?, ?, ?);",
-                             -1, &statement, nullptr),
-          db_);
-    sqlite3_bind_int(statement, 1, id);
-    sqlite3_bind_int64(statement, 2, date);
-    sqlite3_bind_text(statement, 3, fileName.c_str(), -1, SQLITE_TRANSIENT);
-    sqlite3_bind_text(statement, 4, sample.c_str(), -1, SQLITE_TRANSIENT);
-    sqlite3_bind_text(statement, 5, mixture.c_str(), -1, SQLITE_TRANSIENT);
-    sqlite3_bind_text(statement, 6, method.c_str(), -1, SQLITE_TRANSIENT);
-    sqlite3_bind_int(statement, 7, isCalibration ? 1 : 0);
-    const int rc = sqlite3_step(statement);
-    sqlite3_finalize(statement);
-    Check(rc, db_);
+    RunOnce(db_,
+            "INSERT INTO assay (id, date, filename, sample, mixture, method, iscalibration)"
+            " VALUES (?, ?, ?, ?, ?, ?, ?);",
+            [&](sqlite3_stmt* statement) {
+                sqlite3_bind_int(statement, 1, id);
+                sqlite3_bind_int64(statement, 2, date);
+                sqlite3_bind_text(statement, 3, fileName.c_str(), -1, SQLITE_TRANSIENT);
+                sqlite3_bind_text(statement, 4, sample.c_str(), -1, SQLITE_TRANSIENT);
+                sqlite3_bind_text(statement, 5, mixture.c_str(), -1, SQLITE_TRANSIENT);
+                sqlite3_bind_text(statement, 6, method.c_str(), -1, SQLITE_TRANSIENT);
+                sqlite3_bind_int(statement, 7, isCalibration ? 1 : 0);
+            });
     return id;
 }
 
 void LabDatabase::AddPeak(int32_t assayId, const LabPeak& peak) {
-    sqlite3_stmt* statement = nullptr;
-    Check(sqlite3_prepare_v2(db_,
-                             "INSERT INTO peak (assayid, nameid, name, area, time, concentration, height, channel,"
-                             " front, back) VALUES (?, ?, ?, 1.0, ?, ?, 1.0, ?, ?, ?);",
-                             -1, &statement, nullptr),
-          db_);
-    sqlite3_bind_int(statement, 1, assayId);
-    sqlite3_bind_text(statement, 2, peak.name.c_str(), -1, SQLITE_TRANSIENT);
-    sqlite3_bind_text(statement, 3, peak.name.c_str(), -1, SQLITE_TRANSIENT);
-    sqlite3_bind_double(statement, 4, peak.time);
-    sqlite3_bind_double(statement, 5, peak.concentration);
-    sqlite3_bind_int(statement, 6, peak.channel);
-    sqlite3_bind_double(statement, 7, peak.front);
-    sqlite3_bind_double(statement, 8, peak.back);
-    const int rc = sqlite3_step(statement);
-    sqlite3_finalize(statement);
-    Check(rc, db_);
+    RunOnce(db_,
+            "INSERT INTO peak (assayid, nameid, name, area, time, concentration, height, channel, front, back)"
+            " VALUES (?, ?, ?, 1.0, ?, ?, 1.0, ?, ?, ?);",
+            [&](sqlite3_stmt* statement) {
+                sqlite3_bind_int(statement, 1, assayId);
+                sqlite3_bind_text(statement, 2, peak.name.c_str(), -1, SQLITE_TRANSIENT);
+                sqlite3_bind_text(statement, 3, peak.name.c_str(), -1, SQLITE_TRANSIENT);
+                sqlite3_bind_double(statement, 4, peak.time);
+                sqlite3_bind_double(statement, 5, peak.concentration);
+                sqlite3_bind_int(statement, 6, peak.channel);
+                sqlite3_bind_double(statement, 7, peak.front);
+                sqlite3_bind_double(statement, 8, peak.back);
+            });
 }
 
 Channel LabChannel(int32_t number, double value1, double value2, std::vector<float> samples) {
