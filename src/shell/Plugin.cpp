@@ -111,7 +111,7 @@ int32_t OnMenuCommand(intptr_t parentWidget) {
     return 0;
 }
 
-DlgMain* Workbench() { return state.workbench.data(); }
+DlgMain* WorkbenchWindow() { return state.workbench.data(); }
 
 const Profile& PluginProfile() { return state.profile; }
 

@@ -28,7 +28,7 @@ int32_t OnModulesLoaded(intptr_t argument);
 // Shows the workbench, creating it on first use as a child of the QWidget* passed; returns 0.
 int32_t OnMenuCommand(intptr_t parentWidget);
 // The workbench, or null before the first menu command (and after Unload).
-DlgMain* Workbench();
+DlgMain* WorkbenchWindow();
 // The module's profile (its base path set by the first menu command), environment (as the host last
 // told it) and texts (translated once a translation is loaded), for a host-side look at the module.
 const Profile& PluginProfile();

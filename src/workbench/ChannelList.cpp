@@ -23,7 +23,6 @@ ChannelListResult Entries(WorkbenchState& state, int32_t entries) {
 }  // namespace
 
 ChannelListResult RebuildChannels(WorkbenchState& state, int32_t changedRow, MessageSink& messages) {
-    state.AssaysReady = false;
     Assay* changed = AssayAt(state.Assays, changedRow);
     int32_t entries = 0;
     bool first = true;
@@ -38,7 +37,6 @@ ChannelListResult RebuildChannels(WorkbenchState& state, int32_t changedRow, Mes
                 const MessageSink::Answer answer =
                     messages.Show(MessageId::OtherMethodQuestion, MessageId::OtherMethodCaption,
                                   MessageSink::Buttons::OkCancel, MessageSink::Icon::Question);
-                state.AssaysReady = true;
                 if (answer == MessageSink::Answer::Cancel) {
                     if (changed) changed->included = 0;
                     return {};
@@ -54,6 +52,5 @@ ChannelListResult RebuildChannels(WorkbenchState& state, int32_t changedRow, Mes
         first = false;
         entries = std::max(entries, changedRow != -1 ? ChannelCount(changed) : ChannelCount(&assay));
     }
-    state.AssaysReady = true;
     return Entries(state, entries);
 }

@@ -16,5 +16,5 @@ struct ChannelListResult {
 // assay is excluded without asking; otherwise the user is asked whether to switch to the assay of
 // changedRow (OK keeps only it included, Cancel excludes it and keeps the channel entries as they
 // were). The entries are the channel counts of the included assays (of the changed row's assay when
-// changedRow is not -1). AssaysReady is true again on return.
+// changedRow is not -1).
 ChannelListResult RebuildChannels(WorkbenchState& state, int32_t changedRow, MessageSink& messages);

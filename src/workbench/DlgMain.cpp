@@ -38,34 +38,17 @@ namespace {
 
 constexpr int kMinimumWidth = 1172;  // pixels
 constexpr int kMinimumHeight = 690;
-constexpr int kPolydisperse = 1;
-constexpr int kMaxNumberText = 400;  // characters of an edit read as a number
 
-// The edits exchanged as floating-point text, in the order the exchange runs, with their members:
-// an input of the state, or one of its results when input is null.
-struct NumberEdit {
-    int id;
-    double WorkbenchState::*input;
-    double CalibrationResults::*result;
-};
-const NumberEdit kNumberEdits[] = {
-    {WorkbenchControl::kKEdit, &WorkbenchState::K, nullptr},
-    {WorkbenchControl::kAlphaEdit, &WorkbenchState::Alpha, nullptr},
-    {WorkbenchControl::kMn, nullptr, &CalibrationResults::Mn},
-    {WorkbenchControl::kMw, nullptr, &CalibrationResults::Mw},
-    {WorkbenchControl::kMwMn, nullptr, &CalibrationResults::MwMn},
-    {WorkbenchControl::kMz, nullptr, &CalibrationResults::Mz},
-    {WorkbenchControl::kMz1, nullptr, &CalibrationResults::Mz1},
-    {WorkbenchControl::kMp, nullptr, &CalibrationResults::Mp},
-    {WorkbenchControl::kK0, nullptr, &CalibrationResults::k0},
-    {WorkbenchControl::kK1, nullptr, &CalibrationResults::k1},
-    {WorkbenchControl::kK2, nullptr, &CalibrationResults::k2},
-    {WorkbenchControl::kK3, nullptr, &CalibrationResults::k3},
-};
+// The read-only edits of the averages (Mn, Mw, Mw/Mn, Mz, Mz+1, Mp) and coefficients (k0 .. k3), in
+// the order of the view's texts.
+constexpr int kAverageEdits[] = {WorkbenchControl::kMn, WorkbenchControl::kMw,  WorkbenchControl::kMwMn,
+                                 WorkbenchControl::kMz, WorkbenchControl::kMz1, WorkbenchControl::kMp};
+constexpr int kCoefficientEdits[] = {WorkbenchControl::kK0, WorkbenchControl::kK1, WorkbenchControl::kK2,
+                                     WorkbenchControl::kK3};
 
-double& Member(WorkbenchState& state, const NumberEdit& edit) {
-    return edit.input ? state.*edit.input : state.results.*edit.result;
-}
+// The points list's optional columns from column 2 on, as the view's pointColumns names them.
+constexpr const char* kPointColumnTitles[] = {"MM", "K", "Alpha"};
+constexpr int kPointColumnWidth = 80;  // pixels
 
 struct Column {
     const char* title;
@@ -85,6 +68,15 @@ std::string ShownFileName(const std::string& path) {
 
 int ComboIndex(int32_t index, const QComboBox& combo) { return index >= 0 && index < combo.count() ? index : -1; }
 
+// Writes text into a line edit when it differs, the caret where the user expects it.
+void SetEditText(QLineEdit& edit, const std::string& text, bool caretAtEnd) {
+    const QString shown = QString::fromStdString(text);
+    if (edit.text() == shown) return;
+    edit.setText(shown);
+    // A number too long for the box shows its leading digits; a corrected entry is typed on at its end.
+    edit.setCursorPosition(caretAtEnd ? static_cast<int>(shown.size()) : 0);
+}
+
 }  // namespace
 
 DlgMain::DlgMain(QWidget* parent, const WorkbenchContext& context, MessageSink* messages)
@@ -92,7 +84,7 @@ DlgMain::DlgMain(QWidget* parent, const WorkbenchContext& context, MessageSink* 
       context_(context),
       ownMessages_(messages ? nullptr : std::make_unique<QtMessageSink>(this, context.texts)),
       messages_(messages ? messages : ownMessages_.get()),
-      calibration_(std::make_unique<CCalibration>()),
+      workbench_(context_.environment, *messages_),
       layout_(WorkbenchTemplate(), DialogFont(WorkbenchTemplate())) {
     setWindowTitle(Tr(WorkbenchTemplate().caption));
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
@@ -106,13 +98,12 @@ DlgMain::DlgMain(QWidget* parent, const WorkbenchContext& context, MessageSink* 
     SetUpChart();
     SetUpLists();
     Connect();
-    Initialise();
+    RestoreSettings();
 }
 
 DlgMain::~DlgMain() {
     // The lists notify their parent while they are torn down; nothing may react any more.
-    state_.AssaysReady = false;
-    state_.PointsReady = false;
+    busy_ = true;
     delete assaysList_;
     delete pointsList_;
 }
@@ -226,11 +217,8 @@ void DlgMain::SetUpLists() {
     pointsList_->SetExtendedStyle(LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
     pointsList_->InsertColumn(0, Tr(WorkbenchText::kPointComponent), Qt::AlignLeft, 112);
     pointsList_->InsertColumn(1, Tr(WorkbenchText::kPointTime), Qt::AlignLeft, 120);
-    pointsList_->InsertColumn(2, QStringLiteral("MM"), Qt::AlignLeft, 80);
     for (const char* type : kCalibrationTypeNames) typeCombo_->addItem(Tr(type));
     for (const char* dependence : kDependenceNames) dependenceCombo_->addItem(QString::fromUtf8(dependence));
-    typeCombo_->setCurrentIndex(0);
-    dependenceCombo_->setCurrentIndex(0);
 }
 
 void DlgMain::Connect() {
@@ -244,77 +232,91 @@ void DlgMain::Connect() {
     click(WorkbenchControl::kReport, &DlgMain::MakeReport);
     click(WorkbenchControl::kComponents, &DlgMain::ShowComponents);
     click(2, &DlgMain::reject);
-    // Only a choice of the user counts as a selection change, not the dialog's own.
-    connect(typeCombo_, &QComboBox::activated, this, &DlgMain::OnCalibrationTypeChanged);
-    connect(dependenceCombo_, &QComboBox::activated, this, &DlgMain::OnCalibrationTypeChanged);
-    connect(channelCombo_, &QComboBox::activated, this, &DlgMain::OnChannelChanged);
-    connect(static_cast<QLineEdit*>(Control(WorkbenchControl::kKEdit)), &QLineEdit::textChanged, this,
-            &DlgMain::OnKChanged);
-    connect(static_cast<QLineEdit*>(Control(WorkbenchControl::kAlphaEdit)), &QLineEdit::textChanged, this,
-            &DlgMain::OnAlphaChanged);
+    // Only the user's own choices and typing count, not what Show writes.
+    const auto choose = [this](QComboBox* combo, void (Workbench::*operation)(int32_t)) {
+        connect(combo, &QComboBox::activated, this,
+                [this, operation](int index) { Run([this, operation, index] { (workbench_.*operation)(index); }); });
+    };
+    choose(typeCombo_, &Workbench::ChooseType);
+    choose(dependenceCombo_, &Workbench::ChooseDependence);
+    choose(channelCombo_, &Workbench::ChooseChannel);
+    const auto type = [this](int id, void (Workbench::*typed)(const std::string&), void (Workbench::*finished)()) {
+        connect(Edit(id), &QLineEdit::textEdited, this, [this, typed](const QString& text) {
+            Run([this, typed, text] { (workbench_.*typed)(text.toStdString()); });
+        });
+        connect(Edit(id), &QLineEdit::editingFinished, this,
+                [this, finished] { Run([this, finished] { (workbench_.*finished)(); }); });
+    };
+    type(WorkbenchControl::kKEdit, &Workbench::TypeK, &Workbench::FinishK);
+    type(WorkbenchControl::kAlphaEdit, &Workbench::TypeAlpha, &Workbench::FinishAlpha);
 }
 
-void DlgMain::Initialise() {
-    WriteControls(false);  // the start values, so that every edit holds a number from the start
-    RestoreSettings();
-    if (state_.K == 0.0) state_.K = 1.0;
-    RebuildChannels(-1);
-    state_.PointFlags = RebuildPointFlags(state_.Assays, state_.ChannelIndex);
-    OnCalibrationTypeChanged();
-    state_.AssaysReady = true;
+QLineEdit* DlgMain::Edit(int id) const { return static_cast<QLineEdit*>(Control(id)); }
+
+void DlgMain::Run(const std::function<void()>& operation) {
+    if (busy_) return;
+    busy_ = true;
+    operation();
+    Show();
+    busy_ = false;
 }
 
-bool DlgMain::ReadControls() {
-    for (const NumberEdit& edit : kNumberEdits) {
-        const QString text = static_cast<QLineEdit*>(Control(edit.id))->text().left(kMaxNumberText);
-        const std::optional<double> value = ParseLeadingDouble(text.toStdString());
-        if (!value) {
-            messages_->Show(MessageId::EnterNumber, {}, MessageSink::Buttons::Ok, MessageSink::Icon::Warning);
-            Control(edit.id)->setFocus();
-            return false;
-        }
-        Member(state_, edit) = *value;
+void DlgMain::Show() {
+    showing_ = true;
+    const WorkbenchState& state = State();
+    ShowAssays();
+    typeCombo_->setCurrentIndex(ComboIndex(state.GradIndex, *typeCombo_));
+    dependenceCombo_->setCurrentIndex(ComboIndex(state.FormulaIndex, *dependenceCombo_));
+    dependenceCombo_->setEnabled(workbench_.View().dependenceChoosable);
+    ShowChannels();
+    ShowEdits();
+    ShowPointColumns();
+    ShowPoints();
+    ShowChart();
+    showing_ = false;
+}
+
+void DlgMain::ShowChannels() {
+    const int32_t entries = workbench_.View().channelEntries;
+    if (channelCombo_->count() != entries) {
+        channelCombo_->clear();
+        for (int32_t index = 0; index < entries; ++index) channelCombo_->addItem(QString::number(index));
     }
-    state_.GradIndex = typeCombo_->currentIndex();
-    state_.FormulaIndex = dependenceCombo_->currentIndex();
-    state_.ChannelIndex = channelCombo_->currentIndex();
-    return true;
+    channelCombo_->setCurrentIndex(ComboIndex(State().ChannelIndex, *channelCombo_));
 }
 
-void DlgMain::WriteControls(bool runEditHandlers) {
-    // All edits are written first and only then the changed K and Alpha texts handled, so a handler
-    // never reads a half-written set of controls.
-    bool kChanged = false;
-    bool alphaChanged = false;
-    for (const NumberEdit& edit : kNumberEdits) {
-        auto* line = static_cast<QLineEdit*>(Control(edit.id));
-        const QString text = QString::fromStdString(FormatGeneral(Member(state_, edit), 15));
-        if (line->text() == text) continue;
-        const QSignalBlocker quiet(line);
-        line->setText(text);
-        line->setCursorPosition(0);  // a number too long for the box shows its leading digits
-        kChanged |= edit.id == WorkbenchControl::kKEdit;
-        alphaChanged |= edit.id == WorkbenchControl::kAlphaEdit;
+void DlgMain::ShowEdits() {
+    const WorkbenchView& view = workbench_.View();
+    SetEditText(*Edit(WorkbenchControl::kKEdit), view.kText, true);
+    SetEditText(*Edit(WorkbenchControl::kAlphaEdit), view.alphaText, true);
+    for (size_t i = 0; i < view.averageTexts.size(); ++i)
+        SetEditText(*Edit(kAverageEdits[i]), view.averageTexts[i], false);
+    for (size_t i = 0; i < view.coefficientTexts.size(); ++i) {
+        QLineEdit* edit = Edit(kCoefficientEdits[i]);
+        SetEditText(*edit, view.coefficientTexts[i], false);
+        edit->setToolTip(QString::fromStdString(view.coefficientTexts[i]));
     }
-    typeCombo_->setCurrentIndex(ComboIndex(state_.GradIndex, *typeCombo_));
-    dependenceCombo_->setCurrentIndex(ComboIndex(state_.FormulaIndex, *dependenceCombo_));
-    channelCombo_->setCurrentIndex(ComboIndex(state_.ChannelIndex, *channelCombo_));
-    if (!runEditHandlers) return;
-    if (kChanged) OnKChanged();
-    if (alphaChanged) OnAlphaChanged();
 }
 
-void DlgMain::NotifyHost() {
-    QWidget* owner = parentWidget();
-    QWidget* above = owner ? owner->parentWidget() : nullptr;
-    QObject* target = above ? static_cast<QObject*>(above) : QCoreApplication::instance();
-    if (target) QCoreApplication::postEvent(target, new QEvent(kAssaysChangedEventType));
+void DlgMain::ShowAssays() {
+    const std::vector<Assay>& assays = State().Assays;
+    bool same = assaysList_->RowCount() == static_cast<int>(assays.size());
+    for (int row = 0; same && row < assaysList_->RowCount(); ++row) {
+        const GridRowData* data = assaysList_->RowData(row);
+        same = data && data->key == assays[row].id;
+    }
+    if (!same) {
+        RefillAssayList();
+        return;
+    }
+    for (int row = 0; row < assaysList_->RowCount(); ++row) assaysList_->SetCheck(row, assays[row].included != 0);
 }
 
 void DlgMain::RefillAssayList() {
+    const std::vector<Assay>& assays = State().Assays;
     assaysList_->DeleteAllRows();
-    for (size_t i = 0; i < state_.Assays.size(); ++i) {
-        const Assay& assay = state_.Assays[i];
+    for (size_t i = 0; i < assays.size(); ++i) {
+        const Assay& assay = assays[i];
         const int row = assaysList_->InsertRow(static_cast<int>(i), QString());
         assaysList_->SetRowData(row, GridRowData{CLR_DEFAULT, CLR_DEFAULT, assay.id});
         const std::string texts[] = {
@@ -329,227 +331,104 @@ void DlgMain::RefillAssayList() {
             const QString text = QString::fromStdString(texts[column]);
             assaysList_->SetItemText(row, column, column == 5 ? Tr(texts[column].c_str()) : text);
         }
-        // Setting the box is a check-box change of the row: it runs the inclusion handling.
         assaysList_->SetCheck(row, assay.included != 0);
     }
 }
 
-void DlgMain::SyncAssayChecks() {
-    const bool ready = state_.AssaysReady;
-    state_.AssaysReady = false;
-    for (size_t i = 0; i < state_.Assays.size() && static_cast<int>(i) < assaysList_->RowCount(); ++i)
-        assaysList_->SetCheck(static_cast<int>(i), state_.Assays[i].included != 0);
-    state_.AssaysReady = ready;
+void DlgMain::ShowPointColumns() {
+    const std::array<bool, 3>& shown = workbench_.View().pointColumns;
+    int wanted = 2;
+    for (bool column : shown) wanted += column ? 1 : 0;
+    if (pointsList_->columnCount() == wanted) return;
+    while (pointsList_->columnCount() > 2) pointsList_->DeleteColumn(2);
+    for (size_t i = 0; i < shown.size(); ++i)
+        if (shown[i])
+            pointsList_->InsertColumn(pointsList_->columnCount(), QString::fromUtf8(kPointColumnTitles[i]),
+                                      Qt::AlignLeft, kPointColumnWidth);
+    shownRows_.clear();  // the rows are written again under the new columns
 }
 
-void DlgMain::RebuildChannels(int changedRow) {
-    const ChannelListResult result = ::RebuildChannels(state_, changedRow, *messages_);
-    SyncAssayChecks();
-    if (result.rebuilt) {
-        channelCombo_->clear();
-        for (int32_t index = 0; index < result.entries; ++index) channelCombo_->addItem(QString::number(index));
-        channelCombo_->setCurrentIndex(result.entries > 0 ? 0 : -1);
+void DlgMain::ShowPoints() {
+    const std::vector<PointsListRow>& rows = workbench_.View().points;
+    const bool sameTexts =
+        std::equal(rows.begin(), rows.end(), shownRows_.begin(), shownRows_.end(),
+                   [](const PointsListRow& a, const PointsListRow& b) { return a.texts == b.texts; });
+    if (!sameTexts) {
+        pointsList_->DeleteAllRows();
+        for (size_t j = 0; j < rows.size(); ++j) {
+            const int row = pointsList_->InsertRow(static_cast<int>(j), QString::fromStdString(rows[j].texts[0]));
+            pointsList_->SetRowData(row, GridRowData{});
+            for (int column = 1; column < pointsList_->columnCount() && column < 5; ++column)
+                pointsList_->SetItemText(row, column, QString::fromStdString(rows[j].texts[column]));
+        }
     }
-    WriteControls();
+    for (size_t j = 0; j < rows.size(); ++j) pointsList_->SetCheck(static_cast<int>(j), rows[j].used);
+    shownRows_ = rows;
+}
+
+void DlgMain::ShowChart() {
+    const WorkbenchView& view = workbench_.View();
+    chartData_ = view.chart;
+    chart_->SetCaptions(Tr(kWindowTimeCaption).toStdString(), view.yCaption);
+    ShowCalibration(chart_->Panel(), chartData_.curveX, chartData_.curveY, chartData_.pointX, chartData_.pointY);
+    chart_->update();
+}
+
+void DlgMain::NotifyHost() {
+    QWidget* owner = parentWidget();
+    QWidget* above = owner ? owner->parentWidget() : nullptr;
+    QObject* target = above ? static_cast<QObject*>(above) : QCoreApplication::instance();
+    if (target) QCoreApplication::postEvent(target, new QEvent(kAssaysChangedEventType));
+}
+
+std::vector<int32_t> DlgMain::SelectedAssayIds() const {
+    std::vector<int32_t> ids;
+    for (int row : assaysList_->SelectedRows())
+        if (const GridRowData* data = assaysList_->RowData(row)) ids.push_back(data->key);
+    return ids;
 }
 
 void DlgMain::AddAssays() {
-    ReadControls();
-    if (!context_.host.Serves(HOST_CMD_OPEN_ASSAY_ID_DLG)) return;
-    for (size_t i = 0; i < state_.Assays.size() && static_cast<int>(i) < assaysList_->RowCount(); ++i)
-        state_.Assays[i].included = assaysList_->IsChecked(static_cast<int>(i)) ? 1 : 0;
+    if (busy_ || !context_.host.Serves(HOST_CMD_OPEN_ASSAY_ID_DLG)) return;
     std::vector<int32_t> ids(ASSAY_ID_LIST_CAPACITY, 0);
     AssayIdList list{ids.data(), ASSAY_ID_LIST_CAPACITY};
     // A window handle between the host and its plug-ins is the QWidget pointer, as the menu command's
     // parent is; a native window id would mean nothing to the host.
     const intptr_t count = context_.host.Call(HOST_CMD_OPEN_ASSAY_ID_DLG, reinterpret_cast<intptr_t>(&list),
                                               reinterpret_cast<intptr_t>(static_cast<QWidget*>(this)));
-    if (count == 0 || count > ASSAY_ID_LIST_CAPACITY) return;
-    try {
-        DataBase::Handle db(context_.environment.DatabaseLocation());
-        int loaded = 0;
-        Status loadError;
-        for (intptr_t i = 0; i < count; ++i) {
-            const AssayLoad load = LoadAssay(db, ids[i], state_.Assays);
-            if (load.index >= 0) ++loaded;
-            if (!load.status) loadError = load.status;
-        }
-        if (loaded > 0) {
-            RefillAssayList();
-            NotifyHost();
-        }
-        if (!loadError)
-            messages_->Show(loadError.message, std::nullopt, MessageSink::Buttons::Ok, MessageSink::Icon::Error);
-    } catch (const DataBase::SqlException& e) {
-        messages_->Show(Message{MessageId::DatabaseError, e.what()}, {}, MessageSink::Buttons::Ok,
-                        MessageSink::Icon::Error);
-        return;
-    }
-    RebuildChannels(-1);
-    Recalculate();
-    WriteControls();
-}
-
-int DlgMain::RemoveAssays(bool all) {
-    int count = 0;
-    if (all) {
-        count = static_cast<int>(state_.Assays.size());
-        state_.Assays.clear();
-    }
-    for (int row : assaysList_->SelectedRows()) {
-        const GridRowData* data = assaysList_->RowData(row);
-        if (!data) continue;
-        const auto found = std::find_if(state_.Assays.begin(), state_.Assays.end(),
-                                        [id = data->key](const Assay& a) { return a.id == id; });
-        if (found == state_.Assays.end()) continue;
-        state_.Assays.erase(found);
-        ++count;
-    }
-    return count;
+    if (count <= 0 || count > ASSAY_ID_LIST_CAPACITY) return;
+    ids.resize(static_cast<size_t>(count));
+    Run([this, &ids] {
+        if (workbench_.AddAssays(ids)) NotifyHost();
+    });
 }
 
 void DlgMain::DeleteSelectedAssays() {
-    RemoveAssays(false);
-    RefillAssayList();
-    NotifyHost();
-    Recalculate();
+    Run([this] {
+        workbench_.DeleteAssays(SelectedAssayIds());
+        NotifyHost();
+    });
 }
 
 void DlgMain::DeleteAllAssays() {
-    RemoveAssays(true);
-    RefillAssayList();
-    NotifyHost();
-    Recalculate();
+    Run([this] {
+        workbench_.DeleteAllAssays();
+        NotifyHost();
+    });
 }
 
 void DlgMain::OpenSelectedAssayFiles() {
-    std::vector<int32_t> ids;
-    for (int row : assaysList_->SelectedRows())
-        if (const GridRowData* data = assaysList_->RowData(row)) ids.push_back(data->key);
     try {
-        OpenAssayFiles(context_.host, context_.environment, ids);
+        OpenAssayFiles(context_.host, context_.environment, SelectedAssayIds());
     } catch (const DataBase::SqlException& e) {
         messages_->Show(Message{MessageId::DatabaseError, e.what()}, {}, MessageSink::Buttons::Ok,
                         MessageSink::Icon::Error);
     }
 }
 
-void DlgMain::OnAssayCheckChanged(int row) {
-    if (row >= 0 && static_cast<size_t>(row) < state_.Assays.size())
-        state_.Assays[row].included = assaysList_->IsChecked(row) ? 1 : 0;
-    RebuildChannels(row);
-    state_.PointFlags.clear();
-    for (const Assay& assay : state_.Assays) {
-        if (assay.included == 0) continue;
-        if (assay.channels.empty()) {
-            messages_->Show(MessageId::AssayWithoutInformation);
-            assaysList_->SetCheck(row, false);
-            return;
-        }
-        if (state_.ChannelIndex == -1 || static_cast<size_t>(state_.ChannelIndex) + 1 > assay.channels.size())
-            state_.ChannelIndex = 0;
-        AppendPointFlags(assay.channels[state_.ChannelIndex].table, state_.PointFlags);
-    }
-    if (state_.GradIndex != kPolydisperse) Recalculate();
-    WriteControls();
-}
-
-void DlgMain::OnPointCheckChanged(int row) {
-    if (!state_.PointsReady || row < 0 || static_cast<size_t>(row) >= pointRows_.size()) {
-        WriteControls();
-        return;
-    }
-    const auto point = static_cast<size_t>(pointRows_[row].point);
-    // Flags may be shorter than the points after assays came or went; a point without one is used.
-    if (state_.PointFlags.size() <= point) state_.PointFlags.resize(point + 1, 1);
-    state_.PointFlags[point] = pointsList_->IsChecked(row) ? 1 : 0;
-    pointRows_[row].used = state_.PointFlags[point] != 0;
-    if (pointsList_->RowCount() != 1) RefitPoints();
-    WriteControls();
-}
-
-void DlgMain::OnCalibrationTypeChanged() {
-    ReadControls();
-    state_.PointsReady = false;
-    for (int i = 0; i < 3; ++i) pointsList_->DeleteColumn(2);
-    if (state_.GradIndex == kPolydisperse) return;
-    chart_->SetCaptions(Tr(kWindowTimeCaption).toStdString(),
-                        state_.GradIndex == 0 ? kMolarMassCaption : kUniversalMolarMassCaption);
-    dependenceCombo_->setEnabled(true);
-    static_cast<QLabel*>(Control(WorkbenchControl::kKLabel))->setText(QStringLiteral("K"));
-    static_cast<QLabel*>(Control(WorkbenchControl::kAlphaLabel))->setText(QStringLiteral("Alpha"));
-    pointsList_->InsertColumn(2, QStringLiteral("MM"), Qt::AlignLeft, 80);
-    if (state_.GradIndex != 0) {
-        pointsList_->InsertColumn(3, QStringLiteral("K"), Qt::AlignLeft, 80);
-        pointsList_->InsertColumn(4, QStringLiteral("Alpha"), Qt::AlignLeft, 80);
-    }
-    Recalculate();
-    state_.PointsReady = true;
-    WriteControls();
-}
-
-void DlgMain::OnChannelChanged() {
-    state_.ChannelIndex = channelCombo_->currentIndex();
-    state_.PointFlags = RebuildPointFlags(state_.Assays, state_.ChannelIndex);
-    OnCalibrationTypeChanged();
-}
-
-void DlgMain::OnKChanged() {
-    const QString text = static_cast<QLineEdit*>(Control(WorkbenchControl::kKEdit))->text();
-    if (text.isEmpty() || text.endsWith('.')) return;  // still being typed
-    ReadControls();
-    if (state_.K > 100.0) {
-        messages_->Show(MessageId::KTooLarge);
-        state_.K = 1.0;
-    }
-    if (state_.K == 0.0) state_.K = 1.0;
-    Recalculate();
-    WriteControls();
-}
-
-void DlgMain::OnAlphaChanged() {
-    const QString text = static_cast<QLineEdit*>(Control(WorkbenchControl::kAlphaEdit))->text();
-    if (text.isEmpty() || text.endsWith('.')) return;
-    ReadControls();
-    if (state_.Alpha > 100.0) {
-        messages_->Show(MessageId::AlphaTooLarge);
-        state_.Alpha = 1.0;
-    }
-    Recalculate();
-    WriteControls();
-}
-
-void DlgMain::FillPointsList(const std::vector<PointsListRow>& rows) {
-    pointsList_->DeleteAllRows();
-    pointRows_ = rows;
-    for (size_t j = 0; j < rows.size(); ++j) {
-        const int row = pointsList_->InsertRow(static_cast<int>(j), QString::fromStdString(rows[j].texts[0]));
-        pointsList_->SetRowData(row, GridRowData{});
-        for (int column = 1; column < pointsList_->columnCount() && column < 5; ++column)
-            pointsList_->SetItemText(row, column, QString::fromStdString(rows[j].texts[column]));
-        pointsList_->SetCheck(row, rows[j].used);
-    }
-}
-
-void DlgMain::ShowChart(const std::optional<ChartData>& chart) {
-    if (!chart) return;
-    chartData_ = *chart;
-    ShowCalibration(chart_->Panel(), chartData_.curveX, chartData_.curveY, chartData_.pointX, chartData_.pointY);
-    chart_->repaint();
-}
-
 void DlgMain::Recalculate() {
-    const PassResult pass = ::Recalculate(context_.environment, state_, components_, *calibration_, *messages_);
-    if (!pass.ran) return;
-    // The list's own check-box notifications of the rebuild must not reach the calculation.
-    state_.PointsReady = false;
-    FillPointsList(pass.rows);
-    ShowChart(pass.chart);
-    WriteControls();
-    state_.PointsReady = true;
+    Run([this] { workbench_.Recalculate(); });
 }
-
-void DlgMain::RefitPoints() { ShowChart(::RefitPoints(state_, *calibration_, *messages_)); }
 
 std::vector<PointsListRow> DlgMain::ShownPoints() const {
     std::vector<PointsListRow> rows;
@@ -567,8 +446,8 @@ void DlgMain::MakeReport() {
     QtReportPlatform platform;
     ReportBuilder builder(platform, context_.environment);
     const std::vector<PointsListRow> shown = ShownPoints();
-    builder.calibration = calibration_.get();
-    builder.assays = &state_.Assays;
+    builder.calibration = &workbench_.Calibration();
+    builder.assays = &State().Assays;
     builder.pointsList = &shown;
     const Status status = builder.Build();
     if (IsToldToUser(status))
@@ -576,31 +455,28 @@ void DlgMain::MakeReport() {
 }
 
 void DlgMain::ShowComponents() {
+    if (busy_) return;
     componentsDialog_->InitTable();
     componentsDialog_->exec();
     Recalculate();
 }
 
 void DlgMain::SaveSettings() {
-    ReadControls();
-    for (size_t i = 0; i < state_.Assays.size() && static_cast<int>(i) < assaysList_->RowCount(); ++i)
-        state_.Assays[i].included = assaysList_->IsChecked(static_cast<int>(i)) ? 1 : 0;
-    SaveAssaySet(context_.profile, state_.Assays);
+    SaveAssaySet(context_.profile, State().Assays);
     const QRect frame = frameGeometry();
-    SaveWorkbenchValues(context_.profile, {frame.left(), frame.top(), frame.right() + 1, frame.bottom() + 1}, state_);
-    WriteControls();
+    SaveWorkbenchValues(context_.profile, {frame.left(), frame.top(), frame.right() + 1, frame.bottom() + 1}, State());
 }
 
 void DlgMain::RestoreSettings() {
-    if (RestoreAssaySet(context_.profile, context_.environment, state_.Assays, *messages_) > 0) {
-        RefillAssayList();
-        NotifyHost();
-    }
-    const WindowRect rect = RestoreWindowRect(context_.profile);
-    move(rect.left, rect.top);
-    resize(std::max(rect.right - rect.left, kMinimumWidth), std::max(rect.bottom - rect.top, kMinimumHeight));
-    RestoreWorkbenchValues(context_.profile, state_);
-    WriteControls(false);
+    Run([this] {
+        RestoreAssaySet(context_.profile, context_.environment, State().Assays, *messages_);
+        const WindowRect rect = RestoreWindowRect(context_.profile);
+        move(rect.left, rect.top);
+        resize(std::max(rect.right - rect.left, kMinimumWidth), std::max(rect.bottom - rect.top, kMinimumHeight));
+        RestoreWorkbenchValues(context_.profile, State());
+        workbench_.Start(RestorePointFlags(context_.profile));
+        if (!State().Assays.empty()) NotifyHost();
+    });
 }
 
 void DlgMain::reject() {
@@ -609,9 +485,12 @@ void DlgMain::reject() {
 }
 
 void DlgMain::OnGridItemChanged(const GridItemChangedNotify& notify) {
-    if (notify.oldState.checked == notify.newState.checked) return;
-    if (notify.header.sourceId == WorkbenchControl::kAssaysList && state_.AssaysReady) OnAssayCheckChanged(notify.row);
-    if (notify.header.sourceId == WorkbenchControl::kPointsList) OnPointCheckChanged(notify.row);
+    if (showing_ || notify.oldState.checked == notify.newState.checked) return;
+    const bool checked = notify.newState.checked;
+    if (notify.header.sourceId == WorkbenchControl::kAssaysList)
+        Run([this, &notify, checked] { workbench_.SetIncluded(notify.row, checked); });
+    if (notify.header.sourceId == WorkbenchControl::kPointsList)
+        Run([this, &notify, checked] { workbench_.SetPointUsed(notify.row, checked); });
 }
 
 void DlgMain::OnGridDblClk(const GridDblClkNotify& notify) {

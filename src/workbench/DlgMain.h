@@ -1,19 +1,18 @@
 // The workbench window: a modeless dialog created once per process by the first menu command. It
-// owns the workbench state, the calibration and the controls, routes each control to its operation,
-// and applies what the display-free operations return to its widgets.
+// owns the workbench and the controls, turns each control's use into a workbench operation, and then
+// shows the workbench's view in every control.
 #pragma once
 
 #include "base/MessageSink.h"
-#include "components/ComponentsTable.h"
 #include "gpc/CCalibration.h"
 #include "grid/GridParent.h"
 #include "resources/DialogLayout.h"
-#include "workbench/RecalculationPass.h"
+#include "workbench/Workbench.h"
 #include "workbench/WorkbenchContext.h"
-#include "workbench/WorkbenchState.h"
 
 #include <QDialog>
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -36,34 +35,27 @@ public:
     DlgMain(QWidget* parent, const WorkbenchContext& context, MessageSink* messages = nullptr);
     ~DlgMain() override;
 
-    WorkbenchState& State() { return state_; }
-    const WorkbenchState& State() const { return state_; }
+    WorkbenchState& State() { return workbench_.State(); }
+    const WorkbenchState& State() const { return workbench_.State(); }
 
     // The operations of the workbench, each as its control triggers it.
     void AddAssays();
     void DeleteSelectedAssays();
     void DeleteAllAssays();
     void OpenSelectedAssayFiles();
-    void OnAssayCheckChanged(int row);
-    void OnPointCheckChanged(int row);
-    void OnCalibrationTypeChanged();
-    void OnChannelChanged();
-    void OnKChanged();
-    void OnAlphaChanged();
+    // Runs the whole pass again and shows it (after the components table or the state changed).
     void Recalculate();
-    void RefitPoints();
     void MakeReport();
     // Opens the components dialog modally; every close recalculates.
     void ShowComponents();
     void SaveSettings();
-    void RestoreSettings();
 
     // The control with a template identifier (WorkbenchControl); null when none.
     QWidget* Control(int id) const;
     CGridCtrl& AssaysList() const { return *assaysList_; }
     CGridCtrl& PointsList() const { return *pointsList_; }
     CAutoCtrl& Chart() const { return *chart_; }
-    const CCalibration& Calibration() const { return *calibration_; }
+    const CCalibration& Calibration() const { return workbench_.Calibration(); }
 
 protected:
     // "Закрыть" and the close box: the settings are stored and the window hidden.
@@ -71,43 +63,44 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // Copies the edits and combos into the state; false, with the complaint shown and the members
-    // from that edit on left as they were, when an edit does not begin with a number.
-    bool ReadControls();
-    // Writes the state into the edits and combos; a changed K or Alpha text then runs its handler,
-    // as an edit of the user would, unless runEditHandlers is false.
-    void WriteControls(bool runEditHandlers = true);
-
     void BuildControls();
     QWidget* MakeControl(const DialogItem& item);
     void SetUpButtons();
     void SetUpLists();
     void SetUpChart();
-    void Initialise();
     void Connect();
+    void RestoreSettings();
 
+    // Runs one workbench operation and then shows the view. An operation asked for while another one
+    // runs (a control's signal while a message box waits) is dropped: the view shown afterwards puts the
+    // control back to what the workbench holds.
+    void Run(const std::function<void()>& operation);
+    void Show();
+    void ShowAssays();
     void RefillAssayList();
-    void SyncAssayChecks();
-    void RebuildChannels(int changedRow);
+    void ShowChannels();
+    void ShowEdits();
+    void ShowPointColumns();
+    void ShowPoints();
+    void ShowChart();
     void NotifyHost();
-    int RemoveAssays(bool all);
-    void FillPointsList(const std::vector<PointsListRow>& rows);
-    void ShowChart(const std::optional<ChartData>& chart);
+    std::vector<int32_t> SelectedAssayIds() const;
     std::vector<PointsListRow> ShownPoints() const;
+    QLineEdit* Edit(int id) const;
     QString Tr(const char* russian) const;
 
     void OnGridItemChanged(const GridItemChangedNotify& notify) override;
     void OnGridDblClk(const GridDblClkNotify& notify) override;
 
-    WorkbenchState state_;
     WorkbenchContext context_;
     std::unique_ptr<MessageSink> ownMessages_;
     MessageSink* messages_;
-    std::unique_ptr<CCalibration> calibration_;
-    ComponentsTable components_;
+    Workbench workbench_;
     Dlg_Components* componentsDialog_ = nullptr;  // a child of the workbench
-    std::vector<PointsListRow> pointRows_;  // what the points list shows, row by row
+    std::vector<PointsListRow> shownRows_;  // what the points list shows, row by row
     ChartData chartData_;  // the chart's own copies of the series it shows
+    bool busy_ = false;  // an operation runs
+    bool showing_ = false;  // the controls are being written; their notifications are not the user's
 
     std::map<int, QWidget*> controls_;  // by template identifier
     DialogLayout layout_;

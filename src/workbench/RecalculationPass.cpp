@@ -26,12 +26,13 @@ void AssignMolarMasses(WorkbenchState& state, const ComponentsTable& components,
 }
 
 // One box for each included assay whose averages could not be computed, as the run met them.
-void RunCalibration(WorkbenchState& state, CCalibration& calibration, MessageSink& messages) {
+CalculationStatus RunCalibration(WorkbenchState& state, CCalibration& calibration, MessageSink& messages) {
     calibration.SetInputs(state.K, state.Alpha, state.GradIndex, state.FormulaIndex, state.ChannelIndex, state.Assays,
                           state.PointFlags);
-    const CalculationStatus status = calibration.Run();
+    CalculationStatus status = calibration.Run();
     for (int32_t i = 0; i < status.AveragesFailures(); ++i) messages.Show(MessageId::AveragesError);
     state.results = calibration.results;
+    return status;
 }
 
 std::vector<PointsListRow> PointsRows(const CCalibration& calibration, const ComponentsTable& components,
@@ -61,24 +62,21 @@ std::optional<ChartData> Chart(const CCalibration& calibration) {
 
 bool ShowsPointColumn(int32_t gradIndex, int column) {
     if (column < 2) return true;
-    return column == 2 || gradIndex != CCalibration::kMonodisperse;
+    return column == 2 || gradIndex == CCalibration::kUniversal;
 }
 
 PassResult Recalculate(const ModuleEnvironment& environment, WorkbenchState& state, ComponentsTable& components,
                        CCalibration& calibration, MessageSink& messages) {
-    state.PointsReady = false;
     if (state.Assays.empty()) return {};
     components.filePath = ComponentsFilePath(environment, kComponentsFileName);
     if (components.filePath.empty()) return {};
     components.LoadTable();
     AssignMolarMasses(state, components, messages);
-    RunCalibration(state, calibration, messages);
-    PassResult result{true, PointsRows(calibration, components, state.GradIndex), Chart(calibration)};
-    state.PointsReady = true;
-    return result;
+    return RefitPoints(state, components, calibration, messages);
 }
 
-std::optional<ChartData> RefitPoints(WorkbenchState& state, CCalibration& calibration, MessageSink& messages) {
-    RunCalibration(state, calibration, messages);
-    return Chart(calibration);
+PassResult RefitPoints(WorkbenchState& state, const ComponentsTable& components, CCalibration& calibration,
+                       MessageSink& messages) {
+    CalculationStatus status = RunCalibration(state, calibration, messages);
+    return {true, std::move(status), PointsRows(calibration, components, state.GradIndex), Chart(calibration)};
 }

@@ -26,19 +26,20 @@ struct ChartData {
 
 struct PassResult {
     bool ran = false;  // false when the pass stopped before any change (no assays, no documents folder)
+    CalculationStatus status;  // how each included assay went, when ran
     std::vector<PointsListRow> rows;  // the new points list, when ran
-    std::optional<ChartData> chart;  // the new series; empty when the chart keeps its previous ones
+    std::optional<ChartData> chart;  // the new series; empty when no calibration was fitted
 };
 
-// Runs the whole pass on state with the components table of the environment's documents folder;
-// PointsReady is true again only when it ran to the end.
+// Runs the whole pass on state with the components table of the environment's documents folder.
 PassResult Recalculate(const ModuleEnvironment& environment, WorkbenchState& state, ComponentsTable& components,
                        CCalibration& calibration, MessageSink& messages);
 
-// Refits after one point's flag changed: the calibration and the results only, the rows stay as they
-// are; the calibration's failures are shown as in a whole pass. The new chart series, or empty when
-// the chart keeps its previous ones.
-std::optional<ChartData> RefitPoints(WorkbenchState& state, CCalibration& calibration, MessageSink& messages);
+// Refits after one point's flag changed, with the components table the last pass read: the
+// calibration, the results, the rows and the chart; the calibration's failures are shown as in a
+// whole pass.
+PassResult RefitPoints(WorkbenchState& state, const ComponentsTable& components, CCalibration& calibration,
+                       MessageSink& messages);
 
 // Whether the points list shows the molar mass, K and Alpha columns (2, 3, 4) for a calibration type.
 bool ShowsPointColumn(int32_t gradIndex, int column);

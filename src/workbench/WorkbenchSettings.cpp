@@ -10,6 +10,7 @@ namespace {
 
 constexpr int kStoredAssaysLimit = 100;  // a set this large is not stored
 constexpr int kRestoredAssaysLimit = 1024;
+constexpr size_t kPointFlagsLimit = 4096;  // flags stored; a longer entry is not restored
 
 std::string AssayKey(int number) { return "Assay " + std::to_string(number); }
 
@@ -52,6 +53,10 @@ void SaveWorkbenchValues(const Profile& profile, const WindowRect& rect, const W
     profile.SetInt("", "WindowRect_tly", rect.top);
     profile.SetInt("", "ComboGrad_CurSel", state.GradIndex);
     profile.SetInt("", "ComboFormula_CurSel", state.FormulaIndex);
+    profile.SetInt("", "ComboChannel_CurSel", state.ChannelIndex);
+    std::string flags;
+    for (int32_t flag : state.PointFlags) flags += flag != 0 ? '1' : '0';
+    if (flags.size() <= kPointFlagsLimit) profile.SetString("", "PointFlags", flags);
     profile.SetDouble("", "K", state.K);
     profile.SetDouble("", "Alpha", state.Alpha);
 }
@@ -84,6 +89,15 @@ WindowRect RestoreWindowRect(const Profile& profile) {
 void RestoreWorkbenchValues(const Profile& profile, WorkbenchState& state) {
     state.GradIndex = profile.GetInt("", "ComboGrad_CurSel", 404);
     state.FormulaIndex = profile.GetInt("", "ComboFormula_CurSel", 404);
+    state.ChannelIndex = profile.GetInt("", "ComboChannel_CurSel", 0);
     state.K = profile.GetDouble("", "K", 1.0);
     state.Alpha = profile.GetDouble("", "Alpha", 0.0);
+}
+
+std::vector<int32_t> RestorePointFlags(const Profile& profile) {
+    const std::string stored = profile.GetString("", "PointFlags", "");
+    if (stored.size() > kPointFlagsLimit || stored.find_first_not_of("01") != std::string::npos) return {};
+    std::vector<int32_t> flags;
+    for (char flag : stored) flags.push_back(flag == '1' ? 1 : 0);
+    return flags;
 }

@@ -1,6 +1,6 @@
 // The workbench's shared state: the ordered assay set with inclusion marks, the selected calibration
 // type, dependence and channel, the Mark-Houwink constants, one use flag per calibration point, the
-// ten results and the two re-entry guards. The dialog owns one; the headless tool builds its own.
+// ten results. The dialog owns one; the headless tool builds its own.
 #pragma once
 
 #include "data/Assay.h"
@@ -17,8 +17,6 @@ struct WorkbenchState {
     int32_t GradIndex = 0;  // calibration type: 0 monodisperse, 1 polydisperse, 2 universal
     int32_t FormulaIndex = 0;  // dependence: polynomial degree minus one
     int32_t ChannelIndex = 0;  // index into each included assay's channels
-    bool PointsReady = false;  // false while the points list is rebuilt
-    bool AssaysReady = false;  // false until initialised and while the channel list is rebuilt
     std::vector<Assay> Assays;  // in the order of the assays list
     std::vector<int32_t> PointFlags;  // one per calibration point; 1 = used in the fit
 };

@@ -40,7 +40,7 @@ TEST_F(PluginLifecycle, StartUpSubscribesRegistersAddsMenuAndStoresLocation) {
     EXPECT_EQ(host.menus[0].command, "quorvel/MenuCommand");
     EXPECT_FALSE(Called(host, "Exists MainMenu/CreateNewMenu"));
     EXPECT_EQ(PluginEnvironment().DatabaseLocation(), host.connectionUri);
-    EXPECT_EQ(Workbench(), nullptr);
+    EXPECT_EQ(WorkbenchWindow(), nullptr);
 }
 
 TEST_F(PluginLifecycle, RussianHostLoadsNoTranslation) {
@@ -93,7 +93,7 @@ TEST_F(PluginLifecycle, MenuCommandsCreateOneWorkbenchWithStartValues) {
     EXPECT_EQ(PluginProfile().BasePath(), "");
 
     ASSERT_TRUE(host.RunCommand("quorvel/MenuCommand", reinterpret_cast<intptr_t>(&hostWindow)));
-    DlgMain* first = Workbench();
+    DlgMain* first = WorkbenchWindow();
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(PluginProfile().BasePath(), "plugins\\quorvel");
     EXPECT_EQ(first->parentWidget(), &hostWindow);
@@ -102,21 +102,20 @@ TEST_F(PluginLifecycle, MenuCommandsCreateOneWorkbenchWithStartValues) {
 
     first->hide();
     host.RunCommand("quorvel/MenuCommand", reinterpret_cast<intptr_t>(&hostWindow));
-    EXPECT_EQ(Workbench(), first);
+    EXPECT_EQ(WorkbenchWindow(), first);
     EXPECT_TRUE(first->isVisible());
 
-    // An empty profile restores the defaults: K 1, Alpha 0, no calibration type or dependence chosen.
+    // An empty profile restores the defaults: K 1, Alpha 0, the first calibration type and dependence.
     const WorkbenchState& s = first->State();
     EXPECT_EQ(s.K, 1.0);
     EXPECT_EQ(s.Alpha, 0.0);
     for (double v : {s.results.Mn, s.results.Mw, s.results.MwMn, s.results.Mz, s.results.Mz1, s.results.Mp,
                      s.results.k0, s.results.k1, s.results.k2, s.results.k3})
         EXPECT_EQ(v, 0.0);
-    EXPECT_EQ(s.GradIndex, -1);
-    EXPECT_EQ(s.FormulaIndex, -1);
+    EXPECT_EQ(s.GradIndex, 0);
+    EXPECT_EQ(s.FormulaIndex, 0);
     EXPECT_TRUE(s.Assays.empty());
     EXPECT_TRUE(s.PointFlags.empty());
-    EXPECT_TRUE(s.AssaysReady);
 }
 
 TEST(WorkbenchState, NewStateHoldsTheStartValues) {
@@ -129,20 +128,18 @@ TEST(WorkbenchState, NewStateHoldsTheStartValues) {
     EXPECT_EQ(s.GradIndex, 0);
     EXPECT_EQ(s.FormulaIndex, 0);
     EXPECT_EQ(s.ChannelIndex, 0);
-    EXPECT_FALSE(s.AssaysReady);
-    EXPECT_FALSE(s.PointsReady);
 }
 
 TEST_F(PluginLifecycle, UnloadDropsSubscriptionRegistrationAndWindow) {
     Load(host.Api());
     host.Fire("System/ModulesLoaded");
     host.RunCommand("quorvel/MenuCommand", 0);
-    ASSERT_NE(Workbench(), nullptr);
+    ASSERT_NE(WorkbenchWindow(), nullptr);
 
     EXPECT_EQ(Unload(), 0);
     EXPECT_FALSE(host.subscriptions[0].live);
     EXPECT_FALSE(host.commands[0].live);
-    EXPECT_EQ(Workbench(), nullptr);
+    EXPECT_EQ(WorkbenchWindow(), nullptr);
     EXPECT_EQ(host.Fire("System/ModulesLoaded"), 0);
     EXPECT_FALSE(host.RunCommand("quorvel/MenuCommand", 0));
 }
@@ -152,9 +149,9 @@ TEST_F(PluginLifecycle, HostDestroyingTheParentLeavesNoDanglingWorkbench) {
     Load(host.Api());
     host.Fire("System/ModulesLoaded");
     host.RunCommand("quorvel/MenuCommand", reinterpret_cast<intptr_t>(hostWindow));
-    ASSERT_NE(Workbench(), nullptr);
+    ASSERT_NE(WorkbenchWindow(), nullptr);
     delete hostWindow;
-    EXPECT_EQ(Workbench(), nullptr);
+    EXPECT_EQ(WorkbenchWindow(), nullptr);
     EXPECT_EQ(Unload(), 0);
 }
 

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -111,10 +112,7 @@ TEST_F(DlgMainTest, HostAnswersOutsideOneTo256LoadNothing) {
 }
 
 TEST_F(DlgMainTest, IncludingCalibrationAndSampleGivesTheResults) {
-    auto dlg = Open();
-    ChooseType(*dlg, 0);
-    Choose(*dlg, WorkbenchControl::kDependenceCombo,
-           0);  // an empty profile selects no dependence: a constant would be fitted
+    auto dlg = Open();  // an empty profile: the first type and dependence
     Add(*dlg, {1, 2});
     Check(*dlg, 0, true);
     Check(*dlg, 1, true);
@@ -122,7 +120,8 @@ TEST_F(DlgMainTest, IncludingCalibrationAndSampleGivesTheResults) {
     EXPECT_EQ(dlg->PointsList().RowCount(), 3);
     EXPECT_EQ(dlg->PointsList().ItemText(1, 0), QString("1 / ПС 100"));
     EXPECT_NEAR(dlg->State().results.Mn, 291.41, 0.01);
-    EXPECT_EQ(Edit(*dlg, WorkbenchControl::kMn).text(), QString("291.412482505348"));
+    EXPECT_EQ(Edit(*dlg, WorkbenchControl::kMn).text(), QString("291.412"));
+    EXPECT_EQ(Edit(*dlg, WorkbenchControl::kK2).text(), QString("0"));
 }
 
 TEST_F(DlgMainTest, AnotherMethodAsksAndCancelExcludesIt) {
@@ -154,11 +153,11 @@ TEST_F(DlgMainTest, AssayWithoutChannelsIsUncheckedAgain) {
     EXPECT_EQ(dlg->State().Assays[0].included, 0);
 }
 
-TEST_F(DlgMainTest, PolydisperseTypeKeepsTwoColumnsAndUniversalShowsFive) {
+TEST_F(DlgMainTest, PolydisperseTypeKeepsTheMolarMassColumnAndUniversalShowsFive) {
     auto dlg = Open();
     ChooseType(*dlg, 1);
-    EXPECT_EQ(dlg->PointsList().columnCount(), 2);
-    EXPECT_FALSE(dlg->State().PointsReady);
+    EXPECT_EQ(dlg->PointsList().columnCount(), 3);
+    EXPECT_FALSE(static_cast<QComboBox*>(dlg->Control(WorkbenchControl::kDependenceCombo))->isEnabled());
     ChooseType(*dlg, 2);
     EXPECT_EQ(dlg->PointsList().columnCount(), 5);
     EXPECT_EQ(dlg->Chart().Panel().yCaption, "LG(K*MM^ALPHA*MM)");
@@ -167,21 +166,26 @@ TEST_F(DlgMainTest, PolydisperseTypeKeepsTwoColumnsAndUniversalShowsFive) {
 TEST_F(DlgMainTest, KTypedOneCharacterAtATime) {
     auto dlg = Open();
     QLineEdit& k = Edit(*dlg, WorkbenchControl::kKEdit);
-    k.setText("0");  // K = 0 becomes 1 at once
-    EXPECT_EQ(dlg->State().K, 1.0);
-    EXPECT_EQ(k.text(), QString("1"));
-    k.setText(".");
-    k.setText(".5");
-    EXPECT_EQ(dlg->State().K, 0.5);
-    EXPECT_EQ(k.text(), QString("0.5"));
-    k.setText("150");
+    k.clear();
+    QTest::keyClicks(&k, "0.000141");
+    EXPECT_EQ(dlg->State().K, 0.000141);
+    EXPECT_EQ(k.text(), QString("0.000141"));
+    k.selectAll();
+    QTest::keyClicks(&k, "150");
     EXPECT_EQ(messages.texts, std::vector<std::string>{"Слишком большое K!"});
     EXPECT_EQ(dlg->State().K, 1.0);
+    EXPECT_EQ(k.text(), QString("1"));
+    EXPECT_EQ(k.cursorPosition(), 1);  // typing goes on after the correction
+    k.selectAll();
+    QTest::keyClicks(&k, "0");
+    QTest::keyClick(&k, Qt::Key_Return);  // K = 0 becomes 1 when it is settled
+    EXPECT_EQ(dlg->State().K, 1.0);
+    EXPECT_EQ(k.text(), QString("1"));
     QLineEdit& alpha = Edit(*dlg, WorkbenchControl::kAlphaEdit);
-    alpha.setText("0");
-    EXPECT_EQ(dlg->State().Alpha, 0.0);
-    alpha.setText("-");
+    alpha.selectAll();
+    QTest::keyClicks(&alpha, "x");
     EXPECT_EQ(messages.texts.back(), "Введите число.");
+    QTest::keyClick(&alpha, Qt::Key_Return);
     EXPECT_EQ(alpha.text(), QString("0"));
 }
 

@@ -58,7 +58,6 @@ TEST_F(RecalculationPassTest, RowsNameTheAssayPositionAndComponent) {
     state.PointFlags = RebuildPointFlags(state.Assays, 0);
     const PassResult result = Run();
     ASSERT_TRUE(result.ran);
-    EXPECT_TRUE(state.PointsReady);
     ASSERT_EQ(result.rows.size(), 2u);
     EXPECT_EQ(result.rows[0].texts, (std::array<std::string, 5>{"2 / Полистирол 1", "10.00", "1000.00", "", ""}));
     EXPECT_EQ(result.rows[1].texts[0], "2 / Полистирол 2");
@@ -105,10 +104,8 @@ TEST_F(RecalculationPassTest, MissingComponentIsReportedOncePerItemAndFormsNoPoi
 
 TEST_F(RecalculationPassTest, EmptyAssaySetChangesNothing) {
     state.results.Mn = 123.0;
-    state.PointsReady = true;
     const PassResult result = Run();
     EXPECT_FALSE(result.ran);
-    EXPECT_FALSE(state.PointsReady);
     EXPECT_EQ(state.results.Mn, 123.0);
     EXPECT_TRUE(components.filePath.empty());
 }
@@ -129,7 +126,6 @@ TEST_F(RecalculationPassTest, NoIncludedAssayEmptiesTheListAndKeepsResultsAndCha
     EXPECT_EQ(result.chart->pointX, before->pointX);
     EXPECT_EQ(state.results.Mw, mw);
     EXPECT_EQ(state.results.k1, k1);
-    EXPECT_TRUE(state.PointsReady);
 }
 
 TEST_F(RecalculationPassTest, NoDocumentsFolderStopsBeforeAnyChange) {
@@ -137,18 +133,20 @@ TEST_F(RecalculationPassTest, NoDocumentsFolderStopsBeforeAnyChange) {
     state.Assays = {CalibrationAssay(1, {LabItem("X1", 10.0)})};
     const PassResult result = Run();
     EXPECT_FALSE(result.ran);
-    EXPECT_FALSE(state.PointsReady);
     EXPECT_TRUE(messages.texts.empty());
     EXPECT_EQ(state.Assays[0].channels[0].table[0].concent, 1.0);
 }
 
-TEST_F(RecalculationPassTest, RefitUsesTheFlagsWithoutTouchingRows) {
+TEST_F(RecalculationPassTest, RefitUsesTheFlagsWithoutReadingTheTable) {
     state.FormulaIndex = 2;
     state.Assays = {CalibrationAssay(1, {LabItem("PS-1", 10.0), LabItem("PS-2", 12.0), LabItem("PS-3", 14.0)})};
     state.PointFlags = RebuildPointFlags(state.Assays, 0);
     ASSERT_EQ(Run().rows.size(), 3u);
     state.PointFlags[2] = 0;
-    const std::optional<ChartData> chart = RefitPoints(state, calibration, messages);
+    const PassResult refit = RefitPoints(state, components, calibration, messages);
+    ASSERT_EQ(refit.rows.size(), 3u);
+    EXPECT_FALSE(refit.rows[2].used);
+    const std::optional<ChartData>& chart = refit.chart;
     ASSERT_TRUE(chart.has_value());
     EXPECT_EQ(chart->pointX, (std::vector<double>{10.0, 12.0}));
     EXPECT_DOUBLE_EQ(state.results.k1, -0.5);  // two used points: a straight line whatever the dependence
@@ -189,7 +187,7 @@ TEST_P(RecalculationPassAverages, ShowOneBoxPerFailedAssay) {
     EXPECT_EQ(messages.texts, GetParam().messages);
 
     messages.texts.clear();
-    RefitPoints(state, calibration, messages);
+    RefitPoints(state, components, calibration, messages);
     std::vector<std::string> refitMessages;
     for (const std::string& text : GetParam().messages)
         if (text == kAveragesError) refitMessages.push_back(text);

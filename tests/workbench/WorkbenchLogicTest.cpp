@@ -61,7 +61,6 @@ TEST_F(ChannelListTest, NoIncludedAssayGivesNoEntries) {
     EXPECT_TRUE(result.rebuilt);
     EXPECT_EQ(result.entries, 0);
     EXPECT_EQ(state.ChannelIndex, 0);
-    EXPECT_TRUE(state.AssaysReady);
 }
 
 TEST_F(ChannelListTest, EntriesCoverTheLargestChannelCount) {
@@ -104,7 +103,6 @@ TEST_P(MethodQuestion, IncludingAnotherMethodAsks) {
     EXPECT_EQ(Included(state), GetParam().included);
     EXPECT_EQ(result.rebuilt, GetParam().rebuilt);
     EXPECT_EQ(state.ChannelIndex, GetParam().rebuilt ? 0 : 1);
-    EXPECT_TRUE(state.AssaysReady);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, MethodQuestion,

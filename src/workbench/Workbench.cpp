@@ -1,0 +1,236 @@
+#include "workbench/Workbench.h"
+
+#include "base/NumberText.h"
+#include "chart/CalibrationChart.h"
+#include "data/DataBase.h"
+#include "gpc/CalibrationNames.h"
+#include "workbench/AssayLoading.h"
+#include "workbench/CalibrationPoints.h"
+#include "workbench/ChannelList.h"
+#include "workbench/TypedNumber.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double kLargestConstant = 100.0;  // K and Alpha above it are refused
+constexpr int kConstantDigits = 15;  // significant digits of K and Alpha written by the workbench
+constexpr int kCoefficientDigits = 10;  // enough to reproduce M to 1e-6 from the printed calibration
+constexpr int kAverageDigits = 6;  // the averages are good to a few per cent; more digits would be noise
+
+bool InRange(int32_t index, size_t count) { return index >= 0 && static_cast<size_t>(index) < count; }
+
+// Fixed notation with kAverageDigits significant digits, never an exponent: 25228.6, 1.05234.
+std::string AverageText(double value) {
+    if (!std::isfinite(value) || value == 0.0) return FormatFixed(value, 0);
+    const int leading = static_cast<int>(std::floor(std::log10(std::abs(value)))) + 1;
+    return FormatFixed(value, std::max(0, kAverageDigits - leading));
+}
+
+std::array<std::string, 6> AverageTexts(const CalibrationResults& r) {
+    std::array<std::string, 6> texts;
+    const double values[] = {r.Mn, r.Mw, r.MwMn, r.Mz, r.Mz1, r.Mp};
+    for (size_t i = 0; i < texts.size(); ++i) texts[i] = AverageText(values[i]);
+    return texts;
+}
+
+std::array<std::string, 4> CoefficientTexts(const CalibrationResults& r) {
+    return {FormatGeneral(r.k0, kCoefficientDigits), FormatGeneral(r.k1, kCoefficientDigits),
+            FormatGeneral(r.k2, kCoefficientDigits), FormatGeneral(r.k3, kCoefficientDigits)};
+}
+
+// The averages belong to the last included assay; when it could not be calculated, what the run
+// left in the results is another assay's and must not be shown as this one's.
+bool LastAssayCalculated(const CalculationStatus& status) {
+    return !status.assays.empty() && status.assays.back() == AssayOutcome::Calculated;
+}
+
+}  // namespace
+
+const Workbench::ConstantEdit Workbench::kKEdit{&WorkbenchState::K, &WorkbenchView::kText, MessageId::KTooLarge, true};
+const Workbench::ConstantEdit Workbench::kAlphaEdit{&WorkbenchState::Alpha, &WorkbenchView::alphaText,
+                                                    MessageId::AlphaTooLarge, false};
+
+Workbench::Workbench(const ModuleEnvironment& environment, MessageSink& messages)
+    : environment_(environment), messages_(messages) {
+    SetConstant(kKEdit, state_.K);
+    SetConstant(kAlphaEdit, state_.Alpha);
+    ShowPass({});
+}
+
+void Workbench::Start(const std::vector<int32_t>& storedFlags) {
+    if (!InRange(state_.GradIndex, kCalibrationTypeNames.size())) state_.GradIndex = 0;
+    if (!InRange(state_.FormulaIndex, kDependenceNames.size())) state_.FormulaIndex = 0;
+    SetConstant(kKEdit, state_.K == 0.0 ? 1.0 : state_.K);
+    SetConstant(kAlphaEdit, state_.Alpha);
+    chosenChannel_ = state_.ChannelIndex;
+    RebuildChannelsKeepingChoice(-1);
+    RebuildPointFlags();
+    if (storedFlags.size() == state_.PointFlags.size())
+        for (size_t i = 0; i < storedFlags.size(); ++i) state_.PointFlags[i] = storedFlags[i] != 0 ? 1 : 0;
+    Pass();
+}
+
+bool Workbench::AddAssays(const std::vector<int32_t>& ids) {
+    int listed = 0;
+    try {
+        DataBase::Handle db(environment_.DatabaseLocation());
+        Status loadError;
+        for (int32_t id : ids) {
+            const AssayLoad load = LoadAssay(db, id, state_.Assays);
+            if (load.index >= 0) ++listed;
+            if (!load.status) loadError = load.status;
+        }
+        if (!loadError)
+            messages_.Show(loadError.message, std::nullopt, MessageSink::Buttons::Ok, MessageSink::Icon::Error);
+    } catch (const DataBase::SqlException& e) {
+        messages_.Show(Message{MessageId::DatabaseError, e.what()}, {}, MessageSink::Buttons::Ok,
+                       MessageSink::Icon::Error);
+    }
+    if (listed == 0) return false;
+    RebuildChannelsKeepingChoice(-1);
+    RebuildPointFlags();
+    Pass();
+    return true;
+}
+
+void Workbench::DeleteAssays(const std::vector<int32_t>& ids) {
+    std::erase_if(state_.Assays,
+                  [&ids](const Assay& assay) { return std::find(ids.begin(), ids.end(), assay.id) != ids.end(); });
+    RebuildChannelsKeepingChoice(-1);
+    RebuildPointFlags();
+    Pass();
+}
+
+void Workbench::DeleteAllAssays() {
+    state_.Assays.clear();
+    RebuildChannelsKeepingChoice(-1);
+    RebuildPointFlags();
+    Pass();
+}
+
+void Workbench::SetIncluded(int32_t row, bool included) {
+    if (!InRange(row, state_.Assays.size())) return;
+    Assay& assay = state_.Assays[row];
+    if (included && assay.channels.empty()) {
+        messages_.Show(MessageId::AssayWithoutInformation);
+        assay.included = 0;
+        return;
+    }
+    assay.included = included ? 1 : 0;
+    RebuildChannelsKeepingChoice(row);
+    RebuildPointFlags();
+    Pass();
+}
+
+void Workbench::SetPointUsed(int32_t row, bool used) {
+    if (!InRange(row, view_.points.size())) return;
+    const auto point = static_cast<size_t>(view_.points[row].point);
+    // Flags may be shorter than the points when a table changed under them; a point without one is used.
+    if (state_.PointFlags.size() <= point) state_.PointFlags.resize(point + 1, 1);
+    state_.PointFlags[point] = used ? 1 : 0;
+    Refit();
+}
+
+void Workbench::ChooseType(int32_t index) {
+    if (!InRange(index, kCalibrationTypeNames.size())) return;
+    state_.GradIndex = index;
+    Pass();
+}
+
+void Workbench::ChooseDependence(int32_t index) {
+    if (!InRange(index, kDependenceNames.size())) return;
+    state_.FormulaIndex = index;
+    Pass();
+}
+
+void Workbench::ChooseChannel(int32_t index) {
+    if (!InRange(index, static_cast<size_t>(view_.channelEntries))) return;
+    state_.ChannelIndex = index;
+    chosenChannel_ = index;
+    RebuildPointFlags();
+    Pass();
+}
+
+void Workbench::TypeK(const std::string& text) { TypeConstant(kKEdit, text); }
+void Workbench::TypeAlpha(const std::string& text) { TypeConstant(kAlphaEdit, text); }
+void Workbench::FinishK() { FinishConstant(kKEdit); }
+void Workbench::FinishAlpha() { FinishConstant(kAlphaEdit); }
+
+void Workbench::Recalculate() { Pass(); }
+
+void Workbench::TypeConstant(const ConstantEdit& edit, const std::string& text) {
+    view_.*edit.text = text;
+    const TypedNumber typed = ReadTypedNumber(text);
+    if (typed.kind == TypedNumberKind::StillTyping) return;
+    if (typed.kind == TypedNumberKind::NotANumber) {
+        messages_.Show(MessageId::EnterNumber, {}, MessageSink::Buttons::Ok, MessageSink::Icon::Warning);
+        return;
+    }
+    if (typed.value > kLargestConstant) {
+        messages_.Show(edit.tooLarge);
+        SetConstant(edit, 1.0);
+    } else {
+        state_.*edit.value = typed.value;
+    }
+    Pass();
+}
+
+void Workbench::FinishConstant(const ConstantEdit& edit) {
+    const TypedNumber typed = ReadTypedNumber(view_.*edit.text);
+    const double before = state_.*edit.value;
+    if (typed.kind == TypedNumberKind::NotANumber) {
+        SetConstant(edit, before);
+        return;
+    }
+    double value = typed.value;
+    if (value > kLargestConstant) {
+        messages_.Show(edit.tooLarge);
+        value = 1.0;
+    }
+    if (value == 0.0 && edit.zeroMeansOne) value = 1.0;
+    // A text that already reads as the value stays as the user wrote it.
+    if (typed.kind != TypedNumberKind::Number || value != typed.value) SetConstant(edit, value);
+    if (value != before) Pass();
+}
+
+void Workbench::SetConstant(const ConstantEdit& edit, double value) {
+    state_.*edit.value = value;
+    view_.*edit.text = FormatGeneral(value, kConstantDigits);
+}
+
+void Workbench::RebuildChannelsKeepingChoice(int32_t changedRow) {
+    const ChannelListResult channels = RebuildChannels(state_, changedRow, messages_);
+    if (!channels.rebuilt) return;
+    view_.channelEntries = channels.entries;
+    // The channel the user chose comes back whenever the included assays offer it.
+    state_.ChannelIndex = InRange(chosenChannel_, static_cast<size_t>(channels.entries)) ? chosenChannel_ : 0;
+}
+
+void Workbench::RebuildPointFlags() { state_.PointFlags = ::RebuildPointFlags(state_.Assays, state_.ChannelIndex); }
+
+void Workbench::Pass() {
+    // A fresh calibration each time: nothing of an earlier run may remain in what is shown or reported.
+    calibration_ = CCalibration{};
+    state_.results = {};
+    ShowPass(::Recalculate(environment_, state_, components_, calibration_, messages_));
+}
+
+void Workbench::Refit() {
+    calibration_ = CCalibration{};
+    state_.results = {};
+    ShowPass(RefitPoints(state_, components_, calibration_, messages_));
+}
+
+void Workbench::ShowPass(const PassResult& pass) {
+    view_.points = pass.rows;
+    view_.dependenceChoosable = state_.GradIndex != CCalibration::kPolydisperse;
+    for (size_t column = 0; column < view_.pointColumns.size(); ++column)
+        view_.pointColumns[column] = ShowsPointColumn(state_.GradIndex, static_cast<int>(column) + 2);
+    view_.yCaption = state_.GradIndex == CCalibration::kUniversal ? kUniversalMolarMassCaption : kMolarMassCaption;
+    view_.chart = pass.chart.value_or(ChartData{});
+    view_.coefficientTexts = pass.chart ? CoefficientTexts(state_.results) : std::array<std::string, 4>{};
+    view_.averageTexts =
+        pass.chart && LastAssayCalculated(pass.status) ? AverageTexts(state_.results) : std::array<std::string, 6>{};
+}

@@ -1,0 +1,83 @@
+// The workbench without widgets: every operation a user can do, what it changes in the state, which pass
+// it runs and which message it shows. The window turns controls into these calls and shows View().
+#pragma once
+
+#include "base/MessageSink.h"
+#include "base/ModuleEnvironment.h"
+#include "components/ComponentsTable.h"
+#include "gpc/CCalibration.h"
+#include "workbench/WorkbenchState.h"
+#include "workbench/WorkbenchView.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class Workbench {
+public:
+    // Messages are shown through messages; both references must outlive the workbench.
+    Workbench(const ModuleEnvironment& environment, MessageSink& messages);
+
+    WorkbenchState& State() { return state_; }
+    const WorkbenchState& State() const { return state_; }
+    // The calibration of the last pass; empty (no points, no curve) when none ran.
+    const CCalibration& Calibration() const { return calibration_; }
+    const WorkbenchView& View() const { return view_; }
+
+    // Takes the state as the stored settings left it: a type or dependence out of range becomes the
+    // first, K = 0 becomes 1, the channel is kept when the included assays offer it, the point flags
+    // when storedFlags has one per point; then the first pass.
+    void Start(const std::vector<int32_t>& storedFlags);
+    // Loads the assays with these [assay] ids (already listed ones are kept as they are) and runs a
+    // pass; a database failure is shown. True when at least one of them is in the list now.
+    bool AddAssays(const std::vector<int32_t>& ids);
+    // Removes the assays with these ids, or all of them, and runs a pass.
+    void DeleteAssays(const std::vector<int32_t>& ids);
+    void DeleteAllAssays();
+    // The check box of assay row changed. An assay without readable channels is refused with a message;
+    // one measured with another method asks whether to switch to it.
+    void SetIncluded(int32_t row, bool included);
+    // The check box of points list row changed: the calibration is fitted again.
+    void SetPointUsed(int32_t row, bool used);
+    // A choice in the type, dependence or channel combo; -1 (no selection) changes nothing.
+    void ChooseType(int32_t index);
+    void ChooseDependence(int32_t index);
+    void ChooseChannel(int32_t index);
+    // The K or Alpha edit's text changed: a number is used at once (above 100 refused with a message),
+    // a text still being typed waits, a text that is no number is told.
+    void TypeK(const std::string& text);
+    void TypeAlpha(const std::string& text);
+    // The edit was left or Enter pressed: what is still being typed is settled (K = 0 becomes 1).
+    void FinishK();
+    void FinishAlpha();
+    // Runs the whole pass again, rereading the components table.
+    void Recalculate();
+
+private:
+    // One of the two edited constants: where it lives, its shown text, its message and its value for 0.
+    struct ConstantEdit {
+        double WorkbenchState::*value;
+        std::string WorkbenchView::*text;
+        MessageId tooLarge;
+        bool zeroMeansOne;
+    };
+    static const ConstantEdit kKEdit;
+    static const ConstantEdit kAlphaEdit;
+
+    void TypeConstant(const ConstantEdit& edit, const std::string& text);
+    void FinishConstant(const ConstantEdit& edit);
+    void SetConstant(const ConstantEdit& edit, double value);
+    void RebuildChannelsKeepingChoice(int32_t changedRow);
+    void RebuildPointFlags();
+    void Pass();
+    void Refit();
+    void ShowPass(const PassResult& pass);
+
+    const ModuleEnvironment& environment_;
+    MessageSink& messages_;
+    WorkbenchState state_;
+    CCalibration calibration_;
+    ComponentsTable components_;
+    WorkbenchView view_;
+    int32_t chosenChannel_ = 0;  // the user's last channel choice, kept while no assay offers it
+};

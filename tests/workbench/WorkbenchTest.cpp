@@ -1,0 +1,278 @@
+// The workbench's decisions without a window: sequences of user operations, each checked against what
+// a user must see afterwards and against a fresh calculation of the state it leaves.
+#include "LabDatabaseTest.h"
+#include "base/FixedEnvironment.h"
+#include "base/NumberText.h"
+#include "components/Cp1251Codec.h"
+#include "workbench/Workbench.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Operation = std::function<void(Workbench&)>;
+
+// Types text into K or Alpha one character at a time, as the edit reports it.
+Operation TypeK(const std::string& text) {
+    return [text](Workbench& w) {
+        for (size_t n = 1; n <= text.size(); ++n) w.TypeK(text.substr(0, n));
+    };
+}
+Operation TypeAlpha(const std::string& text) {
+    return [text](Workbench& w) {
+        for (size_t n = 1; n <= text.size(); ++n) w.TypeAlpha(text.substr(0, n));
+    };
+}
+Operation Include(int32_t row) {
+    return [row](Workbench& w) { w.SetIncluded(row, true); };
+}
+Operation Exclude(int32_t row) {
+    return [row](Workbench& w) { w.SetIncluded(row, false); };
+}
+Operation Type(int32_t index) {
+    return [index](Workbench& w) { w.ChooseType(index); };
+}
+Operation Dependence(int32_t index) {
+    return [index](Workbench& w) { w.ChooseDependence(index); };
+}
+Operation ChooseChannel(int32_t index) {
+    return [index](Workbench& w) { w.ChooseChannel(index); };
+}
+Operation DropPoint(int32_t row) {
+    return [row](Workbench& w) { w.SetPointUsed(row, false); };
+}
+const Operation kDeleteAll = [](Workbench& w) { w.DeleteAllAssays(); };
+const Operation kDeleteSample = [](Workbench& w) { w.DeleteAssays({2}); };
+const Operation kFinishK = [](Workbench& w) { w.FinishK(); };
+
+// A standards run (three named standards on channel 0, two channels) and a sample with one peak.
+class WorkbenchTest : public LabDatabaseTest {
+protected:
+    void SetUp() override {
+        LabDatabaseTest::SetUp();
+        std::ofstream(folder / kComponentsFileName, std::ios::binary) << Cp1251Codec().FromUtf8(
+            "№;Компонент;Имя компонента;Молярная масса\r\n1;PS-1;ПС 1000;1000.00\r\n2;PS-2;ПС 100;100.00\r\n"
+            "3;PS-3;ПС 10;10.00\r\n");
+        std::vector<Channel> standards = {LabChannel(1, 8.0, 0.5, std::vector<float>(20, 0.0f)),
+                                          LabChannel(2, 8.0, 0.5, std::vector<float>(20, 0.0f))};
+        standards[0].table = {LabItem("PS-1", 10.0), LabItem("PS-2", 12.0), LabItem("PS-3", 14.0)};
+        WriteChromatogram(File("s.chr"), standards);
+        database->AddAssay(1, File("s.chr"), "Стандарты", "GPC", true);
+        WriteChromatogram(File("p.chr"), {LabChannel(1, 10.0, 0.5, {0, 1, 2, 1, 0})});
+        database->AddAssay(2, File("p.chr"), "Проба", "GPC");
+        database->AddPeak(2, {"P", 11.0, 1, 10.0, 12.0});
+        environment.documentsFolder = folder.string();
+        environment.databaseLocation = DatabasePath();
+    }
+
+    // Starts w as on a first showing (an empty profile), then lists both assays, none included.
+    static void StartWithBothAssays(Workbench& w) {
+        w.State().GradIndex = 404;
+        w.State().FormulaIndex = 404;
+        w.Start({});
+        EXPECT_TRUE(w.AddAssays({1, 2}));
+    }
+    // A started workbench with the standards and the sample included.
+    Workbench& Calibrated() {
+        StartWithBothAssays(workbench);
+        workbench.SetIncluded(0, true);
+        workbench.SetIncluded(1, true);
+        return workbench;
+    }
+
+    FixedEnvironment environment{std::nullopt, std::nullopt};
+    RecordingMessageSink messages;
+    Workbench workbench{environment, messages};
+};
+
+// What the view must show for the state the workbench holds: a pass run afresh on a copy of it.
+void ExpectViewOfAFreshPass(const Workbench& workbench, const ModuleEnvironment& environment) {
+    WorkbenchState state = workbench.State();
+    CCalibration calibration;
+    ComponentsTable components;
+    RecordingMessageSink quiet;
+    const PassResult fresh = Recalculate(environment, state, components, calibration, quiet);
+    const WorkbenchView& view = workbench.View();
+    ASSERT_EQ(view.points.size(), fresh.rows.size());
+    for (size_t i = 0; i < fresh.rows.size(); ++i) {
+        EXPECT_EQ(view.points[i].texts, fresh.rows[i].texts) << "row " << i;
+        EXPECT_EQ(view.points[i].used, fresh.rows[i].used) << "row " << i;
+    }
+    EXPECT_EQ(view.chart.curveY, fresh.chart ? fresh.chart->curveY : std::vector<double>{});
+    EXPECT_EQ(view.chart.pointX, fresh.chart ? fresh.chart->pointX : std::vector<double>{});
+    EXPECT_EQ(view.coefficientTexts[1].empty(), !fresh.chart);
+    if (!view.coefficientTexts[1].empty())
+        EXPECT_EQ(ParseWholeDouble(view.coefficientTexts[1]), std::stod(FormatGeneral(state.results.k1, 10)));
+    const bool lastCalculated =
+        !fresh.status.assays.empty() && fresh.status.assays.back() == AssayOutcome::Calculated && fresh.chart;
+    EXPECT_EQ(view.averageTexts[0].empty(), !lastCalculated);
+    if (lastCalculated) EXPECT_NEAR(*ParseWholeDouble(view.averageTexts[0]), state.results.Mn, 1e-5 * state.results.Mn);
+}
+
+struct SequenceCase {
+    const char* name;
+    std::vector<Operation> operations;
+    size_t points;  // rows of the points list
+    bool averages;  // whether Mn .. Mp show numbers
+    bool curve;  // whether the chart shows a curve (and k0 .. k3 numbers)
+};
+
+TEST_F(WorkbenchTest, EverySequenceLeavesAViewOfItsOwnState) {
+    const SequenceCase cases[] = {
+        {"standards and sample", {Include(0), Include(1)}, 3, true, true},
+        {"standards alone: no peak bounds the averages", {Include(0)}, 3, false, true},
+        {"sample alone: no calibration", {Include(1)}, 0, false, false},
+        {"nothing included", {}, 0, false, false},
+        {"broad standard", {Include(0), Include(1), Type(1)}, 0, false, false},
+        {"broad standard and back", {Include(0), Include(1), Type(1), Type(0)}, 3, true, true},
+        {"universal", {Include(0), Include(1), Type(2), TypeK("0.000141"), TypeAlpha("0.7")}, 3, true, true},
+        {"cubic", {Include(0), Include(1), Dependence(2)}, 3, true, true},
+        {"sample deleted", {Include(0), Include(1), kDeleteSample}, 3, false, true},
+        {"all deleted", {Include(0), Include(1), kDeleteAll}, 0, false, false},
+        {"last included excluded", {Include(0), Include(1), Exclude(1), Exclude(0)}, 0, false, false},
+        {"a channel without standards", {Include(0), ChooseChannel(1)}, 0, false, false},
+        {"channel 1 and back", {Include(0), Include(1), ChooseChannel(1), ChooseChannel(0)}, 3, true, true},
+        {"one point dropped", {Include(0), Include(1), DropPoint(1)}, 3, true, true},
+        {"every point dropped", {Include(0), Include(1), DropPoint(0), DropPoint(1), DropPoint(2)}, 3, false, false},
+        {"K over 100 in the middle", {Include(0), Include(1), Type(2), TypeK("140")}, 3, true, true},
+    };
+    for (const SequenceCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecordingMessageSink boxes;
+        Workbench w(environment, boxes);
+        StartWithBothAssays(w);
+        for (const Operation& operation : c.operations) operation(w);
+        EXPECT_EQ(w.View().points.size(), c.points);
+        EXPECT_EQ(!w.View().averageTexts[0].empty(), c.averages);
+        EXPECT_EQ(!w.View().chart.curveX.empty(), c.curve);
+        EXPECT_EQ(!w.View().coefficientTexts[0].empty(), c.curve);
+        ExpectViewOfAFreshPass(w, environment);
+    }
+}
+
+TEST_F(WorkbenchTest, FirstShowingFitsTheFirstDependenceOfTheFirstType) {
+    Workbench& w = Calibrated();
+    EXPECT_EQ(w.State().GradIndex, 0);
+    EXPECT_EQ(w.State().FormulaIndex, 0);
+    EXPECT_EQ(w.View().coefficientTexts[2], "0");  // a straight line, not a constant
+    EXPECT_NE(w.View().coefficientTexts[1], "0");
+    EXPECT_GT(w.State().results.MwMn, 1.0);
+    EXPECT_TRUE(messages.texts.empty());
+}
+
+TEST_F(WorkbenchTest, AveragesShowSixDigitsAndCoefficientsTen) {
+    Workbench& w = Calibrated();
+    EXPECT_NEAR(w.State().results.Mn, 291.41, 0.01);
+    EXPECT_EQ(w.View().averageTexts[0], "291.412");
+    EXPECT_EQ(w.View().coefficientTexts[0], FormatGeneral(w.State().results.k0, 10));
+}
+
+struct TypingCase {
+    const char* typed;
+    bool alpha;
+    double value;
+};
+
+TEST_F(WorkbenchTest, RealisticConstantsTypeOneKeyAtATime) {
+    const TypingCase cases[] = {
+        {"0.000141", false, 0.000141}, {".000141", false, 0.000141}, {"9.44e-5", false, 9.44e-5}, {"0.7", true, 0.7},
+        {"0.719", true, 0.719},
+    };
+    Workbench& w = Calibrated();
+    w.ChooseType(CCalibration::kUniversal);
+    for (const TypingCase& c : cases) {
+        SCOPED_TRACE(c.typed);
+        (c.alpha ? TypeAlpha(c.typed) : TypeK(c.typed))(w);
+        w.FinishK();
+        w.FinishAlpha();
+        EXPECT_EQ(c.alpha ? w.State().Alpha : w.State().K, c.value);
+        EXPECT_EQ(c.alpha ? w.View().alphaText : w.View().kText, c.typed);
+        ExpectViewOfAFreshPass(w, environment);
+    }
+    EXPECT_TRUE(messages.texts.empty());
+}
+
+TEST_F(WorkbenchTest, KAbove100IsRefusedOnceAndTypingGoesOnFromOne) {
+    Workbench& w = Calibrated();
+    TypeK("140")(w);
+    EXPECT_EQ(messages.texts, std::vector<std::string>{"Слишком большое K!"});
+    EXPECT_EQ(w.State().K, 1.0);
+    EXPECT_EQ(w.View().kText, "1");
+}
+
+struct FinishCase {
+    const char* typed;
+    double k;
+    const char* shown;
+};
+
+TEST_F(WorkbenchTest, LeavingKSettlesWhatIsStillTyped) {
+    const FinishCase cases[] = {
+        {"0", 1.0, "1"}, {"0.", 1.0, "1"}, {"", 1.0, "1"}, {"2e", 2.0, "2"}, {"0.5", 0.5, "0.5"}};
+    Workbench& w = Calibrated();
+    for (const FinishCase& c : cases) {
+        SCOPED_TRACE(c.typed);
+        w.TypeK("3");
+        w.TypeK(c.typed);
+        w.FinishK();
+        EXPECT_EQ(w.State().K, c.k);
+        EXPECT_EQ(w.View().kText, c.shown);
+    }
+    EXPECT_TRUE(messages.texts.empty());
+}
+
+TEST_F(WorkbenchTest, TextThatIsNoNumberIsToldAndLeavingRestoresTheValue) {
+    Workbench& w = Calibrated();
+    w.TypeK("0.5");
+    w.TypeK("abc");
+    EXPECT_EQ(messages.texts, std::vector<std::string>{"Введите число."});
+    EXPECT_EQ(w.State().K, 0.5);
+    w.FinishK();
+    EXPECT_EQ(w.View().kText, "0.5");
+}
+
+TEST_F(WorkbenchTest, ChosenChannelStaysWhileTheIncludedAssaysOfferIt) {
+    StartWithBothAssays(workbench);
+    workbench.SetIncluded(0, true);
+    ASSERT_EQ(workbench.View().channelEntries, 2);
+    workbench.ChooseChannel(1);
+    workbench.SetIncluded(0, false);
+    workbench.SetIncluded(0, true);
+    EXPECT_EQ(workbench.State().ChannelIndex, 1);
+    workbench.SetIncluded(1, true);  // the sample offers one channel only
+    EXPECT_EQ(workbench.State().ChannelIndex, 0);
+    ExpectViewOfAFreshPass(workbench, environment);
+}
+
+TEST_F(WorkbenchTest, StoredPointFlagsAreKeptOnlyWhenTheyFitThePoints) {
+    for (const auto& [stored, expected] : std::vector<std::pair<std::vector<int32_t>, std::vector<int32_t>>>{
+             {{1, 0, 1}, {1, 0, 1}}, {{0, 0}, {1, 1, 1}}, {{}, {1, 1, 1}}}) {
+        RecordingMessageSink boxes;
+        Workbench w(environment, boxes);
+        ASSERT_TRUE(w.AddAssays({1, 2}));
+        w.State().Assays[0].included = 1;
+        w.State().Assays[1].included = 1;
+        w.Start(stored);
+        EXPECT_EQ(w.State().PointFlags, expected);
+        ExpectViewOfAFreshPass(w, environment);
+    }
+}
+
+TEST_F(WorkbenchTest, AnotherMethodCancelledLeavesTheViewOfTheRest) {
+    WriteChromatogram(File("q.chr"), {LabChannel(1, 10.0, 0.5, {0, 1, 2, 1, 0})});
+    database->AddAssay(3, File("q.chr"), "Другой метод", "SEC");
+    Workbench& w = Calibrated();
+    ASSERT_TRUE(w.AddAssays({3}));
+    messages.answers = {MessageSink::Answer::Cancel};
+    w.SetIncluded(2, true);
+    EXPECT_EQ(w.State().Assays[2].included, 0);
+    EXPECT_EQ(w.View().points.size(), 3u);
+    ExpectViewOfAFreshPass(w, environment);
+}
+
+}  // namespace
