@@ -10,7 +10,9 @@ namespace {
 
 constexpr int kStoredAssaysLimit = 100;  // a set this large is not stored
 constexpr int kRestoredAssaysLimit = 1024;
-constexpr size_t kPointFlagsLimit = 4096;  // flags stored; a longer entry is not restored
+// Flags stored: the host returns at most 127 characters of a text, so a longer set is not stored (an
+// empty text instead) and a text that long may be cut short and is not restored.
+constexpr size_t kPointFlagsLimit = 120;
 
 std::string AssayKey(int number) { return "Assay " + std::to_string(number); }
 
@@ -56,7 +58,7 @@ void SaveWorkbenchValues(const Profile& profile, const WindowRect& rect, const W
     profile.SetInt("", "ComboChannel_CurSel", state.ChannelIndex);
     std::string flags;
     for (int32_t flag : state.PointFlags) flags += flag != 0 ? '1' : '0';
-    if (flags.size() <= kPointFlagsLimit) profile.SetString("", "PointFlags", flags);
+    profile.SetString("", "PointFlags", flags.size() <= kPointFlagsLimit ? flags : std::string());
     profile.SetDouble("", "K", state.K);
     profile.SetDouble("", "Alpha", state.Alpha);
 }

@@ -23,7 +23,8 @@ struct WindowRect {
 // Deletes "Assay 1" to "Assay 100", then stores the set when it holds fewer than 100 assays.
 void SaveAssaySet(const Profile& profile, const std::vector<Assay>& assays);
 // Stores the rectangle, GradIndex, FormulaIndex, ChannelIndex, K, Alpha and the point flags (one "0"
-// or "1" per point). Failures are silent.
+// or "1" per point; an empty text for more than 120 points, which a profile text cannot hold).
+// Failures are silent.
 void SaveWorkbenchValues(const Profile& profile, const WindowRect& rect, const WorkbenchState& state);
 
 // Empties assays and reloads the stored set from the environment's database, each entry through its own

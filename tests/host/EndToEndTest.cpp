@@ -27,28 +27,6 @@
 
 namespace {
 
-// The control of kind T that a user finds next to the label with text: the nearest one whose top
-// lies within the label's height below (under) or level with it (beside).
-template <typename T>
-T* ControlNear(QWidget& window, const QString& text, bool under) {
-    const auto labels = window.findChildren<QLabel*>();
-    const auto label = std::find_if(labels.begin(), labels.end(), [&](QLabel* l) { return l->text() == text; });
-    if (label == labels.end()) return nullptr;
-    const QRect anchor = (*label)->geometry();
-    T* nearest = nullptr;
-    int bestDistance = INT_MAX;
-    for (T* control : window.findChildren<T*>()) {
-        if (control->window() != &window) continue;
-        const QRect r = control->geometry();
-        const int dy = under ? r.top() - anchor.bottom() : std::abs(r.center().y() - anchor.center().y());
-        const int dx = under ? std::abs(r.left() - anchor.left()) : r.left() - anchor.right();
-        if (dy < 0 || dy > anchor.height() || dx < 0 || dx >= bestDistance) continue;
-        nearest = control;
-        bestDistance = dx;
-    }
-    return nearest;
-}
-
 // Picks an entry of a combo as the user does: the choice is reported as "activated".
 void Pick(QComboBox* combo, int index) {
     ASSERT_NE(combo, nullptr);

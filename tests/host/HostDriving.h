@@ -16,7 +16,9 @@
 #include <QTreeWidget>
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <set>
 #include <string>
@@ -72,6 +74,28 @@ inline QTreeWidget* AssaysList(QWidget& workbench) {
         return a->geometry().left() < b->geometry().left();
     });
     return leftmost == lists.end() ? nullptr : *leftmost;
+}
+
+// The control of kind T that a user finds next to the label with text: the nearest one whose top
+// lies within the label's height below (under) or level with it (beside).
+template <typename T>
+inline T* ControlNear(QWidget& window, const QString& text, bool under) {
+    const auto labels = window.findChildren<QLabel*>();
+    const auto label = std::find_if(labels.begin(), labels.end(), [&](QLabel* l) { return l->text() == text; });
+    if (label == labels.end()) return nullptr;
+    const QRect anchor = (*label)->geometry();
+    T* nearest = nullptr;
+    int bestDistance = INT_MAX;
+    for (T* control : window.findChildren<T*>()) {
+        if (control->window() != &window) continue;
+        const QRect r = control->geometry();
+        const int dy = under ? r.top() - anchor.bottom() : std::abs(r.center().y() - anchor.center().y());
+        const int dx = under ? std::abs(r.left() - anchor.left()) : r.left() - anchor.right();
+        if (dy < 0 || dy > anchor.height() || dx < 0 || dx >= bestDistance) continue;
+        nearest = control;
+        bestDistance = dx;
+    }
+    return nearest;
 }
 
 // Toggles the check box of every row with the space key, as a user includes the assays one by one.

@@ -86,14 +86,40 @@ TEST_F(WorkbenchSettingsTest, EmptyProfileGivesDefaults) {
     RestoreWorkbenchValues(host.profile, state);
     EXPECT_EQ(state.GradIndex, 404);
     EXPECT_EQ(state.FormulaIndex, 404);
+    EXPECT_EQ(state.ChannelIndex, 0);
     EXPECT_EQ(state.K, 1.0);
     EXPECT_EQ(state.Alpha, 0.0);
+    EXPECT_TRUE(RestorePointFlags(host.profile).empty());
     const WindowRect rect = RestoreWindowRect(host.profile);
     EXPECT_EQ(rect.left, 0);
     EXPECT_EQ(rect.bottom, 0);
     std::vector<Assay> restored;
     EXPECT_EQ(RestoreAssaySet(host.profile, host.environment, restored, messages), 0);
     EXPECT_TRUE(restored.empty());
+}
+
+TEST_F(WorkbenchSettingsTest, ChannelAndPointFlagsComeBack) {
+    WorkbenchState state;
+    state.ChannelIndex = 1;
+    state.PointFlags = {1, 0, 1, 1};
+    SaveWorkbenchValues(host.profile, {}, state);
+    WorkbenchState restored;
+    RestoreWorkbenchValues(host.profile, restored);
+    EXPECT_EQ(restored.ChannelIndex, 1);
+    EXPECT_EQ(RestorePointFlags(host.profile), (std::vector<int32_t>{1, 0, 1, 1}));
+
+    state.PointFlags.assign(200, 1);  // more than a profile text holds: an empty entry, rebuilt flags
+    SaveWorkbenchValues(host.profile, {}, state);
+    EXPECT_TRUE(RestorePointFlags(host.profile).empty());
+}
+
+TEST_F(WorkbenchSettingsTest, DamagedPointFlagsAreNotRestored) {
+    std::string& stored = host.strings[host.profile.ParameterName("", "PointFlags")];
+    for (const std::string& damaged :
+         {std::string("1 0"), std::string("12"), std::string("x"), std::string(5000, '1')}) {
+        stored = damaged;
+        EXPECT_TRUE(RestorePointFlags(host.profile).empty()) << damaged.substr(0, 10);
+    }
 }
 
 }  // namespace

@@ -1,0 +1,269 @@
+// The workbench as a chromatographer meets it: the reference host loads the real module on the demo
+// laboratory, and the test works the window with the keyboard and the mouse, answering the message
+// boxes, and reads only what a user sees: combo and edit texts, list rows, check boxes and the chart.
+#include "DemoDataSet.h"
+#include "HostDriving.h"
+#include "TempFolder.h"
+#include "host/HostApplication.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kStandards = 10;  // named standards of the demo's two calibration runs
+
+// Answers each message box of the module with the button of the given role and keeps its text.
+class BoxAnswers {
+public:
+    explicit BoxAnswers(QMessageBox::StandardButton button) {
+        QObject::connect(&timer_, &QTimer::timeout, [this, button] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr) return;
+            texts.push_back(box->text().toStdString());
+            QAbstractButton* answer = box->button(button);
+            if (answer == nullptr) answer = box->buttons().value(0);
+            QTest::mouseClick(answer, Qt::LeftButton);
+        });
+        timer_.start(20);
+    }
+    std::vector<std::string> texts;
+
+private:
+    QTimer timer_;
+};
+
+class WorkbenchScenario : public testing::Test {
+protected:
+    void SetUp() override {
+        const DemoWriteResult demo = WriteDemoData(folder / "lab", 11);
+        ASSERT_TRUE(demo.ok) << demo.description;
+        set = demo.set;
+        StartHost();
+    }
+    void TearDown() override {
+        StopHost();
+        EXPECT_EQ(unexpected.seen, "");
+    }
+
+    void StartHost() {
+        host = std::make_unique<HostApplication>(HostWithTheModule(set.databasePath, set.profilePath, folder.Path()));
+        host->Start();
+        host->Window().show();
+        QAction* entry = FindAction(host->Window().menuBar()->actions(), {"Данные", "Расчёты", "Гель хроматография"});
+        ASSERT_NE(entry, nullptr);
+        entry->trigger();
+        window = VisibleWindowTitled("Гель-проникающая хроматография");
+        ASSERT_NE(window, nullptr);
+    }
+    void StopHost() {
+        if (!host) return;
+        if (window && window->isVisible()) QTest::mouseClick(ButtonWithText(*window, "Закрыть"), Qt::LeftButton);
+        QApplication::processEvents();
+        host->Shutdown();
+        host.reset();
+        window = nullptr;
+        // A second plug-in folder for the next host: the loaded module keeps its file.
+        std::filesystem::remove_all(folder / "plugins");
+    }
+
+    // The channel combo stands beside its label, the type and dependence combos under theirs.
+    QComboBox& Combo(const char* label) {
+        return Found(ControlNear<QComboBox>(*window, label, std::string(label) != "Канал:"), label);
+    }
+    QLineEdit& Beside(const char* label) { return Found(ControlNear<QLineEdit>(*window, label, false), label); }
+    template <typename T>
+    static T& Found(T* control, const char* label) {
+        if (control == nullptr) throw std::runtime_error(std::string("nothing at ") + label);
+        return *control;
+    }
+    QTreeWidget& Assays() { return *AssaysList(*window); }
+    // The points list: the workbench's other list, right of the assays.
+    QTreeWidget& Points() {
+        for (QTreeWidget* list : window->findChildren<QTreeWidget*>())
+            if (list->window() == window && list != &Assays()) return *list;
+        throw std::runtime_error("no points list");
+    }
+    QWidget& Chart() {
+        for (QWidget* child : window->findChildren<QWidget*>())
+            if (QString(child->metaObject()->className()) == "CAutoCtrl") return *child;
+        throw std::runtime_error("no chart");
+    }
+
+    // Moves a combo to index with the arrow keys, each step a choice of the user.
+    static void ChooseByKeys(QComboBox& combo, int index) {
+        combo.setFocus();
+        while (combo.currentIndex() < index) QTest::keyClick(&combo, Qt::Key_Down);
+        while (combo.currentIndex() > index) QTest::keyClick(&combo, Qt::Key_Up);
+    }
+    // Selects the edit's text and types text one key at a time, then Enter.
+    static void TypeInto(QLineEdit& edit, const QString& text) {
+        edit.setFocus();
+        QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(&edit, text);
+        QTest::keyClick(&edit, Qt::Key_Return);
+    }
+    void AddDemoAssays(const std::set<int32_t>& ids) {
+        QTimer::singleShot(0, [ids] { ChooseInDialog(ids); });
+        QTest::mouseClick(ButtonWithTip(*window, "Добавить хроматограммы"), Qt::LeftButton);
+    }
+    static void ToggleRow(QTreeWidget& list, int row) {
+        list.setCurrentItem(list.topLevelItem(row));
+        QTest::keyClick(&list, Qt::Key_Space);
+    }
+    // Pixels of the fitted curve's red on the chart as it is painted now.
+    int CurvePixels() {
+        const QImage image = Chart().grab().toImage();
+        int red = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                red += c.red() > 200 && c.green() < 80 && c.blue() < 80 ? 1 : 0;
+            }
+        return red;
+    }
+    void Picture(const char* name) { window->grab().save(QString(QUORVEL_BIN_DIR) + "/../" + name + ".png"); }
+    std::vector<std::string> EditTexts(const std::vector<const char*>& labels) {
+        std::vector<std::string> texts;
+        for (const char* label : labels) texts.push_back(Beside(label).text().toStdString());
+        return texts;
+    }
+    std::vector<std::string> Averages() { return EditTexts({"Mn", "Mw", "Mw/Mn", "Mz", "Mz + 1", "Mp"}); }
+    std::vector<std::string> Coefficients() { return EditTexts({"k0 =", "k1 =", "k2 =", "k3 ="}); }
+
+    TempFolder folder;
+    DemoDataSet set;
+    ModalWatch unexpected;
+    std::unique_ptr<HostApplication> host;
+    QWidget* window = nullptr;
+};
+
+bool AllEmpty(const std::vector<std::string>& texts) {
+    return std::all_of(texts.begin(), texts.end(), [](const std::string& t) { return t.empty(); });
+}
+bool NoneEmpty(const std::vector<std::string>& texts) {
+    return std::none_of(texts.begin(), texts.end(), [](const std::string& t) { return t.empty(); });
+}
+
+// a, b, c, i: the first showing fits a straight line; realistic constants are typed; a refused K leaves
+// one row per point; columns show whole names; results carry no false precision.
+TEST_F(WorkbenchScenario, FirstShowingTypingAndTheRefusedK) {
+    EXPECT_EQ(Combo("Градуировка:").currentText(), QString("Монодисперсный"));
+    EXPECT_EQ(Combo("Зависимость:").currentText(), QString("Y = k1*T + k0"));
+    AddDemoAssays({1, 2, 3});
+    ASSERT_EQ(Assays().topLevelItemCount(), 3);
+    IncludeAll(Assays());
+    EXPECT_EQ(Points().topLevelItemCount(), kStandards);
+    EXPECT_GT(Beside("Mw/Mn").text().toDouble(), 1.5);  // the broad sample, not a flat line
+    EXPECT_NE(Beside("k1 =").text().toDouble(), 0.0);
+    EXPECT_EQ(Beside("k2 =").text(), QString("0"));
+    EXPECT_GT(CurvePixels(), 50);
+    for (const std::string& text : Averages())  // six significant digits at most, never an exponent
+        EXPECT_TRUE(QRegularExpression("^\\d{1,6}(\\.\\d{1,5})?$").match(QString::fromStdString(text)).hasMatch())
+            << text;
+    const QTreeWidget& points = Points();  // no standard's name is cut beside its check box
+    const int box = points.style()->pixelMetric(QStyle::PM_IndicatorWidth) + 16;
+    for (int row = 0; row < points.topLevelItemCount(); ++row) {
+        const QString name = points.topLevelItem(row)->text(0);
+        EXPECT_GE(points.columnWidth(0), points.fontMetrics().horizontalAdvance(name) + box) << name.toStdString();
+    }
+    Picture("scenario-first-showing");
+
+    ChooseByKeys(Combo("Градуировка:"), 2);  // universal
+    for (const auto& [label, typed] : std::vector<std::pair<const char*, QString>>{
+             {"K", "0.000141"}, {"Alpha", "0.7"}, {"K", "9.44e-5"}, {"Alpha", "0.719"}, {"K", ".000141"}}) {
+        TypeInto(Beside(label), typed);
+        EXPECT_EQ(Beside(label).text(), typed);
+        EXPECT_TRUE(NoneEmpty(Averages())) << label << " " << typed.toStdString();
+    }
+    EXPECT_EQ(Points().columnCount(), 5);
+
+    BoxAnswers ok(QMessageBox::Ok);
+    TypeInto(Beside("K"), "150");
+    EXPECT_EQ(ok.texts, std::vector<std::string>{"Слишком большое K!"});
+    EXPECT_EQ(Beside("K").text(), QString("1"));
+    EXPECT_EQ(Points().topLevelItemCount(), kStandards);
+    EXPECT_EQ(Assays().topLevelItemCount(), 3);
+}
+
+// d, e, k: every change leaves results, coefficients, points and chart of one state; where nothing is
+// computed, nothing is shown; deleting all assays leaves nothing of them.
+TEST_F(WorkbenchScenario, EveryChangeShowsOneStateAndDeletionLeavesNothing) {
+    AddDemoAssays({1, 2, 3});
+    IncludeAll(Assays());
+    ASSERT_TRUE(NoneEmpty(Averages()));
+
+    ChooseByKeys(Combo("Градуировка:"), 1);  // a broad standard: nothing it can compute here
+    EXPECT_TRUE(AllEmpty(Averages()));
+    EXPECT_TRUE(AllEmpty(Coefficients()));
+    EXPECT_EQ(CurvePixels(), 0);
+    EXPECT_EQ(Points().headerItem()->text(2), QString("MM"));
+    EXPECT_FALSE(Combo("Зависимость:").isEnabled());
+    ChooseByKeys(Combo("Канал:"), 1);
+    EXPECT_TRUE(AllEmpty(Averages()));
+
+    ChooseByKeys(Combo("Градуировка:"), 0);
+    ChooseByKeys(Combo("Канал:"), 0);
+    EXPECT_TRUE(NoneEmpty(Averages()));
+    EXPECT_GT(CurvePixels(), 50);
+    EXPECT_EQ(Points().topLevelItemCount(), kStandards);
+
+    const std::vector<std::string> sample = Averages();
+    ToggleRow(Assays(), 2);  // the sample excluded: the averages are the last standards run's now
+    EXPECT_NE(Averages(), sample);
+    EXPECT_TRUE(NoneEmpty(Coefficients()));
+    ToggleRow(Assays(), 0);
+    ToggleRow(Assays(), 1);
+    EXPECT_TRUE(AllEmpty(Averages()));
+    EXPECT_TRUE(AllEmpty(Coefficients()));
+    EXPECT_EQ(Points().topLevelItemCount(), 0);
+    EXPECT_EQ(CurvePixels(), 0);
+    IncludeAll(Assays());
+    EXPECT_EQ(Averages(), sample);
+
+    QTest::mouseClick(ButtonWithTip(*window, "Удалить все хроматограммы"), Qt::LeftButton);
+    EXPECT_EQ(Assays().topLevelItemCount(), 0);
+    EXPECT_EQ(Points().topLevelItemCount(), 0);
+    EXPECT_TRUE(AllEmpty(Averages()));
+    EXPECT_TRUE(AllEmpty(Coefficients()));
+    EXPECT_EQ(CurvePixels(), 0);
+    Picture("scenario-all-deleted");
+}
+
+// j: a restarted host shows the channel and the points' use flags the user left.
+TEST_F(WorkbenchScenario, RestartKeepsTheChannelAndThePointFlags) {
+    AddDemoAssays({1, 2, 3});
+    IncludeAll(Assays());
+    ChooseByKeys(Combo("Канал:"), 1);
+    const int points = Points().topLevelItemCount();
+    ASSERT_GT(points, 2);
+    ToggleRow(Points(), 1);
+    EXPECT_EQ(Points().topLevelItem(1)->checkState(0), Qt::Unchecked);
+    const std::vector<std::string> coefficients = Coefficients();
+
+    StopHost();
+    StartHost();
+    EXPECT_EQ(Combo("Канал:").currentText(), QString("1"));
+    ASSERT_EQ(Points().topLevelItemCount(), points);
+    EXPECT_EQ(Points().topLevelItem(1)->checkState(0), Qt::Unchecked);
+    EXPECT_EQ(Points().topLevelItem(0)->checkState(0), Qt::Checked);
+    EXPECT_EQ(Coefficients(), coefficients);
+}
+
+}  // namespace
