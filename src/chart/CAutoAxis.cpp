@@ -50,10 +50,10 @@ double NiceStep(double raw) {
 
 }  // namespace
 
-ValueExtent CAutoAxis::ComputeRange(ValueExtent (CAutoSeries::*extent)() const, int32_t digits, bool& cached,
-                                    double& min, double& max) {
+ValueExtent CAutoAxis::ComputeRange(ValueExtent (CAutoSeries::*extent)() const, int32_t digits, ValueExtent noData,
+                                    bool& cached, double& min, double& max) {
     if (cached) return {min, max};
-    if (series.empty()) return {0.0, 0.0};
+    if (series.empty()) return noData;
     ValueExtent all{std::numeric_limits<double>::max(), -std::numeric_limits<double>::max()};
     for (CAutoSeries& s : series) {
         s.flags = flags;
@@ -62,7 +62,11 @@ ValueExtent CAutoAxis::ComputeRange(ValueExtent (CAutoSeries::*extent)() const, 
         all.min = std::min(all.min, one.min);
         all.max = std::max(all.max, one.max);
     }
-    Widen(all.min, all.max, digits);
+    // No series had a finite value: widening the start values would give ends of about -+9e304.
+    if (all.min > all.max)
+        all = noData;
+    else
+        Widen(all.min, all.max, digits);
     min = all.min;
     max = all.max;
     cached = true;
@@ -70,11 +74,11 @@ ValueExtent CAutoAxis::ComputeRange(ValueExtent (CAutoSeries::*extent)() const, 
 }
 
 ValueExtent CAutoAxis::ComputeXRange() {
-    return ComputeRange(&CAutoSeries::ExtentX, xDigits, xRangeCached, xMin, xMax);
+    return ComputeRange(&CAutoSeries::ExtentX, xDigits, kNoDataXRange, xRangeCached, xMin, xMax);
 }
 
 ValueExtent CAutoAxis::ComputeYRange() {
-    return ComputeRange(&CAutoSeries::ExtentY, yDigits, yRangeCached, yMin, yMax);
+    return ComputeRange(&CAutoSeries::ExtentY, yDigits, kNoDataYRange, yRangeCached, yMin, yMax);
 }
 
 void CAutoAxis::UpdateRanges() {

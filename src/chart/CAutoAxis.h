@@ -15,9 +15,14 @@ public:
     static constexpr int32_t kStyleTicksAllSides = 4;  // also closes the frame
     static constexpr int32_t kStyleClosedFrame = 8;
 
-    // The automatic x range of this drawing pass: the cached range once computed; {0, 0} (not
+    // What an axis shows with nothing to range over: a run's first half hour, and ten units up.
+    static constexpr ValueExtent kNoDataXRange{0.0, 30.0};
+    static constexpr ValueExtent kNoDataYRange{0.0, 10.0};
+
+    // The automatic x range of this drawing pass: the cached range once computed; kNoDataXRange (not
     // cached) without series; else the extent of all series (hidden ones too, bands never),
-    // widened to at least max(|min|, |max|) * 10^-xDigits, stored into xMin, xMax and cached.
+    // widened to at least max(|min|, |max|) * 10^-xDigits, or kNoDataXRange when no series has a
+    // finite x; stored into xMin, xMax and cached.
     ValueExtent ComputeXRange();
     ValueExtent ComputeYRange();
     // Sets the ranges in use: the automatic ranges where the auto flag is set, else the fixed ones.
@@ -60,6 +65,6 @@ public:
     FontDescription axisFont{12, 0, 0, 0, 400, 0, 0, 0, 1, 0, 0, 0, 0, "Arial"};
 
 private:
-    ValueExtent ComputeRange(ValueExtent (CAutoSeries::*extent)() const, int32_t digits, bool& cached, double& min,
-                             double& max);
+    ValueExtent ComputeRange(ValueExtent (CAutoSeries::*extent)() const, int32_t digits, ValueExtent noData,
+                             bool& cached, double& min, double& max);
 };

@@ -14,6 +14,7 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -26,6 +27,15 @@ std::vector<int> RowsOf(const QItemSelection& selection) {
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     return rows;
+}
+
+// A remembered column index (-1 = none) after a column is inserted before column.
+int AfterInsert(int remembered, int column) { return remembered >= column ? remembered + 1 : remembered; }
+
+// A remembered column index after the column at column is deleted: none when it was that one.
+int AfterDelete(int remembered, int column) {
+    if (remembered == column) return -1;
+    return remembered > column ? remembered - 1 : remembered;
 }
 
 }  // namespace
@@ -80,25 +90,32 @@ int CGridCtrl::InsertColumn(int column, const QString& title, Qt::Alignment alig
     if (column < 0) return -1;
     const int count = columnCount();
     column = std::min(column, count);
+    // No stretching while the columns shift: a scroll bar coming or going would stretch the wrong one.
+    const int stretch = std::exchange(stretchColumn_, -1);
     setColumnCount(count + 1);
     for (int from = count - 1; from >= column; --from) CopyColumn(from, from + 1);
     headerItem()->setText(column, title);
     headerItem()->setTextAlignment(column, (alignment & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
     for (int row = 0; row < RowCount(); ++row) topLevelItem(row)->setText(column, QString());
     setColumnWidth(column, width);
-    if (arrowColumn_ >= column) ++arrowColumn_;
+    arrowColumn_ = AfterInsert(arrowColumn_, column);
+    stretchColumn_ = AfterInsert(stretch, column);
     ShowSortArrow();
+    Stretch();
     return column;
 }
 
 bool CGridCtrl::DeleteColumn(int column) {
     const int count = columnCount();
     if (column < 0 || column >= count) return false;
+    // No stretching while the columns shift: a scroll bar coming or going would stretch the wrong one.
+    const int stretch = std::exchange(stretchColumn_, -1);
     for (int to = column; to < count - 1; ++to) CopyColumn(to + 1, to);
     setColumnCount(count - 1);
-    if (arrowColumn_ == column) arrowColumn_ = -1;
-    if (arrowColumn_ > column) --arrowColumn_;
+    arrowColumn_ = AfterDelete(arrowColumn_, column);
+    stretchColumn_ = AfterDelete(stretch, column);
     ShowSortArrow();
+    Stretch();
     return true;
 }
 
@@ -115,7 +132,12 @@ Qt::Alignment CGridCtrl::ColumnAlignment(int column) const {
 }
 
 void CGridCtrl::SetStretchColumn(int column) {
-    stretchColumn_ = column;
+    if (column != stretchColumn_) {
+        if (stretchColumn_ >= 0) setColumnWidth(stretchColumn_, stretchFloor_);  // the former one, as named
+        const bool exists = column >= 0 && column < columnCount();
+        stretchColumn_ = exists ? column : -1;
+        stretchFloor_ = exists ? columnWidth(column) : 0;
+    }
     Stretch();
 }
 
@@ -125,7 +147,8 @@ void CGridCtrl::Stretch() {
     for (int column = 0; column < columnCount(); ++column) {
         if (column != stretchColumn_) space -= columnWidth(column);
     }
-    if (space > 0) setColumnWidth(stretchColumn_, space);
+    // Never below the width it was named with: past that the rows scroll sideways.
+    setColumnWidth(stretchColumn_, std::max(space, stretchFloor_));
 }
 
 int CGridCtrl::InsertRow(int row, const QString& text) {

@@ -51,12 +51,12 @@ public:
     bool DeleteColumn(int column);
     // The column's horizontal alignment; Qt::AlignLeft for no such column.
     Qt::Alignment ColumnAlignment(int column) const;
-    // Column that absorbs the spare width; -1 = none. Re-stretches at once.
+    // The column fills the rows' width the others leave from now on, never below its width now; -1 = none.
     void SetStretchColumn(int column);
-    // -1 when no column stretches.
+    // -1 when no column stretches, also after naming a column that does not exist.
     int StretchColumn() const { return stretchColumn_; }
-    // Gives the stretch column the width the other columns leave in the rows' area, when positive;
-    // does nothing without a stretch column or when it names no column.
+    // Gives the stretch column the width the other columns leave in the rows' area, but no less than
+    // its width when named; nothing without one. The grid calls it when the list or its columns change.
     void Stretch();
 
     // Inserts a row with text in column 0 before row (appended when past the last), with its box
@@ -142,7 +142,8 @@ private:
     int32_t sortColumn_ = -1;
     int32_t sortAscending_ = 1;
     int32_t sortKind_ = 0;
-    int32_t stretchColumn_ = -1;
+    int32_t stretchColumn_ = -1;  // follows its column through inserts and deletes; -1 = none
+    int stretchFloor_ = 0;  // the stretch column's width when it was named
 
     int arrowColumn_ = -1;  // column showing a sort arrow; -1 = none
     bool arrowAscending_ = true;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <string>
 #include <vector>
 
 namespace {
@@ -38,32 +39,60 @@ protected:
     }
 };
 
-TEST_F(AxisTest, WithoutSeriesTheRangeIsZeroAndNotCached) {
-    const ValueExtent x = axis.ComputeXRange();
-    EXPECT_EQ(x.min, 0.0);
-    EXPECT_EQ(x.max, 0.0);
-    EXPECT_FALSE(axis.xRangeCached);
-}
+// Series an axis may hold with nothing to range over: none at all, no points, no finite value, or
+// bands only, which never take part in the range.
+struct NoDataCase {
+    const char* name;
+    int series;
+    std::vector<double> values;  // both x and y of every series
+    bool bands;
+    bool cached;  // an axis without series has computed nothing to keep
+};
 
-TEST_F(AxisTest, EmptySeriesGiveAHugeRangeAroundZero) {
-    Add({}, {});
-    const ValueExtent x = axis.ComputeXRange();
-    const ValueExtent y = axis.ComputeYRange();
-    EXPECT_NEAR(x.min, -8.98846567431158e304, 1e292);
-    EXPECT_NEAR(x.max, 8.98846567431158e304, 1e292);
-    EXPECT_NEAR(y.min, -8.98846567431158e304, 1e292);
-    EXPECT_TRUE(axis.xRangeCached);
-    EXPECT_TRUE(axis.yRangeCached);
-}
+void PrintTo(const NoDataCase& c, std::ostream* out) { *out << c.name; }
 
-TEST_F(AxisTest, EmptySeriesAreLabelledFromMinus8eTo8e) {
-    Add({}, {});
+class AxisWithoutData : public AxisTest, public testing::WithParamInterface<NoDataCase> {};
+
+TEST_P(AxisWithoutData, ShowsZeroToThirtyMinutesAndZeroToTen) {
+    const NoDataCase& c = GetParam();
+    for (int i = 0; i < c.series; ++i) {
+        CAutoSeries& s = Add(c.values, c.values);
+        if (c.bands) s.markerKind = CAutoSeries::MarkerBands;
+    }
     axis.rect = {0, 0, 1000, 600};
     axis.UpdateRanges();
+    EXPECT_EQ(axis.xMin, 0.0);
+    EXPECT_EQ(axis.xMax, 30.0);
+    EXPECT_EQ(axis.yMin, 0.0);
+    EXPECT_EQ(axis.yMax, 10.0);
+    EXPECT_EQ(axis.xRangeCached, c.cached);
+    EXPECT_EQ(axis.yRangeCached, c.cached);
+
+    // Both ends lie on ticks, so the layout keeps them and labels them.
     axis.LayoutXTicks();
-    EXPECT_DOUBLE_EQ(axis.xStep, 2e304);
-    EXPECT_DOUBLE_EQ(axis.xFirstTick, -8e304);
-    EXPECT_DOUBLE_EQ(axis.xLastTick, 8e304);
+    axis.LayoutYTicks();
+    EXPECT_EQ(axis.xFirstTick, 0.0);
+    EXPECT_EQ(axis.xLastTick, 30.0);
+    EXPECT_EQ(axis.xMax, 30.0);
+    EXPECT_EQ(axis.yFirstTick, 0.0);
+    EXPECT_EQ(axis.yLastTick, 10.0);
+    EXPECT_EQ(axis.yMax, 10.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, AxisWithoutData,
+                         testing::Values(NoDataCase{"NoSeries", 0, {}, false, false},
+                                         NoDataCase{"EmptySeries", 2, {}, false, true},
+                                         NoDataCase{"OnlyNonFiniteValues", 1, {kNaN, kInf, -kInf}, false, true},
+                                         NoDataCase{"OnlyBands", 1, {1.0, 2.0}, true, true}),
+                         [](const testing::TestParamInfo<NoDataCase>& info) { return std::string(info.param.name); });
+
+TEST_F(AxisTest, AnAxisWithoutFiniteValuesFallsBackAloneWhileTheOtherKeepsItsData) {
+    Add({2.0, 7.0}, {kNaN, kNaN});
+    axis.UpdateRanges();
+    EXPECT_EQ(axis.xMin, 2.0);
+    EXPECT_EQ(axis.xMax, 7.0);
+    EXPECT_EQ(axis.yMin, 0.0);
+    EXPECT_EQ(axis.yMax, 10.0);
 }
 
 TEST_F(AxisTest, OnePointIsWidenedByTheDigits) {

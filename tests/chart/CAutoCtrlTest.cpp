@@ -103,6 +103,21 @@ TEST_F(ChartWindowTest, PaintLaysOutTheWholeView) {
     EXPECT_TRUE(chart->VerticalBar()->isHidden());
 }
 
+TEST_F(ChartWindowTest, AChartWithoutPointsPaintsZeroToThirtyAndZeroToTen) {
+    ShowCalibration(chart->Panel(), {}, {}, {}, {});
+    Paint();
+    EXPECT_EQ(chart->xMin, 0.0);
+    EXPECT_EQ(chart->xMax, 30.0);
+    EXPECT_EQ(chart->yMin, 0.0);
+    EXPECT_EQ(chart->yMax, 10.0);
+    EXPECT_EQ(chart->xLastTick, 30.0);
+    EXPECT_EQ(chart->yLastTick, 10.0);
+    EXPECT_EQ(chart->fullXMax, 30.0);
+    EXPECT_EQ(chart->fullYMax, 10.0);
+    EXPECT_TRUE(chart->HorizontalBar()->isHidden()) << "the whole range is in view";
+    EXPECT_TRUE(chart->VerticalBar()->isHidden());
+}
+
 TEST_F(ChartWindowTest, DragOfThreePixelsZoomsAndNotifies) {
     const QPoint from = PixelOf(2.0, 8.0);
     const QPoint to = PixelOf(5.0, 3.0);

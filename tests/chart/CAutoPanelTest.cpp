@@ -272,6 +272,22 @@ TEST_F(PanelTest, NonFiniteDataDrawsWithoutFault) {
     }
 }
 
+TEST_F(PanelTest, TheCalibrationChartWithoutPointsIsLabelledZeroToThirtyAndZeroToTen) {
+    ShowCalibration(panel, {}, {}, {}, {});
+    DrawAll();
+    const std::vector<std::string> x = canvas.TextsAligned(AlignCenter | AlignTop);
+    const std::vector<std::string> y = canvas.TextsAligned(AlignRight | AlignBaseline);
+    ASSERT_FALSE(x.empty());
+    ASSERT_FALSE(y.empty());
+    EXPECT_EQ(x.front(), "0");
+    EXPECT_EQ(x.back(), "30");
+    EXPECT_EQ(y.front(), "0");
+    EXPECT_EQ(y.back(), "10");
+    for (const std::string& label : x) EXPECT_LE(label.size(), 4u) << label;
+    for (const std::string& label : y) EXPECT_LE(label.size(), 4u) << label;
+    EXPECT_EQ(canvas.Ops("Rectangle").size(), 1u) << "the plot's background, and no markers";
+}
+
 TEST_F(PanelTest, NonFiniteFixedRangesDrawNoTicks) {
     panel.autoScaleX = false;
     panel.fixedXMin = -kInf;

@@ -377,6 +377,63 @@ TEST_F(GridResizeTest, TheStretchColumnTakesTheSpareWidthUnlessTheParentKeepsIt)
     EXPECT_EQ(grid->columnWidth(1), grid->viewport()->width() - 80);
 }
 
+TEST_F(GridResizeTest, TheStretchColumnFillsTheListAsItGrowsAndShrinksButNeverBelowItsWidth) {
+    grid->InsertColumn(2, "C", Qt::AlignLeft, 60);
+    grid->SetStretchColumn(1);
+    for (const int windowWidth : {600, 250, 700, 300, 420}) {
+        window.resize(windowWidth, 300);
+        QApplication::processEvents();
+        SCOPED_TRACE(windowWidth);
+        EXPECT_EQ(grid->columnWidth(0), 100);
+        EXPECT_EQ(grid->columnWidth(2), 60);
+        const int free = grid->viewport()->width() - 160;
+        EXPECT_EQ(grid->columnWidth(1), std::max(free, 100));
+        EXPECT_EQ(grid->horizontalScrollBar()->isVisible(), free < 100) << "the rows overflow only at the floor";
+    }
+}
+
+TEST_F(GridResizeTest, TheStretchColumnStaysWithItsColumnAsColumnsComeAndGo) {
+    grid->SetStretchColumn(1);
+    const auto free = [&](int others) { return grid->viewport()->width() - others; };
+
+    grid->InsertColumn(0, "First", Qt::AlignLeft, 50);
+    EXPECT_EQ(grid->StretchColumn(), 2);
+    EXPECT_EQ(grid->columnWidth(2), free(150));
+    grid->InsertColumn(3, "Last", Qt::AlignLeft, 70);
+    EXPECT_EQ(grid->StretchColumn(), 2);
+    EXPECT_EQ(grid->columnWidth(2), free(220));
+    grid->DeleteColumn(0);
+    EXPECT_EQ(grid->StretchColumn(), 1);
+    EXPECT_EQ(grid->columnWidth(1), free(170));
+    EXPECT_EQ(grid->headerItem()->text(1), "B");
+
+    // Deleting the stretch column ends the stretching; the others keep their widths from then on.
+    grid->DeleteColumn(1);
+    EXPECT_EQ(grid->StretchColumn(), -1);
+    window.resize(600, 300);
+    QApplication::processEvents();
+    EXPECT_EQ(grid->columnWidth(0), 100);
+    EXPECT_EQ(grid->columnWidth(1), 70);
+}
+
+TEST_F(GridResizeTest, AColumnThatStopsStretchingGetsItsWidthBack) {
+    grid->SetStretchColumn(1);
+    grid->SetStretchColumn(1);  // named again: its width before the first call stays its floor
+    grid->SetStretchColumn(0);
+    EXPECT_EQ(grid->columnWidth(1), 100);
+    EXPECT_EQ(grid->columnWidth(0), grid->viewport()->width() - 100);
+
+    grid->SetStretchColumn(-1);
+    EXPECT_EQ(grid->StretchColumn(), -1);
+    EXPECT_EQ(grid->columnWidth(0), 100);
+    grid->SetStretchColumn(2);
+    EXPECT_EQ(grid->StretchColumn(), -1) << "there is no column 2";
+    window.resize(600, 300);
+    QApplication::processEvents();
+    EXPECT_EQ(grid->columnWidth(0), 100);
+    EXPECT_EQ(grid->columnWidth(1), 100);
+}
+
 TEST_F(GridResizeTest, AFullPageOfRowsLeavesRoomForTheScrollBar) {
     grid->SetStretchColumn(1);
     const int withoutScrollBar = grid->columnWidth(1);

@@ -92,6 +92,13 @@ public:
         for (const RecordedOp& op : Ops("TextOut")) texts.push_back(op.text);
         return texts;
     }
+    // The texts drawn with the alignment, in order: the tick labels of one axis, for one.
+    std::vector<std::string> TextsAligned(uint32_t align) const {
+        std::vector<std::string> texts;
+        for (const RecordedOp& op : Ops("TextOut"))
+            if (op.textAlign == align) texts.push_back(op.text);
+        return texts;
+    }
 
     std::vector<RecordedOp> ops;
     std::vector<RecordedOp> copied;  // what the last copied off-screen canvas recorded
