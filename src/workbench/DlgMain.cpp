@@ -217,6 +217,8 @@ void DlgMain::SetUpLists() {
     pointsList_->SetExtendedStyle(LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
     pointsList_->InsertColumn(0, Tr(WorkbenchText::kPointComponent), Qt::AlignLeft, 112);
     pointsList_->InsertColumn(1, Tr(WorkbenchText::kPointTime), Qt::AlignLeft, 120);
+    // The standards' names take the width the other columns leave.
+    pointsList_->SetStretchColumn(0);
     for (const char* type : kCalibrationTypeNames) typeCombo_->addItem(Tr(type));
     for (const char* dependence : kDependenceNames) dependenceCombo_->addItem(QString::fromUtf8(dependence));
 }

@@ -183,6 +183,21 @@ TEST_F(WorkbenchScenario, FirstShowingTypingAndTheRefusedK) {
         const QString name = points.topLevelItem(row)->text(0);
         EXPECT_GE(points.columnWidth(0), points.fontMetrics().horizontalAdvance(name) + box) << name.toStdString();
     }
+    // The thumbs of a list at its start sit at the start of their tracks.
+    QScrollBar& across = *Assays().horizontalScrollBar();
+    EXPECT_EQ(across.value(), across.minimum());
+    QStyleOptionSlider option;
+    option.initFrom(&across);
+    option.orientation = across.orientation();
+    option.minimum = across.minimum();
+    option.maximum = across.maximum();
+    option.sliderPosition = across.sliderPosition();
+    option.sliderValue = across.value();
+    option.pageStep = across.pageStep();
+    option.upsideDown = across.invertedAppearance();
+    const QRect thumb =
+        across.style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, &across);
+    EXPECT_LT(thumb.left(), across.width() / 2);
     Picture("scenario-first-showing");
 
     ChooseByKeys(Combo("Градуировка:"), 2);  // universal

@@ -238,6 +238,13 @@ TEST_F(DlgMainTest, DeletingSelectedAndAll) {
     dlg->DeleteAllAssays();
     EXPECT_TRUE(dlg->State().Assays.empty());
     EXPECT_EQ(dlg->AssaysList().RowCount(), 0);
+    // The empty chart shows a plain range, not the extremes of the doubles.
+    dlg->Chart().grab();
+    const CAutoPanel& panel = dlg->Chart().Panel();
+    EXPECT_EQ(panel.xMin, 0.0);
+    EXPECT_EQ(panel.xMax, 30.0);
+    EXPECT_EQ(panel.yMin, 0.0);
+    EXPECT_EQ(panel.yMax, 10.0);
 }
 
 }  // namespace
