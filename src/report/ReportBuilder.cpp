@@ -55,6 +55,13 @@ void AddNumbers(XMLWrapper& document, std::initializer_list<std::pair<const char
     for (const auto& [name, value] : numbers) document.AddText(nullptr, name, FormatFixed(value, 4));
 }
 
+// Coefficients with significant digits, not decimals: k3 of a cubic fit is a few thousandths, and four
+// decimals would put M tens of per cent off.
+void AddCoefficients(XMLWrapper& document, const CalibrationResults& c) {
+    for (const auto& [name, value] : {std::pair{"k0", c.k0}, {"k1", c.k1}, {"k2", c.k2}, {"k3", c.k3}})
+        document.AddText(nullptr, name, FormatGeneral(value, kCoefficientDigits));
+}
+
 // The picture beside an HTML file: the same name with ".png", as an absolute path for its file URL.
 std::string PictureBeside(const std::string& htmlPath) {
     const std::filesystem::path html = std::filesystem::absolute(htmlPath);
@@ -112,7 +119,7 @@ void ReportBuilder::BuildDocument(XMLWrapper& document, const std::string& pictu
     document.AddText(nullptr, "dependence_string", DependenceText(calibration->usedFormulaIndex));
     AddCalcTable(document);
     const CalibrationResults& c = calibration->results;
-    AddNumbers(document, {{"k0", c.k0}, {"k1", c.k1}, {"k2", c.k2}, {"k3", c.k3}});
+    AddCoefficients(document, c);
     AddGraph(document, picturePath);
     AddNumbers(document, {{"Mn", c.Mn}, {"Mw", c.Mw}, {"MwMn", c.MwMn}, {"Mz", c.Mz}, {"Mz1", c.Mz1}, {"Mp", c.Mp}});
 }

@@ -16,7 +16,6 @@ namespace {
 
 constexpr double kLargestConstant = 100.0;  // K and Alpha above it are refused
 constexpr int kConstantDigits = 15;  // significant digits of K and Alpha written by the workbench
-constexpr int kCoefficientDigits = 10;  // enough to reproduce M to 1e-6 from the printed calibration
 constexpr int kAverageDigits = 6;  // the averages are good to a few per cent; more digits would be noise
 
 bool InRange(int32_t index, size_t count) { return index >= 0 && static_cast<size_t>(index) < count; }

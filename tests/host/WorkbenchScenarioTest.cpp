@@ -173,6 +173,10 @@ TEST_F(WorkbenchScenario, FirstShowingTypingAndTheRefusedK) {
     EXPECT_GT(Beside("Mw/Mn").text().toDouble(), 1.5);  // the broad sample, not a flat line
     EXPECT_NE(Beside("k1 =").text().toDouble(), 0.0);
     EXPECT_EQ(Beside("k2 =").text(), QString("0"));
+    // Coefficients carry ten significant digits, in the edit and its tool tip.
+    const QString k1 = Beside("k1 =").text();
+    EXPECT_EQ(Beside("k1 =").toolTip(), k1);
+    EXPECT_EQ(QString(k1).remove(QRegularExpression("[-.]|^0+|0\\.0*")).size(), 10) << k1.toStdString();
     EXPECT_GT(CurvePixels(), 50);
     for (const std::string& text : Averages())  // six significant digits at most, never an exponent
         EXPECT_TRUE(QRegularExpression("^\\d{1,6}(\\.\\d{1,5})?$").match(QString::fromStdString(text)).hasMatch())

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <ctime>
 #include <limits>
 
@@ -90,10 +91,10 @@ TEST_F(ReportDocument, HoldsEverySectionInOrder) {
                                                    "calc_table/fill_data/name:string=100.00",
                                                    "calc_table/fill_data/name:string=",
                                                    "calc_table/fill_data/name:string=",
-                                                   "k0:string=8.0000",
-                                                   "k1:string=-0.5000",
-                                                   "k2:string=0.0000",
-                                                   "k3:string=0.0000",
+                                                   "k0:string=8",
+                                                   "k1:string=-0.5",
+                                                   "k2:string=0",
+                                                   "k3:string=0",
                                                    "graph",
                                                    "graph/header",
                                                    "graph/header/label:string=График",
@@ -117,7 +118,7 @@ TEST_F(ReportDocument, WithoutAssaysHasNoFilesAndAnEmptyTable) {
     ASSERT_GE(outline.size(), 4u);
     EXPECT_EQ(outline[0], "grad_string:string=Монодисперсный");
     EXPECT_EQ(outline[2], "calc_table");
-    EXPECT_EQ(outline[3], "k0:string=8.0000");
+    EXPECT_EQ(outline[3], "k0:string=8");
     EXPECT_TRUE(Lines(outline, "files").empty());
 }
 
@@ -141,7 +142,32 @@ TEST_F(ReportDocument, PictureNotSavedLeavesGraphOut) {
 TEST_F(ReportDocument, NumbersKeepThePointUnderACommaLocale) {
     CommaLocale comma;
     if (!comma.Active()) GTEST_SKIP() << "no comma-decimal locale installed";
-    EXPECT_EQ(Lines(report.DocumentOutline(folder / "graph.png"), "k1"), std::vector<std::string>{"k1:string=-0.5000"});
+    report.calibration.results.k1 = -0.5000609;
+    EXPECT_EQ(Lines(report.DocumentOutline(folder / "graph.png"), "k1"),
+              std::vector<std::string>{"k1:string=-0.5000609"});
+}
+
+// The printed coefficients reproduce the calibration: read back, they give M within 1e-6 over the
+// times of a run.
+TEST_F(ReportDocument, CoefficientsReproduceTheMolarMass) {
+    CalibrationResults& c = report.calibration.results;
+    c.k0 = 12.61062491837;
+    c.k1 = -0.500060912345;
+    c.k2 = 0.0311234567891;
+    c.k3 = -0.00255321987654;
+    const auto outline = report.DocumentOutline(folder / "graph.png");
+    EXPECT_EQ(Lines(outline, "k3"), std::vector<std::string>{"k3:string=-0.002553219877"});
+    double printed[4];
+    for (int i = 0; i < 4; ++i) {
+        const std::string name = "k" + std::to_string(i);
+        const std::string line = Lines(outline, name).at(0);
+        printed[i] = std::stod(line.substr(line.find('=') + 1));
+    }
+    for (double t = 10.0; t <= 20.0; t += 0.5) {
+        const auto lgM = [t](double k0, double k1, double k2, double k3) { return ((k3 * t + k2) * t + k1) * t + k0; };
+        const double exact = std::pow(10.0, lgM(c.k0, c.k1, c.k2, c.k3));
+        EXPECT_NEAR(std::pow(10.0, lgM(printed[0], printed[1], printed[2], printed[3])) / exact, 1.0, 1e-6) << t;
+    }
 }
 
 TEST_F(ReportDocument, NonFiniteResultsAreWrittenAsWords) {
