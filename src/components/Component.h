@@ -13,4 +13,6 @@ struct Component {
     std::string component;  // key matched against peak names
     std::string componentName;  // display name
     double molarMass = 0.0;  // g/mol; kNoMolarMass when none
+
+    bool operator==(const Component&) const = default;
 };

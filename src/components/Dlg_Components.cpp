@@ -69,6 +69,7 @@ void Dlg_Components::InitTable() {
     table_.filePath = ComponentsFilePath(environment_, kComponentsFileName);
     table_.components.clear();
     if (!table_.filePath.empty()) table_.LoadTable();
+    stored_ = table_.components;
     FillList();
 }
 
@@ -129,10 +130,15 @@ void Dlg_Components::accept() {
         messages_.Show(saved.message, MessageId::ComponentsCaption, MessageSink::Buttons::Ok, MessageSink::Icon::Error);
         return;
     }
+    stored_ = table_.components;
     QDialog::accept();
 }
 
 void Dlg_Components::reject() {
+    if (table_.components == stored_) {
+        QDialog::reject();
+        return;
+    }
     const MessageSink::Answer answer =
         messages_.Show(MessageId::LeaveWithoutSavingQuestion, MessageId::LeaveWithoutSavingCaption,
                        MessageSink::Buttons::OkCancel, MessageSink::Icon::Question);

@@ -14,6 +14,7 @@
 #include <QDialog>
 
 #include <string>
+#include <vector>
 
 class CGridCtrl;
 class MessageSink;
@@ -50,7 +51,8 @@ public:
 
     // Writes the table; closes with Accepted on success, otherwise shows why and stays open.
     void accept() override;
-    // Closes with Rejected once the user confirms leaving without saving; otherwise stays open.
+    // Closes with Rejected: at once when the table holds what was last read or saved, otherwise once
+    // the user confirms leaving without saving.
     void reject() override;
 
     // Begin-edit: non-zero for columns 1 to 3 only. Cell changed: stores the cell, answers 1. Others: 0.
@@ -71,6 +73,7 @@ private:
     const ModuleEnvironment& environment_;
     const ResourceLibrary& texts_;
     ComponentsTable table_;
+    std::vector<Component> stored_;  // the table as last read or saved; edits back to it are no change
     DialogLayout layout_;
     CGridCtrl* grid_ = nullptr;
     QPushButton* saveButton_ = nullptr;

@@ -21,6 +21,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <functional>
 
 namespace fs = std::filesystem;
 
@@ -177,6 +178,47 @@ TEST_F(ComponentsDialog, CancelAsksAndLeavesTheFileUntouched) {
     EXPECT_EQ(ReadFile(), content);
 }
 
+struct LeavingCase {
+    const char* name;
+    std::function<void()> edit;
+    bool asks;
+};
+
+// Only unsaved changes are worth a question when the dialog is closed.
+TEST_F(ComponentsDialog, LeavingAsksOnlyAboutUnsavedChanges) {
+    const LeavingCase cases[] = {
+        {"nothing done", [] {}, false},
+        {"a cell typed again as it was", [this] { TypeIntoCell(0, 1, "PS"); }, false},
+        {"a cell changed", [this] { TypeIntoCell(0, 2, "Polystyrene"); }, true},
+        {"a row added", [this] { QTest::mouseClick(&dialog.AddButton(), Qt::LeftButton); }, true},
+        {"a row deleted",
+         [this] {
+             dialog.Grid().SetRowSelected(0, true);
+             QTest::mouseClick(&dialog.DeleteButton(), Qt::LeftButton);
+         },
+         true},
+        {"a change saved, the dialog shown again",
+         [this] {
+             TypeIntoCell(0, 2, "Polystyrene");
+             QTest::mouseClick(&dialog.SaveButton(), Qt::LeftButton);
+             Open();
+         },
+         false},
+    };
+    for (const LeavingCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteFile(std::string(kHeader) + "\r\n0;PS;Полистирол;100.00\r\n");
+        Open();
+        messages = {};
+        c.edit();
+        messages.answers = {MessageSink::Answer::Ok};
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(messages.texts,
+                  c.asks ? std::vector<std::string>{"Выйти без сохранения изменений?"} : std::vector<std::string>{});
+    }
+}
+
 TEST_F(ComponentsDialog, FailingSaveKeepsTheDialogOpenWithTheEdits) {
     WriteFile(std::string(kHeader) + "\r\n0;PS;Полистирол;100.00\r\n");
     Open();
@@ -219,6 +261,7 @@ TEST_F(ComponentsDialog, ShowsEnglishTextsWithTheTranslationLoaded) {
     EXPECT_EQ(english.DeleteButton().text(), "Delete component(s)");
     EXPECT_EQ(english.Grid().headerItem()->text(3), "Molar mass");
     // The box itself speaks English through the sink, which translates messages by their names.
+    QTest::mouseClick(&english.AddButton(), Qt::LeftButton);
     QTest::mouseClick(&english.CancelButton(), Qt::LeftButton);
     ASSERT_EQ(englishMessages.shown.size(), 1u);
     EXPECT_EQ(englishMessages.shown[0].id, MessageId::LeaveWithoutSavingQuestion);
