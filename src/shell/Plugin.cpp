@@ -7,12 +7,16 @@
 #include "resources/StringTable.h"
 #include "workbench/DlgMain.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QPointer>
+#include <QTranslator>
 #include <QWidget>
 
 #include <dlfcn.h>
 
 #include <cstddef>
+#include <memory>
 
 namespace {
 
@@ -37,6 +41,7 @@ struct PluginState {
     int32_t subscriptionId = 0;
     int32_t registrationId = 0;
     QPointer<DlgMain> workbench;  // guarded: the host may destroy the parent window, and the dialog with it
+    std::unique_ptr<QTranslator> qtTexts;  // Qt's own texts in Russian; installed while it lives
 };
 
 PluginState state;
@@ -52,6 +57,17 @@ void LoadTranslationFor(uint16_t language) {
     const std::optional<std::string> abbreviation = LanguageAbbreviation(language);
     if (!abbreviation) return;
     state.texts.LoadTranslation(ResourceLibrary::TranslationPath(ModuleFilePath(), *abbreviation));
+}
+
+// Qt's own texts, such as the buttons of the message boxes, in the module's Russian; Qt speaks English
+// by itself. Without Qt's translation file the buttons stay English.
+void InstallQtTranslation(uint16_t language) {
+    state.qtTexts.reset();
+    if (language != kModuleLanguage || QCoreApplication::instance() == nullptr) return;
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) return;
+    QCoreApplication::installTranslator(translator.get());
+    state.qtTexts = std::move(translator);
 }
 
 void AddMenuEntry() {
@@ -76,6 +92,7 @@ int32_t Load(const HostApi* host) {
     state.subscriptionId = host->Subscribe(HOST_EVENT_MODULES_LOADED, &OnModulesLoaded);
     state.environment.AskLanguage();
     if (state.environment.Language() != kModuleLanguage) LoadTranslationFor(state.environment.Language());
+    InstallQtTranslation(state.environment.Language());
     return 0;
 }
 
@@ -89,6 +106,7 @@ int32_t Unload(void) {
     delete state.workbench.data();
     state.profile.SetBasePath("");
     state.texts.FreeTranslation();
+    state.qtTexts.reset();  // a destroyed translator leaves the application by itself
     return 0;
 }
 
