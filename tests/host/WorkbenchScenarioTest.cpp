@@ -29,7 +29,8 @@ namespace {
 
 constexpr int kStandards = 10;  // named standards of the demo's two calibration runs
 
-// Answers each message box of the module with the button of the given role and keeps its text.
+// Answers each message box of the module with the button of the given role and keeps its text; the
+// last box's picture goes into the build folder.
 class BoxAnswers {
 public:
     explicit BoxAnswers(QMessageBox::StandardButton button) {
@@ -37,6 +38,7 @@ public:
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (box == nullptr) return;
             texts.push_back(box->text().toStdString());
+            box->grab().save(QString(QUORVEL_BIN_DIR) + "/../scenario-message-box.png");
             QAbstractButton* answer = box->button(button);
             if (answer == nullptr) answer = box->buttons().value(0);
             QTest::mouseClick(answer, Qt::LeftButton);
