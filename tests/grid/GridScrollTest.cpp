@@ -2,10 +2,10 @@
 // their grooves, and every way of scrolling (keys, wheel, dragging the thumb, clicking the groove)
 // moves the rows and the thumb the same way.
 #include "GridFixture.h"
+#include "ScrollBarParts.h"
 
 #include <QHeaderView>
 #include <QScrollBar>
-#include <QStyleOptionSlider>
 #include <QWheelEvent>
 
 #include <string>
@@ -37,23 +37,6 @@ protected:
         return *(orientation == Qt::Vertical ? grid->verticalScrollBar() : grid->horizontalScrollBar());
     }
 
-    // Where the bar's style puts a part of the bar, from the state the bar paints itself with.
-    static QRect Part(const QScrollBar& bar, QStyle::SubControl part) {
-        QStyleOptionSlider option;
-        option.initFrom(&bar);
-        option.orientation = bar.orientation();
-        if (bar.orientation() == Qt::Horizontal) option.state |= QStyle::State_Horizontal;
-        option.minimum = bar.minimum();
-        option.maximum = bar.maximum();
-        option.sliderPosition = bar.sliderPosition();
-        option.sliderValue = bar.value();
-        option.singleStep = bar.singleStep();
-        option.pageStep = bar.pageStep();
-        const bool mirrored = bar.orientation() == Qt::Horizontal && bar.layoutDirection() == Qt::RightToLeft;
-        option.upsideDown = mirrored != bar.invertedAppearance();
-        return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, part, &bar);
-    }
-
     static int Start(const QRect& rect, Qt::Orientation orientation) {
         return orientation == Qt::Vertical ? rect.top() : rect.left();
     }
@@ -72,7 +55,7 @@ protected:
 
     void DragThumb(Qt::Orientation orientation, int distance) {
         QScrollBar& bar = Bar(orientation);
-        const QPoint from = Part(bar, QStyle::SC_ScrollBarSlider).center();
+        const QPoint from = ScrollBarPart(bar, QStyle::SC_ScrollBarSlider).center();
         QTest::mousePress(&bar, Qt::LeftButton, {}, from);
         EXPECT_TRUE(bar.isSliderDown()) << "the press missed the thumb where it is drawn";
         QTest::mouseMove(&bar, from + Along(orientation, distance / 2));
@@ -90,7 +73,7 @@ protected:
     // Clicks the groove three quarters of the way along, past the thumb of a list at its start.
     void ClickGroove(Qt::Orientation orientation) {
         QScrollBar& bar = Bar(orientation);
-        const QRect groove = Part(bar, QStyle::SC_ScrollBarGroove);
+        const QRect groove = ScrollBarPart(bar, QStyle::SC_ScrollBarGroove);
         const QPoint at = orientation == Qt::Vertical
                               ? QPoint(groove.center().x(), groove.top() + groove.height() * 3 / 4)
                               : QPoint(groove.left() + groove.width() * 3 / 4, groove.center().y());
@@ -121,15 +104,15 @@ TEST_P(GridScrollTest, TheThumbStartsAtTheStartAndMovesWithTheRows) {
     ASSERT_TRUE(bar.isVisible());
     ASSERT_EQ(ViewOffset(c.orientation), 0);
     EXPECT_EQ(bar.value(), bar.minimum());
-    EXPECT_EQ(Start(Part(bar, QStyle::SC_ScrollBarSlider), c.orientation),
-              Start(Part(bar, QStyle::SC_ScrollBarGroove), c.orientation));
+    EXPECT_EQ(Start(ScrollBarPart(bar, QStyle::SC_ScrollBarSlider), c.orientation),
+              Start(ScrollBarPart(bar, QStyle::SC_ScrollBarGroove), c.orientation));
 
     ScrollForward(c.orientation, c.way);
     const int offset = ViewOffset(c.orientation);
     EXPECT_GT(offset, 0);
     EXPECT_EQ(bar.value(), offset) << "the bar counts rows down and pixels to the right";
-    EXPECT_GT(Start(Part(bar, QStyle::SC_ScrollBarSlider), c.orientation),
-              Start(Part(bar, QStyle::SC_ScrollBarGroove), c.orientation));
+    EXPECT_GT(Start(ScrollBarPart(bar, QStyle::SC_ScrollBarSlider), c.orientation),
+              Start(ScrollBarPart(bar, QStyle::SC_ScrollBarGroove), c.orientation));
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, GridScrollTest,
@@ -147,16 +130,16 @@ TEST_F(LongWideGridTest, AThumbDraggedToTheEndShowsTheLastRowAndTheRightEdge) {
     DragThumb(Qt::Vertical, grid->height());
     QScrollBar& down = Bar(Qt::Vertical);
     EXPECT_EQ(down.value(), down.maximum());
-    EXPECT_EQ(End(Part(down, QStyle::SC_ScrollBarSlider), Qt::Vertical),
-              End(Part(down, QStyle::SC_ScrollBarGroove), Qt::Vertical));
+    EXPECT_EQ(End(ScrollBarPart(down, QStyle::SC_ScrollBarSlider), Qt::Vertical),
+              End(ScrollBarPart(down, QStyle::SC_ScrollBarGroove), Qt::Vertical));
     const QRect lastRow = grid->visualRect(grid->model()->index(grid->RowCount() - 1, 0));
     EXPECT_TRUE(grid->viewport()->rect().contains(lastRow)) << "the last row is shown whole";
 
     DragThumb(Qt::Horizontal, grid->width());
     QScrollBar& across = Bar(Qt::Horizontal);
     EXPECT_EQ(across.value(), across.maximum());
-    EXPECT_EQ(End(Part(across, QStyle::SC_ScrollBarSlider), Qt::Horizontal),
-              End(Part(across, QStyle::SC_ScrollBarGroove), Qt::Horizontal));
+    EXPECT_EQ(End(ScrollBarPart(across, QStyle::SC_ScrollBarSlider), Qt::Horizontal),
+              End(ScrollBarPart(across, QStyle::SC_ScrollBarGroove), Qt::Horizontal));
     const int last = grid->columnCount() - 1;
     EXPECT_EQ(grid->header()->sectionViewportPosition(last) + grid->columnWidth(last), grid->viewport()->width());
 }

@@ -3,6 +3,7 @@
 // boxes, and reads only what a user sees: combo and edit texts, list rows, check boxes and the chart.
 #include "DemoDataSet.h"
 #include "HostDriving.h"
+#include "ScrollBarParts.h"
 #include "TempFolder.h"
 #include "host/HostApplication.h"
 
@@ -14,7 +15,6 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QScrollBar>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -192,17 +192,7 @@ TEST_F(WorkbenchScenario, FirstShowingTypingAndTheRefusedK) {
     // The thumbs of a list at its start sit at the start of their tracks.
     QScrollBar& across = *Assays().horizontalScrollBar();
     EXPECT_EQ(across.value(), across.minimum());
-    QStyleOptionSlider option;
-    option.initFrom(&across);
-    option.orientation = across.orientation();
-    option.minimum = across.minimum();
-    option.maximum = across.maximum();
-    option.sliderPosition = across.sliderPosition();
-    option.sliderValue = across.value();
-    option.pageStep = across.pageStep();
-    option.upsideDown = across.invertedAppearance();
-    const QRect thumb =
-        across.style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, &across);
+    const QRect thumb = ScrollBarPart(across, QStyle::SC_ScrollBarSlider);
     EXPECT_LT(thumb.left(), across.width() / 2);
     Picture("scenario-first-showing");
 

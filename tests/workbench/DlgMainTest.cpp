@@ -2,8 +2,8 @@
 // database and chromatogram files built by the test.
 #include "LabDatabaseTest.h"
 #include "LinkedHost.h"
+#include "StandardsLab.h"
 #include "chart/CAutoCtrl.h"
-#include "components/Cp1251Codec.h"
 #include "grid/CGridCtrl.h"
 #include "hostlink/AssaysChangedEvent.h"
 #include "workbench/DlgMain.h"
@@ -17,7 +17,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 namespace fs = std::filesystem;
 
@@ -40,16 +39,7 @@ protected:
         host.connectionUri = database->path;
         host.environment.AskDatabaseLocation();
         host.strings[Key("PublicDocuments_Quorvel")] = folder.string();
-        std::ofstream(folder / "CompsTableQuorvel.csv", std::ios::binary) << Cp1251Codec().FromUtf8(
-            "№;Компонент;Имя компонента;Молярная масса\r\n1;PS-1;ПС 1000;1000.00\r\n2;PS-2;ПС 100;100.00\r\n"
-            "3;PS-3;ПС 10;10.00\r\n");
-        std::vector<Channel> standards = {LabChannel(1, 8.0, 0.5, std::vector<float>(20, 0.0f))};
-        standards[0].table = {LabItem("PS-1", 10.0), LabItem("PS-2", 12.0), LabItem("PS-3", 14.0)};
-        WriteChromatogram(File("s.chr"), standards);
-        database->AddAssay(1, File("s.chr"), "Стандарты", "GPC", true);
-        WriteChromatogram(File("p.chr"), {LabChannel(1, 10.0, 0.5, {0, 1, 2, 1, 0})});
-        database->AddAssay(2, File("p.chr"), "Проба", "GPC");
-        database->AddPeak(2, {"P", 11.0, 1, 10.0, 12.0});
+        WriteStandardsLab(folder, *database, 1);
         database->AddAssay(3, File("p.chr"), "Другой метод", "SEC");
         database->AddAssay(4, File("missing.chr"), "Без файла", "GPC");
         qApp->installEventFilter(&events);

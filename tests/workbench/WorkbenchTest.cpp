@@ -1,14 +1,13 @@
 // The workbench's decisions without a window: sequences of user operations, each checked against what
 // a user must see afterwards and against a fresh calculation of the state it leaves.
 #include "LabDatabaseTest.h"
+#include "StandardsLab.h"
 #include "base/FixedEnvironment.h"
 #include "base/NumberText.h"
-#include "components/Cp1251Codec.h"
 #include "workbench/Workbench.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -55,17 +54,7 @@ class WorkbenchTest : public LabDatabaseTest {
 protected:
     void SetUp() override {
         LabDatabaseTest::SetUp();
-        std::ofstream(folder / kComponentsFileName, std::ios::binary) << Cp1251Codec().FromUtf8(
-            "№;Компонент;Имя компонента;Молярная масса\r\n1;PS-1;ПС 1000;1000.00\r\n2;PS-2;ПС 100;100.00\r\n"
-            "3;PS-3;ПС 10;10.00\r\n");
-        std::vector<Channel> standards = {LabChannel(1, 8.0, 0.5, std::vector<float>(20, 0.0f)),
-                                          LabChannel(2, 8.0, 0.5, std::vector<float>(20, 0.0f))};
-        standards[0].table = {LabItem("PS-1", 10.0), LabItem("PS-2", 12.0), LabItem("PS-3", 14.0)};
-        WriteChromatogram(File("s.chr"), standards);
-        database->AddAssay(1, File("s.chr"), "Стандарты", "GPC", true);
-        WriteChromatogram(File("p.chr"), {LabChannel(1, 10.0, 0.5, {0, 1, 2, 1, 0})});
-        database->AddAssay(2, File("p.chr"), "Проба", "GPC");
-        database->AddPeak(2, {"P", 11.0, 1, 10.0, 12.0});
+        WriteStandardsLab(folder, *database, 2);
         environment.documentsFolder = folder.string();
         environment.databaseLocation = DatabasePath();
     }
