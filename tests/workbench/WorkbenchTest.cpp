@@ -95,12 +95,15 @@ void ExpectViewOfAFreshPass(const Workbench& workbench, const ModuleEnvironment&
     EXPECT_EQ(view.chart.curveY, fresh.chart ? fresh.chart->curveY : std::vector<double>{});
     EXPECT_EQ(view.chart.pointX, fresh.chart ? fresh.chart->pointX : std::vector<double>{});
     EXPECT_EQ(view.coefficientTexts[1].empty(), !fresh.chart);
-    if (!view.coefficientTexts[1].empty())
+    if (!view.coefficientTexts[1].empty()) {
         EXPECT_EQ(ParseWholeDouble(view.coefficientTexts[1]), std::stod(FormatGeneral(state.results.k1, 10)));
+    }
     const bool lastCalculated =
         !fresh.status.assays.empty() && fresh.status.assays.back() == AssayOutcome::Calculated && fresh.chart;
     EXPECT_EQ(view.averageTexts[0].empty(), !lastCalculated);
-    if (lastCalculated) EXPECT_NEAR(*ParseWholeDouble(view.averageTexts[0]), state.results.Mn, 1e-5 * state.results.Mn);
+    if (lastCalculated) {
+        EXPECT_NEAR(*ParseWholeDouble(view.averageTexts[0]), state.results.Mn, 1e-5 * state.results.Mn);
+    }
 }
 
 struct SequenceCase {
