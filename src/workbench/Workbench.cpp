@@ -88,25 +88,19 @@ bool Workbench::AddAssays(const std::vector<int32_t>& ids) {
                        MessageSink::Icon::Error);
     }
     if (listed == 0) return false;
-    RebuildChannelsKeepingChoice(-1);
-    RebuildPointFlags();
-    Pass();
+    AssaySetChanged(-1);
     return true;
 }
 
 void Workbench::DeleteAssays(const std::vector<int32_t>& ids) {
     std::erase_if(state_.Assays,
                   [&ids](const Assay& assay) { return std::find(ids.begin(), ids.end(), assay.id) != ids.end(); });
-    RebuildChannelsKeepingChoice(-1);
-    RebuildPointFlags();
-    Pass();
+    AssaySetChanged(-1);
 }
 
 void Workbench::DeleteAllAssays() {
     state_.Assays.clear();
-    RebuildChannelsKeepingChoice(-1);
-    RebuildPointFlags();
-    Pass();
+    AssaySetChanged(-1);
 }
 
 void Workbench::SetIncluded(int32_t row, bool included) {
@@ -118,9 +112,7 @@ void Workbench::SetIncluded(int32_t row, bool included) {
         return;
     }
     assay.included = included ? 1 : 0;
-    RebuildChannelsKeepingChoice(row);
-    RebuildPointFlags();
-    Pass();
+    AssaySetChanged(row);
 }
 
 void Workbench::SetPointUsed(int32_t row, bool used) {
@@ -199,6 +191,12 @@ void Workbench::SetConstant(const ConstantEdit& edit, double value) {
     view_.*edit.text = FormatGeneral(value, kConstantDigits);
 }
 
+void Workbench::AssaySetChanged(int32_t changedRow) {
+    RebuildChannelsKeepingChoice(changedRow);
+    RebuildPointFlags();
+    Pass();
+}
+
 void Workbench::RebuildChannelsKeepingChoice(int32_t changedRow) {
     const ChannelListResult channels = RebuildChannels(state_, changedRow, messages_);
     if (!channels.rebuilt) return;
@@ -209,16 +207,19 @@ void Workbench::RebuildChannelsKeepingChoice(int32_t changedRow) {
 
 void Workbench::RebuildPointFlags() { state_.PointFlags = ::RebuildPointFlags(state_.Assays, state_.ChannelIndex); }
 
-void Workbench::Pass() {
+void Workbench::Forget() {
     // A fresh calibration each time: nothing of an earlier run may remain in what is shown or reported.
     calibration_ = CCalibration{};
     state_.results = {};
+}
+
+void Workbench::Pass() {
+    Forget();
     ShowPass(::Recalculate(environment_, state_, components_, calibration_, messages_));
 }
 
 void Workbench::Refit() {
-    calibration_ = CCalibration{};
-    state_.results = {};
+    Forget();
     ShowPass(RefitPoints(state_, components_, calibration_, messages_));
 }
 

@@ -67,8 +67,12 @@ private:
     void TypeConstant(const ConstantEdit& edit, const std::string& text);
     void FinishConstant(const ConstantEdit& edit);
     void SetConstant(const ConstantEdit& edit, double value);
+    // The assays or their inclusion changed (changedRow: the row whose box changed, -1 for the set):
+    // channels, point flags and a pass.
+    void AssaySetChanged(int32_t changedRow);
     void RebuildChannelsKeepingChoice(int32_t changedRow);
     void RebuildPointFlags();
+    void Forget();
     void Pass();
     void Refit();
     void ShowPass(const PassResult& pass);
