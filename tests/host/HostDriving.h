@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -122,13 +123,18 @@ inline bool ChooseInDialog(const std::set<int32_t>& ids) {
 }
 
 // Closes, and remembers the text of, any modal window that nobody expected (a message box of the
-// module would otherwise wait forever for a click).
+// module would otherwise wait forever for a click). A window counts as unexpected when it still waits
+// at the next look, half a second on: one that a test answers, within milliseconds, may have come up
+// just before a look.
 class ModalWatch {
 public:
     ModalWatch() {
         QObject::connect(&timer_, &QTimer::timeout, [this] {
             QWidget* modal = QApplication::activeModalWidget();
-            if (modal == nullptr || qobject_cast<AssayChooserDialog*>(modal)) return;
+            if (modal == nullptr || qobject_cast<AssayChooserDialog*>(modal) || modal != waiting_) {
+                waiting_ = modal;
+                return;
+            }
             const auto labels = modal->findChildren<QLabel*>();
             for (QLabel* label : labels) seen += label->text().toStdString() + "\n";
             modal->close();
@@ -139,4 +145,5 @@ public:
 
 private:
     QTimer timer_;
+    QPointer<QWidget> waiting_;  // the modal window of the last look; null once it is gone
 };
