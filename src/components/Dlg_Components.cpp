@@ -130,7 +130,6 @@ void Dlg_Components::accept() {
         messages_.Show(saved.message, MessageId::ComponentsCaption, MessageSink::Buttons::Ok, MessageSink::Icon::Error);
         return;
     }
-    stored_ = table_.components;
     QDialog::accept();
 }
 

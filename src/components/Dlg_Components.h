@@ -51,8 +51,8 @@ public:
 
     // Writes the table; closes with Accepted on success, otherwise shows why and stays open.
     void accept() override;
-    // Closes with Rejected: at once when the table holds what was last read or saved, otherwise once
-    // the user confirms leaving without saving.
+    // Closes with Rejected: at once when the table holds what was last read (an edit undone is no
+    // change), otherwise once the user confirms leaving without saving.
     void reject() override;
 
     // Begin-edit: non-zero for columns 1 to 3 only. Cell changed: stores the cell, answers 1. Others: 0.
@@ -73,7 +73,8 @@ private:
     const ModuleEnvironment& environment_;
     const ResourceLibrary& texts_;
     ComponentsTable table_;
-    std::vector<Component> stored_;  // the table as last read or saved; edits back to it are no change
+    // The table as last read; a save closes the dialog, and the next showing reads the file again.
+    std::vector<Component> stored_;
     DialogLayout layout_;
     CGridCtrl* grid_ = nullptr;
     QPushButton* saveButton_ = nullptr;

@@ -3,10 +3,6 @@
 // and hand it over whole.
 #pragma once
 
-// Significant digits with which the coefficients are shown and printed: enough to reproduce M to 1e-6
-// from the printed calibration.
-inline constexpr int kCoefficientDigits = 10;
-
 struct CalibrationResults {
     // Molecular-weight averages, g/mol (MwMn has no unit).
     double Mn = 0.0;

@@ -6,13 +6,16 @@
 #include "data/AssayDateText.h"
 #include "gpc/CCalibration.h"
 #include "gpc/CalibrationNames.h"
+#include "gpc/CoefficientTexts.h"
 #include "report/TemporaryFiles.h"
 #include "report/XsltTransform.h"
 
+#include <array>
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
 #include <initializer_list>
+#include <string>
 #include <string_view>
 #include <utility>
 
@@ -55,11 +58,10 @@ void AddNumbers(XMLWrapper& document, std::initializer_list<std::pair<const char
     for (const auto& [name, value] : numbers) document.AddText(nullptr, name, FormatFixed(value, 4));
 }
 
-// Coefficients with significant digits, not decimals: k3 of a cubic fit is a few thousandths, and four
-// decimals would put M tens of per cent off.
-void AddCoefficients(XMLWrapper& document, const CalibrationResults& c) {
-    for (const auto& [name, value] : {std::pair{"k0", c.k0}, {"k1", c.k1}, {"k2", c.k2}, {"k3", c.k3}})
-        document.AddText(nullptr, name, FormatGeneral(value, kCoefficientDigits));
+// k0 to k3 as the workbench shows them, so that M recomputed from the page is the module's.
+void AddCoefficients(XMLWrapper& document, const CalibrationResults& results) {
+    const std::array<std::string, 4> texts = CoefficientTexts(results);
+    for (size_t i = 0; i < texts.size(); ++i) document.AddText(nullptr, "k" + std::to_string(i), texts[i]);
 }
 
 // The picture beside an HTML file: the same name with ".png", as an absolute path for its file URL.

@@ -59,11 +59,12 @@ void LoadTranslationFor(uint16_t language) {
     state.texts.LoadTranslation(ResourceLibrary::TranslationPath(ModuleFilePath(), *abbreviation));
 }
 
-// Qt's own texts, such as the buttons of the message boxes, in the module's Russian; Qt speaks English
-// by itself. Without Qt's translation file the buttons stay English.
-void InstallQtTranslation(uint16_t language) {
+// Qt's own texts, such as the buttons of the message boxes, in Russian while the module speaks Russian:
+// for a Russian host, and for any other whose translation of the module is missing. Qt speaks English
+// by itself; without Qt's translation file the buttons stay English.
+void InstallQtTranslation() {
     state.qtTexts.reset();
-    if (language != kModuleLanguage || QCoreApplication::instance() == nullptr) return;
+    if (state.texts.IsTranslated() || QCoreApplication::instance() == nullptr) return;
     auto translator = std::make_unique<QTranslator>();
     if (!translator->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) return;
     QCoreApplication::installTranslator(translator.get());
@@ -92,7 +93,7 @@ int32_t Load(const HostApi* host) {
     state.subscriptionId = host->Subscribe(HOST_EVENT_MODULES_LOADED, &OnModulesLoaded);
     state.environment.AskLanguage();
     if (state.environment.Language() != kModuleLanguage) LoadTranslationFor(state.environment.Language());
-    InstallQtTranslation(state.environment.Language());
+    InstallQtTranslation();
     return 0;
 }
 

@@ -4,6 +4,7 @@
 #include "chart/CalibrationChart.h"
 #include "data/DataBase.h"
 #include "gpc/CalibrationNames.h"
+#include "gpc/CoefficientTexts.h"
 #include "workbench/AssayLoading.h"
 #include "workbench/CalibrationPoints.h"
 #include "workbench/ChannelList.h"
@@ -32,11 +33,6 @@ std::array<std::string, 6> AverageTexts(const CalibrationResults& r) {
     const double values[] = {r.Mn, r.Mw, r.MwMn, r.Mz, r.Mz1, r.Mp};
     for (size_t i = 0; i < texts.size(); ++i) texts[i] = AverageText(values[i]);
     return texts;
-}
-
-std::array<std::string, 4> CoefficientTexts(const CalibrationResults& r) {
-    return {FormatGeneral(r.k0, kCoefficientDigits), FormatGeneral(r.k1, kCoefficientDigits),
-            FormatGeneral(r.k2, kCoefficientDigits), FormatGeneral(r.k3, kCoefficientDigits)};
 }
 
 // The averages belong to the last included assay; when it could not be calculated, what the run

@@ -184,17 +184,42 @@ struct LeavingCase {
     bool asks;
 };
 
-// Only unsaved changes are worth a question when the dialog is closed.
+struct ClosingWay {
+    const char* name;
+    std::function<void()> close;
+};
+
+// Only unsaved changes are worth a question when the dialog is closed, whichever way the user closes
+// it. An edit undone back to the stored value leaves nothing to lose, so it asks nothing either.
 TEST_F(ComponentsDialog, LeavingAsksOnlyAboutUnsavedChanges) {
+    const auto selectAndDelete = [this](int row) {
+        dialog.Grid().SetRowSelected(row, true);
+        QTest::mouseClick(&dialog.DeleteButton(), Qt::LeftButton);
+    };
     const LeavingCase cases[] = {
         {"nothing done", [] {}, false},
         {"a cell typed again as it was", [this] { TypeIntoCell(0, 1, "PS"); }, false},
         {"a cell changed", [this] { TypeIntoCell(0, 2, "Polystyrene"); }, true},
-        {"a row added", [this] { QTest::mouseClick(&dialog.AddButton(), Qt::LeftButton); }, true},
-        {"a row deleted",
+        {"a cell changed and typed back",
          [this] {
-             dialog.Grid().SetRowSelected(0, true);
-             QTest::mouseClick(&dialog.DeleteButton(), Qt::LeftButton);
+             TypeIntoCell(0, 1, "PMMA");
+             TypeIntoCell(0, 1, "PS");
+         },
+         false},
+        {"the molar mass typed as the same number", [this] { TypeIntoCell(0, 3, "100"); }, false},
+        {"the molar mass changed", [this] { TypeIntoCell(0, 3, "100,5"); }, true},
+        {"a row added", [this] { QTest::mouseClick(&dialog.AddButton(), Qt::LeftButton); }, true},
+        {"a row added and deleted again",
+         [&] {
+             QTest::mouseClick(&dialog.AddButton(), Qt::LeftButton);
+             selectAndDelete(1);
+         },
+         false},
+        {"a row deleted", [&] { selectAndDelete(0); }, true},
+        {"a save that failed",
+         [this] {
+             TypeIntoCell(0, 2, "a;b");  // the table refuses a separator inside a field
+             QTest::mouseClick(&dialog.SaveButton(), Qt::LeftButton);
          },
          true},
         {"a change saved, the dialog shown again",
@@ -205,17 +230,24 @@ TEST_F(ComponentsDialog, LeavingAsksOnlyAboutUnsavedChanges) {
          },
          false},
     };
-    for (const LeavingCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        WriteFile(std::string(kHeader) + "\r\n0;PS;Полистирол;100.00\r\n");
-        Open();
-        messages = {};
-        c.edit();
-        messages.answers = {MessageSink::Answer::Ok};
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-        EXPECT_FALSE(dialog.isVisible());
-        EXPECT_EQ(messages.texts,
-                  c.asks ? std::vector<std::string>{"Выйти без сохранения изменений?"} : std::vector<std::string>{});
+    const ClosingWay ways[] = {
+        {"Escape", [this] { QTest::keyClick(&dialog, Qt::Key_Escape); }},
+        {"Cancel button", [this] { QTest::mouseClick(&dialog.CancelButton(), Qt::LeftButton); }},
+        {"close box", [this] { dialog.close(); }},
+    };
+    for (const ClosingWay& way : ways) {
+        for (const LeavingCase& c : cases) {
+            SCOPED_TRACE(std::string(way.name) + ", " + c.name);
+            WriteFile(std::string(kHeader) + "\r\n0;PS;Полистирол;100.00\r\n");
+            Open();
+            c.edit();
+            messages = {};
+            messages.answers = {MessageSink::Answer::Ok};
+            way.close();
+            EXPECT_FALSE(dialog.isVisible());
+            EXPECT_EQ(messages.texts, c.asks ? std::vector<std::string>{"Выйти без сохранения изменений?"}
+                                             : std::vector<std::string>{});
+        }
     }
 }
 

@@ -9,7 +9,9 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QHeaderView>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -21,7 +23,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -29,8 +33,8 @@ namespace {
 
 constexpr int kStandards = 10;  // named standards of the demo's two calibration runs
 
-// Answers each message box of the module with the button of the given role and keeps its text; the
-// last box's picture goes into the build folder.
+// Answers each message box of the module with the button of the given role and keeps its text and
+// its buttons' texts; the last box's picture goes into the build folder.
 class BoxAnswers {
 public:
     explicit BoxAnswers(QMessageBox::StandardButton button) {
@@ -38,6 +42,7 @@ public:
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (box == nullptr) return;
             texts.push_back(box->text().toStdString());
+            buttons.push_back(ButtonTexts(*box));
             box->grab().save(QString(QUORVEL_BIN_DIR) + "/../scenario-message-box.png");
             QAbstractButton* answer = box->button(button);
             if (answer == nullptr) answer = box->buttons().value(0);
@@ -46,8 +51,14 @@ public:
         timer_.start(20);
     }
     std::vector<std::string> texts;
+    std::vector<std::set<std::string>> buttons;  // without the '&' marks
 
 private:
+    static std::set<std::string> ButtonTexts(const QMessageBox& box) {
+        std::set<std::string> found;
+        for (const QAbstractButton* b : box.buttons()) found.insert(b->text().remove('&').toStdString());
+        return found;
+    }
     QTimer timer_;
 };
 
@@ -140,7 +151,23 @@ protected:
             }
         return red;
     }
-    void Picture(const char* name) { window->grab().save(QString(QUORVEL_BIN_DIR) + "/../" + name + ".png"); }
+    static void Picture(QWidget& shown, const char* name) {
+        shown.grab().save(QString(QUORVEL_BIN_DIR) + "/../" + name + ".png");
+    }
+    void Picture(const char* name) { Picture(*window, name); }
+    // Opens the components dialog with its button and, while it waits for the user, does act; true when
+    // the dialog was closed by then.
+    bool InComponentsDialog(const std::function<void(QWidget&)>& act) {
+        bool closed = false;
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = VisibleWindowTitled("Компоненты");
+            if (dialog == nullptr) return;
+            act(*dialog);
+            closed = !dialog->isVisible();
+        });
+        QTest::mouseClick(ButtonWithText(*window, "Таблица компонентов"), Qt::LeftButton);
+        return closed;
+    }
     std::vector<std::string> EditTexts(const std::vector<const char*>& labels) {
         std::vector<std::string> texts;
         for (const char* label : labels) texts.push_back(Beside(label).text().toStdString());
@@ -275,6 +302,24 @@ TEST_F(WorkbenchScenario, RestartKeepsTheChannelAndThePointFlags) {
     EXPECT_EQ(Points().topLevelItem(1)->checkState(0), Qt::Unchecked);
     EXPECT_EQ(Points().topLevelItem(0)->checkState(0), Qt::Checked);
     EXPECT_EQ(Coefficients(), coefficients);
+}
+
+// The components dialog from the workbench: closed untouched it leaves without a word; with a row
+// added it asks, in Russian down to the buttons that are Qt's own.
+TEST_F(WorkbenchScenario, ComponentsDialogAsksOnlyAboutChangesInRussian) {
+    BoxAnswers ok(QMessageBox::Ok);
+    EXPECT_TRUE(InComponentsDialog([](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); }));
+    EXPECT_TRUE(ok.texts.empty());
+
+    EXPECT_TRUE(InComponentsDialog([](QWidget& dialog) {
+        QTest::mouseClick(ButtonWithText(dialog, "Добавить компонент"), Qt::LeftButton);
+        Picture(dialog, "scenario-components");
+        QTest::mouseClick(ButtonWithText(dialog, "Отмена"), Qt::LeftButton);
+    }));
+    EXPECT_EQ(ok.texts, std::vector<std::string>{"Выйти без сохранения изменений?"});
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_ru.qm"))
+        GTEST_SKIP() << "Qt's Russian translation (qt6-translations-l10n) is not installed";
+    EXPECT_EQ(ok.buttons, (std::vector<std::set<std::string>>{{"OK", "Отмена"}}));
 }
 
 }  // namespace

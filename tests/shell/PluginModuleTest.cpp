@@ -1,6 +1,11 @@
 // The real quorvel.so, copied into a fresh folder and loaded with dlopen as a host loads it.
 #include "FakeHost.h"
 
+#include <QAbstractButton>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QMessageBox>
+
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
@@ -84,6 +89,7 @@ struct LanguageCase {
     uint16_t language;
     bool withEnglishFile;
     const char* menuPath;
+    const char* qtCancel;  // Qt's own Cancel button while the module is loaded
 };
 
 std::ostream& operator<<(std::ostream& out, const LanguageCase& c) { return out << c.name; }
@@ -105,13 +111,35 @@ TEST_P(PluginModuleLanguage, MenuPathComesFromTheResourcesInUse) {
     EXPECT_FALSE(host.commands[0].live);
 }
 
+// The Cancel button of a Qt message box while the module is loaded, without Qt's '&' mark.
+std::string QtCancelText() {
+    QMessageBox box(QMessageBox::Question, "", "", QMessageBox::Ok | QMessageBox::Cancel);
+    return box.button(QMessageBox::Cancel)->text().remove('&').toStdString();
+}
+
+// Qt's own texts speak Russian exactly while the module does, and English again once it is gone.
+TEST_P(PluginModuleLanguage, QtButtonsSpeakTheModulesLanguage) {
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_ru.qm"))
+        GTEST_SKIP() << "Qt's Russian translation (qt6-translations-l10n) is not installed";
+    const LanguageCase& c = GetParam();
+    ModuleCopy module(c.withEnglishFile);
+    ASSERT_NE(module.handle, nullptr) << dlerror();
+    FakeHost host;
+    host.language = c.language;
+    ASSERT_EQ(module.Symbol<LoadFunction>("Load")(host.Api()), 0);
+    EXPECT_EQ(QtCancelText(), c.qtCancel);
+    EXPECT_EQ(module.Symbol<UnloadFunction>("Unload")(), 0);
+    EXPECT_EQ(QtCancelText(), "Cancel");
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Cases, PluginModuleLanguage,
-    testing::Values(LanguageCase{"RussianIgnoresTranslation", 1049, true, "Данные/Расчёты/Гель хроматография"},
-                    LanguageCase{"EnglishWithTranslation", 1033, true, "Data/Calculations/Gel chromatography"},
-                    LanguageCase{"EnglishWithoutTranslation", 1033, false, "Данные/Расчёты/Гель хроматография"},
-                    LanguageCase{"GermanWithoutItsFile", 1031, true, "Данные/Расчёты/Гель хроматография"},
-                    LanguageCase{"UnknownLanguage", 0x7FFF, true, "Данные/Расчёты/Гель хроматография"}),
+    testing::Values(
+        LanguageCase{"RussianIgnoresTranslation", 1049, true, "Данные/Расчёты/Гель хроматография", "Отмена"},
+        LanguageCase{"EnglishWithTranslation", 1033, true, "Data/Calculations/Gel chromatography", "Cancel"},
+        LanguageCase{"EnglishWithoutTranslation", 1033, false, "Данные/Расчёты/Гель хроматография", "Отмена"},
+        LanguageCase{"GermanWithoutItsFile", 1031, true, "Данные/Расчёты/Гель хроматография", "Отмена"},
+        LanguageCase{"UnknownLanguage", 0x7FFF, true, "Данные/Расчёты/Гель хроматография", "Отмена"}),
     [](const testing::TestParamInfo<LanguageCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

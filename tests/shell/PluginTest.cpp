@@ -3,10 +3,6 @@
 #include "shell/Plugin.h"
 #include "workbench/DlgMain.h"
 
-#include <QAbstractButton>
-#include <QFile>
-#include <QLibraryInfo>
-#include <QMessageBox>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -52,21 +48,6 @@ TEST_F(PluginLifecycle, RussianHostLoadsNoTranslation) {
     Load(host.Api());
     EXPECT_TRUE(Called(host, "Call System/GetLanguage"));
     EXPECT_FALSE(PluginTexts().IsTranslated());
-}
-
-// Qt's own buttons speak the module's language: Russian from Qt's translation, English without it.
-TEST_F(PluginLifecycle, MessageBoxButtonsFollowTheLanguage) {
-    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_ru.qm"))
-        GTEST_SKIP() << "Qt's Russian translation is not installed";
-    for (const auto& [language, cancel] : {std::pair{1049, "Отмена"}, {1033, "Cancel"}}) {
-        host.language = language;
-        Load(host.Api());
-        QMessageBox box(QMessageBox::Question, "", "", QMessageBox::Ok | QMessageBox::Cancel);
-        EXPECT_EQ(box.button(QMessageBox::Cancel)->text().remove('&'), QString::fromUtf8(cancel)) << language;
-        Unload();
-    }
-    QMessageBox after(QMessageBox::Question, "", "", QMessageBox::Cancel);
-    EXPECT_EQ(after.button(QMessageBox::Cancel)->text().remove('&'), "Cancel") << "Unload removes the translation";
 }
 
 TEST_F(PluginLifecycle, EnglishHostWithoutTranslationFileKeepsRussianTexts) {
