@@ -46,6 +46,7 @@ std::vector<std::string> WrittenBack(const CalcOptions& o) {
     }
     if (o.json) arguments.push_back("--json");
     if (!o.report.empty()) arguments.insert(arguments.end(), {"--report", o.report});
+    if (!o.csv.empty()) arguments.insert(arguments.end(), {"--csv", o.csv});
     for (const CalcAssay& assay : o.assays)
         arguments.push_back(std::to_string(assay.id) + "/" + std::to_string(assay.included));
     return arguments;
@@ -74,7 +75,7 @@ bool SameAssays(const std::vector<CalcAssay>& a, const std::vector<CalcAssay>& b
 bool Same(const CalcOptions& a, const CalcOptions& b) {
     return a.database == b.database && a.documents == b.documents && a.gradIndex == b.gradIndex &&
            a.formulaIndex == b.formulaIndex && a.channelIndex == b.channelIndex && a.k == b.k && a.alpha == b.alpha &&
-           a.flags == b.flags && a.json == b.json && a.report == b.report && a.help == b.help &&
+           a.flags == b.flags && a.json == b.json && a.report == b.report && a.csv == b.csv && a.help == b.help &&
            SameAssays(a.assays, b.assays);
 }
 

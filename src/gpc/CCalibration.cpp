@@ -4,10 +4,47 @@
 
 #include "gpc/BroadStandardFit.h"
 #include "gpc/CAprox.h"
-#include "gpc/SliceWindow.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <limits>
+
+namespace {
+
+// Running sums of one pass over an assay's slices, added in slice order as the averages always were.
+struct SliceSums {
+    void Add(int32_t i, double m, double h, bool outsideRange) {
+        if (h > highest) {
+            highest = h;
+            highestIndex = i;
+        }
+        sum0 += h;
+        sumInverse += h / m;
+        sum1 += h * m;
+        sum2 += h * m * m;
+        sum3 += h * m * m * m;
+        if (outsideRange) outside += h;
+    }
+
+    double sum0 = 0.0, sumInverse = 0.0, sum1 = 0.0, sum2 = 0.0, sum3 = 0.0;
+    double outside = 0.0;
+    double highest = 0.0;
+    int32_t highestIndex = 0;
+};
+
+// Outcomes whose turn writes the averages: computed, or 0 when they cannot be.
+bool WritesAverages(AssayOutcome outcome) {
+    return outcome != AssayOutcome::Skipped && outcome != AssayOutcome::NoPeaks;
+}
+
+template <typename Item, typename Predicate>
+const Item* LastWhere(const std::vector<Item>& items, Predicate predicate) {
+    const auto found = std::find_if(items.rbegin(), items.rend(), predicate);
+    return found == items.rend() ? nullptr : &*found;
+}
+
+}  // namespace
 
 void CCalibration::SetInputs(double k, double alpha, int32_t gradIndex, int32_t formulaIndex, int32_t channelIndex,
                              const std::vector<Assay>& assays, const std::vector<int32_t>& pointFlags) {
@@ -20,29 +57,85 @@ void CCalibration::SetInputs(double k, double alpha, int32_t gradIndex, int32_t 
     PointFlags = pointFlags;
 }
 
+// results must read as if each included assay in turn had fitted the points formed so far and then
+// computed its averages with that fit: labs compare them with numbers they already hold. Each assay's
+// outcome is known before any slice is read, so the calibration is fitted once, to what the last of
+// those fits saw, and each calculated assay's slices are read once. Only results' own averages may
+// need a calibration of fewer points, when an assay without peaks added points after theirs: that
+// assay's slices are then read a second time.
 CalculationStatus CCalibration::Run() {
-    CalculationStatus status;
     calPoints.clear();
-    for (size_t i = 0; i < Assays.size(); ++i) {
-        if (Assays[i].included == 0) continue;
-        if (GradIndex == kMonodisperse || GradIndex == kUniversal) FormPoints(i);
-        status.assays.push_back(CalculateAssay(i));
+    assayResults.clear();
+    const std::vector<PlannedAssay> plan = PlanAssays();
+    CalculationStatus status;
+    for (const PlannedAssay& planned : plan) status.assays.push_back(planned.outcome);
+    if (!plan.empty()) {
+        usedGradIndex = GradIndex;
+        usedFormulaIndex = FormulaIndex;
     }
+    const PlannedAssay* last =
+        LastWhere(plan, [](const PlannedAssay& p) { return p.outcome != AssayOutcome::Skipped; });
+    if (last == nullptr) return status;
+    const PlannedAssay* written = LastWhere(plan, [](const PlannedAssay& p) { return WritesAverages(p.outcome); });
+    const bool ownCalibration = written != nullptr && written->outcome == AssayOutcome::Calculated &&
+                                written->pointsFormed != last->pointsFormed;
+    if (ownCalibration) {
+        Calibrate(*written);
+        SetAverages(MeasureAssay(*written, UsedTimes(written->pointsFormed)).averages);
+    }
+
+    const int32_t degree = Calibrate(*last);
+    const TimeRange calibrated = UsedTimes(last->pointsFormed);
+    for (const PlannedAssay& planned : plan)
+        if (planned.outcome == AssayOutcome::Calculated) assayResults.push_back(MeasureAssay(planned, calibrated));
+    if (written != nullptr && !ownCalibration)
+        SetAverages(written->outcome == AssayOutcome::Calculated ? assayResults.back().averages : MolarMassAverages{});
+    MeasurePoints(degree);
     return status;
 }
 
-double CCalibration::MolarMassAt(double t) const {
+double CCalibration::MolarMassAt(double t) const { return MolarMassOfY(CalibrationY(t)); }
+
+double CCalibration::CalibrationY(double t) const {
     const CalibrationResults& r = results;
-    const double y = std::pow(t, 3.0) * r.k3 + std::pow(t, 2.0) * r.k2 + std::pow(t, 1.0) * r.k1 + r.k0;
-    // K and Alpha are the sample's Mark-Houwink constants: they belong to the universal calibration
-    // only. Applied to the others they would report M^(1/(Alpha+1)) instead of M.
+    return std::pow(t, 3.0) * r.k3 + std::pow(t, 2.0) * r.k2 + std::pow(t, 1.0) * r.k1 + r.k0;
+}
+
+// K and Alpha are the sample's Mark-Houwink constants: they belong to the universal calibration only.
+// Applied to the others they would report M^(1/(Alpha+1)) instead of M.
+double CCalibration::MolarMassOfY(double y) const {
     if (GradIndex != kUniversal) return std::pow(10.0, y);
     return std::pow(std::pow(10.0, y) * (1.0 / K), 1.0 / (Alpha + 1.0));
+}
+
+double CCalibration::LgMolarMassOfY(double y) const {
+    if (GradIndex != kUniversal) return y;
+    return (y - std::log10(K)) / (Alpha + 1.0);
+}
+
+double CCalibration::LgMolarMassSlopeAt(double t) const {
+    const CalibrationResults& r = results;
+    const double slope = 3.0 * r.k3 * t * t + 2.0 * r.k2 * t + r.k1;
+    return GradIndex == kUniversal ? slope / (Alpha + 1.0) : slope;
 }
 
 const Channel* CCalibration::SelectedChannel(const Assay& assay) const {
     if (ChannelIndex < 0 || static_cast<size_t>(ChannelIndex) >= assay.channels.size()) return nullptr;
     return &assay.channels[ChannelIndex];
+}
+
+std::vector<CCalibration::PlannedAssay> CCalibration::PlanAssays() {
+    std::vector<PlannedAssay> plan;
+    for (size_t i = 0; i < Assays.size(); ++i) {
+        if (Assays[i].included == 0) continue;
+        if (GradIndex == kMonodisperse || GradIndex == kUniversal) FormPoints(i);
+        PlannedAssay planned;
+        planned.index = i;
+        planned.pointsFormed = calPoints.size();
+        planned.outcome = Outcome(Assays[i], planned.window);
+        plan.push_back(planned);
+    }
+    return plan;
 }
 
 void CCalibration::FormPoints(size_t assayIndex) {
@@ -66,24 +159,34 @@ void CCalibration::FormPoints(size_t assayIndex) {
     }
 }
 
-AssayOutcome CCalibration::CalculateAssay(size_t assayIndex) {
-    usedGradIndex = GradIndex;
-    usedFormulaIndex = FormulaIndex;
-    const Assay& assay = Assays[assayIndex];
+// The averages' checks in their order, against the points formed so far; window is set from the
+// peaks when the assay gets that far.
+AssayOutcome CCalibration::Outcome(const Assay& assay, SliceWindow& window) const {
     const Channel* channel = SelectedChannel(assay);
     if (channel == nullptr || channel->samples.empty()) return AssayOutcome::Skipped;
+    if (assay.peaks.empty()) return AssayOutcome::NoPeaks;
+    if (calPoints.empty()) return AssayOutcome::NoPoints;
+    window = SliceWindow::FromPeaks(*channel, assay.peaks);
+    if (!window.FitBaseline(channel->samples)) return AssayOutcome::SlicesOutside;
+    return AssayOutcome::Calculated;
+}
 
+// Fits the calibration of the turn of last (an assay not skipped) and samples its curve; the degree
+// fitted, 1 for a broad standard's line.
+int32_t CCalibration::Calibrate(const PlannedAssay& last) {
     pointX.clear();
     pointY.clear();
     float minT = 100.0f;
     float maxT = 0.0f;
-    if (GradIndex == kPolydisperse)
-        FitBroadStandardLine(assay, *channel);
-    else
-        FitPolynomial(minT, maxT);
-    const AssayOutcome outcome = CalculateAverages(assay, *channel);
+    int32_t degree = 1;
+    if (GradIndex == kPolydisperse) {
+        const Assay& assay = Assays[last.index];
+        FitBroadStandardLine(assay, *SelectedChannel(assay));
+    } else {
+        degree = FitPolynomial(last.pointsFormed, minT, maxT);
+    }
     SampleCurve(minT, maxT);
-    return outcome;
+    return degree;
 }
 
 double CCalibration::CalibrationQuantity(const CalibrationPoint& point) const {
@@ -92,22 +195,24 @@ double CCalibration::CalibrationQuantity(const CalibrationPoint& point) const {
     return std::log10(point.fitMolarMass);
 }
 
-// Every used point owns a slot, even one left out (time or Y of 0): such a slot stays (0, 0) and
-// still takes part in the fit.
-void CCalibration::FitPolynomial(float& minT, float& maxT) {
+// Fits the first pointCount points. Every used point owns a slot, even one left out (time or Y of 0):
+// such a slot stays (0, 0) and still takes part in the fit.
+int32_t CCalibration::FitPolynomial(size_t pointCount, float& minT, float& maxT) {
+    const auto points = calPoints.begin();
+    const auto end = points + static_cast<std::ptrdiff_t>(pointCount);
     const auto isUsed = [](const CalibrationPoint& point) { return point.used != 0; };
-    const int64_t usedCount = std::count_if(calPoints.begin(), calPoints.end(), isUsed);
+    const int64_t usedCount = std::count_if(points, end, isUsed);
     CAprox aprox;
     aprox.points.resize(static_cast<size_t>(usedCount));
     size_t slot = 0;
-    for (const CalibrationPoint& point : calPoints) {
-        if (!isUsed(point)) continue;
-        minT = static_cast<float>(std::min(static_cast<double>(minT), point.time));
-        maxT = static_cast<float>(std::max(static_cast<double>(maxT), point.time));
-        const double y = CalibrationQuantity(point);
-        if (point.time != 0.0 && y != 0.0) {
-            aprox.points[slot] = {point.time, y};
-            pointX.push_back(point.time);
+    for (auto point = points; point != end; ++point) {
+        if (!isUsed(*point)) continue;
+        minT = static_cast<float>(std::min(static_cast<double>(minT), point->time));
+        maxT = static_cast<float>(std::max(static_cast<double>(maxT), point->time));
+        const double y = CalibrationQuantity(*point);
+        if (point->time != 0.0 && y != 0.0) {
+            aprox.points[slot] = {point->time, y};
+            pointX.push_back(point->time);
             pointY.push_back(y);
         }
         ++slot;
@@ -120,6 +225,7 @@ void CCalibration::FitPolynomial(float& minT, float& maxT) {
     results.k1 = aprox.coefficients[1];
     results.k2 = aprox.coefficients[2];
     results.k3 = aprox.coefficients[3];
+    return aprox.degree;
 }
 
 // No calibration point exists for a broad standard, so its reference values come from the run's own
@@ -138,38 +244,69 @@ void CCalibration::FitBroadStandardLine(const Assay& assay, const Channel& chann
     results.k3 = 0.0;
 }
 
-// One pass over the slices with running sums; nothing here allocates.
-AssayOutcome CCalibration::CalculateAverages(const Assay& assay, const Channel& channel) {
-    if (assay.peaks.empty()) return AssayOutcome::NoPeaks;
-    SliceWindow window = SliceWindow::FromPeaks(channel, assay.peaks);
-    CalibrationResults& r = results;
-    r.Mn = r.Mw = r.MwMn = r.Mz = r.Mz1 = r.Mp = 0.0;
-    if (calPoints.empty()) return AssayOutcome::NoPoints;
-    if (!window.FitBaseline(channel.samples)) return AssayOutcome::SlicesOutside;
-
-    double sum0 = 0.0, sumInverse = 0.0, sum1 = 0.0, sum2 = 0.0, sum3 = 0.0;
-    double highest = 0.0;
-    int32_t highestIndex = 0;
-    for (int32_t i = window.first; i < window.end; ++i) {
-        const double m = MolarMassAt(i * channel.value2 + channel.value1);
-        const double h = window.HeightAt(channel.samples, i);
-        if (h > highest) {
-            highest = h;
-            highestIndex = i;
-        }
-        sum0 += h;
-        sumInverse += h / m;
-        sum1 += h * m;
-        sum2 += h * m * m;
-        sum3 += h * m * m * m;
+CCalibration::TimeRange CCalibration::UsedTimes(size_t pointCount) const {
+    TimeRange range{std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()};
+    for (size_t j = 0; j < pointCount; ++j) {
+        if (calPoints[j].used == 0) continue;
+        range.earliest = std::min(range.earliest, calPoints[j].time);
+        range.latest = std::max(range.latest, calPoints[j].time);
     }
-    r.Mp = MolarMassAt(highestIndex * channel.value2 + channel.value1);
-    r.Mn = sum0 / sumInverse;
-    r.Mw = sum1 / sum0;
-    r.MwMn = r.Mw / r.Mn;
-    r.Mz = sum2 / sum1;
-    r.Mz1 = sum3 / sum2;
-    return AssayOutcome::Calculated;
+    return range;
+}
+
+// The one pass over a calculated assay's slices, with the calibration results holds: the averages, the
+// area outside the calibrated times and the distribution. Allocates only the distribution's arrays.
+AssayResults CCalibration::MeasureAssay(const PlannedAssay& planned, const TimeRange& calibrated) const {
+    const Channel& channel = *SelectedChannel(Assays[planned.index]);
+    const SliceWindow& window = planned.window;
+    const bool ranged = calibrated.earliest <= calibrated.latest;
+    AssayResults measured;
+    measured.assayIndex = static_cast<int32_t>(planned.index);
+    MolarMassDistribution& distribution = measured.distribution;
+    const auto slices = static_cast<size_t>(std::max(window.end - window.first, 0));
+    distribution.lgM.reserve(slices);
+    distribution.w.reserve(slices);
+    SliceSums sums;
+    for (int32_t i = window.first; i < window.end; ++i) {
+        const double t = i * channel.value2 + channel.value1;
+        const double y = CalibrationY(t);
+        const double h = window.HeightAt(channel.samples, i);
+        sums.Add(i, MolarMassOfY(y), h, ranged && (t < calibrated.earliest || t > calibrated.latest));
+        AddSlice(distribution, LgMolarMassOfY(y), h, LgMolarMassSlopeAt(t));
+    }
+    MolarMassAverages& a = measured.averages;
+    a.Mp = MolarMassAt(sums.highestIndex * channel.value2 + channel.value1);
+    a.Mn = sums.sum0 / sums.sumInverse;
+    a.Mw = sums.sum1 / sums.sum0;
+    a.MwMn = a.Mw / a.Mn;
+    a.Mz = sums.sum2 / sums.sum1;
+    a.Mz1 = sums.sum3 / sums.sum2;
+    measured.outsideRange = ranged ? sums.outside / sums.sum0 * 100.0 : 0.0;
+    Normalise(distribution);
+    return measured;
+}
+
+void CCalibration::SetAverages(const MolarMassAverages& averages) {
+    results.Mn = averages.Mn;
+    results.Mw = averages.Mw;
+    results.MwMn = averages.MwMn;
+    results.Mz = averages.Mz;
+    results.Mz1 = averages.Mz1;
+    results.Mp = averages.Mp;
+}
+
+// The final calibration against its points: at each used point the molar mass it gives and the
+// deviation from the standard's, and the statistics of Y over the points placed into the fit.
+void CCalibration::MeasurePoints(int32_t degree) {
+    for (CalibrationPoint& point : calPoints) {
+        if (point.used == 0) continue;
+        point.curveMolarMass = MolarMassAt(point.time);
+        point.deviation = (*point.curveMolarMass - point.molarMass) / point.molarMass * 100.0;
+    }
+    std::vector<double> fitted;
+    fitted.reserve(pointX.size());
+    for (const double t : pointX) fitted.push_back(CalibrationY(t));
+    fitQuality = MeasureFit(pointY, fitted, degree);
 }
 
 // About 21 samples of Y(T) for the chart; none when no point was used.

@@ -1,12 +1,16 @@
 // The calibration of the workbench: calibration points from the named standard peaks of the included
-// assays, the polynomial Y(T) of retention time T (minutes), the sampled curve for the chart, and the
-// molecular-weight averages (g/mol) of the last included assay.
+// assays, the polynomial Y(T) of retention time T (minutes), the sampled curve for the chart, how well
+// it fits its points, and for each calculated assay its molecular-weight averages (g/mol) and molar-mass
+// distribution.
 #pragma once
 
 #include "data/Assay.h"
+#include "gpc/AssayResults.h"
 #include "gpc/CalculationStatus.h"
 #include "gpc/CalibrationPoint.h"
 #include "gpc/CalibrationResults.h"
+#include "gpc/FitQuality.h"
+#include "gpc/SliceWindow.h"
 
 #include <cstdint>
 #include <vector>
@@ -23,9 +27,15 @@ public:
     void SetInputs(double k, double alpha, int32_t gradIndex, int32_t formulaIndex, int32_t channelIndex,
                    const std::vector<Assay>& assays, const std::vector<int32_t>& pointFlags);
 
-    // Forms the calibration points and, for each included assay in list order, fits the calibration,
-    // computes its averages and samples the curve. With no included assay every result stays as it was.
-    // How each included assay went; nothing is shown.
+    // Forms the calibration points of the included assays in list order and fits the calibration once:
+    // the final calibration, fitted to the points formed up to the last included assay that is not
+    // skipped (for the broad standard, that assay's line). Samples its curve, measures it against the
+    // points (fitQuality, each point's curveMolarMass and deviation), and reads each calculated assay's
+    // slices once for its assayResults. results holds the final coefficients; its averages are those
+    // of the last included assay that has peaks and is not skipped (0 when they could not be
+    // computed), with the points formed up to that assay. A run that fits nothing (no included assay, or
+    // every one skipped) keeps results, the point and curve arrays and fitQuality, and leaves assayResults
+    // empty. How each included assay went; nothing is shown.
     CalculationStatus Run();
 
     // Molar mass (g/mol) at retention time t (minutes): 10^Y, or for the universal calibration the M
@@ -48,14 +58,42 @@ public:
     std::vector<double> curveX;  // about 21 samples from half the earliest to 1.2 times the latest point time
     std::vector<double> curveY;
     std::vector<CalibrationPoint> calPoints;  // in formation order, used or not
+    // One per included assay whose outcome is Calculated, in list order, with the final calibration: the
+    // last included assay's averages, when it is calculated, are those of results.
+    std::vector<AssayResults> assayResults;
+    // The final calibration over pointX and pointY; the degree of a broad standard's line is 1. Kept,
+    // like the coefficients, by a run that fits nothing.
+    FitQuality fitQuality;
 
 private:
+    // An included assay as the run finds it before reading any slice.
+    struct PlannedAssay {
+        size_t index = 0;  // into Assays
+        AssayOutcome outcome = AssayOutcome::Skipped;
+        size_t pointsFormed = 0;  // calPoints formed up to and with this assay
+        SliceWindow window;  // its slices with their baseline, when Calculated
+    };
+    // Retention times (minutes) of the used points a calibration was fitted to; empty when earliest > latest.
+    struct TimeRange {
+        double earliest = 0.0;
+        double latest = 0.0;
+    };
+
     const Channel* SelectedChannel(const Assay& assay) const;
+    std::vector<PlannedAssay> PlanAssays();
     void FormPoints(size_t assayIndex);
-    AssayOutcome CalculateAssay(size_t assayIndex);
-    void FitPolynomial(float& minT, float& maxT);
+    AssayOutcome Outcome(const Assay& assay, SliceWindow& window) const;
+    int32_t Calibrate(const PlannedAssay& last);
+    int32_t FitPolynomial(size_t pointCount, float& minT, float& maxT);
     void FitBroadStandardLine(const Assay& assay, const Channel& channel);
-    AssayOutcome CalculateAverages(const Assay& assay, const Channel& channel);
+    TimeRange UsedTimes(size_t pointCount) const;
+    AssayResults MeasureAssay(const PlannedAssay& planned, const TimeRange& calibrated) const;
+    void SetAverages(const MolarMassAverages& averages);
+    void MeasurePoints(int32_t degree);
     void SampleCurve(float minT, float maxT);
     double CalibrationQuantity(const CalibrationPoint& point) const;
+    double CalibrationY(double t) const;
+    double MolarMassOfY(double y) const;
+    double LgMolarMassOfY(double y) const;
+    double LgMolarMassSlopeAt(double t) const;
 };

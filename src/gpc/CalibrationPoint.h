@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 struct CalibrationPoint {
@@ -14,4 +15,8 @@ struct CalibrationPoint {
     double Alpha = 0.0;  // Mark-Houwink exponent of that run
     int32_t used = 1;  // non-zero: the point takes part in the fit
     int32_t assayIndex = 0;  // index in the calibration's assays of the assay that holds the peak
+    // What the run's final calibration makes of a used point; both empty for an unused point and when the
+    // run fitted nothing.
+    std::optional<double> curveMolarMass;  // g/mol the calibration gives at time
+    std::optional<double> deviation;  // (curveMolarMass - molarMass) / molarMass * 100, %
 };

@@ -1,6 +1,9 @@
 // quorvel-calc: its arguments, and whole runs of the program on a small host data set.
 #include "CalcOptions.h"
+#include "CalcRun.h"
 #include "LabData.h"
+#include "base/FixedEnvironment.h"
+#include "base/NumberText.h"
 #include "components/Cp1251Codec.h"
 
 #include <QJsonArray>
@@ -11,10 +14,14 @@
 
 #include <sys/wait.h>
 
+#include <charconv>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
+#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -41,16 +48,19 @@ TEST_P(CalcArguments, AreAcceptedOrRefused) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, CalcArguments,
     testing::Values(ParseCase{"Minimal", {"--db", "h.db", "--docs", "d", "12"}, true},
-                    ParseCase{"Everything",
-                              {"--db",    "h.db",      "--docs", "d",    "--type",   "2",       "--dependence",
-                               "2",       "--channel", "1",      "--k",  "0.000141", "--alpha", "0.7",
-                               "--flags", "1,0,1",     "--json", "12/1", "7/0",      "40"},
-                              true},
+                    ParseCase{
+                        "Everything",
+                        {"--db",      "h.db",     "--docs", "d",        "--type",  "2",    "--dependence", "2",
+                         "--channel", "1",        "--k",    "0.000141", "--alpha", "0.7",  "--flags",      "1,0,1",
+                         "--json",    "--report", "r.html", "--csv",    "t.csv",   "12/1", "7/0",          "40"},
+                        true},
                     ParseCase{"NoDatabase", {"--docs", "d", "12"}, false},
                     ParseCase{"NoDocuments", {"--db", "h.db", "12"}, false},
                     ParseCase{"NoAssay", {"--db", "h.db", "--docs", "d"}, false},
                     ParseCase{"UnknownOption", {"--db", "h.db", "--docs", "d", "--colour", "red", "12"}, false},
                     ParseCase{"OptionWithoutValue", {"--db", "h.db", "--docs", "d", "12", "--k"}, false},
+                    ParseCase{"TableWithoutFile", {"--db", "h.db", "--docs", "d", "12", "--csv"}, false},
+                    ParseCase{"TableWithEmptyName", {"--db", "h.db", "--docs", "d", "--csv", "", "12"}, false},
                     ParseCase{"TypeOutOfRange", {"--db", "h.db", "--docs", "d", "--type", "3", "12"}, false},
                     ParseCase{"NegativeChannel", {"--db", "h.db", "--docs", "d", "--channel", "-1", "12"}, false},
                     ParseCase{"CommaDecimal", {"--db", "h.db", "--docs", "d", "--k", "1,5", "12"}, false},
@@ -112,8 +122,75 @@ protected:
     }
     std::string Standard() const { return "--db " + File("host.db") + " --docs " + folder.string() + " "; }
 
+    // The same run inside this process: what the numeric core computed for the program's output.
+    CalcOutcome Core(std::vector<std::string> arguments) const {
+        arguments.insert(arguments.begin(), {"--db", File("host.db"), "--docs", folder.string()});
+        const CalcOptionsResult parsed = ParseCalcOptions(arguments);
+        EXPECT_TRUE(parsed.ok) << parsed.description;
+        return RunCalc(parsed.options, FixedEnvironment(folder.string(), File("host.db")));
+    }
+
+    // X1 at 13 min becomes a third standard of 40 g/mol, off the line of the other two (31.6 g/mol).
+    void AddThirdStandard() const {
+        std::ofstream(folder / "CompsTableQuorvel.csv", std::ios::binary) << Cp1251Codec().FromUtf8(
+            "№;Компонент;Имя компонента;Молярная масса\r\n1;PS-1;ПС 1000;1000.00\r\n2;PS-2;ПС "
+            "100;100.00\r\n3;X1;ПС 40;40.00\r\n");
+    }
+
     fs::path folder;
 };
+
+// A JSON number as the double it reads back as; null for an empty optional.
+void ExpectJson(const QJsonValue& value, const std::optional<double>& expected, const std::string& what) {
+    if (!expected) {
+        EXPECT_TRUE(value.isNull()) << what;
+        return;
+    }
+    EXPECT_TRUE(value.isDouble()) << what;
+    EXPECT_EQ(value.toDouble(), *expected) << what;
+}
+
+void ExpectJsonArray(const QJsonValue& value, const std::vector<double>& expected, const std::string& what) {
+    const QJsonArray array = value.toArray();
+    ASSERT_EQ(static_cast<size_t>(array.size()), expected.size()) << what;
+    for (size_t i = 0; i < expected.size(); ++i) ExpectJson(array[static_cast<int>(i)], expected[i], what);
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+// The fields of one CSV line; a quoted field loses its quotes and its doubled quotes become one.
+std::vector<std::string> CsvFields(const std::string& line) {
+    std::vector<std::string> fields(1);
+    bool quoted = false;
+    for (size_t i = 0; i < line.size(); ++i) {
+        if (quoted && line[i] == '"' && i + 1 < line.size() && line[i + 1] == '"')
+            fields.back() += line[++i];
+        else if (line[i] == '"')
+            quoted = !quoted;
+        else if (line[i] == ',' && !quoted)
+            fields.emplace_back();
+        else
+            fields.back() += line[i];
+    }
+    return fields;
+}
+
+double ParsedNumber(const std::string& text) {
+    double value = 0.0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    EXPECT_TRUE(result.ec == std::errc() && result.ptr == text.data() + text.size()) << text;
+    return value;
+}
+
+std::string Contents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
 
 TEST_F(CalcProgram, TextShowsPointsCoefficientsResultsAndMessages) {
     int status = -1;
@@ -269,12 +346,180 @@ INSTANTIATE_TEST_SUITE_P(
                           "записать файл FOLDER/missing/report.html: No such file or directory\n"}),
     [](const testing::TestParamInfo<ReportFailureCase>& info) { return std::string(info.param.name); });
 
+// The standards run has no peaks; the sample is calculated with the line lg M = 8 - 0.5 T, and X1 makes
+// a third, off-line point, so that every fit statistic has a value.
+TEST_F(CalcProgram, JsonSamplesPointsAndFitAreTheNumericCoresValues) {
+    AddThirdStandard();
+    const CalcOutcome core = Core({"1", "2"});
+    int status = -1;
+    const std::string out = Run(Standard() + "--json 1 2", status);
+    ASSERT_EQ(status, 0);
+    const QJsonObject root = QJsonDocument::fromJson(QByteArray::fromStdString(out)).object();
+
+    const std::vector<AssayResults>& results = core.calibration->assayResults;
+    const QJsonArray samples = root["samples"].toArray();
+    ASSERT_EQ(results.size(), 1u);
+    ASSERT_EQ(samples.size(), 1);
+    const QJsonObject sample = samples[0].toObject();
+    EXPECT_EQ(sample["id"].toInt(), 2);
+    EXPECT_EQ(sample["sample"].toString(), QString("Образец \"A\""));
+    EXPECT_EQ(sample["isCalibration"], QJsonValue(false));
+    const MolarMassAverages& a = results[0].averages;
+    const std::vector<std::pair<const char*, double>> averages = {{"Mn", a.Mn},
+                                                                  {"Mw", a.Mw},
+                                                                  {"MwMn", a.MwMn},
+                                                                  {"Mz", a.Mz},
+                                                                  {"Mz1", a.Mz1},
+                                                                  {"Mp", a.Mp},
+                                                                  {"outsideRange", results[0].outsideRange}};
+    for (const auto& [key, value] : averages) ExpectJson(sample[key], value, key);
+    const MolarMassDistribution& d = results[0].distribution;
+    ExpectJsonArray(sample["mwd"].toObject()["lgM"], d.lgM, "lgM");
+    ExpectJsonArray(sample["mwd"].toObject()["w"], d.w, "w");
+    ExpectJsonArray(sample["mwd"].toObject()["cumulative"], d.cumulative, "cumulative");
+    EXPECT_EQ(d.lgM.size(), 4u);
+
+    const QJsonArray points = root["points"].toArray();
+    ASSERT_EQ(points.size(), 3);
+    for (int j = 0; j < 3; ++j) {
+        const CalibrationPoint& point = core.calibration->calPoints[core.pass.rows[j].point];
+        ExpectJson(points[j].toObject()["fitMolarMass"], point.curveMolarMass, "fitMolarMass");
+        ExpectJson(points[j].toObject()["deviation"], point.deviation, "deviation");
+    }
+    // The least-squares line through (10, 3), (12, 2), (13, lg 40) gives 37.40 g/mol at 13 min.
+    EXPECT_NEAR(points[2].toObject()["deviation"].toDouble(), -6.4939, 1e-4);
+
+    const QJsonObject fit = root["fit"].toObject();
+    EXPECT_EQ(fit["degree"].toInt(), 1);
+    ExpectJson(fit["r2"], core.calibration->fitQuality.r2, "r2");
+    ExpectJson(fit["stdError"], core.calibration->fitQuality.stdError, "stdError");
+    // Its residuals 0.0146, -0.0437, 0.0292 give SSres 0.002976 and SStot 1.0375, one degree of freedom.
+    EXPECT_NEAR(fit["r2"].toDouble(), 0.997132, 1e-6);
+    EXPECT_NEAR(fit["stdError"].toDouble(), 0.054553, 1e-6);
+}
+
+// One used point: a constant, which neither varies nor leaves a degree of freedom.
+TEST_F(CalcProgram, JsonGivesNullForAnUnusedPointAndAnUndefinedFit) {
+    int status = -1;
+    const std::string out = Run(Standard() + "--json --flags 0,1 1 2", status);
+    ASSERT_EQ(status, 0);
+    const QJsonObject root = QJsonDocument::fromJson(QByteArray::fromStdString(out)).object();
+    const QJsonObject unused = root["points"].toArray()[0].toObject();
+    EXPECT_TRUE(unused["fitMolarMass"].isNull());
+    EXPECT_TRUE(unused["deviation"].isNull());
+    const QJsonObject used = root["points"].toArray()[1].toObject();
+    EXPECT_NEAR(used["fitMolarMass"].toDouble(), 100.0, 1e-9);
+    EXPECT_NEAR(used["deviation"].toDouble(), 0.0, 1e-9);
+    const QJsonObject fit = root["fit"].toObject();
+    EXPECT_EQ(fit["degree"].toInt(), 0);
+    EXPECT_TRUE(fit["r2"].isNull());
+    EXPECT_TRUE(fit["stdError"].isNull());
+}
+
+TEST_F(CalcProgram, TextListsSamplesAndFitAfterTheMessages) {
+    AddThirdStandard();
+    const CalcOutcome core = Core({"1", "2"});
+    int status = -1;
+    const std::string out = Run(Standard() + "1 2", status);
+    ASSERT_EQ(status, 0);
+    const AssayResults& sample = core.calibration->assayResults.at(0);
+    std::string row = "  2  Образец \"A\"";
+    const MolarMassAverages& a = sample.averages;
+    for (const double value : {a.Mn, a.Mw, a.MwMn, a.Mz, a.Mz1, a.Mp, sample.outsideRange})
+        row += "  " + FormatGeneral(value, 15);
+    const std::string expected =
+        "Mp = " + FormatGeneral(a.Mp, 15) + "\nsamples: id  sample  Mn  Mw  Mw/Mn  Mz  Mz+1  Mp  outside range %\n" +
+        row + "\nfit degree = 1\nfit R^2 = " + FormatGeneral(*core.calibration->fitQuality.r2, 15) +
+        "\nfit standard error = " + FormatGeneral(*core.calibration->fitQuality.stdError, 15) + "\n";
+    EXPECT_EQ(out.substr(out.size() - std::min(out.size(), expected.size())), expected) << out;
+}
+
+TEST_F(CalcProgram, TextSaysWhichFitStatisticIsUndefined) {
+    int status = -1;
+    const std::string out = Run(Standard() + "1 2", status);
+    ASSERT_EQ(status, 0);
+    EXPECT_NE(out.find("message: В таблице компонентов не найден X1\nsamples: "), std::string::npos) << out;
+    EXPECT_NE(out.find("\nfit degree = 1\nfit R^2 = 1\nfit standard error = undefined\n"), std::string::npos) << out;
+}
+
+// The report makes the program a Qt application, which takes the comma locale of its environment.
+TEST_F(CalcProgram, CsvHoldsTheSamplesTableWhateverTheLocale) {
+    fs::copy_file(fs::path(QUORVEL_DOCS_DIR) / "gel.xsl", folder / "gel.xsl");
+    const CalcOutcome core = Core({"1", "2"});
+    int status = -1;
+    const char* locale = std::getenv("LC_ALL");
+    const std::optional<std::string> before = locale ? std::optional<std::string>(locale) : std::nullopt;
+    ASSERT_EQ(setenv("LC_ALL", "ru_RU.UTF-8", 1), 0);
+    const std::string out = Run(Standard() + "--report " + File("r.html") + " --csv " + File("t.csv") + " 1 2", status);
+    if (before)
+        setenv("LC_ALL", before->c_str(), 1);
+    else
+        unsetenv("LC_ALL");
+    ASSERT_EQ(status, 0);
+    int plainStatus = -1;
+    EXPECT_EQ(out, Run(Standard() + "1 2", plainStatus));
+    const std::vector<std::string> lines = Lines(Contents(File("t.csv")));
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "id,sample,Mn,Mw,MwMn,Mz,Mz1,Mp,outsideRange");
+    const std::string quotedName = "2,\"Образец \"\"A\"\"\",";
+    EXPECT_EQ(lines[1].substr(0, quotedName.size()), quotedName);
+    const std::vector<std::string> fields = CsvFields(lines[1]);
+    ASSERT_EQ(fields.size(), 9u);
+    EXPECT_EQ(fields[1], "Образец \"A\"");
+    const AssayResults& sample = core.calibration->assayResults.at(0);
+    const MolarMassAverages& a = sample.averages;
+    const std::vector<double> values = {a.Mn, a.Mw, a.MwMn, a.Mz, a.Mz1, a.Mp, sample.outsideRange};
+    for (size_t i = 0; i < values.size(); ++i) EXPECT_EQ(ParsedNumber(fields[i + 2]), values[i]) << fields[i + 2];
+}
+
+TEST_F(CalcProgram, CsvWithoutCalculatedSampleHoldsTheHeader) {
+    int status = -1;
+    Run(Standard() + "--csv " + File("t.csv") + " 1", status);
+    ASSERT_EQ(status, 0);
+    EXPECT_EQ(Contents(File("t.csv")), "id,sample,Mn,Mw,MwMn,Mz,Mz1,Mp,outsideRange\n");
+}
+
+struct TableFailureCase {
+    const char* name;
+    std::string tableName;  // inside the test folder
+    std::string reason;
+};
+
+std::ostream& operator<<(std::ostream& out, const TableFailureCase& c) { return out << c.name; }
+
+class CalcTableFailure : public CalcProgram, public testing::WithParamInterface<TableFailureCase> {};
+
+TEST_P(CalcTableFailure, SaysWhyAndStillPrintsTheResults) {
+    int status = -1;
+    const std::string arguments = Standard() + "--csv " + File(GetParam().tableName) + " 1 2";
+    const std::string errors = Run(arguments, status, true);
+    EXPECT_EQ(status, 6);
+    EXPECT_EQ(errors, "quorvel-calc: the samples table " + File(GetParam().tableName) +
+                          " could not be written: " + GetParam().reason + "\n");
+    EXPECT_NE(Run(arguments, status).find("Mn = 291.41"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CalcTableFailure,
+    testing::Values(TableFailureCase{"MissingFolder", "missing/t.csv", "No such file or directory"},
+                    TableFailureCase{"Folder", "", "Is a directory"}),
+    [](const testing::TestParamInfo<TableFailureCase>& info) { return std::string(info.param.name); });
+
+TEST_F(CalcProgram, ReportFailureComesFirstWhenTheTableFailsToo) {
+    int status = -1;
+    const std::string errors =
+        Run(Standard() + "--report " + File("r.html") + " --csv " + File("missing/t.csv") + " 1 2", status, true);
+    EXPECT_EQ(status, 5);
+    EXPECT_NE(errors.find("quorvel-calc: the report "), std::string::npos) << errors;
+    EXPECT_NE(errors.find("quorvel-calc: the samples table "), std::string::npos) << errors;
+}
+
 TEST_F(CalcProgram, HelpDocumentsTheInterface) {
     int status = -1;
     const std::string out = Run("--help", status);
     EXPECT_EQ(status, 0);
     for (const char* option : {"--db", "--docs", "--type", "--dependence", "--channel", "--k", "--alpha", "--flags",
-                               "--json", "--report", "Exit status"})
+                               "--json", "--report", "--csv", "Exit status"})
         EXPECT_NE(out.find(option), std::string::npos) << option;
 }
 

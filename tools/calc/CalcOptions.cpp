@@ -11,10 +11,13 @@ namespace {
 
 const char kUsage[] =
     "usage: quorvel-calc --db FILE --docs DIR [--type N] [--dependence N] [--channel N] [--k X]\n"
-    "                    [--alpha X] [--flags 1,0,...] [--json] [--report FILE.html] ASSAY...\n"
+    "                    [--alpha X] [--flags 1,0,...] [--json] [--report FILE.html] [--csv FILE]\n"
+    "                    ASSAY...\n"
     "\n"
     "Computes what the GPC workbench shows for a set of assays of a host database: the calibration\n"
-    "points, the coefficients k0 to k3 and Mn, Mw, Mw/Mn, Mz, Mz+1 and Mp.\n"
+    "points, the coefficients k0 to k3 and Mn, Mw, Mw/Mn, Mz, Mz+1 and Mp; then, with the final\n"
+    "calibration, the averages of every calculated assay, the share of its area outside the times of\n"
+    "the used points, and how well the calibration fits its points.\n"
     "\n"
     "  --db FILE        the host database (SQLite, tables [assay] and [peak])\n"
     "  --docs DIR       the documents folder with CompsTableQuorvel.csv (and gel.xsl for --report)\n"
@@ -28,11 +31,14 @@ const char kUsage[] =
     "  --json           print one JSON object instead of text\n"
     "  --report FILE    also write the HTML report made with DIR/gel.xsl, its chart picture beside\n"
     "                   it as FILE with the extension .png; the report is not opened\n"
+    "  --csv FILE       also write the samples table (UTF-8, \".\" as the decimal mark): id, sample,\n"
+    "                   Mn, Mw, MwMn, Mz, Mz1, Mp, outsideRange (%)\n"
     "  ASSAY            an assay identifier with an optional mark: 12/1 included, 7/0 listed\n"
     "                   but not included, 40 included; unknown identifiers are skipped\n"
     "\n"
     "Exit status: 0 the calculation ran, 2 wrong arguments, 3 the database failed, 4 the calculation\n"
-    "cannot run (no assay loaded, or no components file), 5 the report could not be written.\n";
+    "cannot run (no assay loaded, or no components file), 5 the report could not be written, 6 the\n"
+    "samples table could not be written.\n";
 
 // A whole decimal int32; false for anything else (blanks, signs only, trailing text, overflow).
 bool ToInt(const std::string& text, int32_t& value) {
@@ -103,6 +109,8 @@ CalcOptionsResult ParseCalcOptions(const std::vector<std::string>& arguments) {
             o.documents = value;
         else if (argument == "--report")
             o.report = value;
+        else if (argument == "--csv")
+            o.csv = value;
         else if (argument == "--type")
             good = ToInt(value, o.gradIndex) && IndexInRange(o.gradIndex, -1, 2);
         else if (argument == "--dependence")

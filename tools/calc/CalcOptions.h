@@ -22,6 +22,7 @@ struct CalcOptions {
     std::vector<int32_t> flags;  // --flags 1,0,...: overrides the point flags entry by entry
     bool json = false;  // --json
     std::string report;  // --report FILE.html, "" for none
+    std::string csv;  // --csv FILE: the samples table, "" for none
     bool help = false;  // --help
     std::vector<CalcAssay> assays;  // in the order given
 };

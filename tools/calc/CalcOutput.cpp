@@ -1,9 +1,11 @@
 #include "CalcOutput.h"
 
+#include "CalcSamplesTable.h"
 #include "base/NumberText.h"
 
 #include <cmath>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 namespace {
@@ -44,18 +46,62 @@ std::string JsonPairs(const std::vector<double>& x, const std::vector<double>& y
     return "{\"x\":" + JsonArray(x, JsonNumber) + ",\"y\":" + JsonArray(y, JsonNumber) + "}";
 }
 
+std::string JsonOptional(const std::optional<double>& value) { return value ? JsonNumber(*value) : "null"; }
+
 struct NamedResult {
     const char* textName;
     const char* jsonName;
     double value;
 };
 
-std::vector<NamedResult> Results(const CalibrationResults& s) {
+std::vector<NamedResult> Results(const MolarMassAverages& s) {
     return {{"Mn", "Mn", s.Mn}, {"Mw", "Mw", s.Mw},     {"Mw/Mn", "MwMn", s.MwMn},
             {"Mz", "Mz", s.Mz}, {"Mz+1", "Mz1", s.Mz1}, {"Mp", "Mp", s.Mp}};
 }
 
+MolarMassAverages AveragesOf(const CalibrationResults& s) { return {s.Mn, s.Mw, s.MwMn, s.Mz, s.Mz1, s.Mp}; }
+
+// "Mn":...,"Mw":... without braces.
+std::string JsonFields(const std::vector<NamedResult>& results) {
+    std::string out;
+    for (const NamedResult& result : results)
+        out += std::string(out.empty() ? "" : ",") + "\"" + result.jsonName + "\":" + JsonNumber(result.value);
+    return out;
+}
+
 std::vector<double> Coefficients(const CalibrationResults& s) { return {s.k0, s.k1, s.k2, s.k3}; }
+
+std::string JsonSample(const CalcSample& sample) {
+    const MolarMassDistribution& d = sample.results->distribution;
+    return "{\"id\":" + std::to_string(sample.assay->id) + ",\"sample\":" + JsonString(sample.assay->sample) +
+           ",\"isCalibration\":" + (sample.assay->isCalibration ? "true" : "false") + "," +
+           JsonFields(Results(sample.results->averages)) +
+           ",\"outsideRange\":" + JsonNumber(sample.results->outsideRange) +
+           ",\"mwd\":{\"lgM\":" + JsonArray(d.lgM, JsonNumber) + ",\"w\":" + JsonArray(d.w, JsonNumber) +
+           ",\"cumulative\":" + JsonArray(d.cumulative, JsonNumber) + "}}";
+}
+
+std::string JsonFit(const FitQuality& fit) {
+    return "{\"degree\":" + std::to_string(fit.degree) + ",\"r2\":" + JsonOptional(fit.r2) +
+           ",\"stdError\":" + JsonOptional(fit.stdError) + "}";
+}
+
+std::string TextOptional(const std::optional<double>& value) { return value ? FormatGeneral(*value, 15) : "undefined"; }
+
+// The samples table and the fit's quality, after everything the text showed before them.
+void WriteSamplesAndFit(std::ostream& out, const CalcOutcome& outcome) {
+    out << "samples: id  sample  Mn  Mw  Mw/Mn  Mz  Mz+1  Mp  outside range %\n";
+    for (const CalcSample& sample : CalcSamples(outcome)) {
+        out << "  " << sample.assay->id << "  " << sample.assay->sample;
+        for (const NamedResult& result : Results(sample.results->averages))
+            out << "  " << FormatGeneral(result.value, 15);
+        out << "  " << FormatGeneral(sample.results->outsideRange, 15) << "\n";
+    }
+    const FitQuality& fit = outcome.calibration->fitQuality;
+    out << "fit degree = " << fit.degree << "\n";
+    out << "fit R^2 = " << TextOptional(fit.r2) << "\n";
+    out << "fit standard error = " << TextOptional(fit.stdError) << "\n";
+}
 
 }  // namespace
 
@@ -74,9 +120,10 @@ void WriteCalcText(std::ostream& out, const CalcOutcome& outcome) {
     }
     const std::vector<double> k = Coefficients(s.results);
     for (size_t i = 0; i < k.size(); ++i) out << "k" << i << " = " << FormatGeneral(k[i], 15) << "\n";
-    for (const NamedResult& result : Results(s.results))
+    for (const NamedResult& result : Results(AveragesOf(s.results)))
         out << result.textName << " = " << FormatGeneral(result.value, 15) << "\n";
     for (const std::string& message : outcome.messages->texts) out << "message: " << message << "\n";
+    WriteSamplesAndFit(out, outcome);
 }
 
 void WriteCalcJson(std::ostream& out, const CalcOutcome& outcome) {
@@ -86,19 +133,21 @@ void WriteCalcJson(std::ostream& out, const CalcOutcome& outcome) {
                ",\"sample\":" + JsonString(a.sample) + ",\"method\":" + JsonString(a.method) +
                ",\"channels\":" + std::to_string(a.channels.size()) + "}";
     });
-    const std::string points = JsonArray(outcome.pass.rows, [](const PointsListRow& row) {
+    const std::vector<CalibrationPoint>& calPoints = outcome.calibration->calPoints;
+    const std::string points = JsonArray(outcome.pass.rows, [&calPoints](const PointsListRow& row) {
         const std::vector<std::string> texts(row.texts.begin(), row.texts.end());
-        return "{\"row\":" + JsonArray(texts, JsonString) + ",\"used\":" + (row.used ? "true" : "false") + "}";
+        const CalibrationPoint& point = calPoints[row.point];
+        return "{\"row\":" + JsonArray(texts, JsonString) + ",\"used\":" + (row.used ? "true" : "false") +
+               ",\"fitMolarMass\":" + JsonOptional(point.curveMolarMass) +
+               ",\"deviation\":" + JsonOptional(point.deviation) + "}";
     });
-    std::string results = "{";
-    for (const NamedResult& result : Results(s.results))
-        results +=
-            std::string(results.size() > 1 ? "," : "") + "\"" + result.jsonName + "\":" + JsonNumber(result.value);
-    results += "}";
+    const std::string results = "{" + JsonFields(Results(AveragesOf(s.results))) + "}";
     const ChartData chart = outcome.pass.chart.value_or(ChartData{});
     out << "{\"assays\":" << assays << ",\"points\":" << points
         << ",\"k\":" << JsonArray(Coefficients(s.results), JsonNumber) << ",\"results\":" << results
         << ",\"curve\":" << JsonPairs(chart.curveX, chart.curveY)
         << ",\"plotted\":" << JsonPairs(chart.pointX, chart.pointY)
-        << ",\"messages\":" << JsonArray(outcome.messages->texts, JsonString) << "}\n";
+        << ",\"messages\":" << JsonArray(outcome.messages->texts, JsonString)
+        << ",\"samples\":" << JsonArray(CalcSamples(outcome), JsonSample)
+        << ",\"fit\":" << JsonFit(outcome.calibration->fitQuality) << "}\n";
 }

@@ -19,6 +19,7 @@ enum CalcStatus : int {
     kCalcDatabaseFailed = 3,
     kCalcCannotRun = 4,
     kCalcReportFailed = 5,
+    kCalcTableFailed = 6,
 };
 
 struct CalcOutcome {

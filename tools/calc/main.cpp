@@ -3,6 +3,7 @@
 #include "CalcOutput.h"
 #include "CalcReport.h"
 #include "CalcRun.h"
+#include "CalcSamplesTable.h"
 #include "base/FixedEnvironment.h"
 
 #include <QGuiApplication>
@@ -35,6 +36,8 @@ int main(int argc, char** argv) {
         QGuiApplication application(argc, argv);
         reported = WriteCalcReport(outcome, environment, parsed.options.report);
     }
+    std::string tableError;
+    const bool tabled = parsed.options.csv.empty() || WriteCalcCsv(outcome, parsed.options.csv, tableError);
     if (parsed.options.json)
         WriteCalcJson(std::cout, outcome);
     else
@@ -42,7 +45,11 @@ int main(int argc, char** argv) {
     if (!reported) {
         std::cerr << "quorvel-calc: the report " << parsed.options.report
                   << " could not be written: " << reported.Description() << "\n";
-        return kCalcReportFailed;
     }
-    return kCalcOk;
+    if (!tabled) {
+        std::cerr << "quorvel-calc: the samples table " << parsed.options.csv << " could not be written: " << tableError
+                  << "\n";
+    }
+    if (!reported) return kCalcReportFailed;
+    return tabled ? kCalcOk : kCalcTableFailed;
 }
