@@ -3,8 +3,6 @@
 
 #include <algorithm>
 
-namespace {
-
 void PointSeriesAt(CAutoSeries& s, const std::vector<double>& x, const std::vector<double>& y) {
     s.count = static_cast<int32_t>(std::min(x.size(), y.size()));
     s.xValues = x.data();
@@ -12,9 +10,7 @@ void PointSeriesAt(CAutoSeries& s, const std::vector<double>& x, const std::vect
     s.UpdateMapping();
 }
 
-}  // namespace
-
-void SetUpCalibrationChart(CAutoPanel& panel, const std::string& xCaption, const std::string& yCaption) {
+void SetUpChartFrame(CAutoPanel& panel, const std::string& xCaption, const std::string& yCaption) {
     panel.style = CAutoAxis::kStyleClosedFrame;
     panel.captionColour = 0xFF0000;
     panel.captionFont = FontDescription{};
@@ -22,6 +18,10 @@ void SetUpCalibrationChart(CAutoPanel& panel, const std::string& xCaption, const
     panel.captionFont.charSet = 204;
     panel.captionFont.face = "Arial";
     panel.SetCaptions(xCaption, yCaption);
+}
+
+void SetUpCalibrationChart(CAutoPanel& panel, const std::string& xCaption, const std::string& yCaption) {
+    SetUpChartFrame(panel, xCaption, yCaption);
 
     CAutoSeries& curve = panel.series[panel.AddSeries()];
     curve.colour = 0x0000FF;

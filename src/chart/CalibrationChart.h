@@ -19,6 +19,13 @@ constexpr const char* kReportTimeCaption = "Время [мин]";
 constexpr const char* kMolarMassCaption = "LG(MM)";
 constexpr const char* kUniversalMolarMassCaption = "LG(K*MM^ALPHA*MM)";
 
+// Points series s at the arrays (not copied), taking the shorter length of the two.
+void PointSeriesAt(CAutoSeries& s, const std::vector<double>& x, const std::vector<double>& y);
+
+// The frame and captions (UTF-8) the module's charts share: a closed frame without grid, blue
+// captions of 25 pixels.
+void SetUpChartFrame(CAutoPanel& panel, const std::string& xCaption, const std::string& yCaption);
+
 // Styles an empty panel as the calibration chart with the given captions (UTF-8) and adds its two
 // series. Call once per panel.
 void SetUpCalibrationChart(CAutoPanel& panel, const std::string& xCaption, const std::string& yCaption);
