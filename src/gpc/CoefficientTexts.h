@@ -3,6 +3,7 @@
 #pragma once
 
 #include "gpc/CalibrationResults.h"
+#include "gpc/FitQuality.h"
 
 #include <array>
 #include <string>
@@ -11,3 +12,7 @@
 // A cubic's k3 is a few thousandths, so a fixed count of decimals would not do. Non-finite values give
 // "inf", "-inf", "nan".
 std::array<std::string, 4> CoefficientTexts(const CalibrationResults& results);
+
+// R^2 "%.6f" and the standard error of Y with four significant digits, as shown beside the coefficients;
+// "" for a measure the fit leaves undefined.
+std::array<std::string, 2> FitQualityTexts(const FitQuality& quality);

@@ -12,6 +12,7 @@
 // column the calibration type does not show), its check box, and the calibration point it shows.
 struct PointsListRow {
     std::array<std::string, 5> texts;  // UTF-8
+    std::array<std::string, 2> fitTexts;  // the fit's columns, PointFitTexts
     bool used = true;  // the check box: the point takes part in the fit
     int32_t point = 0;  // index into the calibration's calPoints
 };
@@ -19,3 +20,8 @@ struct PointsListRow {
 // Column texts: "%d / %s" (1-based assay position, componentName), time "%.2f" (minutes),
 // fitMolarMass "%.2f" (g/mol), K "%.6f", Alpha "%.3f". Non-finite numbers give "inf", "-inf", "nan".
 std::array<std::string, 5> PointRowTexts(const CalibrationPoint& point, const std::string& componentName);
+
+// The fit's columns: the molar mass the final calibration gives at the point's time "%.2f" (g/mol) and
+// its deviation from the point's molar mass "%.2f" (%); "" where the point has none (an unused point,
+// or a run that fitted nothing).
+std::array<std::string, 2> PointFitTexts(const CalibrationPoint& point);

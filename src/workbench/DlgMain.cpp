@@ -9,6 +9,7 @@
 #include "data/AssayDateText.h"
 #include "data/DataBase.h"
 #include "gpc/CalibrationNames.h"
+#include "gpc/SampleRowTexts.h"
 #include "grid/CGridCtrl.h"
 #include "hostlink/AssaysChangedEvent.h"
 #include "report/QtReportPlatform.h"
@@ -59,12 +60,6 @@ const Column kAssayColumns[] = {
     {WorkbenchText::kMixture, 86}, {WorkbenchText::kAnalysisTime, 90}, {WorkbenchText::kCalculationType, 80},
     {WorkbenchText::kMethod, 140},
 };
-
-// The part of a stored file name after its last "\" or "/".
-std::string ShownFileName(const std::string& path) {
-    const std::string::size_type slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 int ComboIndex(int32_t index, const QComboBox& combo) { return index >= 0 && index < combo.count() ? index : -1; }
 

@@ -44,6 +44,7 @@ std::vector<PointsListRow> PointsRows(const CCalibration& calibration, const Com
         if (!component) continue;
         PointsListRow row;
         row.texts = PointRowTexts(point, component->componentName);
+        row.fitTexts = PointFitTexts(point);
         for (int column = 2; column < 5; ++column)
             if (!ShowsPointColumn(gradIndex, column)) row.texts[column].clear();
         row.used = point.used != 0;

@@ -4,6 +4,7 @@
 #include "chart/CalibrationChart.h"
 #include "data/DataBase.h"
 #include "gpc/CalibrationNames.h"
+#include "gpc/SampleRowTexts.h"
 #include "gpc/CoefficientTexts.h"
 #include "workbench/AssayLoading.h"
 #include "workbench/CalibrationPoints.h"
@@ -17,23 +18,8 @@ namespace {
 
 constexpr double kLargestConstant = 100.0;  // K and Alpha above it are refused
 constexpr int kConstantDigits = 15;  // significant digits of K and Alpha written by the workbench
-constexpr int kAverageDigits = 6;  // the averages are good to a few per cent; more digits would be noise
 
 bool InRange(int32_t index, size_t count) { return index >= 0 && static_cast<size_t>(index) < count; }
-
-// Fixed notation with kAverageDigits significant digits, never an exponent: 25228.6, 1.05234.
-std::string AverageText(double value) {
-    if (!std::isfinite(value) || value == 0.0) return FormatFixed(value, 0);
-    const int leading = static_cast<int>(std::floor(std::log10(std::abs(value)))) + 1;
-    return FormatFixed(value, std::max(0, kAverageDigits - leading));
-}
-
-std::array<std::string, 6> AverageTexts(const CalibrationResults& r) {
-    std::array<std::string, 6> texts;
-    const double values[] = {r.Mn, r.Mw, r.MwMn, r.Mz, r.Mz1, r.Mp};
-    for (size_t i = 0; i < texts.size(); ++i) texts[i] = AverageText(values[i]);
-    return texts;
-}
 
 // The averages belong to the last included assay; when it could not be calculated, what the run
 // left in the results is another assay's and must not be shown as this one's.
@@ -228,5 +214,5 @@ void Workbench::ShowPass(const PassResult& pass) {
     view_.chart = pass.chart.value_or(ChartData{});
     view_.coefficientTexts = pass.chart ? CoefficientTexts(state_.results) : std::array<std::string, 4>{};
     view_.averageTexts =
-        pass.chart && LastAssayCalculated(pass.status) ? AverageTexts(state_.results) : std::array<std::string, 6>{};
+        pass.chart && LastAssayCalculated(pass.status) ? AverageTexts(MolarMassAverages{state_.results.Mn, state_.results.Mw, state_.results.MwMn, state_.results.Mz, state_.results.Mz1, state_.results.Mp}) : std::array<std::string, 6>{};
 }

@@ -132,3 +132,13 @@ TEST(FormatFixed, ClampsDecimals) {
 }
 
 }  // namespace
+
+TEST(PointFit, ShowsTheFittedMassAndDeviationOnlyWhereTheFitGaveThem) {
+    CalibrationPoint point;
+    point.curveMolarMass = 10235.456;
+    point.deviation = -2.345;
+    EXPECT_EQ(PointFitTexts(point), (std::array<std::string, 2>{"10235.46", "-2.35"}));
+    point.curveMolarMass.reset();
+    point.deviation.reset();
+    EXPECT_EQ(PointFitTexts(point), (std::array<std::string, 2>{"", ""}));
+}
