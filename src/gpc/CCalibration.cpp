@@ -39,15 +39,29 @@ bool WritesAverages(AssayOutcome outcome) {
     return outcome != AssayOutcome::Skipped && outcome != AssayOutcome::NoPeaks;
 }
 
+// The rounding error of the product p = a * b, exactly (Dekker: each factor split into halves of 26
+// bits, whose products are exact). Plain arithmetic, where std::fma would be a library call.
+double ProductError(double a, double b, double p) {
+    const auto split = [](double x, double& high, double& low) {
+        const double scaled = 134217729.0 * x;  // 2^27 + 1
+        high = scaled - (scaled - x);
+        low = x - high;
+    };
+    double aHigh = 0.0, aLow = 0.0, bHigh = 0.0, bLow = 0.0;
+    split(a, aHigh, aLow);
+    split(b, bHigh, bLow);
+    return ((aHigh * bHigh - p) + aHigh * bLow + aLow * bHigh) + aLow * bLow;
+}
+
 // pow(t, 3) without a call of pow, which took most of a slice's time: t*t split exactly into its
-// rounded value and its error (fma), each times t, the sum rounded once. That is t^3 correctly rounded,
+// rounded value and its error, each times t, the sum rounded once. That is t^3 correctly rounded,
 // which pow also gives but for about one t in a thousand, so averages stay those labs hold, nearly
 // always to the last bit (t*t and t stand for pow(t, 2) and pow(t, 1) exactly).
 double CubeRounded(double t) {
     const double square = t * t;
-    const double squareError = std::fma(t, t, -square);
     const double cube = square * t;
-    return cube + (std::fma(square, t, -cube) + squareError * t);
+    if (!std::isfinite(cube)) return cube;  // as pow: an infinite cube, NaN for a NaN time
+    return cube + (ProductError(square, t, cube) + ProductError(t, t, square) * t);
 }
 
 template <typename Item, typename Predicate>
