@@ -99,7 +99,8 @@ const char* const AssayDatabase::Schema =
     "ON DELETE CASCADE,\n"
     "                    nameid TEXT, name TEXT, area REAL, time REAL, concentration REAL, "
     "height REAL,\n"
-    "                    channel INTEGER, front REAL, back REAL);\n";
+    "                    channel INTEGER, front REAL, back REAL);\n"
+    "CREATE INDEX peak_assayid ON peak (assayid);\n";
 
 bool AssayDatabase::Open(const std::string& path, std::string& message) {
     path_.clear();

@@ -34,7 +34,9 @@ struct PeakRow {
 
 class AssayDatabase {
 public:
-    // The statements that create the two tables.
+    // The statements that create the two tables and the index of [peak] by assay: the module asks for
+    // one assay's peaks at each assay it loads, which without it scans every peak row. A database
+    // made without the index still serves, only slower.
     static const char* const Schema;
     // Most rows one query hands back; further rows are left out with a message.
     static constexpr std::size_t MaxRows = 100000;

@@ -3,7 +3,7 @@
 
 #include "data/Channel.h"
 #include "data/Peak.h"
-#include "data/SampleBuffer.h"
+#include "data/WidenedSamples.h"
 
 #include <cstdint>
 #include <limits>
@@ -26,5 +26,5 @@ struct Assay {
     std::vector<Peak> peaks;  // sorted by (channel, time)
     double lastValue2 = -std::numeric_limits<double>::max();  // of the last channel block read
     double lastValue1 = -std::numeric_limits<double>::max();
-    std::vector<SampleBuffer<double>> signals;  // each block's samples widened to float64
+    std::vector<WidenedSamples> signals;  // each block's samples widened to float64, when read
 };

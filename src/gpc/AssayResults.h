@@ -13,5 +13,6 @@ struct AssayResults {
     // time of the used points the final calibration was fitted to; 0 when there is no such point (the
     // broad standard); NaN when the area is 0.
     double outsideRange = 0.0;
-    MolarMassDistribution distribution;  // from the same slices as the averages
+    // From the same slices as the averages; empty unless the run was asked for it (DistributionAssays).
+    MolarMassDistribution distribution;
 };

@@ -2,6 +2,7 @@
 // labs already hold; do not widen them.
 #include "gpc/CCalibration.h"
 
+#include "base/VectorState.h"
 #include "gpc/BroadStandardFit.h"
 #include "gpc/CAprox.h"
 
@@ -38,6 +39,31 @@ bool WritesAverages(AssayOutcome outcome) {
     return outcome != AssayOutcome::Skipped && outcome != AssayOutcome::NoPeaks;
 }
 
+// The rounding error of the product p = a * b, exactly (Dekker: each factor split into halves of 26
+// bits, whose products are exact). Plain arithmetic, where std::fma would be a library call.
+double ProductError(double a, double b, double p) {
+    const auto split = [](double x, double& high, double& low) {
+        const double scaled = 134217729.0 * x;  // 2^27 + 1
+        high = scaled - (scaled - x);
+        low = x - high;
+    };
+    double aHigh = 0.0, aLow = 0.0, bHigh = 0.0, bLow = 0.0;
+    split(a, aHigh, aLow);
+    split(b, bHigh, bLow);
+    return ((aHigh * bHigh - p) + aHigh * bLow + aLow * bHigh) + aLow * bLow;
+}
+
+// pow(t, 3) without a call of pow, which took most of a slice's time: t*t split exactly into its
+// rounded value and its error, each times t, the sum rounded once. That is t^3 correctly rounded,
+// which pow also gives but for about one t in a thousand, so averages stay those labs hold, nearly
+// always to the last bit (t*t and t stand for pow(t, 2) and pow(t, 1) exactly).
+double CubeRounded(double t) {
+    const double square = t * t;
+    const double cube = square * t;
+    if (!std::isfinite(cube)) return cube;  // as pow: an infinite cube, NaN for a NaN time
+    return cube + (ProductError(square, t, cube) + ProductError(t, t, square) * t);
+}
+
 template <typename Item, typename Predicate>
 const Item* LastWhere(const std::vector<Item>& items, Predicate predicate) {
     const auto found = std::find_if(items.rbegin(), items.rend(), predicate);
@@ -64,6 +90,9 @@ void CCalibration::SetInputs(double k, double alpha, int32_t gradIndex, int32_t 
 // need a calibration of fewer points, when an assay without peaks added points after theirs: that
 // assay's slices are then read a second time.
 CalculationStatus CCalibration::Run() {
+    // The host's Qt may have left the upper halves of the AVX registers in use; glibc's pow and log10,
+    // called for every slice, would then run about ten times slower on some processors.
+    ClearUpperVectorState();
     calPoints.clear();
     assayResults.clear();
     const std::vector<PlannedAssay> plan = PlanAssays();
@@ -98,7 +127,7 @@ double CCalibration::MolarMassAt(double t) const { return MolarMassOfY(Calibrati
 
 double CCalibration::CalibrationY(double t) const {
     const CalibrationResults& r = results;
-    return std::pow(t, 3.0) * r.k3 + std::pow(t, 2.0) * r.k2 + std::pow(t, 1.0) * r.k1 + r.k0;
+    return CubeRounded(t) * r.k3 + t * t * r.k2 + t * r.k1 + r.k0;
 }
 
 // K and Alpha are the sample's Mark-Houwink constants: they belong to the universal calibration only.
@@ -255,24 +284,28 @@ CCalibration::TimeRange CCalibration::UsedTimes(size_t pointCount) const {
 }
 
 // The one pass over a calculated assay's slices, with the calibration results holds: the averages, the
-// area outside the calibrated times and the distribution. Allocates only the distribution's arrays.
+// area outside the calibrated times and, when asked for, the distribution. Allocates only the
+// distribution's arrays.
 AssayResults CCalibration::MeasureAssay(const PlannedAssay& planned, const TimeRange& calibrated) const {
     const Channel& channel = *SelectedChannel(Assays[planned.index]);
     const SliceWindow& window = planned.window;
     const bool ranged = calibrated.earliest <= calibrated.latest;
+    const bool distributed = BuildsDistribution(planned.index);
     AssayResults measured;
     measured.assayIndex = static_cast<int32_t>(planned.index);
     MolarMassDistribution& distribution = measured.distribution;
-    const auto slices = static_cast<size_t>(std::max(window.end - window.first, 0));
-    distribution.lgM.reserve(slices);
-    distribution.w.reserve(slices);
+    if (distributed) {
+        const auto slices = static_cast<size_t>(std::max(window.end - window.first, 0));
+        distribution.lgM.reserve(slices);
+        distribution.w.reserve(slices);
+    }
     SliceSums sums;
     for (int32_t i = window.first; i < window.end; ++i) {
         const double t = i * channel.value2 + channel.value1;
         const double y = CalibrationY(t);
         const double h = window.HeightAt(channel.samples, i);
         sums.Add(i, MolarMassOfY(y), h, ranged && (t < calibrated.earliest || t > calibrated.latest));
-        AddSlice(distribution, LgMolarMassOfY(y), h, LgMolarMassSlopeAt(t));
+        if (distributed) AddSlice(distribution, LgMolarMassOfY(y), h, LgMolarMassSlopeAt(t));
     }
     MolarMassAverages& a = measured.averages;
     a.Mp = MolarMassAt(sums.highestIndex * channel.value2 + channel.value1);
@@ -284,6 +317,11 @@ AssayResults CCalibration::MeasureAssay(const PlannedAssay& planned, const TimeR
     measured.outsideRange = ranged ? sums.outside / sums.sum0 * 100.0 : 0.0;
     Normalise(distribution);
     return measured;
+}
+
+bool CCalibration::BuildsDistribution(size_t assayIndex) const {
+    return std::find(DistributionAssays.begin(), DistributionAssays.end(), static_cast<int32_t>(assayIndex)) !=
+           DistributionAssays.end();
 }
 
 void CCalibration::SetAverages(const MolarMassAverages& averages) {

@@ -1,7 +1,7 @@
 // The calibration of the workbench: calibration points from the named standard peaks of the included
 // assays, the polynomial Y(T) of retention time T (minutes), the sampled curve for the chart, how well
-// it fits its points, and for each calculated assay its molecular-weight averages (g/mol) and molar-mass
-// distribution.
+// it fits its points, and for each calculated assay its molecular-weight averages (g/mol) and, when
+// asked for, its molar-mass distribution.
 #pragma once
 
 #include "data/Assay.h"
@@ -22,7 +22,7 @@ public:
     static constexpr int32_t kPolydisperse = 1;  // one broad standard, linear
     static constexpr int32_t kUniversal = 2;  // Y = lg(K * M^Alpha * M)
 
-    // Replaces all seven inputs with copies (the assays with their channels and samples). The sample
+    // Replaces the seven calculation inputs with copies (the assays with their channels and samples). The sample
     // arrays are shared with the given assays, not duplicated; a later edit of theirs never reaches these.
     void SetInputs(double k, double alpha, int32_t gradIndex, int32_t formulaIndex, int32_t channelIndex,
                    const std::vector<Assay>& assays, const std::vector<int32_t>& pointFlags);
@@ -31,7 +31,7 @@ public:
     // the final calibration, fitted to the points formed up to the last included assay that is not
     // skipped (for the broad standard, that assay's line). Samples its curve, measures it against the
     // points (fitQuality, each point's curveMolarMass and deviation), and reads each calculated assay's
-    // slices once for its assayResults. results holds the final coefficients; its averages are those
+    // slices once for its assayResults (with a distribution for those of DistributionAssays). results holds the final coefficients; its averages are those
     // of the last included assay that has peaks and is not skipped (0 when they could not be
     // computed), with the points formed up to that assay. A run that fits nothing (no included assay, or
     // every one skipped) keeps results, the point and curve arrays and fitQuality, and leaves assayResults
@@ -49,6 +49,10 @@ public:
     int32_t ChannelIndex = 0;
     std::vector<Assay> Assays;
     std::vector<int32_t> PointFlags;  // entry j for point j; a point without an entry is used
+    // Indexes into Assays of the assays whose molar-mass distribution a run builds when they are
+    // calculated; every other entry of assayResults has an empty one. A distribution takes six times
+    // the bytes of the samples it comes from, and the window shows one at a time. SetInputs keeps it.
+    std::vector<int32_t> DistributionAssays;
 
     CalibrationResults results;
     int32_t usedGradIndex = 0;  // type and dependence of the last run
@@ -88,6 +92,7 @@ private:
     void FitBroadStandardLine(const Assay& assay, const Channel& channel);
     TimeRange UsedTimes(size_t pointCount) const;
     AssayResults MeasureAssay(const PlannedAssay& planned, const TimeRange& calibrated) const;
+    bool BuildsDistribution(size_t assayIndex) const;
     void SetAverages(const MolarMassAverages& averages);
     void MeasurePoints(int32_t degree);
     void SampleCurve(float minT, float maxT);

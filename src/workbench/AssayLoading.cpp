@@ -39,12 +39,13 @@ std::vector<Peak> ReadPeaks(DataBase::Handle& db, int32_t assayId) {
 }
 
 // The channels of the file and the float64 signals of every block read, also those read before a
-// failure; the channels themselves only when the whole file was read.
+// failure; the channels themselves only when the whole file was read. The signals share the
+// channels' samples, so that each sample is written to memory once.
 void ReadChromatogram(Assay& assay) {
     COrbitasFile4 file;
     const bool complete = file.Read(assay.fileName).code == COrbitasFile4::Ok;
     for (const Channel& channel : file.channels) {
-        assay.signals.push_back(std::vector<double>(channel.samples.begin(), channel.samples.end()));
+        assay.signals.push_back(channel.samples);
         assay.lastValue1 = channel.value1;
         assay.lastValue2 = channel.value2;
     }

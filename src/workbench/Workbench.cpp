@@ -140,7 +140,29 @@ void Workbench::SelectSample(int32_t row) {
         if (!InRange(row, view_.samples.size())) return;
         chosenSampleId_ = state_.Assays[view_.samples[row].assayIndex].id;
     }
+    const std::vector<int32_t> wanted = DistributedAssays();
+    if (wanted != calibration_.DistributionAssays && !view_.samples.empty()) {
+        // The same inputs give the same numbers; the run only adds the chosen sample's distribution.
+        calibration_.DistributionAssays = wanted;
+        calibration_.Run();
+    }
     ShowSelectedSample();
+}
+
+std::vector<int32_t> Workbench::DistributedAssays() const {
+    // A distribution takes six times the bytes of its samples: only those that can be shown are built,
+    // the chosen sample's and the last included assay's (shown by default).
+    std::vector<int32_t> wanted;
+    for (size_t i = 0; i < state_.Assays.size(); ++i) {
+        const bool chosen = chosenSampleId_ && state_.Assays[i].id == *chosenSampleId_;
+        if (chosen) wanted.push_back(static_cast<int32_t>(i));
+    }
+    for (size_t i = state_.Assays.size(); i-- > 0;) {
+        if (state_.Assays[i].included == 0) continue;
+        if (wanted.empty() || wanted[0] != static_cast<int32_t>(i)) wanted.push_back(static_cast<int32_t>(i));
+        break;
+    }
+    return wanted;
 }
 
 void Workbench::TypeConstant(const ConstantEdit& edit, const std::string& text) {
@@ -202,6 +224,7 @@ void Workbench::RebuildPointFlags() { state_.PointFlags = ::RebuildPointFlags(st
 void Workbench::Forget() {
     // A fresh calibration each time: nothing of an earlier run may remain in what is shown or reported.
     calibration_ = CCalibration{};
+    calibration_.DistributionAssays = DistributedAssays();
     state_.results = {};
 }
 

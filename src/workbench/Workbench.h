@@ -76,6 +76,8 @@ private:
     void AssaySetChanged(int32_t changedRow);
     void RebuildChannelsKeepingChoice(int32_t changedRow);
     void RebuildPointFlags();
+    // Indexes of the assays whose distribution a run builds.
+    std::vector<int32_t> DistributedAssays() const;
     void Forget();
     void Pass();
     void Refit();

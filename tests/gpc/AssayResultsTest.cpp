@@ -120,6 +120,43 @@ INSTANTIATE_TEST_SUITE_P(
         EntriesCase{"BroadStandardHasNoPoints", {Worked()}, CCalibration::kPolydisperse, {}, false}),
     [](const testing::TestParamInfo<EntriesCase>& info) { return std::string(info.param.name); });
 
+struct AskedDistributionsCase {
+    const char* name;
+    std::vector<int32_t> asked;  // DistributionAssays
+    std::vector<bool> built;  // per entry of assayResults (assays 0 and 2)
+};
+
+class AssayResultsAskedDistributions : public testing::TestWithParam<AskedDistributionsCase> {};
+
+// Assay 1 is not included, so it is never calculated, asked for or not; the averages are the same
+// whichever distributions are built.
+TEST_P(AssayResultsAskedDistributions, AreBuiltForTheAssaysAskedForOnly) {
+    const AskedDistributionsCase& c = GetParam();
+    CCalibration calibration;
+    calibration.SetInputs(1.0, 0.0, CCalibration::kMonodisperse, 0, 0,
+                          {Worked(LineStandards()), NotIncluded(Worked()), Worked()}, {});
+    calibration.DistributionAssays = c.asked;
+    calibration.Run();
+    ASSERT_EQ(calibration.assayResults.size(), c.built.size());
+    for (size_t e = 0; e < c.built.size(); ++e) {
+        const AssayResults& entry = calibration.assayResults[e];
+        ExpectWorkedAverages(entry.averages);
+        EXPECT_EQ(entry.distribution.lgM.size(), c.built[e] ? 4u : 0u) << e;
+        EXPECT_EQ(entry.distribution.w.size(), entry.distribution.lgM.size()) << e;
+        EXPECT_EQ(entry.distribution.cumulative.size(), entry.distribution.lgM.size()) << e;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, AssayResultsAskedDistributions,
+                         testing::Values(AskedDistributionsCase{"None", {}, {false, false}},
+                                         AskedDistributionsCase{"TheLast", {2}, {false, true}},
+                                         AskedDistributionsCase{"Both", {2, 0}, {true, true}},
+                                         AskedDistributionsCase{"OneNotCalculated", {1}, {false, false}},
+                                         AskedDistributionsCase{"BeyondTheAssays", {3, -1}, {false, false}}),
+                         [](const testing::TestParamInfo<AskedDistributionsCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
 // The sample's own standard gave it M = 1000 everywhere; the standards run after it, without peaks,
 // fits the line without computing averages. results keeps what the sample's turn computed, and the
 // sample's entry has the line's.
@@ -210,6 +247,7 @@ TEST_P(AssayResultsDistribution, ComesFromTheSlicesOfTheAverages) {
     const DistributionRunCase& c = GetParam();
     CCalibration calibration;
     calibration.SetInputs(c.K, c.Alpha, c.type, c.formulaIndex, 0, {Worked(c.standards)}, {});
+    calibration.DistributionAssays = {0};
     calibration.Run();
     ASSERT_EQ(calibration.assayResults.size(), 1u);
     const MolarMassDistribution& d = calibration.assayResults[0].distribution;
@@ -274,6 +312,7 @@ protected:
             {MakeAssay(7.0, 0.01, samples, {standard("early", earliestStandard), standard("late", latestStandard)},
                        {RangePeak(8.0, 14.0)})},
             {});
+        calibration.DistributionAssays = {0};
         calibration.Run();
         EXPECT_EQ(calibration.assayResults.size(), 1u);
         return calibration.assayResults.at(0);

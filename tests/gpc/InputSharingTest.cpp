@@ -15,7 +15,7 @@ Assay TriangleAssay(int slices) {
     std::vector<float> samples(static_cast<size_t>(slices) + 1);
     for (int i = 0; i <= slices; ++i) samples[i] = static_cast<float>(std::min(i, slices - i));
     Assay assay = MakeAssay(10.0, 2.0 / slices, std::move(samples), LineStandards(), {RangePeak(10.0, 12.0)});
-    assay.signals.push_back(std::vector<double>(assay.channels[0].samples.begin(), assay.channels[0].samples.end()));
+    assay.signals.push_back(assay.channels[0].samples);
     return assay;
 }
 
@@ -40,10 +40,10 @@ TEST(CalibrationInputs, AnEditAfterTheRunChangesNeitherInputsNorResults) {
     const double mw = calibration.results.Mw;
     ASSERT_GT(mn, 0.0);
     const std::vector<float> samples = calibration.Assays[0].channels[0].samples;
-    const std::vector<double> signal = calibration.Assays[0].signals[0];
+    const std::vector<double> signal = calibration.Assays[0].signals[0].Values();
 
     for (float& sample : assays[0].channels[0].samples.Edit()) sample *= 3.0f;
-    assays[0].signals[0].Edit().assign(3, -1.0);
+    assays[0].signals[0] = SampleBuffer<float>(std::vector<float>(3, -1.0f));
     assays[0].channels[0].table[0].molarMass = 5.0;
 
     EXPECT_EQ(calibration.Assays[0].channels[0].samples, samples);

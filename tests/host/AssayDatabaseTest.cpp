@@ -16,6 +16,20 @@ void Execute(const std::string& path, const std::string& sql) {
     sqlite3_close(db);
 }
 
+// How SQLite would run sql on the database at path: the details of EXPLAIN QUERY PLAN, one per line.
+std::string QueryPlan(const std::string& path, const std::string& sql) {
+    sqlite3* db = nullptr;
+    sqlite3_open(path.c_str(), &db);
+    sqlite3_stmt* statement = nullptr;
+    std::string plan;
+    if (sqlite3_prepare_v2(db, ("EXPLAIN QUERY PLAN " + sql).c_str(), -1, &statement, nullptr) == SQLITE_OK)
+        while (sqlite3_step(statement) == SQLITE_ROW)
+            plan += reinterpret_cast<const char*>(sqlite3_column_text(statement, 3)) + std::string("\n");
+    sqlite3_finalize(statement);
+    sqlite3_close(db);
+    return plan;
+}
+
 // A database with two assays stored with one file and a third with another.
 std::string FilledDatabase(const TempFolder& folder) {
     const std::string path = folder / "assays.db";
@@ -79,6 +93,9 @@ TEST(AssayDatabase, EmptyFileGetsTheTables) {
     EXPECT_TRUE(database.Assays(rows, message)) << message;
     EXPECT_TRUE(rows.empty());
     EXPECT_EQ(database.Path(), path);
+    // One assay's peaks are looked up, not searched for among all rows.
+    EXPECT_NE(QueryPlan(path, "SELECT name FROM peak WHERE assayid = 1;").find("USING INDEX peak_assayid"),
+              std::string::npos);
 }
 
 struct BadDatabaseCase {

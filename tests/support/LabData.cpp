@@ -20,7 +20,8 @@ const char kSchema[] =
     " sample TEXT, mixture TEXT, method TEXT, iscalibration INTEGER NOT NULL DEFAULT 0);"
     "CREATE TABLE IF NOT EXISTS peak (id INTEGER PRIMARY KEY, assayid INTEGER NOT NULL REFERENCES assay(id)"
     " ON DELETE CASCADE, nameid TEXT, name TEXT, area REAL, time REAL, concentration REAL, height REAL,"
-    " channel INTEGER, front REAL, back REAL);";
+    " channel INTEGER, front REAL, back REAL);"
+    "CREATE INDEX IF NOT EXISTS peak_assayid ON peak (assayid);";
 
 // Prepares one statement, lets bind fill its parameters and runs it to completion.
 void RunOnce(sqlite3* db, const char* sql, const std::function<void(sqlite3_stmt*)>& bind) {

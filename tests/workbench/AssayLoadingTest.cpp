@@ -50,10 +50,25 @@ TEST_F(AssayLoadingTest, LoadsRowFileAndPeaks) {
     EXPECT_EQ(assay.channels[0].table[0].name, "PS-1");
     ASSERT_EQ(assay.signals.size(), 2u);
     EXPECT_EQ(assay.signals[0], (std::vector<double>{1.0, 2.0, 3.0}));
+    EXPECT_EQ(assay.signals[1], (std::vector<double>{5.0}));
+    // Each sample is held once: the signals are the channels' samples, not a copy.
+    EXPECT_TRUE(assay.signals[0].SharesValuesWith(assay.channels[0].samples));
+    EXPECT_TRUE(assay.signals[1].SharesValuesWith(assay.channels[1].samples));
     EXPECT_EQ(assay.lastValue1, 4.0);
     EXPECT_EQ(assay.lastValue2, 0.25);
     ASSERT_EQ(assay.peaks.size(), 1u);
     EXPECT_EQ(assay.peaks[0].back, 2.9);
+}
+
+// Databases made before the host indexed [peak] by assay load the same, only slower.
+TEST_F(AssayLoadingTest, DatabaseWithoutThePeakIndexLoadsThePeaks) {
+    AddGoodAssay(12, "a.chr");
+    database->AddPeak(12, {"PS-1", 2.5, 1, 2.1, 2.9, 1.0});
+    database->Execute("DROP INDEX peak_assayid;");
+    DataBase::Handle db(database->path);
+    ASSERT_EQ(LoadAssay(db, 12, assays).index, 0);
+    ASSERT_EQ(assays[0].peaks.size(), 1u);
+    EXPECT_EQ(assays[0].peaks[0].name, "PS-1");
 }
 
 TEST_F(AssayLoadingTest, KnownIdentifierReturnsItsIndexWithoutReading) {
@@ -111,7 +126,9 @@ TEST_F(AssayLoadingTest, DamagedXmlPartKeepsTheSignalsOnly) {
     DataBase::Handle db(database->path);
     ASSERT_EQ(LoadAssay(db, 9, assays).index, 0);
     EXPECT_TRUE(assays[0].channels.empty());
-    EXPECT_EQ(assays[0].signals.size(), 2u);
+    ASSERT_EQ(assays[0].signals.size(), 2u);
+    EXPECT_EQ(assays[0].signals[0], (std::vector<double>{1.0, 2.0, 3.0}));
+    EXPECT_EQ(assays[0].signals[1], (std::vector<double>{5.0}));
     EXPECT_EQ(assays[0].lastValue1, 4.0);
 }
 

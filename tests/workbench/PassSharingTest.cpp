@@ -20,7 +20,7 @@ Assay StandardsRun(int32_t id, double firstTime) {
     assay.included = 1;
     for (int32_t number = 1; number <= 2; ++number) {
         assay.channels.push_back(LabChannel(number, 10.0, 0.1, std::vector<float>(101, 1.0f)));
-        assay.signals.push_back(std::vector<double>(101, 1.0));
+        assay.signals.push_back(assay.channels.back().samples);
     }
     assay.channels[0].table = {LabItem("PS-1", firstTime), LabItem("PS-2", firstTime + 2.0)};
     return assay;

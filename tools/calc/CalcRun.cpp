@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 
 #include <iostream>
+#include <numeric>
 
 namespace {
 
@@ -93,6 +94,10 @@ CalcOutcome RunCalc(const CalcOptions& options, const ModuleEnvironment& environ
     if (!IsRegularFile(components)) return Stop(std::move(outcome), kCalcCannotRun, "no components file " + components);
 
     ApplySettings(options, outcome.state, *outcome.messages);
+    // Every calculated assay's distribution, for the JSON output.
+    std::vector<int32_t>& distributed = outcome.calibration->DistributionAssays;
+    distributed.resize(outcome.state.Assays.size());
+    std::iota(distributed.begin(), distributed.end(), 0);
     ComponentsTable table;
     outcome.pass = Recalculate(environment, outcome.state, table, *outcome.calibration, *outcome.messages);
     if (!outcome.pass.ran) return Stop(std::move(outcome), kCalcCannotRun, "the calculation did not run");
