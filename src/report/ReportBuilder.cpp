@@ -248,8 +248,7 @@ void ReportBuilder::AddDistributionGraph(XMLWrapper& document, const std::string
 }
 
 xmlNodePtr ReportBuilder::AddPicture(XMLWrapper& document, const char* element, const char* label,
-                                     const std::string& picturePath,
-                                     const std::function<void(Canvas&)>& draw) const {
+                                     const std::string& picturePath, const std::function<void(Canvas&)>& draw) const {
     if (!platform_.SavePicture(kPictureWidth, kPictureHeight, draw, picturePath)) return nullptr;
     xmlNodePtr graph = document.AddElement(nullptr, element);
     xmlNodePtr header = document.AddElement(graph, "header");

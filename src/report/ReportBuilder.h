@@ -97,8 +97,8 @@ private:
     void AddDistributionGraph(XMLWrapper& document, const std::string& picturePath) const;
     // Saves the picture that draw paints at picturePath and appends element with "header/label",
     // "path" and, when the file can be read back, "data"; null when the picture was not saved.
-    xmlNodePtr AddPicture(XMLWrapper& document, const char* element, const char* label,
-                          const std::string& picturePath, const std::function<void(Canvas&)>& draw) const;
+    xmlNodePtr AddPicture(XMLWrapper& document, const char* element, const char* label, const std::string& picturePath,
+                          const std::function<void(Canvas&)>& draw) const;
     const AssayResults* DistributionResults() const;
 
     ReportPlatform& platform_;

@@ -233,7 +233,7 @@ TEST_F(ReportDocument, CarriesTheFitEverySampleAndTheLastDistribution) {
               (std::vector<std::string>{"files/fill_data/sample:string=Стандарты ПС",
                                         "files/fill_data/sample:string=ПС широкий"}));
     EXPECT_EQ(Lines(outline, "fit"), (std::vector<std::string>{"fit", "fit/degree:i4=1", "fit/r2:string=0.986842",
-                                                                "fit/std_error:string=0.08165"}));
+                                                               "fit/std_error:string=0.08165"}));
     EXPECT_EQ(Lines(outline, "samples"), (std::vector<std::string>{
                                              "samples",
                                              "samples/fill_data",
