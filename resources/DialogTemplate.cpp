@@ -8,9 +8,9 @@ namespace {
 using K = DialogItemKind;
 
 const DialogItem kWorkbench[] = {
-    {WorkbenchControl::kClose, K::PushButton, 704, 375, 50, 17, "Закрыть", 100, 100, 0, 0},
-    {WorkbenchControl::kChartFrame, K::Frame, 149, 173, 605, 199, "", 0, 0, 100, 100},
-    {WorkbenchControl::kPointsList, K::ListView, 460, 52, 294, 111, "", 50, 0, 50, 0},
+    {WorkbenchControl::kClose, K::PushButton, 704, 462, 50, 17, "Закрыть", 100, 100, 0, 0},
+    {WorkbenchControl::kChartFrame, K::Frame, 149, 173, 300, 199, "", 0, 0, 50, 100},
+    {WorkbenchControl::kPointsList, K::ListView, 460, 68, 294, 95, "", 50, 0, 50, 0},
     {-1, K::Label, 460, 7, 48, 8, "Градуировка:", 50},
     {-1, K::Label, 616, 7, 46, 8, "Зависимость:", 50},
     {WorkbenchControl::kTypeCombo, K::Combo, 460, 18, 143, 30, "", 50},
@@ -52,6 +52,12 @@ const DialogItem kWorkbench[] = {
     {-1, K::Label, 13, 182, 24, 8, "Канал:"},
     {WorkbenchControl::kChannelCombo, K::Combo, 42, 180, 93, 30, ""},
     {WorkbenchControl::kComponents, K::PushButton, 13, 195, 122, 14, "Таблица компонентов"},
+    {WorkbenchControl::kDistributionFrame, K::Frame, 454, 173, 300, 199, "", 50, 0, 50, 100},
+    {WorkbenchControl::kResultsList, K::ListView, 149, 377, 605, 80, "", 0, 100, 100, 0},
+    {-1, K::Label, 460, 54, 16, 8, "R² =", 50},
+    {WorkbenchControl::kDetermination, K::ReadOnlyEdit, 484, 51, 60, 14, "", 50},
+    {-1, K::Label, 560, 54, 34, 8, "СКО(Y) =", 50},
+    {WorkbenchControl::kStdError, K::ReadOnlyEdit, 596, 51, 60, 14, "", 50},
 };
 
 const DialogItem kComponents[] = {
@@ -66,7 +72,7 @@ const DialogItem kComponents[] = {
 
 const DialogTemplate& WorkbenchTemplate() {
     static const DialogTemplate workbench{
-        "Гель-проникающая хроматография", 761, 399, 8, kWorkbench, std::size(kWorkbench)};
+        "Гель-проникающая хроматография", 761, 486, 8, kWorkbench, std::size(kWorkbench)};
     return workbench;
 }
 

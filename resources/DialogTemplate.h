@@ -66,6 +66,10 @@ inline constexpr int kKLabel = 1029;
 inline constexpr int kAlphaLabel = 1030;
 inline constexpr int kChartFrame = 1031;
 inline constexpr int kChannelCombo = 1034;
+inline constexpr int kDistributionFrame = 1035;  // the selected sample's molar-mass distribution
+inline constexpr int kResultsList = 1036;  // every calculated sample's results
+inline constexpr int kDetermination = 1037;  // R^2 of the fit, read-only
+inline constexpr int kStdError = 1038;  // the standard error of Y, read-only
 }  // namespace WorkbenchControl
 
 // The control identifiers of template 105.

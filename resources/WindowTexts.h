@@ -10,7 +10,7 @@ inline constexpr const char* kWorkbenchContext = "DlgMain";
 inline constexpr const char* kComponentsContext = "Dlg_Components";
 inline constexpr const char* kMessageContext = "Messages";
 
-// The workbench's list headers, combo entries, assay kinds and chart caption.
+// The workbench's list headers, combo entries, assay kinds, chart caption and menu entry.
 namespace WorkbenchText {
 inline constexpr const char* kNumber = "№";
 inline constexpr const char* kFileName = "Имя файла";
@@ -27,12 +27,17 @@ inline constexpr const char* kUniversal = kCalibrationTypeNames[2];
 inline constexpr const char* kCalibrationAssay = "Градуировка";
 inline constexpr const char* kAnalysisAssay = "Анализ";
 inline constexpr const char* kTimeAxis = kWindowTimeCaption;
+inline constexpr const char* kFitMolarMass = "ММ по градуировке";
+inline constexpr const char* kDeviation = "Отклонение, %";
+inline constexpr const char* kOutsideCalibration = "Вне градуировки, %";
+inline constexpr const char* kCopy = "Копировать";
 
 // All of the above, for the checks of the translation.
 inline constexpr const char* kAll[] = {
     kNumber,          kFileName,  kSample,           kMixture,       kAnalysisTime,
     kCalculationType, kMethod,    kPointComponent,   kPointTime,     kMonodisperse,
     kPolydisperse,    kUniversal, kCalibrationAssay, kAnalysisAssay, kTimeAxis,
+    kFitMolarMass,    kDeviation, kOutsideCalibration, kCopy,
 };
 }  // namespace WorkbenchText
 

@@ -130,6 +130,26 @@
         <source>Время,мин</source>
         <translation>Time, min</translation>
     </message>
+    <message>
+        <source>ММ по градуировке</source>
+        <translation>MM from calibration</translation>
+    </message>
+    <message>
+        <source>Отклонение, %</source>
+        <translation>Deviation, %</translation>
+    </message>
+    <message>
+        <source>Вне градуировки, %</source>
+        <translation>Outside calibration, %</translation>
+    </message>
+    <message>
+        <source>Копировать</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>СКО(Y) =</source>
+        <translation>SE(Y) =</translation>
+    </message>
 </context>
 <context>
     <name>Dlg_Components</name>

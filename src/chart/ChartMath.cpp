@@ -41,4 +41,5 @@ ChartRect IntersectRect(const ChartRect& a, const ChartRect& b) {
     return common;
 }
 
-std::string FormatTick(double v) { return FormatGeneral(v, 10); }
+// Adding 0 turns a tick computed as -0 (an axis from a small negative value up) into 0.
+std::string FormatTick(double v) { return FormatGeneral(v + 0.0, 10); }

@@ -25,7 +25,7 @@ int32_t MulDiv(int32_t a, int32_t b, int32_t c);
 bool PtInRect(const ChartRect& rect, ChartPoint p);
 // The common part of a and b; all zero when they do not overlap.
 ChartRect IntersectRect(const ChartRect& a, const ChartRect& b);
-// The tick label of v, "%.10g" in the C locale whatever the process locale.
+// The tick label of v, "%.10g" in the C locale whatever the process locale; "0" for -0.
 std::string FormatTick(double v);
 
 // Calls visit(v) for v = first, first + step, ... while v < last + step / 2. Nothing happens for a

@@ -12,9 +12,9 @@
 // column the calibration type does not show), its check box, and the calibration point it shows.
 struct PointsListRow {
     std::array<std::string, 5> texts;  // UTF-8
-    std::array<std::string, 2> fitTexts;  // the fit's columns, PointFitTexts
     bool used = true;  // the check box: the point takes part in the fit
     int32_t point = 0;  // index into the calibration's calPoints
+    std::array<std::string, 2> fitTexts{};  // the fit's columns, PointFitTexts
 };
 
 // Column texts: "%d / %s" (1-based assay position, componentName), time "%.2f" (minutes),

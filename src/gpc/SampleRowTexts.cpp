@@ -11,7 +11,15 @@ namespace {
 constexpr int kAverageDigits = 6;
 constexpr int kOutsideDigits = 2;
 
-size_t Column(SampleColumn column) { return static_cast<size_t>(column); }
+constexpr size_t Column(SampleColumn column) { return static_cast<size_t>(column); }
+
+void AppendLine(std::string& text, const std::array<std::string, Column(SampleColumn::Count)>& cells) {
+    for (size_t i = 0; i < cells.size(); ++i) {
+        if (i > 0) text += '\t';
+        for (const char c : cells[i]) text += c == '\t' || c == '\n' || c == '\r' ? ' ' : c;
+    }
+    text += '\n';
+}
 
 }  // namespace
 
@@ -43,4 +51,12 @@ SampleRow SampleRowOf(const Assay& assay, const AssayResults& results) {
     row.texts[Column(SampleColumn::OutsideRange)] = FormatFixed(results.outsideRange, kOutsideDigits);
     row.outsideMarked = results.outsideRange > kOutsideRangeMarked;
     return row;
+}
+
+std::string TabSeparatedSamples(const std::array<std::string, static_cast<size_t>(SampleColumn::Count)>& titles,
+                                const std::vector<SampleRow>& rows) {
+    std::string text;
+    AppendLine(text, titles);
+    for (const SampleRow& row : rows) AppendLine(text, row.texts);
+    return text;
 }

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 // Share of the area outside the calibrated times above which a sample's averages rest on an
 // extrapolated calibration and its row is marked, %.
@@ -36,3 +37,9 @@ std::array<std::string, 6> AverageTexts(const MolarMassAverages& averages);
 // The row of assay (the calibration's copy) with its results: the shown file name, the sample name, the
 // six averages and the share outside "%.2f" (%).
 SampleRow SampleRowOf(const Assay& assay, const AssayResults& results);
+
+// The rows under a line of column titles as tab-separated text, one line per row ending in "\n", for
+// pasting into a spreadsheet. A tab or line break inside a text (a sample name) becomes a space, so
+// that every line keeps its columns.
+std::string TabSeparatedSamples(const std::array<std::string, static_cast<size_t>(SampleColumn::Count)>& titles,
+                                const std::vector<SampleRow>& rows);

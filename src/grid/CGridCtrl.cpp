@@ -141,6 +141,22 @@ void CGridCtrl::SetStretchColumn(int column) {
     Stretch();
 }
 
+void CGridCtrl::SetStretchFloor(int pixels) {
+    if (stretchColumn_ < 0) return;
+    stretchFloor_ = pixels;
+    Stretch();
+}
+
+int CGridCtrl::ContentWidth(int column) const {
+    constexpr int kCellMargins = 16;  // pixels around a cell's text and its check box together
+    int widest = 0;
+    for (int row = 0; row < RowCount(); ++row)
+        widest = std::max(widest, fontMetrics().horizontalAdvance(ItemText(row, column)));
+    if (RowCount() == 0) return 0;
+    const bool box = column == 0 && (extendedStyle_ & LVS_EX_CHECKBOXES);
+    return widest + kCellMargins + (box ? style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, this) : 0);
+}
+
 void CGridCtrl::Stretch() {
     if (stretchColumn_ < 0 || stretchColumn_ >= columnCount()) return;
     int space = viewport()->width();

@@ -53,6 +53,11 @@ public:
     Qt::Alignment ColumnAlignment(int column) const;
     // The column fills the rows' width the others leave from now on, never below its width now; -1 = none.
     void SetStretchColumn(int column);
+    // The stretch column never gets narrower than pixels from now on (at least its width when named).
+    void SetStretchFloor(int pixels);
+    // The width the column's widest text needs with the cell's margins and, in column 0 of a list with
+    // check boxes, the box, in pixels; 0 without rows.
+    int ContentWidth(int column) const;
     // -1 when no column stretches, also after naming a column that does not exist.
     int StretchColumn() const { return stretchColumn_; }
     // Gives the stretch column the width the other columns leave in the rows' area, but no less than

@@ -5,6 +5,7 @@
 #include "base/NumberText.h"
 #include "chart/CAutoCtrl.h"
 #include "chart/CalibrationChart.h"
+#include "chart/DistributionChart.h"
 #include "components/Dlg_Components.h"
 #include "data/AssayDateText.h"
 #include "data/DataBase.h"
@@ -25,11 +26,16 @@
 #include "workbench/QtMessageSink.h"
 #include "workbench/WorkbenchSettings.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScrollBar>
@@ -46,10 +52,16 @@ constexpr int kAverageEdits[] = {WorkbenchControl::kMn, WorkbenchControl::kMw,  
                                  WorkbenchControl::kMz, WorkbenchControl::kMz1, WorkbenchControl::kMp};
 constexpr int kCoefficientEdits[] = {WorkbenchControl::kK0, WorkbenchControl::kK1, WorkbenchControl::kK2,
                                      WorkbenchControl::kK3};
+// R^2 and the standard error of Y, in the order of the view's fit texts.
+constexpr int kFitEdits[] = {WorkbenchControl::kDetermination, WorkbenchControl::kStdError};
 
 // The points list's optional columns from column 2 on, as the view's pointColumns names them.
 constexpr const char* kPointColumnTitles[] = {"MM", "K", "Alpha"};
 constexpr int kPointColumnWidth = 80;  // pixels
+constexpr int kPointNameWidth = 112;  // pixels, the least the standards' names get
+// The fit's columns after them, as PointsListRow::fitTexts holds them.
+constexpr const char* kPointFitTitles[] = {WorkbenchText::kFitMolarMass, WorkbenchText::kDeviation};
+constexpr int kPointFitWidths[] = {125, 100};  // pixels
 
 struct Column {
     const char* title;
@@ -60,6 +72,23 @@ const Column kAssayColumns[] = {
     {WorkbenchText::kMixture, 86}, {WorkbenchText::kAnalysisTime, 90}, {WorkbenchText::kCalculationType, 80},
     {WorkbenchText::kMethod, 140},
 };
+// The results list, in the order of SampleColumn; the averages' titles are not translated.
+const Column kSampleColumns[] = {
+    {WorkbenchText::kFileName, 120}, {WorkbenchText::kSample, 140}, {"Mn", 88}, {"Mw", 88}, {"Mw/Mn", 70},
+    {"Mz", 88},  {"Mz+1", 88},  {"Mp", 88},  {WorkbenchText::kOutsideCalibration, 130},
+};
+static_assert(std::size(kSampleColumns) == static_cast<size_t>(SampleColumn::Count));
+constexpr uint32_t kMarkedTextColour = 0x0000C0;  // dark red: averages that rest on an extrapolation
+
+// The texts of a points list row under the columns the view shows: the point and its time, the type's
+// optional columns, the fit's columns.
+std::vector<std::string> PointCells(const PointsListRow& row, const std::array<bool, 3>& shown) {
+    std::vector<std::string> cells{row.texts[0], row.texts[1]};
+    for (size_t i = 0; i < shown.size(); ++i)
+        if (shown[i]) cells.push_back(row.texts[i + 2]);
+    cells.insert(cells.end(), row.fitTexts.begin(), row.fitTexts.end());
+    return cells;
+}
 
 int ComboIndex(int32_t index, const QComboBox& combo) { return index >= 0 && index < combo.count() ? index : -1; }
 
@@ -125,12 +154,15 @@ QWidget* DlgMain::MakeControl(const DialogItem& item) {
         return button;
     }
     case DialogItemKind::Frame: {
-        chart_ = new CAutoCtrl(this);
-        return chart_;
+        auto* chart = new CAutoCtrl(this);
+        (item.id == WorkbenchControl::kChartFrame ? chart_ : distributionChart_) = chart;
+        return chart;
     }
     case DialogItemKind::ListView: {
         auto* grid = new CGridCtrl(item.id, this, this);
-        (item.id == WorkbenchControl::kAssaysList ? assaysList_ : pointsList_) = grid;
+        if (item.id == WorkbenchControl::kAssaysList) assaysList_ = grid;
+        if (item.id == WorkbenchControl::kPointsList) pointsList_ = grid;
+        if (item.id == WorkbenchControl::kResultsList) resultsList_ = grid;
         return grid;
     }
     case DialogItemKind::Label: return new QLabel(Tr(item.text), this);
@@ -196,11 +228,14 @@ void DlgMain::resizeEvent(QResizeEvent* event) {
 
 void DlgMain::SetUpChart() {
     SetUpCalibrationChart(chart_->Panel(), "", "");
-    chart_->zoomEnabled = false;
-    chart_->hScrollEnabled = false;
-    chart_->vScrollEnabled = false;
-    // The frame it replaces takes no mouse input.
-    chart_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    SetUpDistributionChart(distributionChart_->Panel(), kDistributionXCaption, kDistributionYCaption);
+    for (CAutoCtrl* chart : {chart_, distributionChart_}) {
+        chart->zoomEnabled = false;
+        chart->hScrollEnabled = false;
+        chart->vScrollEnabled = false;
+        // The frame it replaces takes no mouse input.
+        chart->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
 }
 
 void DlgMain::SetUpLists() {
@@ -210,12 +245,28 @@ void DlgMain::SetUpLists() {
     for (const Column& column : kAssayColumns)
         assaysList_->InsertColumn(assaysList_->columnCount(), Tr(column.title), Qt::AlignLeft, column.width);
     pointsList_->SetExtendedStyle(LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
-    pointsList_->InsertColumn(0, Tr(WorkbenchText::kPointComponent), Qt::AlignLeft, 112);
+    pointsList_->InsertColumn(0, Tr(WorkbenchText::kPointComponent), Qt::AlignLeft, kPointNameWidth);
     pointsList_->InsertColumn(1, Tr(WorkbenchText::kPointTime), Qt::AlignLeft, 120);
     // The standards' names take the width the other columns leave.
     pointsList_->SetStretchColumn(0);
+    SetUpResultsList();
     for (const char* type : kCalibrationTypeNames) typeCombo_->addItem(Tr(type));
     for (const char* dependence : kDependenceNames) dependenceCombo_->addItem(QString::fromUtf8(dependence));
+}
+
+void DlgMain::SetUpResultsList() {
+    resultsList_->SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    // A row stands for one sample whose averages and distribution are shown: one at a time, in the
+    // order of the assays list.
+    resultsList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    resultsList_->SetNoSortHeader(true);
+    for (const Column& column : kSampleColumns)
+        resultsList_->InsertColumn(resultsList_->columnCount(), Tr(column.title), Qt::AlignLeft, column.width);
+    copySamples_ = new QAction(Tr(WorkbenchText::kCopy), resultsList_);
+    copySamples_->setShortcut(QKeySequence::Copy);  // shown in the menu; the key itself is caught below
+    connect(copySamples_, &QAction::triggered, this, &DlgMain::CopySamples);
+    // The list would copy only its current cell on Ctrl+C; the whole table is what a user pastes.
+    resultsList_->installEventFilter(this);
 }
 
 void DlgMain::Connect() {
@@ -269,6 +320,7 @@ void DlgMain::Show() {
     ShowEdits();
     ShowPointColumns();
     ShowPoints();
+    ShowSamples();
     ShowChart();
     showing_ = false;
 }
@@ -293,6 +345,7 @@ void DlgMain::ShowEdits() {
         SetEditText(*edit, view.coefficientTexts[i], false);
         edit->setToolTip(QString::fromStdString(view.coefficientTexts[i]));
     }
+    for (size_t i = 0; i < view.fitTexts.size(); ++i) SetEditText(*Edit(kFitEdits[i]), view.fitTexts[i], false);
 }
 
 void DlgMain::ShowAssays() {
@@ -334,33 +387,59 @@ void DlgMain::RefillAssayList() {
 
 void DlgMain::ShowPointColumns() {
     const std::array<bool, 3>& shown = workbench_.View().pointColumns;
-    int wanted = 2;
-    for (bool column : shown) wanted += column ? 1 : 0;
-    if (pointsList_->columnCount() == wanted) return;
+    if (shown == shownPointColumns_ && pointsList_->columnCount() > 2) return;
     while (pointsList_->columnCount() > 2) pointsList_->DeleteColumn(2);
     for (size_t i = 0; i < shown.size(); ++i)
         if (shown[i])
             pointsList_->InsertColumn(pointsList_->columnCount(), QString::fromUtf8(kPointColumnTitles[i]),
                                       Qt::AlignLeft, kPointColumnWidth);
+    for (size_t i = 0; i < std::size(kPointFitTitles); ++i)
+        pointsList_->InsertColumn(pointsList_->columnCount(), Tr(kPointFitTitles[i]), Qt::AlignLeft,
+                                  kPointFitWidths[i]);
+    shownPointColumns_ = shown;
     shownRows_.clear();  // the rows are written again under the new columns
 }
 
 void DlgMain::ShowPoints() {
     const std::vector<PointsListRow>& rows = workbench_.View().points;
-    const bool sameTexts =
-        std::equal(rows.begin(), rows.end(), shownRows_.begin(), shownRows_.end(),
-                   [](const PointsListRow& a, const PointsListRow& b) { return a.texts == b.texts; });
+    const bool sameTexts = std::equal(
+        rows.begin(), rows.end(), shownRows_.begin(), shownRows_.end(),
+        [](const PointsListRow& a, const PointsListRow& b) { return a.texts == b.texts && a.fitTexts == b.fitTexts; });
     if (!sameTexts) {
         pointsList_->DeleteAllRows();
         for (size_t j = 0; j < rows.size(); ++j) {
-            const int row = pointsList_->InsertRow(static_cast<int>(j), QString::fromStdString(rows[j].texts[0]));
+            const std::vector<std::string> cells = PointCells(rows[j], shownPointColumns_);
+            const int row = pointsList_->InsertRow(static_cast<int>(j), QString::fromStdString(cells[0]));
             pointsList_->SetRowData(row, GridRowData{});
-            for (int column = 1; column < pointsList_->columnCount() && column < 5; ++column)
-                pointsList_->SetItemText(row, column, QString::fromStdString(rows[j].texts[column]));
+            for (size_t column = 1; column < cells.size(); ++column)
+                pointsList_->SetItemText(row, static_cast<int>(column), QString::fromStdString(cells[column]));
         }
+        // Every standard's name whole beside its box; the columns after it scroll when there is no room.
+        pointsList_->SetStretchFloor(std::max(kPointNameWidth, pointsList_->ContentWidth(0)));
     }
     for (size_t j = 0; j < rows.size(); ++j) pointsList_->SetCheck(static_cast<int>(j), rows[j].used);
     shownRows_ = rows;
+}
+
+void DlgMain::ShowSamples() {
+    const WorkbenchView& view = workbench_.View();
+    const std::vector<SampleRow>& rows = view.samples;
+    const bool sameTexts = std::equal(rows.begin(), rows.end(), shownSamples_.begin(), shownSamples_.end(),
+                                      [](const SampleRow& a, const SampleRow& b) { return a.texts == b.texts; });
+    if (!sameTexts) {
+        resultsList_->DeleteAllRows();
+        for (size_t j = 0; j < rows.size(); ++j) {
+            const auto& texts = rows[j].texts;
+            const int row = resultsList_->InsertRow(static_cast<int>(j), QString::fromStdString(texts[0]));
+            resultsList_->SetRowData(row, GridRowData{rows[j].outsideMarked ? kMarkedTextColour : CLR_DEFAULT});
+            for (size_t column = 1; column < texts.size(); ++column)
+                resultsList_->SetItemText(row, static_cast<int>(column), QString::fromStdString(texts[column]));
+        }
+        shownSamples_ = rows;
+    }
+    for (const int row : resultsList_->SelectedRows())
+        if (row != view.selectedSample) resultsList_->SetRowSelected(row, false);
+    if (view.selectedSample >= 0) resultsList_->SetRowSelected(view.selectedSample, true);
 }
 
 void DlgMain::ShowChart() {
@@ -369,6 +448,17 @@ void DlgMain::ShowChart() {
     chart_->SetCaptions(Tr(kWindowTimeCaption).toStdString(), view.yCaption);
     ShowCalibration(chart_->Panel(), chartData_.curveX, chartData_.curveY, chartData_.pointX, chartData_.pointY);
     chart_->update();
+    distributionData_ = view.distribution;
+    ShowDistribution(distributionChart_->Panel(), distributionData_.lgM, distributionData_.w,
+                     distributionData_.cumulative);
+    distributionChart_->update();
+}
+
+void DlgMain::CopySamples() {
+    std::array<std::string, std::size(kSampleColumns)> titles;
+    for (size_t i = 0; i < titles.size(); ++i) titles[i] = Tr(kSampleColumns[i].title).toStdString();
+    QGuiApplication::clipboard()->setText(
+        QString::fromStdString(TabSeparatedSamples(titles, workbench_.View().samples)));
 }
 
 void DlgMain::NotifyHost() {
@@ -427,25 +517,12 @@ void DlgMain::Recalculate() {
     Run([this] { workbench_.Recalculate(); });
 }
 
-std::vector<PointsListRow> DlgMain::ShownPoints() const {
-    std::vector<PointsListRow> rows;
-    for (int row = 0; row < pointsList_->RowCount(); ++row) {
-        PointsListRow shown;
-        for (int column = 0; column < 5; ++column)
-            shown.texts[column] = pointsList_->ItemText(row, column).toStdString();
-        shown.used = pointsList_->IsChecked(row);
-        rows.push_back(std::move(shown));
-    }
-    return rows;
-}
-
 void DlgMain::MakeReport() {
     QtReportPlatform platform;
     ReportBuilder builder(platform, context_.environment);
-    const std::vector<PointsListRow> shown = ShownPoints();
     builder.calibration = &workbench_.Calibration();
     builder.assays = &State().Assays;
-    builder.pointsList = &shown;
+    builder.pointsList = &workbench_.View().points;  // as the list shows them
     const Status status = builder.Build();
     if (IsToldToUser(status))
         messages_->Show(status.message, std::nullopt, MessageSink::Buttons::Ok, MessageSink::Icon::Error);
@@ -469,7 +546,10 @@ void DlgMain::RestoreSettings() {
         RestoreAssaySet(context_.profile, context_.environment, State().Assays, *messages_);
         const WindowRect rect = RestoreWindowRect(context_.profile);
         move(rect.left, rect.top);
-        resize(std::max(rect.right - rect.left, kMinimumWidth), std::max(rect.bottom - rect.top, kMinimumHeight));
+        // Without a stored rectangle the window opens as its template lays it out.
+        const QSize size = rect.right > rect.left ? QSize(rect.right - rect.left, rect.bottom - rect.top)
+                                                  : layout_.TemplateSize();
+        resize(std::max(size.width(), kMinimumWidth), std::max(size.height(), kMinimumHeight));
         RestoreWorkbenchValues(context_.profile, State());
         workbench_.Start(RestorePointFlags(context_.profile));
         if (!State().Assays.empty()) NotifyHost();
@@ -488,6 +568,26 @@ void DlgMain::OnGridItemChanged(const GridItemChangedNotify& notify) {
         Run([this, &notify, checked] { workbench_.SetIncluded(notify.row, checked); });
     if (notify.header.sourceId == WorkbenchControl::kPointsList)
         Run([this, &notify, checked] { workbench_.SetPointUsed(notify.row, checked); });
+}
+
+bool DlgMain::eventFilter(QObject* watched, QEvent* event) {
+    const bool copyKey = event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy);
+    if (watched != resultsList_ || !copyKey) return QDialog::eventFilter(watched, event);
+    CopySamples();
+    return true;
+}
+
+intptr_t DlgMain::OnGridCell(const GridCellNotify& notify) {
+    if (!showing_ && notify.header.code == GN_ROWSELECTED && notify.header.sourceId == WorkbenchControl::kResultsList)
+        Run([this, row = notify.row] { workbench_.SelectSample(row); });
+    return 0;
+}
+
+void DlgMain::OnGridContextMenu(const GridPointNotify& notify) {
+    if (notify.header.sourceId != WorkbenchControl::kResultsList) return;
+    QMenu menu(this);
+    menu.addAction(copySamples_);
+    menu.exec(QPoint(notify.x, notify.y));
 }
 
 void DlgMain::OnGridDblClk(const GridDblClkNotify& notify) {

@@ -19,6 +19,7 @@
 class CAutoCtrl;
 class Dlg_Components;
 class CGridCtrl;
+class QAction;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -54,19 +55,24 @@ public:
     QWidget* Control(int id) const;
     CGridCtrl& AssaysList() const { return *assaysList_; }
     CGridCtrl& PointsList() const { return *pointsList_; }
+    CGridCtrl& ResultsList() const { return *resultsList_; }
     CAutoCtrl& Chart() const { return *chart_; }
+    CAutoCtrl& DistributionChart() const { return *distributionChart_; }
     const CCalibration& Calibration() const { return workbench_.Calibration(); }
 
 protected:
     // "Закрыть" and the close box: the settings are stored and the window hidden.
     void reject() override;
     void resizeEvent(QResizeEvent* event) override;
+    // Ctrl+C in the results list copies the whole list.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildControls();
     QWidget* MakeControl(const DialogItem& item);
     void SetUpButtons();
     void SetUpLists();
+    void SetUpResultsList();
     void SetUpChart();
     void Connect();
     void RestoreSettings();
@@ -82,13 +88,17 @@ private:
     void ShowEdits();
     void ShowPointColumns();
     void ShowPoints();
+    void ShowSamples();
     void ShowChart();
+    // Puts the results list, with its column titles, on the clipboard as tab-separated text.
+    void CopySamples();
     void NotifyHost();
     std::vector<int32_t> SelectedAssayIds() const;
-    std::vector<PointsListRow> ShownPoints() const;
     QLineEdit* Edit(int id) const;
     QString Tr(const char* russian) const;
 
+    intptr_t OnGridCell(const GridCellNotify& notify) override;
+    void OnGridContextMenu(const GridPointNotify& notify) override;
     void OnGridItemChanged(const GridItemChangedNotify& notify) override;
     void OnGridDblClk(const GridDblClkNotify& notify) override;
 
@@ -98,7 +108,10 @@ private:
     Workbench workbench_;
     Dlg_Components* componentsDialog_ = nullptr;  // a child of the workbench
     std::vector<PointsListRow> shownRows_;  // what the points list shows, row by row
+    std::array<bool, 3> shownPointColumns_{};  // the type's optional columns the points list has
+    std::vector<SampleRow> shownSamples_;  // what the results list shows, row by row
     ChartData chartData_;  // the chart's own copies of the series it shows
+    MolarMassDistribution distributionData_;  // the distribution chart's own copies
     bool busy_ = false;  // an operation runs
     bool showing_ = false;  // the controls are being written; their notifications are not the user's
 
@@ -106,7 +119,10 @@ private:
     DialogLayout layout_;
     CGridCtrl* assaysList_ = nullptr;
     CGridCtrl* pointsList_ = nullptr;
+    CGridCtrl* resultsList_ = nullptr;
+    QAction* copySamples_ = nullptr;  // Ctrl+C in the results list and its context menu
     CAutoCtrl* chart_ = nullptr;
+    CAutoCtrl* distributionChart_ = nullptr;
     QComboBox* typeCombo_ = nullptr;
     QComboBox* dependenceCombo_ = nullptr;
     QComboBox* channelCombo_ = nullptr;

@@ -133,6 +133,16 @@ void Workbench::FinishAlpha() { FinishConstant(kAlphaEdit); }
 
 void Workbench::Recalculate() { Pass(); }
 
+void Workbench::SelectSample(int32_t row) {
+    if (row == -1) {
+        chosenSampleId_.reset();
+    } else {
+        if (!InRange(row, view_.samples.size())) return;
+        chosenSampleId_ = state_.Assays[view_.samples[row].assayIndex].id;
+    }
+    ShowSelectedSample();
+}
+
 void Workbench::TypeConstant(const ConstantEdit& edit, const std::string& text) {
     view_.*edit.text = text;
     const TypedNumber typed = ReadTypedNumber(text);
@@ -213,6 +223,34 @@ void Workbench::ShowPass(const PassResult& pass) {
     view_.yCaption = state_.GradIndex == CCalibration::kUniversal ? kUniversalMolarMassCaption : kMolarMassCaption;
     view_.chart = pass.chart.value_or(ChartData{});
     view_.coefficientTexts = pass.chart ? CoefficientTexts(state_.results) : std::array<std::string, 4>{};
-    view_.averageTexts =
-        pass.chart && LastAssayCalculated(pass.status) ? AverageTexts(MolarMassAverages{state_.results.Mn, state_.results.Mw, state_.results.MwMn, state_.results.Mz, state_.results.Mz1, state_.results.Mp}) : std::array<std::string, 6>{};
+    view_.fitTexts = pass.chart ? FitQualityTexts(calibration_.fitQuality) : std::array<std::string, 2>{};
+    ShowSamples(pass);
+}
+
+void Workbench::ShowSamples(const PassResult& pass) {
+    view_.samples.clear();
+    // Without a fitted calibration nothing computed belongs to the assays listed now.
+    if (pass.chart)
+        for (const AssayResults& results : calibration_.assayResults)
+            view_.samples.push_back(SampleRowOf(state_.Assays[results.assayIndex], results));
+    // The last included assay's row is shown by default only when it is that assay's: when it could not
+    // be calculated, the last row belongs to another one.
+    lastIncludedSample_ = LastAssayCalculated(pass.status) ? static_cast<int32_t>(view_.samples.size()) - 1 : -1;
+    ShowSelectedSample();
+}
+
+void Workbench::ShowSelectedSample() {
+    int32_t selected = lastIncludedSample_;
+    for (size_t row = 0; chosenSampleId_ && row < view_.samples.size(); ++row)
+        if (state_.Assays[view_.samples[row].assayIndex].id == *chosenSampleId_) selected = static_cast<int32_t>(row);
+    view_.selectedSample = selected;
+    if (selected < 0) {
+        view_.averageTexts = {};
+        view_.distribution = {};
+        return;
+    }
+    const SampleRow& row = view_.samples[selected];
+    const auto first = row.texts.begin() + static_cast<size_t>(SampleColumn::Mn);
+    std::copy(first, first + view_.averageTexts.size(), view_.averageTexts.begin());
+    view_.distribution = calibration_.assayResults[selected].distribution;
 }

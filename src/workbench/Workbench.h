@@ -10,6 +10,7 @@
 #include "workbench/WorkbenchView.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,9 @@ public:
     void FinishAlpha();
     // Runs the whole pass again, rereading the components table.
     void Recalculate();
+    // A row of the results list was selected: its averages and distribution are shown, and stay
+    // shown through later passes while its assay is listed; -1 goes back to the last included assay.
+    void SelectSample(int32_t row);
 
 private:
     // One of the two edited constants: where it lives, its shown text, its message and its value for 0.
@@ -76,6 +80,8 @@ private:
     void Pass();
     void Refit();
     void ShowPass(const PassResult& pass);
+    void ShowSamples(const PassResult& pass);
+    void ShowSelectedSample();
 
     const ModuleEnvironment& environment_;
     MessageSink& messages_;
@@ -84,4 +90,6 @@ private:
     ComponentsTable components_;
     WorkbenchView view_;
     int32_t chosenChannel_ = 0;  // the user's last channel choice, kept while no assay offers it
+    std::optional<int32_t> chosenSampleId_;  // [assay].id of the results row the user chose
+    int32_t lastIncludedSample_ = -1;  // the row shown when none is chosen; -1 for none
 };

@@ -56,6 +56,7 @@ TEST(ChartMath, RectangleTests) {
 TEST(ChartMath, TickLabelsArePrintedWithTenSignificantDigitsAndAPoint) {
     EXPECT_EQ(FormatTick(0.5), "0.5");
     EXPECT_EQ(FormatTick(10.0), "10");
+    EXPECT_EQ(FormatTick(-0.0), "0");
     EXPECT_EQ(FormatTick(-8e304), "-8e+304");
     EXPECT_EQ(FormatTick(0.1 + 0.2), "0.3");
     EXPECT_EQ(FormatTick(1234567890123.0), "1.23456789e+12");

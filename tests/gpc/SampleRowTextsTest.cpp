@@ -70,3 +70,20 @@ TEST(SampleRowTexts, ShownFileNameIsThePartAfterEitherSlash) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SampleRowTexts, TabSeparatedTableKeepsEveryLineInItsColumns) {
+    const std::array<std::string, 9> titles{"File", "Sample", "Mn", "Mw", "Mw/Mn", "Mz", "Mz+1", "Mp", "Out, %"};
+    SampleRow first;
+    first.texts = {"a.chr", "PS\t7\r\nb", "1", "2", "2.00000", "3", "4", "5", "0.00"};
+    SampleRow second;
+    second.texts = {"b.chr", "", "10", "20", "2.00000", "30", "40", "50", "12.50"};
+    EXPECT_EQ(TabSeparatedSamples(titles, {first, second}),
+              "File\tSample\tMn\tMw\tMw/Mn\tMz\tMz+1\tMp\tOut, %\n"
+              "a.chr\tPS 7  b\t1\t2\t2.00000\t3\t4\t5\t0.00\n"
+              "b.chr\t\t10\t20\t2.00000\t30\t40\t50\t12.50\n");
+    EXPECT_EQ(TabSeparatedSamples(titles, {}), "File\tSample\tMn\tMw\tMw/Mn\tMz\tMz+1\tMp\tOut, %\n");
+}
+
+}  // namespace

@@ -8,11 +8,14 @@
 #include "host/HostApplication.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QComboBox>
 #include <QFile>
 #include <QHeaderView>
 #include <QLibraryInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -23,6 +26,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <set>
@@ -107,16 +111,24 @@ protected:
         return *control;
     }
     QTreeWidget& Assays() { return *AssaysList(*window); }
-    // The points list: the workbench's other list, right of the assays.
-    QTreeWidget& Points() {
+    // The points list and the results list by the title of their first column.
+    QTreeWidget& Points() { return ListHeaded("№ / Компонент"); }
+    QTreeWidget& Results() { return ListHeaded("Имя файла"); }
+    QTreeWidget& ListHeaded(const char* title) {
         for (QTreeWidget* list : window->findChildren<QTreeWidget*>())
-            if (list->window() == window && list != &Assays()) return *list;
-        throw std::runtime_error("no points list");
+            if (list->window() == window && list->headerItem()->text(0) == title) return *list;
+        throw std::runtime_error(std::string("no list headed ") + title);
     }
-    QWidget& Chart() {
+    // The calibration chart, and the distribution chart right of it.
+    QWidget& Chart() { return ChartAt(0); }
+    QWidget& Distribution() { return ChartAt(1); }
+    QWidget& ChartAt(int fromLeft) {
+        std::vector<QWidget*> charts;
         for (QWidget* child : window->findChildren<QWidget*>())
-            if (QString(child->metaObject()->className()) == "CAutoCtrl") return *child;
-        throw std::runtime_error("no chart");
+            if (QString(child->metaObject()->className()) == "CAutoCtrl") charts.push_back(child);
+        std::sort(charts.begin(), charts.end(), [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
+        if (static_cast<size_t>(fromLeft) >= charts.size()) throw std::runtime_error("no such chart");
+        return *charts[fromLeft];
     }
 
     // Moves a combo to index with the arrow keys, each step a choice of the user.
@@ -230,7 +242,7 @@ TEST_F(WorkbenchScenario, FirstShowingTypingAndTheRefusedK) {
         EXPECT_EQ(Beside(label).text(), typed);
         EXPECT_TRUE(NoneEmpty(Averages())) << label << " " << typed.toStdString();
     }
-    EXPECT_EQ(Points().columnCount(), 5);
+    EXPECT_EQ(Points().columnCount(), 7);  // MM, K and Alpha, and the fit's two columns
 
     BoxAnswers ok(QMessageBox::Ok);
     TypeInto(Beside("K"), "150");
@@ -282,6 +294,89 @@ TEST_F(WorkbenchScenario, EveryChangeShowsOneStateAndDeletionLeavesNothing) {
     EXPECT_TRUE(AllEmpty(Coefficients()));
     EXPECT_EQ(CurvePixels(), 0);
     Picture("scenario-all-deleted");
+}
+
+// The texts of a list row by row, each row's cells joined by tabs as a spreadsheet would take them.
+QStringList RowTexts(const QTreeWidget& list) {
+    QStringList rows;
+    for (int row = 0; row < list.topLevelItemCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < list.columnCount(); ++column) cells << list.topLevelItem(row)->text(column);
+        rows << cells.join('\t');
+    }
+    return rows;
+}
+
+// Answers the next context menu with its entry titled text.
+void ChooseInNextMenu(const QString& text) {
+    QTimer::singleShot(50, [text] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr) return;
+        for (QAction* action : menu->actions())
+            if (action->text() == text) QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        if (menu->isVisible()) menu->close();
+    });
+}
+
+// Each calculated sample's results in a list: its row chosen by mouse or arrow key drives the result
+// edits and the distribution, Ctrl+C and the context menu copy the list, and a deleted assay leaves it.
+TEST_F(WorkbenchScenario, ResultsListShowsTheChosenSampleAndCopies) {
+    AddDemoAssays({1, 2, 3});
+    IncludeAll(Assays());
+    QTreeWidget& results = Results();
+    ASSERT_EQ(results.topLevelItemCount(), 3);  // the two standards runs are calculated as samples too
+    const auto shownRow = [&results] {
+        const QList<QTreeWidgetItem*> selected = results.selectedItems();
+        return selected.size() == 1 ? results.indexOfTopLevelItem(selected[0]) : -1;
+    };
+    const auto editsShowRow = [&](int row) {
+        for (const auto& [label, column] : std::vector<std::pair<const char*, int>>{{"Mn", 2}, {"Mw/Mn", 4}, {"Mp", 7}})
+            EXPECT_EQ(Beside(label).text(), results.topLevelItem(row)->text(column)) << label << " row " << row;
+    };
+    EXPECT_EQ(shownRow(), 2) << "the last included assay's by default";
+    editsShowRow(2);
+    EXPECT_EQ(results.topLevelItem(2)->text(1), Assays().topLevelItem(2)->text(2)) << "the sample's name";
+    const QImage broad = Distribution().grab().toImage();
+
+    QTest::mouseClick(results.viewport(), Qt::LeftButton, {}, results.visualItemRect(results.topLevelItem(0)).center());
+    EXPECT_EQ(shownRow(), 0);
+    editsShowRow(0);
+    EXPECT_NE(Distribution().grab().toImage(), broad) << "the chosen sample's distribution";
+    QTest::keyClick(&results, Qt::Key_Down);
+    EXPECT_EQ(shownRow(), 1);
+    editsShowRow(1);
+    ChooseByKeys(Combo("Зависимость:"), 1);
+    EXPECT_EQ(shownRow(), 1) << "a new calibration keeps the chosen sample";
+    editsShowRow(1);
+
+    const QStringList table = QStringList(results.headerItem()->text(0)) + RowTexts(results);
+    QGuiApplication::clipboard()->clear();
+    results.setFocus();
+    QTest::keyClick(&results, Qt::Key_C, Qt::ControlModifier);
+    QStringList copied = QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(copied.size(), 4);
+    EXPECT_TRUE(copied[0].startsWith("Имя файла\tПроба\tMn\tMw\tMw/Mn")) << copied[0].toStdString();
+    EXPECT_EQ(copied.mid(1), RowTexts(results));
+    QGuiApplication::clipboard()->clear();
+    ChooseInNextMenu("Копировать");
+    const QPoint inside = results.visualItemRect(results.topLevelItem(0)).center();
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, inside, results.viewport()->mapToGlobal(inside));
+    QApplication::sendEvent(results.viewport(), &menuEvent);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts), copied);
+    Picture("scenario-results");
+
+    const QString chosenFile = results.topLevelItem(1)->text(0);
+    Assays().clearSelection();
+    Assays().topLevelItem(1)->setSelected(true);
+    QTest::mouseClick(ButtonWithTip(*window, "Удалить хроматограмму"), Qt::LeftButton);
+    ASSERT_EQ(results.topLevelItemCount(), 2);
+    for (int row = 0; row < 2; ++row) EXPECT_NE(results.topLevelItem(row)->text(0), chosenFile);
+    EXPECT_EQ(shownRow(), 1) << "back to the last included assay";
+    editsShowRow(1);
+    QTest::mouseClick(ButtonWithTip(*window, "Удалить все хроматограммы"), Qt::LeftButton);
+    EXPECT_EQ(results.topLevelItemCount(), 0);
+    EXPECT_TRUE(AllEmpty(Averages()));
+    EXPECT_EQ(Beside("R² =").text(), QString());
 }
 
 // j: a restarted host shows the channel and the points' use flags the user left.

@@ -75,7 +75,7 @@ TEST_F(QtReport, PictureThatCannotBeSavedIsReported) {
 
 TEST_F(QtReport, WholeReportWithItsPicture) {
     report.assays = {ListedAssay(1, "/data/ps1000.chr", "ГПХ ТГФ", 1700000000)};
-    report.rows = {PointsListRow{{"1 / ПС 1000", "10.00", "1000.00", "", ""}, {"", ""}, true}};
+    report.rows = {PointsListRow{{"1 / ПС 1000", "10.00", "1000.00", "", ""}, true}};
     EXPECT_TRUE(builder.WriteReport(folder / "report.html", ShippedStylesheet()));
     QImage picture;
     ASSERT_TRUE(picture.load(QString::fromStdString(folder / "report.png"), "PNG"));

@@ -13,7 +13,7 @@ class ReportBuild : public testing::Test {
 protected:
     void SetUp() override {
         report.assays = {ListedAssay(1, "/data/ps1000.chr", "ГПХ ТГФ", 1700000000)};
-        report.rows = {PointsListRow{{"1 / ПС 1000", "10.00", "1000.00", "", ""}, {"", ""}, true}};
+        report.rows = {PointsListRow{{"1 / ПС 1000", "10.00", "1000.00", "", ""}, true}};
     }
 
     void SetDocumentsFolder(const std::string& folder) {

@@ -30,8 +30,8 @@ protected:
         report.assays = {ListedAssay(1, "/data/assays/ps1000.chr", "ГПХ ТГФ", kNov14th2023),
                          ListedAssay(0, "/data/assays/excluded.chr", "ГПХ ТГФ", kNov14th2023 + 3600)};
         report.assays[0].sample = "Стандарты ПС";
-        report.rows = {PointsListRow{{"1 / ПС 1000", "10.00", "1000.00", "", ""}, {"926.12", "-7.39"}, true},
-                       PointsListRow{{"1 / ПС 100", "12.00", "100.00", "", ""}, {"", ""}, false}};
+        report.rows = {PointsListRow{{"1 / ПС 1000", "10.00", "1000.00", "", ""}, true, 0, {"926.12", "-7.39"}},
+                       PointsListRow{{"1 / ПС 100", "12.00", "100.00", "", ""}, false}};
         CCalibration& c = report.calibration;
         c.GradIndex = c.usedGradIndex = CCalibration::kMonodisperse;
         c.FormulaIndex = c.usedFormulaIndex = 0;
@@ -138,7 +138,7 @@ TEST_F(ReportDocument, WithoutAssaysHasNoFilesAndAnEmptyTable) {
 }
 
 TEST_F(ReportDocument, UniversalRowsKeepAllFiveTexts) {
-    report.rows = {PointsListRow{{"2 / ПС 1000", "10.00", "1000.00", "0.000114", "0.716"}, {"", ""}, true}};
+    report.rows = {PointsListRow{{"2 / ПС 1000", "10.00", "1000.00", "0.000114", "0.716"}, true}};
     EXPECT_EQ(Lines(report.DocumentOutline(folder / "graph.png"), "calc_table/fill_data/name"),
               (std::vector<std::string>{
                   "calc_table/fill_data/name:i4=1", "calc_table/fill_data/name:string=Да",

@@ -107,9 +107,9 @@ inline void SetCalculatedRun(PreparedReport& report, const std::string& standard
                      ListedAssay(1, "C:\\data\\broad.chr", "GPC THF", 1700003600)};
     report.assays[0].sample = standards;
     report.assays[1].sample = sample;
-    report.rows = {PointsListRow{{"1 / PS 1000", "10.00", "1000.00", "", ""}, {"926.12", "-7.39"}, true},
-                   PointsListRow{{"1 / PS 250", "11.00", "251.19", "", ""}, {"292.86", "16.59"}, true},
-                   PointsListRow{{"1 / PS 100", "12.00", "100.00", "", ""}, {"92.61", "-7.39"}, true}};
+    report.rows = {PointsListRow{{"1 / PS 1000", "10.00", "1000.00", "", ""}, true, 0, {"926.12", "-7.39"}},
+                   PointsListRow{{"1 / PS 250", "11.00", "251.19", "", ""}, true, 1, {"292.86", "16.59"}},
+                   PointsListRow{{"1 / PS 100", "12.00", "100.00", "", ""}, true, 2, {"92.61", "-7.39"}}};
     CCalibration& c = report.calibration;
     c.Assays = report.assays;
     c.GradIndex = c.usedGradIndex = CCalibration::kMonodisperse;

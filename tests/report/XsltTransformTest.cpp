@@ -199,7 +199,7 @@ protected:
 TEST_F(ShippedStylesheetPage, EscapesEveryValue) {
     const std::string hostile = "<script>alert(1)</script> & Co";
     report.assays = {ListedAssay(1, hostile, hostile, 0)};
-    report.rows = {PointsListRow{{"1 / " + hostile, "10.00", "1000.00", "", ""}, {"", ""}, true}};
+    report.rows = {PointsListRow{{"1 / " + hostile, "10.00", "1000.00", "", ""}, true}};
     const std::string page = Page();
     EXPECT_EQ(page.find("<script"), std::string::npos);
     size_t escaped = 0;
@@ -211,7 +211,7 @@ TEST_F(ShippedStylesheetPage, EscapesEveryValue) {
 
 TEST_F(ShippedStylesheetPage, ShowsEverySection) {
     report.assays = {ListedAssay(1, "/data/ps1000.chr", "ГПХ ТГФ", 0), ListedAssay(0, "/data/x.chr", "ГПХ ТГФ", 0)};
-    report.rows = {PointsListRow{{"1 / ПС 1000", "10.00", "1000.00", "", ""}, {"", ""}, true}};
+    report.rows = {PointsListRow{{"1 / ПС 1000", "10.00", "1000.00", "", ""}, true}};
     report.calibration.usedGradIndex = CCalibration::kMonodisperse;
     report.calibration.results.Mz1 = 4321.0;
     const std::string page = Page();

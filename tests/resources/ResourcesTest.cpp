@@ -47,7 +47,7 @@ TEST(DialogTemplates, EveryControlLiesInsideItsDialogWithItsOwnIdentifier) {
         }
     }
     EXPECT_EQ(FindDialogItem(WorkbenchTemplate(), 0), nullptr);
-    EXPECT_EQ(WorkbenchTemplate().count, 44u);
+    EXPECT_EQ(WorkbenchTemplate().count, 50u);
     EXPECT_EQ(ComponentsTemplate().count, 5u);
     EXPECT_EQ(FindDialogItem(ComponentsTemplate(), 1)->kind, DialogItemKind::DefaultButton);
 }
@@ -56,16 +56,15 @@ TEST(DialogLayout, ConvertsDialogUnitsWithTheFontAndKeepsAlignedEdgesAligned) {
     const DialogLayout layout(WorkbenchTemplate(), DialogFont(WorkbenchTemplate()));
     ASSERT_GT(layout.BaseX(), 0);
     ASSERT_GT(layout.BaseY(), 0);
-    EXPECT_EQ(layout.TemplateSize(), QSize(761 * layout.BaseX() / 4, 399 * layout.BaseY() / 8));
+    EXPECT_EQ(layout.TemplateSize(), QSize(761 * layout.BaseX() / 4, 486 * layout.BaseY() / 8));
     const QSize size = layout.TemplateSize();
-    const QRect close = layout.ItemRect(*FindDialogItem(WorkbenchTemplate(), 2), size);
-    const QRect chart = layout.ItemRect(*FindDialogItem(WorkbenchTemplate(), 1031), size);
-    const QRect points = layout.ItemRect(*FindDialogItem(WorkbenchTemplate(), 1002), size);
-    // 149 + 605 = 704 + 50 = 460 + 294 = 754 dialog units: one right edge in pixels too.
-    EXPECT_EQ(chart.right(), close.right());
-    EXPECT_EQ(points.right(), close.right());
+    const auto rect = [&layout, size](int id) { return layout.ItemRect(*FindDialogItem(WorkbenchTemplate(), id), size); };
+    const QRect close = rect(2);
+    // 454 + 300 = 149 + 605 = 704 + 50 = 460 + 294 = 754 dialog units: one right edge in pixels too.
+    for (const int id : {1035, 1036, 1002}) EXPECT_EQ(rect(id).right(), close.right()) << id;
+    EXPECT_EQ(rect(1031).x(), rect(1036).x()) << "the calibration chart stands over the results list";
     EXPECT_EQ(close.x(), 704 * layout.BaseX() / 4);
-    EXPECT_EQ(close.bottom() + 1, (375 + 17) * layout.BaseY() / 8);
+    EXPECT_EQ(close.bottom() + 1, (462 + 17) * layout.BaseY() / 8);
 }
 
 TEST(DialogLayout, SharesOfASizeChange) {
@@ -77,9 +76,10 @@ TEST(DialogLayout, SharesOfASizeChange) {
         int moveX, moveY, sizeX, sizeY;  // pixels for a growth of 200 x 100
     };
     const Row rows[] = {
-        {"close", 2, 200, 100, 0, 0},   {"chart", 1031, 0, 0, 200, 100}, {"points", 1002, 100, 0, 100, 0},
+        {"close", 2, 200, 100, 0, 0},   {"chart", 1031, 0, 0, 100, 100}, {"points", 1002, 100, 0, 100, 0},
         {"assays", 1001, 0, 0, 100, 0}, {"type", 1003, 100, 0, 0, 0},    {"k3", 1008, 100, 0, 0, 0},
-        {"K", 1010, 0, 0, 0, 0},        {"add", 1016, 0, 0, 0, 0},
+        {"K", 1010, 0, 0, 0, 0},        {"add", 1016, 0, 0, 0, 0},       {"distribution", 1035, 100, 0, 100, 100},
+        {"results", 1036, 0, 100, 200, 0}, {"R2", 1037, 100, 0, 0, 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

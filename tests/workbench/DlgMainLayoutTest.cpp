@@ -121,12 +121,15 @@ struct Share {
 std::map<QWidget*, Share> Shares(const DlgMain& dlg) {
     std::map<QWidget*, Share> shares;
     shares[dlg.Control(WorkbenchControl::kClose)] = {100, 100, 0, 0};
-    shares[dlg.Control(WorkbenchControl::kChartFrame)] = {0, 0, 100, 100};
+    shares[dlg.Control(WorkbenchControl::kChartFrame)] = {0, 0, 50, 100};
+    shares[dlg.Control(WorkbenchControl::kDistributionFrame)] = {50, 0, 50, 100};
+    shares[dlg.Control(WorkbenchControl::kResultsList)] = {0, 100, 100, 0};
     shares[dlg.Control(WorkbenchControl::kPointsList)] = {50, 0, 50, 0};
     shares[dlg.Control(WorkbenchControl::kAssaysList)] = {0, 0, 50, 0};
-    for (int id : {1003, 1004, 1005, 1006, 1007, 1008}) shares[dlg.Control(id)] = {50, 0, 0, 0};
+    for (int id : {1003, 1004, 1005, 1006, 1007, 1008, 1037, 1038}) shares[dlg.Control(id)] = {50, 0, 0, 0};
     for (QLabel* label : dlg.findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
-        if (QStringList{"Градуировка:", "Зависимость:", "k0 =", "k1 =", "k2 =", "k3 ="}.contains(label->text()))
+        if (QStringList{"Градуировка:", "Зависимость:", "k0 =", "k1 =", "k2 =", "k3 =", "R² =", "СКО(Y) ="}.contains(
+                label->text()))
             shares[label] = {50, 0, 0, 0};
     return shares;
 }
@@ -156,7 +159,7 @@ TEST_F(WorkbenchWindow, ControlsFollowTheirShareOfASizeChange) {
         ASSERT_GT(dx, 200);
         ASSERT_GT(dy, 100);
         const std::map<QWidget*, Share> shares = Shares(*dlg);
-        ASSERT_EQ(shares.size(), 16u);
+        ASSERT_EQ(shares.size(), 22u);
         for (const auto& [control, old] : placed) {
             if (control->isWindow()) continue;  // the components dialog
             const auto found = shares.find(control);
@@ -169,13 +172,17 @@ TEST_F(WorkbenchWindow, ControlsFollowTheirShareOfASizeChange) {
             EXPECT_NEAR(now.width(), old.width() + dx * share.sizeX / 100.0, 1);
             EXPECT_NEAR(now.height(), old.height() + dy * share.sizeY / 100.0, 1);
         }
-        // "Закрыть" keeps its distance to the bottom-right corner; the chart reaches as far.
+        // "Закрыть" keeps its distance to the bottom-right corner; the charts share the width to its right
+        // edge, the results list reaches as far.
         const QRect close = dlg->Control(WorkbenchControl::kClose)->geometry();
         const QRect oldClose = placed[dlg->Control(WorkbenchControl::kClose)];
         EXPECT_EQ(dlg->width() - close.right(), before.width() - oldClose.right());
         EXPECT_EQ(dlg->height() - close.bottom(), before.height() - oldClose.bottom());
-        EXPECT_EQ(dlg->Control(WorkbenchControl::kChartFrame)->geometry().right(),
-                  dlg->Control(WorkbenchControl::kClose)->geometry().right());
+        for (const int id : {WorkbenchControl::kDistributionFrame, WorkbenchControl::kResultsList})
+            EXPECT_EQ(dlg->Control(id)->geometry().right(), close.right());
+        const int calibrationGrowth = dlg->Control(WorkbenchControl::kChartFrame)->width() -
+                                      placed[dlg->Control(WorkbenchControl::kChartFrame)].width();
+        EXPECT_NEAR(calibrationGrowth, dx / 2, 1);
         // The two lists share the extra width, and the gap between them stays.
         const int assaysGrowth = dlg->Control(WorkbenchControl::kAssaysList)->width() -
                                  placed[dlg->Control(WorkbenchControl::kAssaysList)].width();
@@ -275,13 +282,13 @@ TEST_F(WorkbenchWindow, InitialisationRestoresTheTypeBeforeTheFirstPass) {
         const char* name;
         int storedType;
         double storedK;
-        int columns;  // of the points list
+        int columns;  // of the points list: the point, its time, the type's own columns, the fit's two
         bool fitted;  // calibration points listed and a curve fitted
     };
     const Row rows[] = {
-        {"monodisperse", 0, 2.5, 3, true},
-        {"polydisperse: a broad standard has no calibration points", 1, 2.5, 3, false},
-        {"universal, K 0 becomes 1", 2, 0.0, 5, true},
+        {"monodisperse", 0, 2.5, 5, true},
+        {"polydisperse: a broad standard has no calibration points", 1, 2.5, 5, false},
+        {"universal, K 0 becomes 1", 2, 0.0, 7, true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

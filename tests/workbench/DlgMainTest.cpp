@@ -146,10 +146,10 @@ TEST_F(DlgMainTest, AssayWithoutChannelsIsUncheckedAgain) {
 TEST_F(DlgMainTest, PolydisperseTypeKeepsTheMolarMassColumnAndUniversalShowsFive) {
     auto dlg = Open();
     ChooseType(*dlg, 1);
-    EXPECT_EQ(dlg->PointsList().columnCount(), 3);
+    EXPECT_EQ(dlg->PointsList().columnCount(), 5) << "MM and the fit's two columns";
     EXPECT_FALSE(static_cast<QComboBox*>(dlg->Control(WorkbenchControl::kDependenceCombo))->isEnabled());
     ChooseType(*dlg, 2);
-    EXPECT_EQ(dlg->PointsList().columnCount(), 5);
+    EXPECT_EQ(dlg->PointsList().columnCount(), 7);
     EXPECT_EQ(dlg->Chart().Panel().yCaption, "LG(K*MM^ALPHA*MM)");
 }
 

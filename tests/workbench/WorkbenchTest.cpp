@@ -4,10 +4,13 @@
 #include "StandardsLab.h"
 #include "base/FixedEnvironment.h"
 #include "base/NumberText.h"
+#include "gpc/CoefficientTexts.h"
 #include "workbench/Workbench.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -98,11 +101,20 @@ void ExpectViewOfAFreshPass(const Workbench& workbench, const ModuleEnvironment&
     if (!view.coefficientTexts[1].empty()) {
         EXPECT_EQ(ParseWholeDouble(view.coefficientTexts[1]), std::stod(FormatGeneral(state.results.k1, 10)));
     }
+    using FitTexts = std::array<std::string, 2>;
+    EXPECT_EQ(view.fitTexts, fresh.chart ? FitQualityTexts(calibration.fitQuality) : FitTexts{});
+    const size_t samples = fresh.chart ? calibration.assayResults.size() : 0;
+    ASSERT_EQ(view.samples.size(), samples);
+    for (size_t i = 0; i < samples; ++i) {
+        const AssayResults& results = calibration.assayResults[i];
+        EXPECT_EQ(view.samples[i].texts, SampleRowOf(state.Assays[results.assayIndex], results).texts) << "sample " << i;
+    }
     const bool lastCalculated =
         !fresh.status.assays.empty() && fresh.status.assays.back() == AssayOutcome::Calculated && fresh.chart;
-    EXPECT_EQ(view.averageTexts[0].empty(), !lastCalculated);
+    EXPECT_EQ(view.averageTexts[0].empty(), view.selectedSample < 0);
     if (lastCalculated) {
-        EXPECT_NEAR(*ParseWholeDouble(view.averageTexts[0]), state.results.Mn, 1e-5 * state.results.Mn);
+        EXPECT_NEAR(*ParseWholeDouble(view.samples.back().texts[2]), state.results.Mn, 1e-5 * state.results.Mn)
+            << "the last included assay's row is the one the edits showed before there was a list";
     }
 }
 
@@ -155,6 +167,46 @@ TEST_F(WorkbenchTest, FirstShowingFitsTheFirstDependenceOfTheFirstType) {
     EXPECT_NE(w.View().coefficientTexts[1], "0");
     EXPECT_GT(w.State().results.MwMn, 1.0);
     EXPECT_TRUE(messages.texts.empty());
+}
+
+// The results of samples 2 and 3, the user's choice among them kept through a pass and dropped with its
+// assay.
+TEST_F(WorkbenchTest, ChosenSampleIsShownUntilItsAssayGoes) {
+    WriteChromatogram(File("q.chr"), {LabChannel(1, 10.0, 0.5, {0, 2, 4, 1, 0})});
+    database->AddAssay(3, File("q.chr"), "Проба 2", "GPC");
+    database->AddPeak(3, {"P", 11.0, 1, 10.0, 12.0});
+    Workbench& w = Calibrated();
+    ASSERT_TRUE(w.AddAssays({3}));
+    w.SetIncluded(2, true);
+    const auto shownSample = [&w] {
+        const WorkbenchView& view = w.View();
+        if (view.selectedSample < 0) return std::string("none");
+        const auto& texts = view.samples[view.selectedSample].texts;
+        EXPECT_TRUE(std::equal(view.averageTexts.begin(), view.averageTexts.end(), texts.begin() + 2));
+        EXPECT_EQ(view.distribution.lgM, w.Calibration().assayResults[view.selectedSample].distribution.lgM);
+        return texts[1];
+    };
+    ASSERT_EQ(w.View().samples.size(), 2u);
+    EXPECT_EQ(shownSample(), "Проба 2") << "the last included assay by default";
+    EXPECT_NE(w.View().samples[0].texts[2], w.View().samples[1].texts[2]) << "two samples, two Mn";
+    EXPECT_FALSE(w.View().distribution.w.empty());
+
+    w.SelectSample(0);
+    EXPECT_EQ(shownSample(), "Проба");
+    w.ChooseDependence(1);
+    EXPECT_EQ(shownSample(), "Проба") << "a pass keeps the chosen sample";
+    w.SelectSample(7);
+    EXPECT_EQ(shownSample(), "Проба") << "a row that is not listed changes nothing";
+    w.SelectSample(-1);
+    EXPECT_EQ(shownSample(), "Проба 2");
+    w.SelectSample(0);
+    w.DeleteAssays({2});
+    EXPECT_EQ(shownSample(), "Проба 2") << "nothing of a deleted assay stays";
+    ASSERT_EQ(w.View().samples.size(), 1u);
+    w.SetIncluded(1, false);
+    EXPECT_EQ(shownSample(), "none");
+    EXPECT_TRUE(w.View().distribution.lgM.empty());
+    ExpectViewOfAFreshPass(w, environment);
 }
 
 TEST_F(WorkbenchTest, AveragesShowSixDigitsAndCoefficientsTen) {
