@@ -38,7 +38,8 @@ std::vector<std::string> WrittenBack(const CalcOptions& o) {
                                           "--dependence", std::to_string(o.formulaIndex),
                                           "--channel",    std::to_string(o.channelIndex),
                                           "--k",          NumberText(o.k),
-                                          "--alpha",      NumberText(o.alpha)};
+                                          "--alpha",      NumberText(o.alpha),
+                                          "--language",   std::to_string(o.language)};
     if (!o.flags.empty()) {
         std::string flags;
         for (int32_t flag : o.flags) flags += (flags.empty() ? "" : ",") + std::to_string(flag);
@@ -75,8 +76,8 @@ bool SameAssays(const std::vector<CalcAssay>& a, const std::vector<CalcAssay>& b
 bool Same(const CalcOptions& a, const CalcOptions& b) {
     return a.database == b.database && a.documents == b.documents && a.gradIndex == b.gradIndex &&
            a.formulaIndex == b.formulaIndex && a.channelIndex == b.channelIndex && a.k == b.k && a.alpha == b.alpha &&
-           a.flags == b.flags && a.json == b.json && a.report == b.report && a.csv == b.csv && a.help == b.help &&
-           SameAssays(a.assays, b.assays);
+           a.flags == b.flags && a.json == b.json && a.report == b.report && a.csv == b.csv &&
+           a.language == b.language && a.help == b.help && SameAssays(a.assays, b.assays);
 }
 
 }  // namespace

@@ -83,9 +83,10 @@ void SaveCalcSeeds(const std::filesystem::path& folder) {
             {
                 {"minimal.args", CommandLine({"--db", "h.db", "--docs", "d", "12"})},
                 {"everything.args",
-                 CommandLine({"--db",      "h.db",     "--docs", "d",        "--type",  "2",    "--dependence", "2",
-                              "--channel", "1",        "--k",    "0.000141", "--alpha", "0.7",  "--flags",      "1,0,1",
-                              "--json",    "--report", "r.html", "--csv",    "t.csv",   "12/1", "7/0",          "40"})},
+                 CommandLine({"--db",       "h.db",      "--docs", "d",        "--type",   "2",       "--dependence",
+                              "2",          "--channel", "1",      "--k",      "0.000141", "--alpha", "0.7",
+                              "--flags",    "1,0,1",     "--json", "--report", "r.html",   "--csv",   "t.csv",
+                              "--language", "1033",      "12/1",   "7/0",      "40"})},
                 {"help.args", CommandLine({"--help"})},
                 {"wrong-values.args", CommandLine({"--db", "h.db", "--docs", "d", "--k", "1,5", "--flags", "1,,0",
                                                    "12/2", "99999999999", "--type"})},

@@ -3,10 +3,13 @@
 
 #include "base/NumberText.h"
 #include "chart/CalibrationChart.h"
+#include "chart/DistributionChart.h"
 #include "data/AssayDateText.h"
 #include "gpc/CCalibration.h"
 #include "gpc/CalibrationNames.h"
 #include "gpc/CoefficientTexts.h"
+#include "gpc/SampleRowTexts.h"
+#include "report/PictureDataUri.h"
 #include "report/TemporaryFiles.h"
 #include "report/XsltTransform.h"
 
@@ -20,6 +23,16 @@
 #include <utility>
 
 namespace {
+
+// The pictures' headings, as the document carries them whatever the language of the page.
+constexpr const char* kCalibrationGraphLabel = "График";
+constexpr const char* kDistributionGraphLabel = "Молекулярно-массовое распределение";
+// The calibration picture's time caption on an English page.
+constexpr const char* kEnglishTimeCaption = "Time [min]";
+
+// The element of each column of a "samples" row, in the order of SampleColumn.
+constexpr std::array<const char*, static_cast<size_t>(SampleColumn::Count)> kSampleElements{
+    "file", "sample", "Mn", "Mw", "MwMn", "Mz", "Mz1", "Mp", "outside_range"};
 
 std::string YesNo(bool yes) { return yes ? "Да" : "Нет"; }
 
@@ -73,6 +86,30 @@ std::string PictureBeside(const std::string& htmlPath) {
     return picture.string();
 }
 
+// The distribution picture beside the calibration picture: "-distribution" added to its name.
+std::string DistributionPictureBeside(const std::string& picturePath) {
+    std::filesystem::path picture = picturePath;
+    picture.replace_filename(picture.stem().string() + "-distribution" + picture.extension().string());
+    return picture.string();
+}
+
+// A new temporary folder's "TempGraph.png"; "" when no folder can be made.
+std::string TemporaryPicture() {
+    const std::string folder = CreateTemporaryEntry(".cat", TemporaryKind::Folder);
+    return folder.empty() ? folder : folder + "/TempGraph.png";
+}
+
+// The calibration's copy of the assay that results belong to; null for an index outside its assays.
+const Assay* AssayOf(const CCalibration& calibration, const AssayResults& results) {
+    const bool listed = results.assayIndex >= 0 && static_cast<size_t>(results.assayIndex) < calibration.Assays.size();
+    return listed ? &calibration.Assays[results.assayIndex] : nullptr;
+}
+
+void DrawPicture(CAutoPanel& panel, Canvas& surface) {
+    surface.SetTransparentBackground();
+    panel.Draw(surface, ChartRect{0, 0, ReportBuilder::kPictureWidth, ReportBuilder::kPictureHeight}, false);
+}
+
 bool OpeningTurnedOff() {
     const char* value = std::getenv("QUORVEL_NO_OPEN");
     return value && std::string(value) == "1";
@@ -122,8 +159,13 @@ void ReportBuilder::BuildDocument(XMLWrapper& document, const std::string& pictu
     AddCalcTable(document);
     const CalibrationResults& c = calibration->results;
     AddCoefficients(document, c);
-    AddGraph(document, picturePath);
+    const std::string picture = picturePath.empty() ? TemporaryPicture() : picturePath;
+    AddGraph(document, picture);
     AddNumbers(document, {{"Mn", c.Mn}, {"Mw", c.Mw}, {"MwMn", c.MwMn}, {"Mz", c.Mz}, {"Mz1", c.Mz1}, {"Mp", c.Mp}});
+    AddLanguage(document);
+    AddFitQuality(document);
+    AddSamples(document);
+    AddDistributionGraph(document, picture);
 }
 
 void ReportBuilder::AddFiles(XMLWrapper& document) const {
@@ -137,6 +179,7 @@ void ReportBuilder::AddFiles(XMLWrapper& document) const {
         document.AddText(row, "name", assay.fileName);
         document.AddText(row, "name", assay.method);
         document.AddText(row, "analyse_time", AssayDateText(assay.date));
+        document.AddText(row, "sample", assay.sample);
     }
 }
 
@@ -148,32 +191,90 @@ void ReportBuilder::AddCalcTable(XMLWrapper& document) const {
         document.AddInteger(row, "name", number++);
         document.AddText(row, "name", YesNo(point.used));
         for (const std::string& text : point.texts) document.AddText(row, "name", text);
+        document.AddText(row, "fit_molar_mass", point.fitTexts[0]);
+        document.AddText(row, "deviation", point.fitTexts[1]);
     }
 }
 
-void ReportBuilder::AddGraph(XMLWrapper& document, std::string picturePath) const {
-    if (picturePath.empty()) {
-        const std::string folder = CreateTemporaryEntry(".cat", TemporaryKind::Folder);
-        if (folder.empty()) return;
-        picturePath = folder + "/TempGraph.png";
+void ReportBuilder::AddLanguage(XMLWrapper& document) const {
+    document.AddInteger(nullptr, "language", environment_.Language());
+}
+
+void ReportBuilder::AddFitQuality(XMLWrapper& document) const {
+    xmlNodePtr fit = document.AddElement(nullptr, "fit");
+    document.AddInteger(fit, "degree", calibration->fitQuality.degree);
+    const std::array<std::string, 2> texts = FitQualityTexts(calibration->fitQuality);
+    document.AddText(fit, "r2", texts[0]);
+    document.AddText(fit, "std_error", texts[1]);
+}
+
+void ReportBuilder::AddSamples(XMLWrapper& document) const {
+    xmlNodePtr table = document.AddElement(nullptr, "samples");
+    for (const AssayResults& results : calibration->assayResults) {
+        const Assay* assay = AssayOf(*calibration, results);
+        if (!assay) continue;
+        const SampleRow sample = SampleRowOf(*assay, results);
+        xmlNodePtr row = document.AddElement(table, "fill_data");
+        document.AddInteger(row, "assay", results.assayIndex + 1);
+        for (size_t i = 0; i < kSampleElements.size(); ++i) document.AddText(row, kSampleElements[i], sample.texts[i]);
+        document.AddText(row, "outside_marked", YesNo(sample.outsideMarked));
     }
+}
+
+void ReportBuilder::AddGraph(XMLWrapper& document, const std::string& picturePath) const {
+    if (picturePath.empty()) return;
     const auto draw = [this](Canvas& surface) { RenderChart(surface); };
-    if (!platform_.SavePicture(kPictureWidth, kPictureHeight, draw, picturePath)) return;
-    xmlNodePtr graph = document.AddElement(nullptr, "graph");
+    AddPicture(document, "graph", kCalibrationGraphLabel, picturePath, draw);
+}
+
+const AssayResults* ReportBuilder::DistributionResults() const {
+    const std::vector<AssayResults>& all = calibration->assayResults;
+    if (all.empty()) return nullptr;
+    const bool listed = distributionSample >= 0 && static_cast<size_t>(distributionSample) < all.size();
+    return &all[listed ? static_cast<size_t>(distributionSample) : all.size() - 1];
+}
+
+void ReportBuilder::AddDistributionGraph(XMLWrapper& document, const std::string& picturePath) const {
+    const AssayResults* results = DistributionResults();
+    const Assay* assay = results ? AssayOf(*calibration, *results) : nullptr;
+    if (!assay || picturePath.empty()) return;
+    const auto draw = [this, results](Canvas& surface) { RenderDistribution(surface, results->distribution); };
+    xmlNodePtr graph = AddPicture(document, "distribution_graph", kDistributionGraphLabel,
+                                  DistributionPictureBeside(picturePath), draw);
+    if (!graph) return;
+    document.AddInteger(graph, "assay", results->assayIndex + 1);
+    document.AddText(graph, "file", ShownFileName(assay->fileName));
+    document.AddText(graph, "sample", assay->sample);
+}
+
+xmlNodePtr ReportBuilder::AddPicture(XMLWrapper& document, const char* element, const char* label,
+                                     const std::string& picturePath, const std::function<void(Canvas&)>& draw) const {
+    if (!platform_.SavePicture(kPictureWidth, kPictureHeight, draw, picturePath)) return nullptr;
+    xmlNodePtr graph = document.AddElement(nullptr, element);
     xmlNodePtr header = document.AddElement(graph, "header");
-    document.AddText(header, "label", "График");
+    document.AddText(header, "label", label);
     document.AddText(graph, "path", FileUrl(picturePath));
+    if (const std::string uri = PngDataUri(picturePath); !uri.empty()) document.AddText(graph, "data_uri", uri);
+    return graph;
 }
 
 void ReportBuilder::RenderChart(Canvas& surface) const {
-    surface.SetTransparentBackground();
     CAutoPanel panel;
     const bool universal = calibration->GradIndex == CCalibration::kUniversal;
-    SetUpCalibrationChart(panel, kReportTimeCaption, universal ? kUniversalMolarMassCaption : kMolarMassCaption);
+    const bool english = environment_.Language() == kEnglishLanguage;
+    SetUpCalibrationChart(panel, english ? kEnglishTimeCaption : kReportTimeCaption,
+                          universal ? kUniversalMolarMassCaption : kMolarMassCaption);
     if (!calibration->curveX.empty() && !calibration->pointX.empty()) {
         ShowCalibration(panel, calibration->curveX, calibration->curveY, calibration->pointX, calibration->pointY);
     }
-    panel.Draw(surface, ChartRect{0, 0, kPictureWidth, kPictureHeight}, false);
+    DrawPicture(panel, surface);
+}
+
+void ReportBuilder::RenderDistribution(Canvas& surface, const MolarMassDistribution& distribution) const {
+    CAutoPanel panel;
+    SetUpDistributionChart(panel, kDistributionXCaption, kDistributionYCaption);
+    ShowDistribution(panel, distribution.lgM, distribution.w, distribution.cumulative);
+    DrawPicture(panel, surface);
 }
 
 Status ReportBuilder::TransformAndOpen(const XMLWrapper& document, const std::string& stylesheetPath,

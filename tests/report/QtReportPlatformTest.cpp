@@ -2,6 +2,7 @@
 #include "ReportTestSupport.h"
 #include "report/QtReportPlatform.h"
 
+#include <QByteArray>
 #include <QColor>
 #include <QImage>
 #include <QString>
@@ -9,6 +10,20 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+// The bytes of the picture the page's index-th data: URI carries; "" when there is none.
+std::string DataUriBytes(const std::string& page, int index) {
+    const std::string prefix = "src=\"data:image/png;base64,";
+    std::string::size_type at = 0;
+    for (int i = 0; i <= index; ++i) {
+        at = page.find(prefix, i == 0 ? 0 : at + 1);
+        if (at == std::string::npos) return {};
+    }
+    const std::string::size_type start = at + prefix.size();
+    const QByteArray text = QByteArray::fromStdString(page.substr(start, page.find('"', start) - start));
+    const auto decoded = QByteArray::fromBase64Encoding(text, QByteArray::AbortOnBase64DecodingErrors);
+    return decoded ? decoded.decoded.toStdString() : std::string();
+}
 
 class QtReport : public testing::Test {
 protected:
@@ -65,7 +80,26 @@ TEST_F(QtReport, WholeReportWithItsPicture) {
     QImage picture;
     ASSERT_TRUE(picture.load(QString::fromStdString(folder / "report.png"), "PNG"));
     EXPECT_EQ(picture.size(), QSize(1000, 600));
-    EXPECT_NE(FileBytes(folder / "report.html").find("file://" + (folder / "report.png")), std::string::npos);
+    const std::string page = FileBytes(folder / "report.html");
+    EXPECT_EQ(page.find("file://"), std::string::npos) << "the page needs no picture file";
+    EXPECT_EQ(DataUriBytes(page, 0), FileBytes(folder / "report.png"));
+}
+
+// The calibration picture and the last sample's distribution, both carried in the page as the very PNG
+// files written beside it.
+TEST_F(QtReport, PageCarriesBothPicturesAsTheirFiles) {
+    SetCalculatedRun(report, "PS standards", "PS broad");
+    ASSERT_TRUE(builder.WriteReport(folder / "report.html", ShippedStylesheet()));
+    const std::string page = FileBytes(folder / "report.html");
+    const std::string calibrationPicture = FileBytes(folder / "report.png");
+    const std::string distributionPicture = FileBytes(folder / "report-distribution.png");
+    EXPECT_EQ(DataUriBytes(page, 0), calibrationPicture);
+    EXPECT_EQ(DataUriBytes(page, 1), distributionPicture);
+    QImage picture;
+    ASSERT_TRUE(picture.loadFromData(QByteArray::fromStdString(distributionPicture), "PNG"));
+    EXPECT_EQ(picture.size(), QSize(1000, 600));
+    EXPECT_GT(Count(picture, QColor(0, 0, 255)), 500) << "the blue differential and the captions";
+    EXPECT_GT(Count(picture, QColor(0, 128, 0)), 500) << "the green cumulative";
 }
 
 }  // namespace

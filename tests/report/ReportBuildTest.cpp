@@ -147,7 +147,9 @@ TEST_F(ReportBuild, WritesAReportWhereAskedWithThePictureBeside) {
     const Status written = report.builder.WriteReport(out / "run.html", ShippedStylesheet());
     EXPECT_TRUE(written) << written.Description();
     EXPECT_EQ(report.platform.pictures, std::vector<std::string>{out / "run.png"});
-    EXPECT_NE(FileBytes(out / "run.html").find("file://" + (out / "run.png")), std::string::npos);
+    const std::string page = FileBytes(out / "run.html");
+    EXPECT_NE(page.find("src=\"data:image/png;base64,cGljdHVyZQ==\""), std::string::npos) << "the picture's bytes";
+    EXPECT_EQ(page.find("file://"), std::string::npos) << "the page needs no picture file";
     EXPECT_TRUE(report.platform.opened.empty());
     EXPECT_TRUE(ZelEntries(temporary.Path()).empty()) << "nothing in the temporary folder";
     EXPECT_EQ(report.builder.WriteReport(out / "missing/run.html", ShippedStylesheet()).message.id,

@@ -29,7 +29,8 @@ protected:
     void SetUp() override {
         report.assays = {ListedAssay(1, "/data/assays/ps1000.chr", "ГПХ ТГФ", kNov14th2023),
                          ListedAssay(0, "/data/assays/excluded.chr", "ГПХ ТГФ", kNov14th2023 + 3600)};
-        report.rows = {PointsListRow{{"1 / ПС 1000", "10.00", "1000.00", "", ""}, true},
+        report.assays[0].sample = "Стандарты ПС";
+        report.rows = {PointsListRow{{"1 / ПС 1000", "10.00", "1000.00", "", ""}, true, 0, {"926.12", "-7.39"}},
                        PointsListRow{{"1 / ПС 100", "12.00", "100.00", "", ""}, false}};
         CCalibration& c = report.calibration;
         c.GradIndex = c.usedGradIndex = CCalibration::kMonodisperse;
@@ -67,12 +68,14 @@ TEST_F(ReportDocument, HoldsEverySectionInOrder) {
                                                    "files/fill_data/name:string=/data/assays/ps1000.chr",
                                                    "files/fill_data/name:string=ГПХ ТГФ",
                                                    "files/fill_data/analyse_time:string=15.11.23  01:13",
+                                                   "files/fill_data/sample:string=Стандарты ПС",
                                                    "files/fill_data",
                                                    "files/fill_data/name:i4=2",
                                                    "files/fill_data/name:string=Нет",
                                                    "files/fill_data/name:string=/data/assays/excluded.chr",
                                                    "files/fill_data/name:string=ГПХ ТГФ",
                                                    "files/fill_data/analyse_time:string=15.11.23  02:13",
+                                                   "files/fill_data/sample:string=",
                                                    "grad_string:string=Монодисперсный",
                                                    "dependence_string:string=Y = k1*T + k0",
                                                    "calc_table",
@@ -84,6 +87,8 @@ TEST_F(ReportDocument, HoldsEverySectionInOrder) {
                                                    "calc_table/fill_data/name:string=1000.00",
                                                    "calc_table/fill_data/name:string=",
                                                    "calc_table/fill_data/name:string=",
+                                                   "calc_table/fill_data/fit_molar_mass:string=926.12",
+                                                   "calc_table/fill_data/deviation:string=-7.39",
                                                    "calc_table/fill_data",
                                                    "calc_table/fill_data/name:i4=2",
                                                    "calc_table/fill_data/name:string=Нет",
@@ -92,6 +97,8 @@ TEST_F(ReportDocument, HoldsEverySectionInOrder) {
                                                    "calc_table/fill_data/name:string=100.00",
                                                    "calc_table/fill_data/name:string=",
                                                    "calc_table/fill_data/name:string=",
+                                                   "calc_table/fill_data/fit_molar_mass:string=",
+                                                   "calc_table/fill_data/deviation:string=",
                                                    "k0:string=8",
                                                    "k1:string=-0.5",
                                                    "k2:string=0",
@@ -100,12 +107,19 @@ TEST_F(ReportDocument, HoldsEverySectionInOrder) {
                                                    "graph/header",
                                                    "graph/header/label:string=График",
                                                    "graph/path:string=file://" + picture,
+                                                   "graph/data_uri:string=data:image/png;base64,cGljdHVyZQ==",
                                                    "Mn:string=1234.5679",
                                                    "Mw:string=2345.6000",
                                                    "MwMn:string=1.9000",
                                                    "Mz:string=3000.0000",
                                                    "Mz1:string=333333.3333",
                                                    "Mp:string=0.0001",
+                                                   "language:i4=1049",
+                                                   "fit",
+                                                   "fit/degree:i4=-1",
+                                                   "fit/r2:string=",
+                                                   "fit/std_error:string=",
+                                                   "samples",
                                                }));
     EXPECT_EQ(report.platform.pictures, std::vector<std::string>{picture});
     EXPECT_EQ(report.platform.sizes.at(0).cx, 1000);
@@ -200,6 +214,136 @@ TEST_F(ReportDocument, PictureUrlEscapesWhatAUrlCannotHold) {
         Lines(report.DocumentOutline(picture), "graph/path"),
         std::vector<std::string>{"graph/path:string=file://" + folder.Path().string() + "/a%20b%231%25%D0%96.png"});
 }
+
+// The hand-worked run: its fit, every calculated assay's row in the calibration's assay order, and the
+// last one's distribution beside the calibration picture.
+TEST_F(ReportDocument, CarriesTheFitEverySampleAndTheLastDistribution) {
+    SetCalculatedRun(report, "Стандарты ПС", "ПС широкий");
+    const std::string picture = folder / "graph.png";
+    const auto outline = report.DocumentOutline(picture);
+    EXPECT_EQ(Lines(outline, "calc_table/fill_data/fit_molar_mass"),
+              (std::vector<std::string>{"calc_table/fill_data/fit_molar_mass:string=926.12",
+                                        "calc_table/fill_data/fit_molar_mass:string=292.86",
+                                        "calc_table/fill_data/fit_molar_mass:string=92.61"}));
+    EXPECT_EQ(Lines(outline, "calc_table/fill_data/deviation"),
+              (std::vector<std::string>{"calc_table/fill_data/deviation:string=-7.39",
+                                        "calc_table/fill_data/deviation:string=16.59",
+                                        "calc_table/fill_data/deviation:string=-7.39"}));
+    EXPECT_EQ(Lines(outline, "files/fill_data/sample"),
+              (std::vector<std::string>{"files/fill_data/sample:string=Стандарты ПС",
+                                        "files/fill_data/sample:string=ПС широкий"}));
+    EXPECT_EQ(Lines(outline, "fit"), (std::vector<std::string>{"fit", "fit/degree:i4=1", "fit/r2:string=0.986842",
+                                                               "fit/std_error:string=0.08165"}));
+    EXPECT_EQ(Lines(outline, "samples"), (std::vector<std::string>{
+                                             "samples",
+                                             "samples/fill_data",
+                                             "samples/fill_data/assay:i4=1",
+                                             "samples/fill_data/file:string=standards.chr",
+                                             "samples/fill_data/sample:string=Стандарты ПС",
+                                             "samples/fill_data/Mn:string=251.189",
+                                             "samples/fill_data/Mw:string=398.107",
+                                             "samples/fill_data/MwMn:string=1.58489",
+                                             "samples/fill_data/Mz:string=501.187",
+                                             "samples/fill_data/Mz1:string=630.957",
+                                             "samples/fill_data/Mp:string=316.228",
+                                             "samples/fill_data/outside_range:string=0.00",
+                                             "samples/fill_data/outside_marked:string=Нет",
+                                             "samples/fill_data",
+                                             "samples/fill_data/assay:i4=2",
+                                             "samples/fill_data/file:string=broad.chr",
+                                             "samples/fill_data/sample:string=ПС широкий",
+                                             "samples/fill_data/Mn:string=25228.6",
+                                             "samples/fill_data/Mw:string=52111.1",
+                                             "samples/fill_data/MwMn:string=2.06550",
+                                             "samples/fill_data/Mz:string=80000.0",
+                                             "samples/fill_data/Mz1:string=120000",
+                                             "samples/fill_data/Mp:string=45000.5",
+                                             "samples/fill_data/outside_range:string=1.50",
+                                             "samples/fill_data/outside_marked:string=Да",
+                                         }));
+    const std::string distribution = folder / "graph-distribution.png";
+    EXPECT_EQ(Lines(outline, "distribution_graph"),
+              (std::vector<std::string>{
+                  "distribution_graph",
+                  "distribution_graph/header",
+                  "distribution_graph/header/label:string=Молекулярно-массовое распределение",
+                  "distribution_graph/path:string=file://" + distribution,
+                  "distribution_graph/data_uri:string=data:image/png;base64,cGljdHVyZQ==",
+                  "distribution_graph/assay:i4=2",
+                  "distribution_graph/file:string=broad.chr",
+                  "distribution_graph/sample:string=ПС широкий",
+              }));
+    EXPECT_EQ(report.platform.pictures, (std::vector<std::string>{picture, distribution}));
+    EXPECT_EQ(report.platform.sizes.at(1).cx, 1000);
+    EXPECT_EQ(report.platform.sizes.at(1).cy, 600);
+}
+
+TEST_F(ReportDocument, DistributionPictureDrawsBothCurvesWithTheirCaptions) {
+    SetCalculatedRun(report, "Стандарты ПС", "ПС широкий");
+    report.DocumentOutline(folder / "graph.png");
+    const RecordingCanvas& canvas = report.platform.canvas;  // the last picture drawn
+    const auto texts = canvas.Texts();
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "LG(MM)"), texts.end());
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "dW/dLG(MM), W"), texts.end());
+    EXPECT_EQ(canvas.Lines(0xFF0000).size(), 2u) << "the blue differential: two segments over three slices";
+    EXPECT_EQ(canvas.Lines(0x008000).size(), 2u) << "the green cumulative";
+    const std::vector<std::string> xLabels = canvas.TextsAligned(AlignCenter | AlignTop);
+    ASSERT_FALSE(xLabels.empty());
+    EXPECT_EQ(xLabels.front(), "3.5") << "lg M of the second sample, not of the first";
+}
+
+TEST_F(ReportDocument, PicturesNotSavedLeaveBothGraphsOut) {
+    SetCalculatedRun(report, "Стандарты ПС", "ПС широкий");
+    report.platform.saves = false;
+    const auto outline = report.DocumentOutline(folder / "graph.png");
+    EXPECT_TRUE(Lines(outline, "graph").empty());
+    EXPECT_TRUE(Lines(outline, "distribution_graph").empty());
+    EXPECT_EQ(report.platform.pictures.size(), 2u);
+    EXPECT_EQ(Lines(outline, "samples/fill_data/assay").size(), 2u);
+}
+
+TEST_F(ReportDocument, EnglishHostMarksTheDocumentAndCaptionsTheChartInEnglish) {
+    PreparedReport english(EnglishHost());
+    english.calibration = report.calibration;
+    const auto outline = english.DocumentOutline(folder / "graph.png");
+    EXPECT_EQ(Lines(outline, "language"), std::vector<std::string>{"language:i4=1033"});
+    EXPECT_EQ(Lines(outline, "graph/header/label"), std::vector<std::string>{"graph/header/label:string=График"})
+        << "the document's own texts stay as they are";
+    const auto texts = english.platform.canvas.Texts();
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "Time [min]"), texts.end());
+    EXPECT_EQ(std::find(texts.begin(), texts.end(), "Время [мин]"), texts.end());
+}
+
+struct ChosenCase {
+    const char* name;
+    int32_t distributionSample;
+    const char* assay;  // the distribution_graph/assay line
+};
+
+std::ostream& operator<<(std::ostream& out, const ChosenCase& c) { return out << c.name; }
+
+class ReportDistributionSample : public testing::TestWithParam<ChosenCase> {};
+
+// -1 and any index that names no calculated assay take the last one.
+TEST_P(ReportDistributionSample, IsTheChosenOneOrTheLast) {
+    TempFolder folder;
+    PreparedReport report;
+    SetCalculatedRun(report, "standards", "broad");
+    report.builder.distributionSample = GetParam().distributionSample;
+    const auto outline = report.DocumentOutline(folder / "graph.png");
+    std::vector<std::string> assay;
+    for (const std::string& line : outline)
+        if (line.rfind("distribution_graph/assay", 0) == 0) assay.push_back(line);
+    EXPECT_EQ(assay, std::vector<std::string>{GetParam().assay});
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ReportDistributionSample,
+                         testing::Values(ChosenCase{"Last", -1, "distribution_graph/assay:i4=2"},
+                                         ChosenCase{"First", 0, "distribution_graph/assay:i4=1"},
+                                         ChosenCase{"Second", 1, "distribution_graph/assay:i4=2"},
+                                         ChosenCase{"PastTheEnd", 2, "distribution_graph/assay:i4=2"},
+                                         ChosenCase{"Negative", -5, "distribution_graph/assay:i4=2"}),
+                         [](const testing::TestParamInfo<ChosenCase>& info) { return std::string(info.param.name); });
 
 struct TypeCase {
     const char* name;

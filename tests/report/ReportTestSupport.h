@@ -14,6 +14,7 @@
 #include "report/XMLWrapper.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -75,6 +76,16 @@ struct PreparedReport {
     ReportBuilder builder;
 };
 
+// An environment of an English host that names no documents folder.
+inline const ModuleEnvironment& EnglishHost() {
+    static const FixedEnvironment english = [] {
+        FixedEnvironment environment(std::nullopt, std::nullopt);
+        environment.language = ReportBuilder::kEnglishLanguage;
+        return environment;
+    }();
+    return english;
+}
+
 // An assay as the workbench lists it.
 inline Assay ListedAssay(int32_t included, std::string fileName, std::string method, int64_t date) {
     Assay assay;
@@ -83,6 +94,44 @@ inline Assay ListedAssay(int32_t included, std::string fileName, std::string met
     assay.method = std::move(method);
     assay.date = date;
     return assay;
+}
+
+// A run with two calculated assays, set by hand as the workbench hands it to the report. The line
+// Y = 7.966667 - 0.5 T is the least-squares fit of lg M = 3.0, 2.4 (M = 251.19 g/mol) and 2.0 at 10, 11
+// and 12 min: residuals 1/30, -1/15, 1/30, so SSres = 1/150 and SStot = 76/150; R^2 = 75/76 = 0.986842
+// and the standard error sqrt(SSres / (3 - 1 - 1)) = 0.08165. At 10, 11 and 12 min it gives 926.12,
+// 292.86 and 92.61 g/mol: -7.39, 16.59 and -7.39 % off. The second assay has 1.5 % of its area outside
+// 10 to 12 min, above the 1 % that marks it.
+inline void SetCalculatedRun(PreparedReport& report, const std::string& standards, const std::string& sample) {
+    report.assays = {ListedAssay(1, "/data/assays/standards.chr", "GPC THF", 1700000000),
+                     ListedAssay(1, "C:\\data\\broad.chr", "GPC THF", 1700003600)};
+    report.assays[0].sample = standards;
+    report.assays[1].sample = sample;
+    report.rows = {PointsListRow{{"1 / PS 1000", "10.00", "1000.00", "", ""}, true, 0, {"926.12", "-7.39"}},
+                   PointsListRow{{"1 / PS 250", "11.00", "251.19", "", ""}, true, 1, {"292.86", "16.59"}},
+                   PointsListRow{{"1 / PS 100", "12.00", "100.00", "", ""}, true, 2, {"92.61", "-7.39"}}};
+    CCalibration& c = report.calibration;
+    c.Assays = report.assays;
+    c.GradIndex = c.usedGradIndex = CCalibration::kMonodisperse;
+    c.FormulaIndex = c.usedFormulaIndex = 0;
+    c.results.k0 = 23.9 / 3;
+    c.results.k1 = -0.5;
+    c.pointX = {10.0, 11.0, 12.0};
+    c.pointY = {3.0, 2.4, 2.0};
+    c.curveX = {5.0, 14.4};
+    c.curveY = {23.9 / 3 - 2.5, 23.9 / 3 - 7.2};
+    c.fitQuality = FitQuality{1, 75.0 / 76.0, std::sqrt(1.0 / 150.0)};
+    AssayResults first;
+    first.assayIndex = 0;
+    first.averages = {251.18864, 398.10717, 1.5848932, 501.18723, 630.95734, 316.22777};
+    first.distribution = {{2.0, 2.5, 3.0}, {0.0, 2.0, 0.0}, {0.0, 0.5, 1.0}};
+    AssayResults second;
+    second.assayIndex = 1;
+    second.averages = {25228.571, 52111.06, 2.0655, 80000.0, 1.2e5, 45000.49};
+    second.outsideRange = 1.5;
+    second.distribution = {{3.5, 4.5, 5.5}, {0.0, 1.0, 0.0}, {0.0, 0.5, 1.0}};
+    c.assayResults = {first, second};
+    c.results.Mn = second.averages.Mn;
 }
 
 // Every element below the root in document order: "path" for a plain element, "path:type=text" for

@@ -7,6 +7,8 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -177,12 +179,17 @@ INSTANTIATE_TEST_SUITE_P(
 
 class ShippedStylesheetPage : public testing::Test {
 protected:
-    // The page of the prepared report, transformed with docs/gel.xsl.
-    std::string Page() {
+    // The page of the prepared report, transformed with stylesheet (docs/gel.xsl unless named).
+    std::string Page(PreparedReport& from, const std::string& stylesheet = ShippedStylesheet()) {
         XMLWrapper document;
-        report.Compose(document, folder / "graph.png");
-        EXPECT_TRUE(report.builder.TransformAndOpen(document, ShippedStylesheet(), folder / "report.html", false));
+        from.Compose(document, folder / "graph.png");
+        EXPECT_TRUE(from.builder.TransformAndOpen(document, stylesheet, folder / "report.html", false));
         return FileBytes(folder / "report.html");
+    }
+    std::string Page() { return Page(report); }
+
+    static void ExpectAll(const std::string& page, const std::vector<std::string>& texts) {
+        for (const std::string& text : texts) EXPECT_NE(page.find(text), std::string::npos) << text;
     }
 
     TempFolder folder;
@@ -208,12 +215,10 @@ TEST_F(ShippedStylesheetPage, ShowsEverySection) {
     report.calibration.usedGradIndex = CCalibration::kMonodisperse;
     report.calibration.results.Mz1 = 4321.0;
     const std::string page = Page();
-    for (const std::string& text : std::vector<std::string>{
-             "<!DOCTYPE html", "<html lang=\"ru\"", "Гель-проникающая хроматография", "Хроматограммы",
-             "/data/ps1000.chr", "Нет", "Монодисперсный", "Y = k1*T + k0", "1 / ПС 1000", "1000.00", "k3", "<img",
-             "file://" + folder.Path().string() + "/graph.png", "Mw/Mn", "Mz+1", "4321.0000", "@media print"}) {
-        EXPECT_NE(page.find(text), std::string::npos) << text;
-    }
+    ExpectAll(page,
+              {"<!DOCTYPE html", "<html lang=\"ru\"", "Гель-проникающая хроматография", "Хроматограммы",
+               "/data/ps1000.chr", "Нет", "Монодисперсный", "Y = k1*T + k0", "1 / ПС 1000", "1000.00", "k3", "<img",
+               "src=\"data:image/png;base64,cGljdHVyZQ==\"", "Mw/Mn", "Mz+1", "4321.0000", "@media print"});
     EXPECT_EQ(page.find("<script"), std::string::npos);
 }
 
@@ -222,7 +227,122 @@ TEST_F(ShippedStylesheetPage, SaysSoWhenThereIsNothingToList) {
     const std::string page = Page();
     EXPECT_NE(page.find("Хроматограммы не выбраны"), std::string::npos);
     EXPECT_NE(page.find("Калибровочных точек нет"), std::string::npos);
+    EXPECT_NE(page.find("Рассчитанных образцов нет"), std::string::npos);
     EXPECT_EQ(page.find("<img"), std::string::npos);
+}
+
+// The hand-worked run on a Russian page: the samples, the fit's quality, both pictures from their data
+// URIs, and the texts the page has always had.
+TEST_F(ShippedStylesheetPage, ShowsTheSamplesTheFitAndBothPicturesInRussian) {
+    SetCalculatedRun(report, "Стандарты ПС", "ПС широкий");
+    const std::string page = Page();
+    ExpectAll(page, {"<html lang=\"ru\"",
+                     "Хроматограммы",
+                     "Калибровочные точки",
+                     "Коэффициенты калибровки",
+                     "<h2>График</h2>",
+                     "alt=\"График калибровки\"",
+                     "Результаты",
+                     "Среднечисловая",
+                     "Да",
+                     "Монодисперсный",
+                     "Стандарты ПС",
+                     "ПС широкий",
+                     "MM по калибровке, г/моль",
+                     "926.12",
+                     "16.59",
+                     "Качество подгонки",
+                     "0.986842",
+                     "0.08165",
+                     "Результаты по образцам",
+                     "broad.chr",
+                     "25228.6",
+                     "2.06550",
+                     "120000",
+                     "<td class=\"num warn\">1.50</td>",
+                     "<td class=\"num\">0.00</td>",
+                     "<h2>Молекулярно-массовое распределение</h2>",
+                     "Образец: ПС широкий (broad.chr)",
+                     "Синяя линия"});
+    size_t pictures = 0;
+    for (size_t at = 0; (at = page.find("src=\"data:image/png;base64,cGljdHVyZQ==\"", at)) != std::string::npos; ++at)
+        ++pictures;
+    EXPECT_EQ(pictures, 2u);
+    EXPECT_EQ(page.find("file://"), std::string::npos) << "the page needs no picture folder";
+}
+
+// Not one Cyrillic character reaches the English page, though the document carries "Да", "Нет",
+// "Монодисперсный" and "График"; the data of this run are in Latin letters.
+TEST_F(ShippedStylesheetPage, EnglishHostGetsAnEnglishPage) {
+    PreparedReport english(EnglishHost());
+    SetCalculatedRun(english, "PS standards", "PS broad");
+    english.assays.push_back(ListedAssay(0, "/data/x.chr", "GPC THF", 0));
+    const std::string page = Page(english);
+    ExpectAll(page, {"<html lang=\"en\"",
+                     "<title>Report: gel permeation chromatography</title>",
+                     "Chromatograms",
+                     "Included",
+                     "Yes",
+                     "No",
+                     "Analysis date",
+                     "Monodisperse",
+                     "Calibration points",
+                     "Fitted M, g/mol",
+                     "Deviation, %",
+                     "Quality of the fit",
+                     "Standard error of Y",
+                     "0.986842",
+                     "<h2>Calibration chart</h2>",
+                     "Number-average molar mass, g/mol",
+                     "Results of the samples",
+                     "Outside calibration, %",
+                     "<h2>Molar-mass distribution</h2>",
+                     "Sample: PS broad (broad.chr)",
+                     "Blue line"});
+    const bool cyrillic = std::any_of(page.begin(), page.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte == 0xD0 || byte == 0xD1;  // the lead bytes of U+0400 to U+047F in UTF-8
+    });
+    EXPECT_FALSE(cyrillic) << page;
+}
+
+// The parts of the document that came after the first sections: the language mark, the fit's quality,
+// the samples table, the distribution picture, each assay's sample, each point's fit and each
+// picture's data URI.
+void RemoveAdditions(xmlNodePtr parent) {
+    static const std::vector<std::string> additions = {
+        "language", "fit", "samples", "distribution_graph", "sample", "fit_molar_mass", "deviation", "data_uri"};
+    for (xmlNodePtr node = parent->children; node;) {
+        xmlNodePtr next = node->next;
+        const std::string name = node->type == XML_ELEMENT_NODE ? reinterpret_cast<const char*>(node->name) : "";
+        if (std::find(additions.begin(), additions.end(), name) != additions.end()) {
+            xmlUnlinkNode(node);
+            xmlFreeNode(node);
+        } else if (node->type == XML_ELEMENT_NODE) {
+            RemoveAdditions(node);
+        }
+        node = next;
+    }
+}
+
+// A lab's stylesheet written for the first sections (the default one of that time) makes the same page
+// of the grown document as of the document without the additions, byte for byte.
+TEST_F(ShippedStylesheetPage, StylesheetOfTheFirstSectionsMakesTheSamePage) {
+    const std::string firstSections = std::string(QUORVEL_TEST_DATA) + "/gel-first-sections.xsl";
+    SetCalculatedRun(report, "Стандарты ПС", "ПС широкий");
+    report.rows[1].used = false;
+    const std::string grown = Page(report, firstSections);
+    XMLWrapper document;
+    report.Compose(document, folder / "graph.png");
+    RemoveAdditions(xmlDocGetRootElement(document.Document()));
+    ASSERT_TRUE(report.builder.TransformAndOpen(document, firstSections, folder / "first.html", false));
+    EXPECT_EQ(grown, FileBytes(folder / "first.html"));
+    ExpectAll(grown,
+              {"<html lang=\"ru\"", "standards.chr", "Да", "1 / PS 250", "Нет", "Монодисперсный", "7.966666667", "-0.5",
+               "<h2>График</h2>", "src=\"file://" + folder.Path().string() + "/graph.png\"", "25228.5710"});
+    for (const char* addition : {"Стандарты ПС", "926.12", "0.986842", "base64", "distribution"})
+        EXPECT_EQ(grown.find(addition), std::string::npos) << addition;
+    EXPECT_EQ(grown.find("<th class=\"num\">K</th>"), std::string::npos) << "the fit's texts are not K and Alpha";
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "base/NumberText.h"
 #include "components/Cp1251Codec.h"
 
+#include <QByteArray>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -48,12 +49,12 @@ TEST_P(CalcArguments, AreAcceptedOrRefused) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, CalcArguments,
     testing::Values(ParseCase{"Minimal", {"--db", "h.db", "--docs", "d", "12"}, true},
-                    ParseCase{
-                        "Everything",
-                        {"--db",      "h.db",     "--docs", "d",        "--type",  "2",    "--dependence", "2",
-                         "--channel", "1",        "--k",    "0.000141", "--alpha", "0.7",  "--flags",      "1,0,1",
-                         "--json",    "--report", "r.html", "--csv",    "t.csv",   "12/1", "7/0",          "40"},
-                        true},
+                    ParseCase{"Everything",
+                              {"--db",       "h.db",      "--docs", "d",        "--type",   "2",       "--dependence",
+                               "2",          "--channel", "1",      "--k",      "0.000141", "--alpha", "0.7",
+                               "--flags",    "1,0,1",     "--json", "--report", "r.html",   "--csv",   "t.csv",
+                               "--language", "1033",      "12/1",   "7/0",      "40"},
+                              true},
                     ParseCase{"NoDatabase", {"--docs", "d", "12"}, false},
                     ParseCase{"NoDocuments", {"--db", "h.db", "12"}, false},
                     ParseCase{"NoAssay", {"--db", "h.db", "--docs", "d"}, false},
@@ -69,7 +70,12 @@ INSTANTIATE_TEST_SUITE_P(
                     ParseCase{"EmptyFlag", {"--db", "h.db", "--docs", "d", "--flags", "1,,0", "12"}, false},
                     ParseCase{"MarkNotZeroOrOne", {"--db", "h.db", "--docs", "d", "12/2"}, false},
                     ParseCase{"IdentifierWithText", {"--db", "h.db", "--docs", "d", "12abc"}, false},
-                    ParseCase{"IdentifierTooLarge", {"--db", "h.db", "--docs", "d", "99999999999"}, false}),
+                    ParseCase{"IdentifierTooLarge", {"--db", "h.db", "--docs", "d", "99999999999"}, false},
+                    ParseCase{"LargestLanguage", {"--db", "h.db", "--docs", "d", "--language", "65535", "12"}, true},
+                    ParseCase{
+                        "LanguageBeyond16Bits", {"--db", "h.db", "--docs", "d", "--language", "65536", "12"}, false},
+                    ParseCase{"NegativeLanguage", {"--db", "h.db", "--docs", "d", "--language", "-1", "12"}, false},
+                    ParseCase{"LanguageByName", {"--db", "h.db", "--docs", "d", "--language", "en", "12"}, false}),
     [](const testing::TestParamInfo<ParseCase>& info) { return std::string(info.param.name); });
 
 TEST(CalcArguments, MarksAndFlagsAreKept) {
@@ -83,6 +89,8 @@ TEST(CalcArguments, MarksAndFlagsAreKept) {
     EXPECT_EQ(result.options.flags, (std::vector<int32_t>{1, 0}));
     EXPECT_EQ(result.options.k, 1.0);
     EXPECT_EQ(result.options.alpha, 0.0);
+    EXPECT_EQ(result.options.language, 1049) << "the module's own language by default";
+    EXPECT_EQ(ParseCalcOptions({"--db", "h.db", "--docs", "d", "--language", "1033", "12"}).options.language, 1033);
 }
 
 // A host data set: a calibration run with two standards (lg M = 8 - 0.5 T) and a sample whose
@@ -192,6 +200,20 @@ std::string Contents(const std::string& path) {
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
+// The bytes of every picture a page carries as a data: URI, in page order; a URI that is not base64
+// gives "".
+std::vector<std::string> EmbeddedPictures(const std::string& page) {
+    const std::string prefix = "src=\"data:image/png;base64,";
+    std::vector<std::string> pictures;
+    for (std::string::size_type at = page.find(prefix); at != std::string::npos; at = page.find(prefix, at + 1)) {
+        const std::string::size_type start = at + prefix.size();
+        const QByteArray text = QByteArray::fromStdString(page.substr(start, page.find('"', start) - start));
+        const auto decoded = QByteArray::fromBase64Encoding(text, QByteArray::AbortOnBase64DecodingErrors);
+        pictures.push_back(decoded ? decoded.decoded.toStdString() : std::string());
+    }
+    return pictures;
+}
+
 TEST_F(CalcProgram, TextShowsPointsCoefficientsResultsAndMessages) {
     int status = -1;
     const std::string out = Run(Standard() + "1 2", status);
@@ -296,9 +318,54 @@ TEST_F(CalcProgram, ReportIsWrittenWithThePictureBesideIt) {
     const std::string html((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_NE(html.find("sample.chr"), std::string::npos);
     EXPECT_NE(html.find("291.4125"), std::string::npos);
-    EXPECT_NE(html.find("report.png"), std::string::npos);
     EXPECT_GT(fs::file_size(File("report.png")), 1000u);
+    EXPECT_GT(fs::file_size(File("report-distribution.png")), 1000u);
+    EXPECT_EQ(html.find("file://"), std::string::npos) << "the page carries its pictures";
+    EXPECT_EQ(EmbeddedPictures(html),
+              (std::vector<std::string>{Contents(File("report.png")), Contents(File("report-distribution.png"))}));
 }
+
+struct LanguageCase {
+    const char* name;
+    std::string option;
+    std::vector<std::string> shown;
+    std::vector<std::string> absent;
+};
+
+std::ostream& operator<<(std::ostream& out, const LanguageCase& c) { return out << c.name; }
+
+class CalcReportLanguage : public CalcProgram, public testing::WithParamInterface<LanguageCase> {};
+
+TEST_P(CalcReportLanguage, FollowsTheOption) {
+    fs::copy_file(fs::path(QUORVEL_DOCS_DIR) / "gel.xsl", folder / "gel.xsl");
+    int status = -1;
+    Run(Standard() + GetParam().option + "--report " + File("report.html") + " 1 2", status);
+    ASSERT_EQ(status, 0);
+    const std::string html = Contents(File("report.html"));
+    for (const std::string& text : GetParam().shown) EXPECT_NE(html.find(text), std::string::npos) << text;
+    for (const std::string& text : GetParam().absent) EXPECT_EQ(html.find(text), std::string::npos) << text;
+    EXPECT_NE(html.find("Образец \"A\""), std::string::npos) << "the sample's name as it is stored";
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CalcReportLanguage,
+                         testing::Values(LanguageCase{"RussianByDefault",
+                                                      "",
+                                                      {"<html lang=\"ru\"", "Хроматограммы", "Результаты по образцам"},
+                                                      {"Chromatograms"}},
+                                         LanguageCase{"Russian",
+                                                      "--language 1049 ",
+                                                      {"<html lang=\"ru\"", "Хроматограммы", "Качество подгонки"},
+                                                      {"Chromatograms"}},
+                                         LanguageCase{"English",
+                                                      "--language 1033 ",
+                                                      {"<html lang=\"en\"", "Chromatograms", "Results of the samples",
+                                                       "Quality of the fit"},
+                                                      {"Хроматограммы", "Да", "Нет"}},
+                                         LanguageCase{"GermanHostGetsRussian",
+                                                      "--language 1031 ",
+                                                      {"<html lang=\"ru\"", "Хроматограммы"},
+                                                      {"Chromatograms"}}),
+                         [](const testing::TestParamInfo<LanguageCase>& info) { return std::string(info.param.name); });
 
 TEST_F(CalcProgram, ReportWithoutStylesheetFails) {
     int status = -1;
@@ -519,7 +586,7 @@ TEST_F(CalcProgram, HelpDocumentsTheInterface) {
     const std::string out = Run("--help", status);
     EXPECT_EQ(status, 0);
     for (const char* option : {"--db", "--docs", "--type", "--dependence", "--channel", "--k", "--alpha", "--flags",
-                               "--json", "--report", "--csv", "Exit status"})
+                               "--json", "--report", "--csv", "--language", "Exit status"})
         EXPECT_NE(out.find(option), std::string::npos) << option;
 }
 

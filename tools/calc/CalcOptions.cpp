@@ -6,13 +6,14 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
 const char kUsage[] =
     "usage: quorvel-calc --db FILE --docs DIR [--type N] [--dependence N] [--channel N] [--k X]\n"
     "                    [--alpha X] [--flags 1,0,...] [--json] [--report FILE.html] [--csv FILE]\n"
-    "                    ASSAY...\n"
+    "                    [--language N] ASSAY...\n"
     "\n"
     "Computes what the GPC workbench shows for a set of assays of a host database: the calibration\n"
     "points, the coefficients k0 to k3 and Mn, Mw, Mw/Mn, Mz, Mz+1 and Mp; then, with the final\n"
@@ -33,6 +34,8 @@ const char kUsage[] =
     "                   it as FILE with the extension .png; the report is not opened\n"
     "  --csv FILE       also write the samples table (UTF-8, \".\" as the decimal mark): id, sample,\n"
     "                   Mn, Mw, MwMn, Mz, Mz1, Mp, outsideRange (%)\n"
+    "  --language N     the host's language identifier (0 to 65535, default 1049 Russian): 1033\n"
+    "                   (English) makes the report English\n"
     "  ASSAY            an assay identifier with an optional mark: 12/1 included, 7/0 listed\n"
     "                   but not included, 40 included; unknown identifiers are skipped\n"
     "\n"
@@ -76,6 +79,14 @@ bool ToFlags(const std::string& text, std::vector<int32_t>& flags) {
 CalcOptionsResult Wrong(const std::string& description) { return {false, description, {}}; }
 
 bool IndexInRange(int32_t value, int32_t low, int32_t high) { return value >= low && value <= high; }
+
+// A whole decimal language identifier, which the host gives in 16 bits.
+bool ToLanguage(const std::string& text, uint16_t& language) {
+    int32_t value = 0;
+    if (!ToInt(text, value) || !IndexInRange(value, 0, UINT16_MAX)) return false;
+    language = static_cast<uint16_t>(value);
+    return true;
+}
 
 }  // namespace
 
@@ -123,6 +134,8 @@ CalcOptionsResult ParseCalcOptions(const std::vector<std::string>& arguments) {
             good = ToDouble(value, o.alpha);
         else if (argument == "--flags")
             good = ToFlags(value, o.flags);
+        else if (argument == "--language")
+            good = ToLanguage(value, o.language);
         else
             return Wrong("unknown option: " + argument);
         if (!good) return Wrong("bad value for " + argument + ": " + value);

@@ -2,6 +2,8 @@
 // assays with their inclusion marks, and the settings the workbench would have restored.
 #pragma once
 
+#include "base/ModuleEnvironment.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -23,6 +25,7 @@ struct CalcOptions {
     bool json = false;  // --json
     std::string report;  // --report FILE.html, "" for none
     std::string csv;  // --csv FILE: the samples table, "" for none
+    uint16_t language = kModuleLanguage;  // --language N: the host's language identifier, for the report
     bool help = false;  // --help
     std::vector<CalcAssay> assays;  // in the order given
 };

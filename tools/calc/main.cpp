@@ -23,7 +23,8 @@ int main(int argc, char** argv) {
         return kCalcWrongArguments;
     }
     // The folder and database the arguments name stand for what a host would tell the module.
-    const FixedEnvironment environment(parsed.options.documents, parsed.options.database);
+    FixedEnvironment environment(parsed.options.documents, parsed.options.database);
+    environment.language = parsed.options.language;
     CalcOutcome outcome = RunCalc(parsed.options, environment);
     if (outcome.status != kCalcOk) {
         std::cerr << "quorvel-calc: " << outcome.error << "\n";
