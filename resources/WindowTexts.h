@@ -34,10 +34,11 @@ inline constexpr const char* kCopy = "Копировать";
 
 // All of the above, for the checks of the translation.
 inline constexpr const char* kAll[] = {
-    kNumber,          kFileName,  kSample,           kMixture,       kAnalysisTime,
-    kCalculationType, kMethod,    kPointComponent,   kPointTime,     kMonodisperse,
-    kPolydisperse,    kUniversal, kCalibrationAssay, kAnalysisAssay, kTimeAxis,
-    kFitMolarMass,    kDeviation, kOutsideCalibration, kCopy,
+    kNumber,           kFileName,           kSample,       kMixture,
+    kAnalysisTime,     kCalculationType,    kMethod,       kPointComponent,
+    kPointTime,        kMonodisperse,       kPolydisperse, kUniversal,
+    kCalibrationAssay, kAnalysisAssay,      kTimeAxis,     kFitMolarMass,
+    kDeviation,        kOutsideCalibration, kCopy,
 };
 }  // namespace WorkbenchText
 

@@ -25,11 +25,15 @@ struct SliceSums {
         sum1 += h * m;
         sum2 += h * m * m;
         sum3 += h * m * m * m;
-        if (outsideRange) outside += h;
+        // The share outside counts area above the baseline only: noise dipping below it would otherwise
+        // give a share under 0 or over 100 %.
+        const double above = std::max(h, 0.0);
+        areaAbove += above;
+        if (outsideRange) outside += above;
     }
 
     double sum0 = 0.0, sumInverse = 0.0, sum1 = 0.0, sum2 = 0.0, sum3 = 0.0;
-    double outside = 0.0;
+    double areaAbove = 0.0, outside = 0.0;
     double highest = 0.0;
     int32_t highestIndex = 0;
 };
@@ -314,7 +318,7 @@ AssayResults CCalibration::MeasureAssay(const PlannedAssay& planned, const TimeR
     a.MwMn = a.Mw / a.Mn;
     a.Mz = sums.sum2 / sums.sum1;
     a.Mz1 = sums.sum3 / sums.sum2;
-    measured.outsideRange = ranged ? sums.outside / sums.sum0 * 100.0 : 0.0;
+    measured.outsideRange = ranged ? sums.outside / sums.areaAbove * 100.0 : 0.0;
     Normalise(distribution);
     return measured;
 }

@@ -29,10 +29,10 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
-#include <QGuiApplication>
-#include <QKeyEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -74,8 +74,15 @@ const Column kAssayColumns[] = {
 };
 // The results list, in the order of SampleColumn; the averages' titles are not translated.
 const Column kSampleColumns[] = {
-    {WorkbenchText::kFileName, 120}, {WorkbenchText::kSample, 140}, {"Mn", 88}, {"Mw", 88}, {"Mw/Mn", 70},
-    {"Mz", 88},  {"Mz+1", 88},  {"Mp", 88},  {WorkbenchText::kOutsideCalibration, 130},
+    {WorkbenchText::kFileName, 120},
+    {WorkbenchText::kSample, 140},
+    {"Mn", 88},
+    {"Mw", 88},
+    {"Mw/Mn", 70},
+    {"Mz", 88},
+    {"Mz+1", 88},
+    {"Mp", 88},
+    {WorkbenchText::kOutsideCalibration, 130},
 };
 static_assert(std::size(kSampleColumns) == static_cast<size_t>(SampleColumn::Count));
 constexpr uint32_t kMarkedTextColour = 0x0000C0;  // dark red: averages that rest on an extrapolation
@@ -523,6 +530,7 @@ void DlgMain::MakeReport() {
     builder.calibration = &workbench_.Calibration();
     builder.assays = &State().Assays;
     builder.pointsList = &workbench_.View().points;  // as the list shows them
+    builder.distributionSample = workbench_.View().selectedSample;  // the sample the window shows
     const Status status = builder.Build();
     if (IsToldToUser(status))
         messages_->Show(status.message, std::nullopt, MessageSink::Buttons::Ok, MessageSink::Icon::Error);
@@ -547,8 +555,8 @@ void DlgMain::RestoreSettings() {
         const WindowRect rect = RestoreWindowRect(context_.profile);
         move(rect.left, rect.top);
         // Without a stored rectangle the window opens as its template lays it out.
-        const QSize size = rect.right > rect.left ? QSize(rect.right - rect.left, rect.bottom - rect.top)
-                                                  : layout_.TemplateSize();
+        const QSize size =
+            rect.right > rect.left ? QSize(rect.right - rect.left, rect.bottom - rect.top) : layout_.TemplateSize();
         resize(std::max(size.width(), kMinimumWidth), std::max(size.height(), kMinimumHeight));
         RestoreWorkbenchValues(context_.profile, State());
         workbench_.Start(RestorePointFlags(context_.profile));
@@ -571,7 +579,8 @@ void DlgMain::OnGridItemChanged(const GridItemChangedNotify& notify) {
 }
 
 bool DlgMain::eventFilter(QObject* watched, QEvent* event) {
-    const bool copyKey = event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy);
+    const bool copyKey =
+        event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy);
     if (watched != resultsList_ || !copyKey) return QDialog::eventFilter(watched, event);
     CopySamples();
     return true;

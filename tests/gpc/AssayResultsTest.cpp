@@ -227,6 +227,21 @@ INSTANTIATE_TEST_SUITE_P(
                                 25.0}),
     [](const testing::TestParamInfo<OutsideCase>& info) { return std::string(info.param.name); });
 
+// Heights 0, -1, 2, 1 at 10, 10.5, 11 and 11.5 min: the dip below the baseline is no area, inside or out.
+TEST(AssayResultsOutsideRangeShare, CountsOnlyTheAreaAboveTheBaseline) {
+    const auto outside = [](std::vector<TableItem> standards) {
+        CCalibration calibration;
+        calibration.SetInputs(1.0, 0.0, CCalibration::kMonodisperse, 0, 0,
+                              {MakeAssay(10.0, 0.5, {0, -1, 2, 1, 0}, std::move(standards), {RangePeak(10.0, 12.0)})},
+                              {});
+        calibration.Run();
+        EXPECT_EQ(calibration.assayResults.size(), 1u);
+        return calibration.assayResults.empty() ? -1.0 : calibration.assayResults[0].outsideRange;
+    };
+    EXPECT_DOUBLE_EQ(outside({LinePoint("a", 10.75), LinePoint("b", 12.0)}), 0.0) << "never below 0";
+    EXPECT_DOUBLE_EQ(outside({LinePoint("a", 10.0), LinePoint("b", 11.0)}), 100.0 / 3.0);
+}
+
 struct DistributionRunCase {
     const char* name;
     int32_t type;

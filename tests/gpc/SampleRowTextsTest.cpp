@@ -18,8 +18,14 @@ struct AverageCase {
 TEST(SampleRowTexts, AveragesKeepSixSignificantDigitsWithoutAnExponent) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const AverageCase cases[] = {
-        {25228.6249, "25228.6"}, {1.052341, "1.05234"}, {123456789.0, "123456789"}, {999999.7, "1000000"},
-        {0.000123456789, "0.000123457"}, {0.0, "0"}, {-3.5, "-3.50000"}, {nan, "nan"},
+        {25228.6249, "25228.6"},
+        {1.052341, "1.05234"},
+        {123456789.0, "123456789"},
+        {999999.7, "1000000"},
+        {0.000123456789, "0.000123457"},
+        {0.0, "0"},
+        {-3.5, "-3.50000"},
+        {nan, "nan"},
         {std::numeric_limits<double>::infinity(), "inf"},
     };
     for (const AverageCase& c : cases) EXPECT_EQ(AverageText(c.value), c.expected) << c.value;
@@ -35,7 +41,7 @@ TEST(SampleRowTexts, RowHoldsFileSampleAveragesAndTheShareOutside) {
     results.outsideRange = 1.005;
     const SampleRow row = SampleRowOf(assay, results);
     const decltype(row.texts) expected{"pmma 7.chr", "PMMA 7", "25228.6", "51000.4", "2.02150",
-                                                  "80123.0",    "120457", "40000.0", "1.00"};
+                                       "80123.0",    "120457", "40000.0", "1.00"};
     EXPECT_EQ(row.texts, expected);
     EXPECT_TRUE(row.outsideMarked) << "1.005 % is above the 1 % mark even where its text rounds to 1.00";
     EXPECT_EQ(row.assayIndex, 3);

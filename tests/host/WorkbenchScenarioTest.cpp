@@ -9,8 +9,8 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QHeaderView>
 #include <QLibraryInfo>
@@ -313,7 +313,8 @@ void ChooseInNextMenu(const QString& text) {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         if (menu == nullptr) return;
         for (QAction* action : menu->actions())
-            if (action->text() == text) QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+            if (action->text() == text)
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
         if (menu->isVisible()) menu->close();
     });
 }

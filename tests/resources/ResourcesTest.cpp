@@ -58,7 +58,9 @@ TEST(DialogLayout, ConvertsDialogUnitsWithTheFontAndKeepsAlignedEdgesAligned) {
     ASSERT_GT(layout.BaseY(), 0);
     EXPECT_EQ(layout.TemplateSize(), QSize(761 * layout.BaseX() / 4, 486 * layout.BaseY() / 8));
     const QSize size = layout.TemplateSize();
-    const auto rect = [&layout, size](int id) { return layout.ItemRect(*FindDialogItem(WorkbenchTemplate(), id), size); };
+    const auto rect = [&layout, size](int id) {
+        return layout.ItemRect(*FindDialogItem(WorkbenchTemplate(), id), size);
+    };
     const QRect close = rect(2);
     // 454 + 300 = 149 + 605 = 704 + 50 = 460 + 294 = 754 dialog units: one right edge in pixels too.
     for (const int id : {1035, 1036, 1002}) EXPECT_EQ(rect(id).right(), close.right()) << id;
@@ -76,9 +78,9 @@ TEST(DialogLayout, SharesOfASizeChange) {
         int moveX, moveY, sizeX, sizeY;  // pixels for a growth of 200 x 100
     };
     const Row rows[] = {
-        {"close", 2, 200, 100, 0, 0},   {"chart", 1031, 0, 0, 100, 100}, {"points", 1002, 100, 0, 100, 0},
-        {"assays", 1001, 0, 0, 100, 0}, {"type", 1003, 100, 0, 0, 0},    {"k3", 1008, 100, 0, 0, 0},
-        {"K", 1010, 0, 0, 0, 0},        {"add", 1016, 0, 0, 0, 0},       {"distribution", 1035, 100, 0, 100, 100},
+        {"close", 2, 200, 100, 0, 0},      {"chart", 1031, 0, 0, 100, 100}, {"points", 1002, 100, 0, 100, 0},
+        {"assays", 1001, 0, 0, 100, 0},    {"type", 1003, 100, 0, 0, 0},    {"k3", 1008, 100, 0, 0, 0},
+        {"K", 1010, 0, 0, 0, 0},           {"add", 1016, 0, 0, 0, 0},       {"distribution", 1035, 100, 0, 100, 100},
         {"results", 1036, 0, 100, 200, 0}, {"R2", 1037, 100, 0, 0, 0},
     };
     for (const Row& row : rows) {

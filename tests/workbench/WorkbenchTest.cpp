@@ -107,7 +107,8 @@ void ExpectViewOfAFreshPass(const Workbench& workbench, const ModuleEnvironment&
     ASSERT_EQ(view.samples.size(), samples);
     for (size_t i = 0; i < samples; ++i) {
         const AssayResults& results = calibration.assayResults[i];
-        EXPECT_EQ(view.samples[i].texts, SampleRowOf(state.Assays[results.assayIndex], results).texts) << "sample " << i;
+        EXPECT_EQ(view.samples[i].texts, SampleRowOf(state.Assays[results.assayIndex], results).texts)
+            << "sample " << i;
     }
     const bool lastCalculated =
         !fresh.status.assays.empty() && fresh.status.assays.back() == AssayOutcome::Calculated && fresh.chart;
@@ -184,6 +185,7 @@ TEST_F(WorkbenchTest, ChosenSampleIsShownUntilItsAssayGoes) {
         const auto& texts = view.samples[view.selectedSample].texts;
         EXPECT_TRUE(std::equal(view.averageTexts.begin(), view.averageTexts.end(), texts.begin() + 2));
         EXPECT_EQ(view.distribution.lgM, w.Calibration().assayResults[view.selectedSample].distribution.lgM);
+        EXPECT_FALSE(view.distribution.lgM.empty()) << "the shown sample's distribution is built";
         return texts[1];
     };
     ASSERT_EQ(w.View().samples.size(), 2u);
