@@ -8,8 +8,10 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -39,6 +41,12 @@ std::vector<std::string> WrittenBack(const CalcOptions& o) {
                                           "--channel",    std::to_string(o.channelIndex),
                                           "--k",          NumberText(o.k),
                                           "--alpha",      NumberText(o.alpha)};
+    const std::pair<const char*, std::optional<double>> standards[] = {{"--standard-k", o.standardK},
+                                                                       {"--standard-alpha", o.standardAlpha},
+                                                                       {"--broad-mn", o.broadMn},
+                                                                       {"--broad-mw", o.broadMw}};
+    for (const auto& [option, value] : standards)
+        if (value) arguments.insert(arguments.end(), {option, NumberText(*value)});
     if (!o.flags.empty()) {
         std::string flags;
         for (int32_t flag : o.flags) flags += (flags.empty() ? "" : ",") + std::to_string(flag);
@@ -61,6 +69,8 @@ void RequireInRange(const CalcOptions& o) {
     Require(o.formulaIndex >= -1 && o.formulaIndex <= 2, "dependence in range");
     Require(o.channelIndex >= 0, "channel not negative");
     Require(std::isfinite(o.k) && std::isfinite(o.alpha), "K and Alpha finite");
+    for (const std::optional<double>& value : {o.standardK, o.standardAlpha, o.broadMn, o.broadMw})
+        Require(!value || std::isfinite(*value), "the standards' values finite when given");
     for (int32_t flag : o.flags) Require(ZeroOrOne(flag), "flags are 0 or 1");
     for (const CalcAssay& assay : o.assays) Require(ZeroOrOne(assay.included), "marks are 0 or 1");
 }
@@ -75,8 +85,9 @@ bool SameAssays(const std::vector<CalcAssay>& a, const std::vector<CalcAssay>& b
 bool Same(const CalcOptions& a, const CalcOptions& b) {
     return a.database == b.database && a.documents == b.documents && a.gradIndex == b.gradIndex &&
            a.formulaIndex == b.formulaIndex && a.channelIndex == b.channelIndex && a.k == b.k && a.alpha == b.alpha &&
-           a.flags == b.flags && a.json == b.json && a.report == b.report && a.csv == b.csv && a.help == b.help &&
-           SameAssays(a.assays, b.assays);
+           a.standardK == b.standardK && a.standardAlpha == b.standardAlpha && a.broadMn == b.broadMn &&
+           a.broadMw == b.broadMw && a.flags == b.flags && a.json == b.json && a.report == b.report && a.csv == b.csv &&
+           a.help == b.help && SameAssays(a.assays, b.assays);
 }
 
 }  // namespace
