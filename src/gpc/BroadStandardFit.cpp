@@ -1,6 +1,8 @@
 // Broad-standard calibration. Under lg M = k0 + k1*T the ratio Mw/Mn of a chromatogram depends on k1
 // alone; for heights above the baseline its logarithm is even and convex in k1, so it rises from 1 with
-// |k1|. A bisection between slope 0 and the steepest searched slope finds k1; k0 then carries Mw.
+// |k1|. Doubling a gentle slope brackets the first slope that reaches the known ratio, a bisection
+// finds it, and k0 then carries Mw. Noise far below the baseline can make steep slopes reach the
+// ratio again; starting gentle keeps the search on the crossing the chromatogram's body gives.
 #include "gpc/BroadStandardFit.h"
 
 #include "base/NumberText.h"
@@ -11,6 +13,7 @@
 namespace {
 
 constexpr double kSteepestDecades = 30.0;  // of M over the slices' time span: no column separates more
+constexpr int kDoublings = 30;  // from the steepest slope / 2^30 up to the steepest
 constexpr int kMaxHalvings = 200;
 constexpr double kSlopeTolerance = 1e-14;  // relative width of the final bracket
 constexpr double kAveragesTolerance = 1e-6;  // relative, of Mn and Mw
@@ -62,11 +65,14 @@ BroadStandardFit FitBroadStandard(const Channel& channel, const SliceWindow& win
     const Slices slices(channel, window);
     const double steepest = kSteepestDecades / slices.Span();
     // Written as positive tests so that NaN refuses.
-    if (window.Empty() || !(dispersity > 1.0) || !std::isfinite(steepest) ||
-        !(slices.Sums(-steepest).Dispersity() >= dispersity))
-        return refused;
+    if (window.Empty() || !(dispersity > 1.0) || !std::isfinite(steepest)) return refused;
     double gentle = 0.0;  // a slope whose dispersity is below the known one
-    double steep = steepest;  // one whose dispersity reaches it
+    double steep = std::ldexp(steepest, -kDoublings);  // one whose dispersity reaches it, once found
+    for (int doubling = 0; !(slices.Sums(-steep).Dispersity() >= dispersity); ++doubling) {
+        if (doubling == kDoublings) return refused;
+        gentle = steep;
+        steep *= 2.0;
+    }
     for (int halving = 0; halving < kMaxHalvings && steep - gentle > kSlopeTolerance * steep; ++halving) {
         const double middle = (gentle + steep) / 2.0;
         if (slices.Sums(-middle).Dispersity() < dispersity)

@@ -131,6 +131,20 @@ TEST(BroadStandardCalibration, ReturnsTheLineAndTheSamplesAverages) {
     EXPECT_EQ(calibration.fitQuality.degree, 1);
 }
 
+// A dip below the baseline near the first slice weighs 10^15 times its height under the steepest slopes
+// and bends the dispersity there; the search must still find the slope the chromatogram's body gives.
+TEST(BroadStandardCalibration, DipAtTheEdgeDoesNotMisleadTheSearch) {
+    Assay standard = RunOf(kBroadStandard, true);
+    std::vector<float> samples = standard.channels[0].samples;
+    samples[101] = -1.0f;
+    standard.channels[0].samples = samples;
+    CCalibration calibration;
+    calibration.SetInputs(1.0, 0.0, CCalibration::kPolydisperse, 0, 0, {standard}, {},
+                          KnownAverages(kBroadStandard.Mn(), kBroadStandard.Mw()));
+    ASSERT_TRUE(calibration.Run().calibration);
+    EXPECT_NEAR(calibration.results.k1, kK1, 1e-3 * -kK1);
+}
+
 struct RefusalCase {
     const char* name;
     std::vector<Assay> assays;
