@@ -8,8 +8,10 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -40,6 +42,12 @@ std::vector<std::string> WrittenBack(const CalcOptions& o) {
                                           "--k",          NumberText(o.k),
                                           "--alpha",      NumberText(o.alpha),
                                           "--language",   std::to_string(o.language)};
+    const std::pair<const char*, std::optional<double>> standards[] = {{"--standard-k", o.standardK},
+                                                                       {"--standard-alpha", o.standardAlpha},
+                                                                       {"--broad-mn", o.broadMn},
+                                                                       {"--broad-mw", o.broadMw}};
+    for (const auto& [option, value] : standards)
+        if (value) arguments.insert(arguments.end(), {option, NumberText(*value)});
     if (!o.flags.empty()) {
         std::string flags;
         for (int32_t flag : o.flags) flags += (flags.empty() ? "" : ",") + std::to_string(flag);
@@ -62,6 +70,8 @@ void RequireInRange(const CalcOptions& o) {
     Require(o.formulaIndex >= -1 && o.formulaIndex <= 2, "dependence in range");
     Require(o.channelIndex >= 0, "channel not negative");
     Require(std::isfinite(o.k) && std::isfinite(o.alpha), "K and Alpha finite");
+    for (const std::optional<double>& value : {o.standardK, o.standardAlpha, o.broadMn, o.broadMw})
+        Require(!value || std::isfinite(*value), "the standards' values finite when given");
     for (int32_t flag : o.flags) Require(ZeroOrOne(flag), "flags are 0 or 1");
     for (const CalcAssay& assay : o.assays) Require(ZeroOrOne(assay.included), "marks are 0 or 1");
 }
@@ -76,7 +86,8 @@ bool SameAssays(const std::vector<CalcAssay>& a, const std::vector<CalcAssay>& b
 bool Same(const CalcOptions& a, const CalcOptions& b) {
     return a.database == b.database && a.documents == b.documents && a.gradIndex == b.gradIndex &&
            a.formulaIndex == b.formulaIndex && a.channelIndex == b.channelIndex && a.k == b.k && a.alpha == b.alpha &&
-           a.flags == b.flags && a.json == b.json && a.report == b.report && a.csv == b.csv &&
+           a.standardK == b.standardK && a.standardAlpha == b.standardAlpha && a.broadMn == b.broadMn &&
+           a.broadMw == b.broadMw && a.flags == b.flags && a.json == b.json && a.report == b.report && a.csv == b.csv &&
            a.language == b.language && a.help == b.help && SameAssays(a.assays, b.assays);
 }
 

@@ -88,6 +88,9 @@ void SaveCalcSeeds(const std::filesystem::path& folder) {
                               "--flags",    "1,0,1",     "--json", "--report", "r.html",   "--csv",   "t.csv",
                               "--language", "1033",      "12/1",   "7/0",      "40"})},
                 {"help.args", CommandLine({"--help"})},
+                {"standards.args", CommandLine({"--db", "h.db", "--docs", "d", "--type", "1", "--standard-k", "1.14e-4",
+                                                "--standard-alpha", "0.716", "--broad-mn", "25000", "--broad-mw",
+                                                "52500.5", "--broad-mn", "0", "12/1", "7"})},
                 {"wrong-values.args", CommandLine({"--db", "h.db", "--docs", "d", "--k", "1,5", "--flags", "1,,0",
                                                    "12/2", "99999999999", "--type"})},
             });

@@ -336,5 +336,20 @@
         <extracomment>XML-часть файла хроматограммы %s отсутствует или повреждена.</extracomment>
         <translation>The XML part of the chromatogram file %s is missing or damaged.</translation>
     </message>
+    <message>
+        <source>BroadStandardMissing</source>
+        <extracomment>Нет широкого стандарта: включите калибровочную хроматограмму с пиками в выбранном канале.</extracomment>
+        <translation>No broad standard: include a calibration run with peaks in the selected channel.</translation>
+    </message>
+    <message>
+        <source>BroadStandardAveragesMissing</source>
+        <extracomment>Задайте Mn и Mw широкого стандарта.</extracomment>
+        <translation>Enter Mn and Mw of the broad standard.</translation>
+    </message>
+    <message>
+        <source>BroadStandardRatioUnreachable</source>
+        <extracomment>Хроматограмма широкого стандарта не может дать Mw/Mn = %s.</extracomment>
+        <translation>The broad standard's chromatogram cannot give Mw/Mn = %s.</translation>
+    </message>
 </context>
 </TS>

@@ -48,6 +48,11 @@ constexpr MessageEntry kMessages[] = {
      "В файле хроматограммы %s недостаёт отсчётов канала."},
     {MessageId::ChromatogramXmlDamaged, "ChromatogramXmlDamaged",
      "XML-часть файла хроматограммы %s отсутствует или повреждена."},
+    {MessageId::BroadStandardMissing, "BroadStandardMissing",
+     "Нет широкого стандарта: включите калибровочную хроматограмму с пиками в выбранном канале."},
+    {MessageId::BroadStandardAveragesMissing, "BroadStandardAveragesMissing", "Задайте Mn и Mw широкого стандарта."},
+    {MessageId::BroadStandardRatioUnreachable, "BroadStandardRatioUnreachable",
+     "Хроматограмма широкого стандарта не может дать Mw/Mn = %s."},
 };
 
 // Both lists follow the declaration order, so a name's entry is at its value.

@@ -35,6 +35,9 @@ enum class MessageId {
     ChromatogramBlockCut,
     ChromatogramSamplesMissing,
     ChromatogramXmlDamaged,
+    BroadStandardMissing,
+    BroadStandardAveragesMissing,
+    BroadStandardRatioUnreachable,
 };
 
 // Every message name, in declaration order; for tables and tests that walk them all.
@@ -67,6 +70,9 @@ inline constexpr MessageId kAllMessages[] = {
     MessageId::ChromatogramBlockCut,
     MessageId::ChromatogramSamplesMissing,
     MessageId::ChromatogramXmlDamaged,
+    MessageId::BroadStandardMissing,
+    MessageId::BroadStandardAveragesMissing,
+    MessageId::BroadStandardRatioUnreachable,
 };
 
 // One message as shown: which one, and what stands in its "%s" ("" for a format without one).

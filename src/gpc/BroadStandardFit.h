@@ -1,18 +1,23 @@
-// Linear calibration lg M = k1*T + k0 (T in minutes) from the chromatogram of one broad standard whose
-// dispersity ratio and reference molar mass (g/mol) are known.
+// Linear calibration lg M = k0 + k1*T (T in minutes) from the chromatogram of one broad standard whose
+// Mn and Mw (g/mol) are known.
 #pragma once
 
+#include "base/Status.h"
+#include "data/Channel.h"
 #include "gpc/SliceWindow.h"
-
-#include <vector>
 
 struct BroadStandardLine {
     double k0 = 0.0;
-    double k1 = 0.0;
+    double k1 = 0.0;  // 1/min, negative
 };
 
-// Searches the slope whose distribution ratio F matches ratio over the slices of window (baseline
-// fitted), samples value2 minutes apart, then scales k0 to referenceMass. Returns {0, 0} when the
-// window is empty or ratio or referenceMass is not finite. Ends for any input; allocates nothing.
-BroadStandardLine FitBroadStandard(const std::vector<float>& samples, const SliceWindow& window, double value2,
-                                   double ratio, double referenceMass);
+struct BroadStandardFit {
+    Status status;  // why the chromatogram gives no line; ok with one
+    BroadStandardLine line;
+};
+
+// The line with k1 < 0 under which the slices of window on channel (baseline fitted, as the averages
+// read them) have Mn = mn and Mw = mw within 1e-6 relative; mn and mw positive and finite. Refused
+// with BroadStandardRatioUnreachable when Mw/Mn <= 1 or beyond what a slope of 30 decades of M over
+// the slices' time span gives. Ends for any input; allocates nothing.
+BroadStandardFit FitBroadStandard(const Channel& channel, const SliceWindow& window, double mn, double mw);

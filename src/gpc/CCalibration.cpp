@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstddef>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -68,6 +69,11 @@ double CubeRounded(double t) {
     return cube + (ProductError(square, t, cube) + ProductError(t, t, square) * t);
 }
 
+// M (g/mol) of the universal quantity y = lg(k * M^(alpha+1)) of a polymer with these constants.
+double UniversalMolarMass(double y, double k, double alpha) {
+    return std::pow(std::pow(10.0, y) * (1.0 / k), 1.0 / (alpha + 1.0));
+}
+
 template <typename Item, typename Predicate>
 const Item* LastWhere(const std::vector<Item>& items, Predicate predicate) {
     const auto found = std::find_if(items.rbegin(), items.rend(), predicate);
@@ -77,7 +83,8 @@ const Item* LastWhere(const std::vector<Item>& items, Predicate predicate) {
 }  // namespace
 
 void CCalibration::SetInputs(double k, double alpha, int32_t gradIndex, int32_t formulaIndex, int32_t channelIndex,
-                             const std::vector<Assay>& assays, const std::vector<int32_t>& pointFlags) {
+                             const std::vector<Assay>& assays, const std::vector<int32_t>& pointFlags,
+                             const CalibrationStandards& standards) {
     K = k;
     Alpha = alpha;
     GradIndex = gradIndex;
@@ -85,6 +92,7 @@ void CCalibration::SetInputs(double k, double alpha, int32_t gradIndex, int32_t 
     ChannelIndex = channelIndex;
     Assays = assays;
     PointFlags = pointFlags;
+    Standards = standards;
 }
 
 // results must read as if each included assay in turn had fitted the points formed so far and then
@@ -109,6 +117,13 @@ CalculationStatus CCalibration::Run() {
     const PlannedAssay* last =
         LastWhere(plan, [](const PlannedAssay& p) { return p.outcome != AssayOutcome::Skipped; });
     if (last == nullptr) return status;
+    if (GradIndex == kPolydisperse) {
+        status.calibration = FitBroadStandardLine(plan);
+        if (!status.calibration) {
+            Refuse(status);
+            return status;
+        }
+    }
     const PlannedAssay* written = LastWhere(plan, [](const PlannedAssay& p) { return WritesAverages(p.outcome); });
     const bool ownCalibration = written != nullptr && written->outcome == AssayOutcome::Calculated &&
                                 written->pointsFormed != last->pointsFormed;
@@ -118,7 +133,7 @@ CalculationStatus CCalibration::Run() {
     }
 
     const int32_t degree = Calibrate(*last);
-    const TimeRange calibrated = UsedTimes(last->pointsFormed);
+    const TimeRange calibrated = GradIndex == kPolydisperse ? standardTimes_ : UsedTimes(last->pointsFormed);
     for (const PlannedAssay& planned : plan)
         if (planned.outcome == AssayOutcome::Calculated) assayResults.push_back(MeasureAssay(planned, calibrated));
     if (written != nullptr && !ownCalibration)
@@ -138,7 +153,7 @@ double CCalibration::CalibrationY(double t) const {
 // Applied to the others they would report M^(1/(Alpha+1)) instead of M.
 double CCalibration::MolarMassOfY(double y) const {
     if (GradIndex != kUniversal) return std::pow(10.0, y);
-    return std::pow(std::pow(10.0, y) * (1.0 / K), 1.0 / (Alpha + 1.0));
+    return UniversalMolarMass(y, K, Alpha);
 }
 
 double CCalibration::LgMolarMassOfY(double y) const {
@@ -183,8 +198,8 @@ void CCalibration::FormPoints(size_t assayIndex) {
         point.time = item.time;
         point.molarMass = item.molarMass;
         point.fitMolarMass = item.molarMass;
-        point.K = K;
-        point.Alpha = Alpha;
+        point.K = Standards.K.value_or(K);
+        point.Alpha = Standards.Alpha.value_or(Alpha);
         const size_t j = calPoints.size();
         point.used = j < PointFlags.size() ? PointFlags[j] : 1;
         point.assayIndex = static_cast<int32_t>(assayIndex);
@@ -198,27 +213,25 @@ AssayOutcome CCalibration::Outcome(const Assay& assay, SliceWindow& window) cons
     const Channel* channel = SelectedChannel(assay);
     if (channel == nullptr || channel->samples.empty()) return AssayOutcome::Skipped;
     if (assay.peaks.empty()) return AssayOutcome::NoPeaks;
-    if (calPoints.empty()) return AssayOutcome::NoPoints;
+    if (GradIndex != kPolydisperse && calPoints.empty()) return AssayOutcome::NoPoints;
     window = SliceWindow::FromPeaks(*channel, assay.peaks);
     if (!window.FitBaseline(channel->samples)) return AssayOutcome::SlicesOutside;
     return AssayOutcome::Calculated;
 }
 
 // Fits the calibration of the turn of last (an assay not skipped) and samples its curve; the degree
-// fitted, 1 for a broad standard's line.
+// fitted. The broad standard's line, fitted before, only needs its curve.
 int32_t CCalibration::Calibrate(const PlannedAssay& last) {
     pointX.clear();
     pointY.clear();
+    if (GradIndex == kPolydisperse) {
+        SampleCurve(static_cast<float>(standardTimes_.earliest), static_cast<float>(standardTimes_.latest));
+        return 1;
+    }
     float minT = 100.0f;
     float maxT = 0.0f;
-    int32_t degree = 1;
-    if (GradIndex == kPolydisperse) {
-        const Assay& assay = Assays[last.index];
-        FitBroadStandardLine(assay, *SelectedChannel(assay));
-    } else {
-        degree = FitPolynomial(last.pointsFormed, minT, maxT);
-    }
-    SampleCurve(minT, maxT);
+    const int32_t degree = FitPolynomial(last.pointsFormed, minT, maxT);
+    SampleCurve(static_cast<float>(minT * 0.5), static_cast<float>(maxT * 1.2));
     return degree;
 }
 
@@ -261,20 +274,38 @@ int32_t CCalibration::FitPolynomial(size_t pointCount, float& minT, float& maxT)
     return aprox.degree;
 }
 
-// No calibration point exists for a broad standard, so its reference values come from the run's own
-// inputs as a first point would have carried them: ratio K / Alpha, reference molar mass K. Alpha 0
-// makes the ratio non-finite, and then no search runs.
-void CCalibration::FitBroadStandardLine(const Assay& assay, const Channel& channel) {
-    BroadStandardLine line;
-    if (!assay.peaks.empty()) {
-        SliceWindow window = SliceWindow::FromPeaks(channel, assay.peaks);
-        if (window.FitBaseline(channel.samples))
-            line = FitBroadStandard(channel.samples, window, channel.value2, K / Alpha, K);
-    }
-    results.k0 = line.k0;
-    results.k1 = line.k1;
+// The line of the first included calibration run, from the slices its averages would be read from.
+Status CCalibration::FitBroadStandardLine(const std::vector<PlannedAssay>& plan) {
+    const auto given = [](const std::optional<double>& mass) { return mass && *mass > 0.0 && std::isfinite(*mass); };
+    if (!given(Standards.broadMn) || !given(Standards.broadMw))
+        return Status::Failed(MessageId::BroadStandardAveragesMissing);
+    const auto standard =
+        std::find_if(plan.begin(), plan.end(), [this](const PlannedAssay& p) { return Assays[p.index].isCalibration; });
+    if (standard == plan.end() || standard->outcome != AssayOutcome::Calculated)
+        return Status::Failed(MessageId::BroadStandardMissing);
+    const Channel& channel = *SelectedChannel(Assays[standard->index]);
+    const SliceWindow& window = standard->window;
+    const BroadStandardFit fit = FitBroadStandard(channel, window, *Standards.broadMn, *Standards.broadMw);
+    if (!fit.status) return fit.status;
+    results.k0 = fit.line.k0;
+    results.k1 = fit.line.k1;
     results.k2 = 0.0;
     results.k3 = 0.0;
+    const double first = window.first * channel.value2 + channel.value1;
+    const double last = (window.end - 1) * channel.value2 + channel.value1;
+    standardTimes_ = {std::min(first, last), std::max(first, last)};
+    return Status::Ok();
+}
+
+// No line, so nothing calculated: what an earlier run left must not pass for this one's.
+void CCalibration::Refuse(CalculationStatus& status) {
+    std::replace(status.assays.begin(), status.assays.end(), AssayOutcome::Calculated, AssayOutcome::NoPoints);
+    results = {};
+    pointX.clear();
+    pointY.clear();
+    curveX.clear();
+    curveY.clear();
+    fitQuality = {};
 }
 
 CCalibration::TimeRange CCalibration::UsedTimes(size_t pointCount) const {
@@ -337,12 +368,14 @@ void CCalibration::SetAverages(const MolarMassAverages& averages) {
     results.Mp = averages.Mp;
 }
 
-// The final calibration against its points: at each used point the molar mass it gives and the
-// deviation from the standard's, and the statistics of Y over the points placed into the fit.
+// The final calibration against its points: at each used point the molar mass it gives the standard
+// (through the standards' constants in the universal calibration) and the deviation from the
+// standard's, and the statistics of Y over the points placed into the fit.
 void CCalibration::MeasurePoints(int32_t degree) {
     for (CalibrationPoint& point : calPoints) {
         if (point.used == 0) continue;
-        point.curveMolarMass = MolarMassAt(point.time);
+        const double y = CalibrationY(point.time);
+        point.curveMolarMass = GradIndex == kUniversal ? UniversalMolarMass(y, point.K, point.Alpha) : MolarMassOfY(y);
         point.deviation = (*point.curveMolarMass - point.molarMass) / point.molarMass * 100.0;
     }
     std::vector<double> fitted;
@@ -351,12 +384,10 @@ void CCalibration::MeasurePoints(int32_t degree) {
     fitQuality = MeasureFit(pointY, fitted, degree);
 }
 
-// About 21 samples of Y(T) for the chart; none when no point was used.
-void CCalibration::SampleCurve(float minT, float maxT) {
+// About 21 samples of Y(T) for the chart from x0 to x1 (minutes); none when x1 <= x0 (no point used).
+void CCalibration::SampleCurve(float x0, float x1) {
     curveX.clear();
     curveY.clear();
-    const float x0 = static_cast<float>(minT * 0.5);
-    const float x1 = static_cast<float>(maxT * 1.2);
     const float step = (x1 - x0) / 20;
     // A step that underflows to 0 (times near the smallest floats) would never reach x1.
     if (!(x1 > x0) || !(step > 0.0f)) return;

@@ -9,6 +9,7 @@
 #include "gpc/CalculationStatus.h"
 #include "gpc/CalibrationPoint.h"
 #include "gpc/CalibrationResults.h"
+#include "gpc/CalibrationStandards.h"
 #include "gpc/FitQuality.h"
 #include "gpc/SliceWindow.h"
 
@@ -19,23 +20,28 @@ class CCalibration {
 public:
     // Calibration types (GradIndex); dependences (FormulaIndex) 0, 1, 2 ask for degrees 1, 2, 3.
     static constexpr int32_t kMonodisperse = 0;  // Y = lg M
-    static constexpr int32_t kPolydisperse = 1;  // one broad standard, linear
-    static constexpr int32_t kUniversal = 2;  // Y = lg(K * M^Alpha * M)
+    static constexpr int32_t kPolydisperse = 1;  // one broad standard of known Mn and Mw, linear
+    // Y = lg(K * M^Alpha * M): for a standard with the standards' constants, for the sample with its own
+    static constexpr int32_t kUniversal = 2;
 
-    // Replaces the seven calculation inputs with copies (the assays with their channels and samples). The sample
-    // arrays are shared with the given assays, not duplicated; a later edit of theirs never reaches these.
+    // Replaces all calculation inputs with copies (the assays with their channels and samples). The
+    // sample arrays are shared with the given assays, not duplicated; a later edit of theirs never
+    // reaches these.
     void SetInputs(double k, double alpha, int32_t gradIndex, int32_t formulaIndex, int32_t channelIndex,
-                   const std::vector<Assay>& assays, const std::vector<int32_t>& pointFlags);
+                   const std::vector<Assay>& assays, const std::vector<int32_t>& pointFlags,
+                   const CalibrationStandards& standards = {});
 
     // Forms the calibration points of the included assays in list order and fits the calibration once:
     // the final calibration, fitted to the points formed up to the last included assay that is not
-    // skipped (for the broad standard, that assay's line). Samples its curve, measures it against the
+    // skipped (for the broad standard, the line of its slices). Samples its curve, measures it against the
     // points (fitQuality, each point's curveMolarMass and deviation), and reads each calculated assay's
     // slices once for its assayResults (with a distribution for those of DistributionAssays). results holds the final coefficients; its averages are those
     // of the last included assay that has peaks and is not skipped (0 when they could not be
     // computed), with the points formed up to that assay. A run that fits nothing (no included assay, or
     // every one skipped) keeps results, the point and curve arrays and fitQuality, and leaves assayResults
-    // empty. How each included assay went; nothing is shown.
+    // empty. The broad standard is the first included calibration run; when it gives no line (see
+    // CalculationStatus::calibration) results, the arrays and assayResults are empty or 0. How each
+    // included assay went; nothing is shown.
     CalculationStatus Run();
 
     // Molar mass (g/mol) at retention time t (minutes): 10^Y, or for the universal calibration the M
@@ -53,13 +59,16 @@ public:
     // calculated; every other entry of assayResults has an empty one. A distribution takes six times
     // the bytes of the samples it comes from, and the window shows one at a time. SetInputs keeps it.
     std::vector<int32_t> DistributionAssays;
+    CalibrationStandards Standards;
 
     CalibrationResults results;
     int32_t usedGradIndex = 0;  // type and dependence of the last run
     int32_t usedFormulaIndex = 0;
     std::vector<double> pointX;  // T of every point placed into the fit
     std::vector<double> pointY;  // its Y
-    std::vector<double> curveX;  // about 21 samples from half the earliest to 1.2 times the latest point time
+    // About 21 samples from half the earliest to 1.2 times the latest point time; for the broad standard
+    // over its slices' times.
+    std::vector<double> curveX;
     std::vector<double> curveY;
     std::vector<CalibrationPoint> calPoints;  // in formation order, used or not
     // One per included assay whose outcome is Calculated, in list order, with the final calibration: the
@@ -77,7 +86,8 @@ private:
         size_t pointsFormed = 0;  // calPoints formed up to and with this assay
         SliceWindow window;  // its slices with their baseline, when Calculated
     };
-    // Retention times (minutes) of the used points a calibration was fitted to; empty when earliest > latest.
+    // Retention times (minutes) a calibration was fitted over: of its used points, or of the broad
+    // standard's slices; empty when earliest > latest.
     struct TimeRange {
         double earliest = 0.0;
         double latest = 0.0;
@@ -89,16 +99,19 @@ private:
     AssayOutcome Outcome(const Assay& assay, SliceWindow& window) const;
     int32_t Calibrate(const PlannedAssay& last);
     int32_t FitPolynomial(size_t pointCount, float& minT, float& maxT);
-    void FitBroadStandardLine(const Assay& assay, const Channel& channel);
+    Status FitBroadStandardLine(const std::vector<PlannedAssay>& plan);
+    void Refuse(CalculationStatus& status);
     TimeRange UsedTimes(size_t pointCount) const;
     AssayResults MeasureAssay(const PlannedAssay& planned, const TimeRange& calibrated) const;
     bool BuildsDistribution(size_t assayIndex) const;
     void SetAverages(const MolarMassAverages& averages);
     void MeasurePoints(int32_t degree);
-    void SampleCurve(float minT, float maxT);
+    void SampleCurve(float x0, float x1);
     double CalibrationQuantity(const CalibrationPoint& point) const;
     double CalibrationY(double t) const;
     double MolarMassOfY(double y) const;
     double LgMolarMassOfY(double y) const;
     double LgMolarMassSlopeAt(double t) const;
+
+    TimeRange standardTimes_;  // of the broad standard's slices, once its line is fitted
 };

@@ -25,12 +25,14 @@ void AssignMolarMasses(WorkbenchState& state, const ComponentsTable& components,
     }
 }
 
-// One box for each included assay whose averages could not be computed, as the run met them.
+// One box for each included assay whose averages could not be computed, as the run met them, and one
+// when the broad standard gave no line.
 CalculationStatus RunCalibration(WorkbenchState& state, CCalibration& calibration, MessageSink& messages) {
     calibration.SetInputs(state.K, state.Alpha, state.GradIndex, state.FormulaIndex, state.ChannelIndex, state.Assays,
-                          state.PointFlags);
+                          state.PointFlags, state.Standards);
     CalculationStatus status = calibration.Run();
     for (int32_t i = 0; i < status.AveragesFailures(); ++i) messages.Show(MessageId::AveragesError);
+    if (!status.calibration) messages.Show(status.calibration.message);
     state.results = calibration.results;
     return status;
 }
@@ -54,8 +56,10 @@ std::vector<PointsListRow> PointsRows(const CCalibration& calibration, const Com
     return rows;
 }
 
+// A broad standard's line has no points to draw.
 std::optional<ChartData> Chart(const CCalibration& calibration) {
-    if (calibration.curveX.empty() || calibration.pointX.empty()) return std::nullopt;
+    const bool withoutPoints = calibration.usedGradIndex == CCalibration::kPolydisperse;
+    if (calibration.curveX.empty() || (calibration.pointX.empty() && !withoutPoints)) return std::nullopt;
     return ChartData{calibration.curveX, calibration.curveY, calibration.pointX, calibration.pointY};
 }
 

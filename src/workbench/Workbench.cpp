@@ -32,6 +32,14 @@ bool LastAssayCalculated(const CalculationStatus& status) {
 const Workbench::ConstantEdit Workbench::kKEdit{&WorkbenchState::K, &WorkbenchView::kText, MessageId::KTooLarge, true};
 const Workbench::ConstantEdit Workbench::kAlphaEdit{&WorkbenchState::Alpha, &WorkbenchView::alphaText,
                                                     MessageId::AlphaTooLarge, false};
+const Workbench::StandardEdit Workbench::kStandardKEdit{&CalibrationStandards::K, &WorkbenchView::standardKText,
+                                                        MessageId::KTooLarge, true};
+const Workbench::StandardEdit Workbench::kStandardAlphaEdit{
+    &CalibrationStandards::Alpha, &WorkbenchView::standardAlphaText, MessageId::AlphaTooLarge, true};
+const Workbench::StandardEdit Workbench::kBroadMnEdit{&CalibrationStandards::broadMn, &WorkbenchView::broadMnText,
+                                                      std::nullopt, false};
+const Workbench::StandardEdit Workbench::kBroadMwEdit{&CalibrationStandards::broadMw, &WorkbenchView::broadMwText,
+                                                      std::nullopt, false};
 
 Workbench::Workbench(const ModuleEnvironment& environment, MessageSink& messages)
     : environment_(environment), messages_(messages) {
@@ -45,6 +53,8 @@ void Workbench::Start(const std::vector<int32_t>& storedFlags) {
     if (!InRange(state_.FormulaIndex, kDependenceNames.size())) state_.FormulaIndex = 0;
     SetConstant(kKEdit, state_.K == 0.0 ? 1.0 : state_.K);
     SetConstant(kAlphaEdit, state_.Alpha);
+    for (const StandardEdit* edit : {&kStandardKEdit, &kStandardAlphaEdit, &kBroadMnEdit, &kBroadMwEdit})
+        SetStandard(*edit, state_.Standards.*edit->value);
     chosenChannel_ = state_.ChannelIndex;
     RebuildChannelsKeepingChoice(-1);
     RebuildPointFlags();
@@ -130,6 +140,14 @@ void Workbench::TypeK(const std::string& text) { TypeConstant(kKEdit, text); }
 void Workbench::TypeAlpha(const std::string& text) { TypeConstant(kAlphaEdit, text); }
 void Workbench::FinishK() { FinishConstant(kKEdit); }
 void Workbench::FinishAlpha() { FinishConstant(kAlphaEdit); }
+void Workbench::TypeStandardK(const std::string& text) { TypeStandard(kStandardKEdit, text); }
+void Workbench::TypeStandardAlpha(const std::string& text) { TypeStandard(kStandardAlphaEdit, text); }
+void Workbench::FinishStandardK() { FinishStandard(kStandardKEdit); }
+void Workbench::FinishStandardAlpha() { FinishStandard(kStandardAlphaEdit); }
+void Workbench::TypeBroadMn(const std::string& text) { TypeStandard(kBroadMnEdit, text); }
+void Workbench::TypeBroadMw(const std::string& text) { TypeStandard(kBroadMwEdit, text); }
+void Workbench::FinishBroadMn() { FinishStandard(kBroadMnEdit); }
+void Workbench::FinishBroadMw() { FinishStandard(kBroadMwEdit); }
 
 void Workbench::Recalculate() { Pass(); }
 
@@ -205,6 +223,52 @@ void Workbench::SetConstant(const ConstantEdit& edit, double value) {
     view_.*edit.text = FormatGeneral(value, kConstantDigits);
 }
 
+void Workbench::TypeStandard(const StandardEdit& edit, const std::string& text) {
+    view_.*edit.text = text;
+    const TypedNumber typed = ReadTypedNumber(text);
+    if (typed.kind == TypedNumberKind::NotANumber) {
+        messages_.Show(MessageId::EnterNumber, {}, MessageSink::Buttons::Ok, MessageSink::Icon::Warning);
+        return;
+    }
+    if (typed.kind == TypedNumberKind::StillTyping || !edit.passWhileTyping) return;
+    const std::optional<double> value = Limited(edit, typed.value);
+    if (value)
+        state_.Standards.*edit.value = value;
+    else
+        SetStandard(edit, value);
+    Pass();
+}
+
+void Workbench::FinishStandard(const StandardEdit& edit) {
+    const TypedNumber typed = ReadTypedNumber(view_.*edit.text);
+    const std::optional<double> before = state_.Standards.*edit.value;
+    if (typed.kind == TypedNumberKind::NotANumber) {
+        SetStandard(edit, before);
+        return;
+    }
+    const std::optional<double> value = Limited(edit, typed.value);
+    // A text that already reads as the value stays as the user wrote it.
+    if (typed.kind != TypedNumberKind::Number || value != typed.value)
+        SetStandard(edit, value);
+    else
+        state_.Standards.*edit.value = value;
+    if (value != before) Pass();
+}
+
+void Workbench::SetStandard(const StandardEdit& edit, std::optional<double> value) {
+    state_.Standards.*edit.value = value;
+    view_.*edit.text = value ? FormatGeneral(*value, kConstantDigits) : std::string();
+}
+
+std::optional<double> Workbench::Limited(const StandardEdit& edit, double typed) {
+    if (edit.tooLarge && typed > kLargestConstant) {
+        messages_.Show(*edit.tooLarge);
+        return std::nullopt;
+    }
+    if (typed == 0.0) return std::nullopt;
+    return typed;
+}
+
 void Workbench::AssaySetChanged(int32_t changedRow) {
     RebuildChannelsKeepingChoice(changedRow);
     RebuildPointFlags();
@@ -241,6 +305,8 @@ void Workbench::Refit() {
 void Workbench::ShowPass(const PassResult& pass) {
     view_.points = pass.rows;
     view_.dependenceChoosable = state_.GradIndex != CCalibration::kPolydisperse;
+    view_.standardConstantsShown = state_.GradIndex == CCalibration::kUniversal;
+    view_.broadStandardShown = state_.GradIndex == CCalibration::kPolydisperse;
     for (size_t column = 0; column < view_.pointColumns.size(); ++column)
         view_.pointColumns[column] = ShowsPointColumn(state_.GradIndex, static_cast<int>(column) + 2);
     view_.yCaption = state_.GradIndex == CCalibration::kUniversal ? kUniversalMolarMassCaption : kMolarMassCaption;

@@ -51,6 +51,18 @@ public:
     // The edit was left or Enter pressed: what is still being typed is settled (K = 0 becomes 1).
     void FinishK();
     void FinishAlpha();
+    // The standards' K or Alpha edit changed, as K and Alpha; a value left out (empty, or 0 when the edit
+    // is left) is the sample's own, and one above 100 is refused with a message and left out.
+    void TypeStandardK(const std::string& text);
+    void TypeStandardAlpha(const std::string& text);
+    void FinishStandardK();
+    void FinishStandardAlpha();
+    // The broad standard's Mn or Mw edit changed: only a text that is no number is told at once. The
+    // value is taken when the edit is left or Enter pressed (empty or 0: not given).
+    void TypeBroadMn(const std::string& text);
+    void TypeBroadMw(const std::string& text);
+    void FinishBroadMn();
+    void FinishBroadMw();
     // Runs the whole pass again, rereading the components table.
     void Recalculate();
     // A row of the results list was selected: its averages and distribution are shown, and stay
@@ -67,10 +79,28 @@ private:
     };
     static const ConstantEdit kKEdit;
     static const ConstantEdit kAlphaEdit;
+    // One of the four edits of what is known of the standards, each of which may be left empty.
+    struct StandardEdit {
+        std::optional<double> CalibrationStandards::*value;
+        std::string WorkbenchView::*text;
+        std::optional<MessageId> tooLarge;  // above 100 refused with it; empty: no upper limit
+        // A pass at each number typed; without it, at leaving the edit only: a mass half typed gives a
+        // dispersity no chromatogram has, and a refusal at every key.
+        bool passWhileTyping;
+    };
+    static const StandardEdit kStandardKEdit;
+    static const StandardEdit kStandardAlphaEdit;
+    static const StandardEdit kBroadMnEdit;
+    static const StandardEdit kBroadMwEdit;
 
     void TypeConstant(const ConstantEdit& edit, const std::string& text);
     void FinishConstant(const ConstantEdit& edit);
     void SetConstant(const ConstantEdit& edit, double value);
+    void TypeStandard(const StandardEdit& edit, const std::string& text);
+    void FinishStandard(const StandardEdit& edit);
+    void SetStandard(const StandardEdit& edit, std::optional<double> value);
+    // The value typed; none above the edit's limit (told) or for 0.
+    std::optional<double> Limited(const StandardEdit& edit, double typed);
     // The assays or their inclusion changed (changedRow: the row whose box changed, -1 for the set):
     // channels, point flags and a pass.
     void AssaySetChanged(int32_t changedRow);

@@ -4,7 +4,10 @@
 #include "data/DataBase.h"
 #include "workbench/AssayLoading.h"
 
+#include <cmath>
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -14,7 +17,21 @@ constexpr int kRestoredAssaysLimit = 1024;
 // empty text instead) and a text that long may be cut short and is not restored.
 constexpr size_t kPointFlagsLimit = 120;
 
+// The standards' values: kept as texts, so that a value not given is an empty one.
+constexpr std::pair<const char*, std::optional<double> CalibrationStandards::*> kStandardsKeys[] = {
+    {"StandardK", &CalibrationStandards::K},
+    {"StandardAlpha", &CalibrationStandards::Alpha},
+    {"BroadMn", &CalibrationStandards::broadMn},
+    {"BroadMw", &CalibrationStandards::broadMw},
+};
+
 std::string AssayKey(int number) { return "Assay " + std::to_string(number); }
+
+std::optional<double> ReadGiven(const std::string& text) {
+    const std::optional<double> value = ParseWholeDouble(text);
+    if (value && std::isfinite(*value)) return value;
+    return std::nullopt;
+}
 
 // The id widened with its sign to 64 bits and printed unsigned, then the mark: "%llu/%d".
 std::string AssayEntry(const Assay& assay) {
@@ -61,6 +78,10 @@ void SaveWorkbenchValues(const Profile& profile, const WindowRect& rect, const W
     profile.SetString("", "PointFlags", flags.size() <= kPointFlagsLimit ? flags : std::string());
     profile.SetDouble("", "K", state.K);
     profile.SetDouble("", "Alpha", state.Alpha);
+    for (const auto& [key, value] : kStandardsKeys) {
+        const std::optional<double>& given = state.Standards.*value;
+        profile.SetString("", key, given ? FormatShortest(*given) : std::string());
+    }
 }
 
 int RestoreAssaySet(const Profile& profile, const ModuleEnvironment& environment, std::vector<Assay>& assays,
@@ -94,6 +115,7 @@ void RestoreWorkbenchValues(const Profile& profile, WorkbenchState& state) {
     state.ChannelIndex = profile.GetInt("", "ComboChannel_CurSel", 0);
     state.K = profile.GetDouble("", "K", 1.0);
     state.Alpha = profile.GetDouble("", "Alpha", 0.0);
+    for (const auto& [key, value] : kStandardsKeys) state.Standards.*value = ReadGiven(profile.GetString("", key, ""));
 }
 
 std::vector<int32_t> RestorePointFlags(const Profile& profile) {

@@ -1,6 +1,7 @@
 // What the workbench keeps in the host profile between runs of the host: the window rectangle, the
-// calibration type, dependence and channel, K and Alpha, the points' use flags, and the assay set with
-// its inclusion marks ("Assay 1", "Assay 2" ... as "id/included", numbered without gaps).
+// calibration type, dependence and channel, K and Alpha, what is known of the standards, the points' use
+// flags, and the assay set with its inclusion marks ("Assay 1", "Assay 2" ... as "id/included", numbered
+// without gaps).
 #pragma once
 
 #include "base/MessageSink.h"
@@ -22,7 +23,8 @@ struct WindowRect {
 
 // Deletes "Assay 1" to "Assay 100", then stores the set when it holds fewer than 100 assays.
 void SaveAssaySet(const Profile& profile, const std::vector<Assay>& assays);
-// Stores the rectangle, GradIndex, FormulaIndex, ChannelIndex, K, Alpha and the point flags (one "0"
+// Stores the rectangle, GradIndex, FormulaIndex, ChannelIndex, K, Alpha, the standards' values (texts
+// "StandardK", "StandardAlpha", "BroadMn", "BroadMw"; empty when not given) and the point flags (one "0"
 // or "1" per point; an empty text for more than 120 points, which a profile text cannot hold).
 // Failures are silent.
 void SaveWorkbenchValues(const Profile& profile, const WindowRect& rect, const WorkbenchState& state);
@@ -35,7 +37,8 @@ int RestoreAssaySet(const Profile& profile, const ModuleEnvironment& environment
                     MessageSink& messages);
 // The stored rectangle; zeros when absent.
 WindowRect RestoreWindowRect(const Profile& profile);
-// GradIndex and FormulaIndex (404 when absent), ChannelIndex (0), K (1.0) and Alpha (0.0).
+// GradIndex and FormulaIndex (404 when absent), ChannelIndex (0), K (1.0), Alpha (0.0) and the
+// standards' values (not given when absent or not a whole finite number).
 void RestoreWorkbenchValues(const Profile& profile, WorkbenchState& state);
 // The stored point flags; empty when absent or when the text holds anything but "0" and "1".
 std::vector<int32_t> RestorePointFlags(const Profile& profile);

@@ -17,6 +17,14 @@ struct WorkbenchView {
     bool dependenceChoosable = true;  // the broad standard's line has no degree to choose
     std::string kText;  // what the K edit holds: the user's own text while it is a number or being typed
     std::string alphaText;
+    // The universal calibration's edits of the standards' K and Alpha, and the broad standard's edits of
+    // its Mn and Mw (g/mol): the user's own text while it is a number or being typed; empty when not given.
+    std::string standardKText;
+    std::string standardAlphaText;
+    std::string broadMnText;
+    std::string broadMwText;
+    bool standardConstantsShown = false;  // the universal calibration is chosen
+    bool broadStandardShown = false;  // the broad standard is chosen
     // Mn, Mw, Mw/Mn, Mz, Mz+1, Mp of the selected sample; all empty when none is selected.
     std::array<std::string, 6> averageTexts;
     // k0 .. k3 with 10 significant digits; all empty when no calibration was fitted.

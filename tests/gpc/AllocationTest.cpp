@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,14 +26,15 @@ long AllocationsOfRun(const AllocationCase& c, int slices) {
     std::vector<float> samples(static_cast<size_t>(slices) + 1, 0.0f);
     for (int i = 0; i <= slices; ++i) samples[i] = static_cast<float>(std::min(i, slices - i));
     const double value2 = 2.0 / slices;
+    Assay assay = MakeAssay(10.0, value2, samples, LineStandards(), {RangePeak(10.0, 10.0 + slices * value2)});
+    assay.isCalibration = true;  // the broad standard, of known Mn and Mw
     CCalibration calibration;
-    calibration.SetInputs(
-        c.K, c.Alpha, c.type, 1, 0,
-        {MakeAssay(10.0, value2, samples, LineStandards(), {RangePeak(10.0, 10.0 + slices * value2)})}, {});
+    calibration.SetInputs(c.K, c.Alpha, c.type, 1, 0, {assay}, {}, {std::nullopt, std::nullopt, 1000.0, 1100.0});
     const long before = AllocationCount();
     const CalculationStatus status = calibration.Run();
     const long made = AllocationCount() - before;
     EXPECT_TRUE(status);
+    EXPECT_TRUE(status.calibration);
     return made;
 }
 

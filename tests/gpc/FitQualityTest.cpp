@@ -118,10 +118,12 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<CalibrationFitCase>& info) { return std::string(info.param.name); });
 
 TEST(CalibrationFit, BroadStandardLineIsDegreeOneWithoutPoints) {
+    Assay standard = MakeAssay(10.0, 0.5, {0, 1, 2, 1, 0}, {}, {RangePeak(10.0, 12.0)});
+    standard.isCalibration = true;
     CCalibration calibration;
-    calibration.SetInputs(1.0, 1.0, CCalibration::kPolydisperse, 2, 0,
-                          {MakeAssay(10.0, 0.5, {0, 1, 2, 1, 0}, {}, {RangePeak(10.0, 12.0)})}, {});
-    calibration.Run();
+    calibration.SetInputs(1.0, 1.0, CCalibration::kPolydisperse, 2, 0, {standard}, {},
+                          {std::nullopt, std::nullopt, 1000.0, 1100.0});
+    ASSERT_TRUE(calibration.Run().calibration);
     EXPECT_EQ(calibration.fitQuality.degree, 1);
     EXPECT_FALSE(calibration.fitQuality.r2);
     EXPECT_FALSE(calibration.fitQuality.stdError);

@@ -36,6 +36,7 @@
 namespace {
 
 constexpr int kStandards = 10;  // named standards of the demo's two calibration runs
+constexpr const char* kBroadStandardAveragesMissing = "Задайте Mn и Mw широкого стандарта.";
 
 // Answers each message box of the module with the button of the given role and keeps its text and
 // its buttons' texts; the last box's picture goes into the build folder.
@@ -235,7 +236,11 @@ TEST_F(WorkbenchScenario, FirstShowingTypingAndTheRefusedK) {
     EXPECT_LT(thumb.left(), across.width() / 2);
     Picture("scenario-first-showing");
 
-    ChooseByKeys(Combo("Градуировка:"), 2);  // universal
+    {
+        BoxAnswers passing(QMessageBox::Ok);
+        ChooseByKeys(Combo("Градуировка:"), 2);  // universal, by way of the broad standard
+        EXPECT_EQ(passing.texts, std::vector<std::string>{kBroadStandardAveragesMissing});
+    }
     for (const auto& [label, typed] : std::vector<std::pair<const char*, QString>>{
              {"K", "0.000141"}, {"Alpha", "0.7"}, {"K", "9.44e-5"}, {"Alpha", "0.719"}, {"K", ".000141"}}) {
         TypeInto(Beside(label), typed);
@@ -259,7 +264,8 @@ TEST_F(WorkbenchScenario, EveryChangeShowsOneStateAndDeletionLeavesNothing) {
     IncludeAll(Assays());
     ASSERT_TRUE(NoneEmpty(Averages()));
 
-    ChooseByKeys(Combo("Градуировка:"), 1);  // a broad standard: nothing it can compute here
+    BoxAnswers told(QMessageBox::Ok);
+    ChooseByKeys(Combo("Градуировка:"), 1);  // a broad standard without its Mn and Mw: nothing to compute
     EXPECT_TRUE(AllEmpty(Averages()));
     EXPECT_TRUE(AllEmpty(Coefficients()));
     EXPECT_EQ(CurvePixels(), 0);
@@ -267,6 +273,7 @@ TEST_F(WorkbenchScenario, EveryChangeShowsOneStateAndDeletionLeavesNothing) {
     EXPECT_FALSE(Combo("Зависимость:").isEnabled());
     ChooseByKeys(Combo("Канал:"), 1);
     EXPECT_TRUE(AllEmpty(Averages()));
+    EXPECT_EQ(told.texts, std::vector<std::string>(2, kBroadStandardAveragesMissing)) << "told at each pass";
 
     ChooseByKeys(Combo("Градуировка:"), 0);
     ChooseByKeys(Combo("Канал:"), 0);

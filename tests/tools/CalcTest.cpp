@@ -75,7 +75,9 @@ INSTANTIATE_TEST_SUITE_P(
                     ParseCase{
                         "LanguageBeyond16Bits", {"--db", "h.db", "--docs", "d", "--language", "65536", "12"}, false},
                     ParseCase{"NegativeLanguage", {"--db", "h.db", "--docs", "d", "--language", "-1", "12"}, false},
-                    ParseCase{"LanguageByName", {"--db", "h.db", "--docs", "d", "--language", "en", "12"}, false}),
+                    ParseCase{"LanguageByName", {"--db", "h.db", "--docs", "d", "--language", "en", "12"}, false}),,
+                    ParseCase{"BroadMassInfinite", {"--db", "h.db", "--docs", "d", "--broad-mw", "inf", "12"}, false},
+                    ParseCase{"StandardKWithoutValue", {"--db", "h.db", "--docs", "d", "12", "--standard-k"}, false}),
     [](const testing::TestParamInfo<ParseCase>& info) { return std::string(info.param.name); });
 
 TEST(CalcArguments, MarksAndFlagsAreKept) {
@@ -91,6 +93,18 @@ TEST(CalcArguments, MarksAndFlagsAreKept) {
     EXPECT_EQ(result.options.alpha, 0.0);
     EXPECT_EQ(result.options.language, 1049) << "the module's own language by default";
     EXPECT_EQ(ParseCalcOptions({"--db", "h.db", "--docs", "d", "--language", "1033", "12"}).options.language, 1033);
+}
+
+TEST(CalcArguments, StandardsValuesAreLeftOutUnlessGiven) {
+    const CalcOptionsResult result = ParseCalcOptions(
+        {"--db", "h.db", "--docs", "d", "--standard-k", "1.14e-4", "--broad-mn", "25000", "--broad-mw", "0", "12"});
+    ASSERT_TRUE(result.ok) << result.description;
+    EXPECT_EQ(result.options.standardK, 1.14e-4);
+    EXPECT_FALSE(result.options.standardAlpha);
+    EXPECT_EQ(result.options.broadMn, 25000.0);
+    EXPECT_EQ(result.options.broadMw, 0.0);
+    const CalcOptionsResult none = ParseCalcOptions({"--db", "h.db", "--docs", "d", "12"});
+    EXPECT_FALSE(none.options.standardK || none.options.standardAlpha || none.options.broadMn || none.options.broadMw);
 }
 
 // A host data set: a calibration run with two standards (lg M = 8 - 0.5 T) and a sample whose
@@ -581,12 +595,34 @@ TEST_F(CalcProgram, ReportFailureComesFirstWhenTheTableFailsToo) {
     EXPECT_NE(errors.find("quorvel-calc: the samples table "), std::string::npos) << errors;
 }
 
+// Assay 3, the sample's chromatogram marked as a calibration run, is the broad standard: slices 0, 1, 2, 1.
+TEST_F(CalcProgram, BroadStandardGivesEveryAssayItsAveragesOrSaysWhyNot) {
+    LabDatabase db(File("host.db"));
+    db.AddAssay(3, File("sample.chr"), "Широкий ПС", "GPC", true);
+    db.AddPeak(3, {"B", 11.0, 1, 10.0, 12.0});
+    const CalcOutcome outcome = Core({"--type", "1", "--broad-mn", "1000", "--broad-mw", "1100", "3", "2"});
+    EXPECT_TRUE(outcome.messages->texts.empty());
+    const std::vector<AssayResults>& samples = outcome.calibration->assayResults;
+    ASSERT_EQ(samples.size(), 2u);
+    EXPECT_NEAR(samples[0].averages.Mn, 1000.0, 1e-6 * 1000.0);
+    EXPECT_NEAR(samples[0].averages.Mw, 1100.0, 1e-6 * 1100.0);
+    EXPECT_LT(outcome.state.results.k1, 0.0);
+
+    int status = -1;
+    const std::string out = Run(Standard() + "--type 1 --broad-mn 1000 3 2", status);
+    EXPECT_EQ(status, 0);
+    EXPECT_NE(out.find("message: Задайте Mn и Mw широкого стандарта.\n"), std::string::npos) << out;
+    const std::string withoutStandard = Run(Standard() + "--type 1 --broad-mn 1000 --broad-mw 1100 2", status);
+    EXPECT_NE(withoutStandard.find("message: Нет широкого стандарта"), std::string::npos) << withoutStandard;
+}
+
 TEST_F(CalcProgram, HelpDocumentsTheInterface) {
     int status = -1;
     const std::string out = Run("--help", status);
     EXPECT_EQ(status, 0);
-    for (const char* option : {"--db", "--docs", "--type", "--dependence", "--channel", "--k", "--alpha", "--flags",
-                               "--json", "--report", "--csv", "--language", "Exit status"})
+    for (const char* option :
+         {"--db", "--docs", "--type", "--dependence", "--channel", "--k", "--alpha", "--flags", "--json", "--report",
+          "--csv", "--language", "--standard-k", "--standard-alpha", "--broad-mn", "--broad-mw", "Exit status"})
         EXPECT_NE(out.find(option), std::string::npos) << option;
 }
 

@@ -1,6 +1,7 @@
 // The demo data set: realistic enough that the module recovers the true averages of its samples,
 // and the same for the same seed.
 #include "DemoDataSet.h"
+#include "base/NumberText.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -25,8 +26,8 @@ std::string Bytes(const fs::path& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-QJsonObject Calc(const DemoDataSet& set, const std::string& assays) {
-    const std::string command = std::string(QUORVEL_BIN_DIR) + "/quorvel-calc --json --dependence 2 --db " +
+QJsonObject Calc(const DemoDataSet& set, const std::string& assays, const std::string& options = "--dependence 2") {
+    const std::string command = std::string(QUORVEL_BIN_DIR) + "/quorvel-calc --json " + options + " --db " +
                                 set.databasePath + " --docs " + set.documentsFolder + " " + assays;
     FILE* pipe = popen(command.c_str(), "r");
     std::string out;
@@ -51,16 +52,41 @@ protected:
     DemoWriteResult result;
 };
 
+// The options of a calibration from the narrow polystyrene standards: for another polymer the universal one.
+std::string NarrowOptions(const DemoPolymer& polymer) {
+    const MarkHouwink& c = polymer.constants;
+    if (c.K == kPolystyrene.K && c.alpha == kPolystyrene.alpha) return "--dependence 2";
+    return "--dependence 2 --type 2 --k " + std::to_string(c.K) + " --alpha " + std::to_string(c.alpha) +
+           " --standard-k " + std::to_string(kPolystyrene.K) + " --standard-alpha " +
+           std::to_string(kPolystyrene.alpha);
+}
+
 TEST_F(DemoData, CalculationRecoversTheTrueAveragesOfTheBroadSamples) {
     for (const DemoAssay& assay : result.set.assays) {
         if (!assay.polymer || assay.method != result.set.assays[0].method) continue;
-        const QJsonObject out = Calc(result.set, "1 2 " + std::to_string(assay.id));
+        const QJsonObject out = Calc(result.set, "1 2 " + std::to_string(assay.id), NarrowOptions(*assay.polymer));
         const QJsonObject results = out["results"].toObject();
         EXPECT_NEAR(results["Mn"].toDouble(), assay.polymer->Mn(), 0.02 * assay.polymer->Mn()) << assay.sample;
         EXPECT_NEAR(results["Mw"].toDouble(), assay.polymer->mw, 0.02 * assay.polymer->mw) << assay.sample;
         EXPECT_EQ(out["points"].toArray().size(), 10);
         EXPECT_TRUE(out["messages"].toArray().isEmpty());
     }
+}
+
+// The broad standard (run 6) gives itself its certified averages, and a polystyrene sample (run 3) its
+// own within what a line can make of the column's curved calibration.
+TEST_F(DemoData, BroadStandardCalibrationRecoversTheSample) {
+    const DemoPolymer& standard = *result.set.assays[5].polymer;
+    const DemoPolymer& sample = *result.set.assays[2].polymer;
+    const QJsonObject out =
+        Calc(result.set, "6 3",
+             "--type 1 --broad-mn " + std::to_string(standard.Mn()) + " --broad-mw " + std::to_string(standard.mw));
+    EXPECT_TRUE(out["messages"].toArray().isEmpty());
+    const QJsonArray samples = out["samples"].toArray();
+    ASSERT_EQ(samples.size(), 2);
+    EXPECT_NEAR(samples[0].toObject()["Mw"].toDouble(), standard.mw, 1e-5 * standard.mw);
+    EXPECT_NEAR(samples[1].toObject()["Mn"].toDouble(), sample.Mn(), 0.05 * sample.Mn());
+    EXPECT_NEAR(samples[1].toObject()["Mw"].toDouble(), sample.mw, 0.05 * sample.mw);
 }
 
 TEST_F(DemoData, AnotherMethodIsNotCalculatedWithTheCalibration) {

@@ -284,14 +284,21 @@ TEST_F(WorkbenchWindow, InitialisationRestoresTheTypeBeforeTheFirstPass) {
         double storedK;
         int columns;  // of the points list: the point, its time, the type's own columns, the fit's two
         bool fitted;  // calibration points listed and a curve fitted
+        std::vector<std::string> messages;
     };
     const Row rows[] = {
-        {"monodisperse", 0, 2.5, 5, true},
-        {"polydisperse: a broad standard has no calibration points", 1, 2.5, 5, false},
-        {"universal, K 0 becomes 1", 2, 0.0, 7, true},
+        {"monodisperse", 0, 2.5, 5, true, {}},
+        {"polydisperse: a broad standard has no calibration points, and no Mn and Mw are known",
+         1,
+         2.5,
+         5,
+         false,
+         {"Задайте Mn и Mw широкого стандарта."}},
+        {"universal, K 0 becomes 1", 2, 0.0, 7, true, {}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
+        messages.texts.clear();
         host.ints[Key("ComboGrad_CurSel")] = row.storedType;
         host.doubles[Key("K")] = row.storedK;
         host.strings[Key("Assay 1")] = "1/1";  // a calibration run, included
@@ -307,7 +314,7 @@ TEST_F(WorkbenchWindow, InitialisationRestoresTheTypeBeforeTheFirstPass) {
         EXPECT_EQ(dlg->PointsList().RowCount(), row.fitted ? 5 : 0);
         EXPECT_EQ(dlg->State().results.k1 != 0.0, row.fitted);
         EXPECT_EQ(dlg->Chart().Panel().series.at(0).count > 0, row.fitted);
-        EXPECT_TRUE(messages.texts.empty());
+        EXPECT_EQ(messages.texts, row.messages);
     }
 }
 

@@ -89,6 +89,10 @@ TEST_F(WorkbenchSettingsTest, EmptyProfileGivesDefaults) {
     EXPECT_EQ(state.ChannelIndex, 0);
     EXPECT_EQ(state.K, 1.0);
     EXPECT_EQ(state.Alpha, 0.0);
+    EXPECT_FALSE(state.Standards.K);
+    EXPECT_FALSE(state.Standards.Alpha);
+    EXPECT_FALSE(state.Standards.broadMn);
+    EXPECT_FALSE(state.Standards.broadMw);
     EXPECT_TRUE(RestorePointFlags(host.profile).empty());
     const WindowRect rect = RestoreWindowRect(host.profile);
     EXPECT_EQ(rect.left, 0);
@@ -119,6 +123,34 @@ TEST_F(WorkbenchSettingsTest, DamagedPointFlagsAreNotRestored) {
          {std::string("1 0"), std::string("12"), std::string("x"), std::string(5000, '1')}) {
         stored = damaged;
         EXPECT_TRUE(RestorePointFlags(host.profile).empty()) << damaged.substr(0, 10);
+    }
+}
+
+TEST_F(WorkbenchSettingsTest, StandardsValuesComeBackAndThoseNotGivenStayEmpty) {
+    WorkbenchState state;
+    state.Standards = {1.14e-4, std::nullopt, 25000.0, 52500.5};
+    SaveWorkbenchValues(host.profile, {}, state);
+    const auto stored = [this](const char* key) { return host.strings[host.profile.ParameterName("", key)]; };
+    EXPECT_EQ(stored("StandardK"), "0.000114");
+    EXPECT_EQ(stored("StandardAlpha"), "");
+    EXPECT_EQ(stored("BroadMn"), "25000");
+    EXPECT_EQ(stored("BroadMw"), "52500.5");
+    WorkbenchState restored;
+    RestoreWorkbenchValues(host.profile, restored);
+    EXPECT_EQ(restored.Standards.K, 1.14e-4);
+    EXPECT_FALSE(restored.Standards.Alpha);
+    EXPECT_EQ(restored.Standards.broadMn, 25000.0);
+    EXPECT_EQ(restored.Standards.broadMw, 52500.5);
+}
+
+TEST_F(WorkbenchSettingsTest, DamagedStandardsValuesAreNotGiven) {
+    std::string& stored = host.strings[host.profile.ParameterName("", "BroadMw")];
+    for (const std::string& damaged : {std::string("abc"), std::string("1e999"), std::string("nan"), std::string(" 5"),
+                                       std::string("5x"), std::string("1,5")}) {
+        stored = damaged;
+        WorkbenchState restored;
+        RestoreWorkbenchValues(host.profile, restored);
+        EXPECT_FALSE(restored.Standards.broadMw) << damaged.substr(0, 10);
     }
 }
 

@@ -30,6 +30,26 @@ Operation TypeAlpha(const std::string& text) {
         for (size_t n = 1; n <= text.size(); ++n) w.TypeAlpha(text.substr(0, n));
     };
 }
+// Types into one of the standards' edits one key at a time, then leaves it.
+Operation TypeAndLeave(void (Workbench::*type)(const std::string&), void (Workbench::*finish)(),
+                       const std::string& text) {
+    return [=](Workbench& w) {
+        for (size_t n = 0; n <= text.size(); ++n) (w.*type)(text.substr(0, n));
+        (w.*finish)();
+    };
+}
+Operation StandardK(const std::string& text) {
+    return TypeAndLeave(&Workbench::TypeStandardK, &Workbench::FinishStandardK, text);
+}
+Operation StandardAlpha(const std::string& text) {
+    return TypeAndLeave(&Workbench::TypeStandardAlpha, &Workbench::FinishStandardAlpha, text);
+}
+Operation BroadMn(const std::string& text) {
+    return TypeAndLeave(&Workbench::TypeBroadMn, &Workbench::FinishBroadMn, text);
+}
+Operation BroadMw(const std::string& text) {
+    return TypeAndLeave(&Workbench::TypeBroadMw, &Workbench::FinishBroadMw, text);
+}
 Operation Include(int32_t row) {
     return [row](Workbench& w) { w.SetIncluded(row, true); };
 }
@@ -51,13 +71,22 @@ Operation DropPoint(int32_t row) {
 const Operation kDeleteAll = [](Workbench& w) { w.DeleteAllAssays(); };
 const Operation kDeleteSample = [](Workbench& w) { w.DeleteAssays({2}); };
 const Operation kFinishK = [](Workbench& w) { w.FinishK(); };
+// Lists the broad standard (row 2) and includes it.
+const Operation kBroadStandard = [](Workbench& w) {
+    EXPECT_TRUE(w.AddAssays({9}));
+    w.SetIncluded(2, true);
+};
 
-// A standards run (three named standards on channel 0, two channels) and a sample with one peak.
+// A standards run (three named standards on channel 0, two channels) and a sample with one peak; assay 9,
+// not listed at the start, a broad standard run (slices 0, 1, 2, 1 at 10 to 11.5 min).
 class WorkbenchTest : public LabDatabaseTest {
 protected:
     void SetUp() override {
         LabDatabaseTest::SetUp();
         WriteStandardsLab(folder, *database, 2);
+        WriteChromatogram(File("b.chr"), {LabChannel(1, 10.0, 0.5, {0, 1, 2, 1, 0})});
+        database->AddAssay(9, File("b.chr"), "Широкий ПС", "GPC", true);
+        database->AddPeak(9, {"B", 11.0, 1, 10.0, 12.0});
         environment.documentsFolder = folder.string();
         environment.databaseLocation = DatabasePath();
     }
@@ -145,6 +174,33 @@ TEST_F(WorkbenchTest, EverySequenceLeavesAViewOfItsOwnState) {
         {"one point dropped", {Include(0), Include(1), DropPoint(1)}, 3, true, true},
         {"every point dropped", {Include(0), Include(1), DropPoint(0), DropPoint(1), DropPoint(2)}, 3, false, false},
         {"K over 100 in the middle", {Include(0), Include(1), Type(2), TypeK("140")}, 3, true, true},
+        {"universal with the standards' constants",
+         {Include(0), Include(1), Type(2), TypeK("0.0000944"), TypeAlpha("0.719"), StandardK("0.000114"),
+          StandardAlpha("0.716")},
+         3,
+         true,
+         true},
+        {"standards' constants given, then left out",
+         {Include(0), Include(1), Type(2), StandardK("0.000114"), StandardK(""), StandardAlpha("0")},
+         3,
+         true,
+         true},
+        {"broad standard of known averages",
+         {kBroadStandard, Include(1), Type(1), BroadMn("1000"), BroadMw("1100")},
+         0,
+         true,
+         true},
+        {"broad standard without its Mw", {kBroadStandard, Include(1), Type(1), BroadMn("1000")}, 0, false, false},
+        {"broad standard of unreachable averages",
+         {kBroadStandard, Include(1), Type(1), BroadMn("1000"), BroadMw("900")},
+         0,
+         false,
+         false},
+        {"broad standard, then narrow standards",
+         {kBroadStandard, Include(0), Include(1), Type(1), BroadMn("1000"), BroadMw("1100"), Type(0)},
+         3,
+         true,
+         true},
     };
     for (const SequenceCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -319,6 +375,87 @@ TEST_F(WorkbenchTest, AnotherMethodCancelledLeavesTheViewOfTheRest) {
     EXPECT_EQ(w.State().Assays[2].included, 0);
     EXPECT_EQ(w.View().points.size(), 3u);
     ExpectViewOfAFreshPass(w, environment);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(WorkbenchTest, StandardsConstantsTurnTheSampleFromPolystyreneEquivalent) {
+    Workbench& w = Calibrated();
+    w.ChooseType(2);
+    TypeK("0.0000944")(w);
+    TypeAlpha("0.719")(w);
+    EXPECT_TRUE(w.View().standardConstantsShown);
+    EXPECT_FALSE(w.View().broadStandardShown);
+    const double equivalent = w.State().results.Mn;
+    StandardK("0.000114")(w);
+    StandardAlpha("0.716")(w);
+    EXPECT_EQ(w.View().standardKText, "0.000114");
+    EXPECT_EQ(w.View().points[0].texts[3], "0.000114") << "the points carry the standards' constants";
+    EXPECT_EQ(w.View().points[0].texts[4], "0.716");
+    EXPECT_NE(w.State().results.Mn, equivalent);
+    StandardK("")(w);
+    StandardAlpha("")(w);
+    EXPECT_FALSE(w.State().Standards.K);
+    EXPECT_FALSE(w.State().Standards.Alpha);
+    EXPECT_EQ(w.State().results.Mn, equivalent) << "left out, the standards take the sample's own";
+    EXPECT_TRUE(messages.texts.empty());
+
+    w.TypeStandardK("140");
+    EXPECT_EQ(messages.texts, std::vector<std::string>{"Слишком большое K!"});
+    EXPECT_FALSE(w.State().Standards.K);
+    EXPECT_EQ(w.View().standardKText, "");
+}
+
+// A mass half typed would give a dispersity no chromatogram has: it is taken when the edit is left.
+TEST_F(WorkbenchTest, BroadStandardMassesAreTakenWhenTheEditIsLeft) {
+    StartWithBothAssays(workbench);
+    Workbench& w = workbench;
+    kBroadStandard(w);
+    w.SetIncluded(1, true);
+    messages.texts.clear();
+    w.ChooseType(1);
+    EXPECT_TRUE(w.View().broadStandardShown);
+    EXPECT_EQ(messages.texts, std::vector<std::string>{"Задайте Mn и Mw широкого стандарта."});
+    messages.texts.clear();
+    for (const char* typed : {"1", "10", "100", "1000"}) w.TypeBroadMn(typed);
+    EXPECT_TRUE(messages.texts.empty()) << "no pass while typing";
+    EXPECT_FALSE(w.State().Standards.broadMn);
+    EXPECT_EQ(w.View().broadMnText, "1000");
+    w.FinishBroadMn();
+    EXPECT_EQ(w.State().Standards.broadMn, 1000.0);
+    EXPECT_EQ(messages.texts, std::vector<std::string>{"Задайте Mn и Mw широкого стандарта."}) << "Mw still missing";
+    messages.texts.clear();
+
+    BroadMw("900")(w);
+    EXPECT_EQ(messages.texts, std::vector<std::string>{"Хроматограмма широкого стандарта не может дать Mw/Mn = 0.9."});
+    EXPECT_TRUE(w.View().chart.curveX.empty()) << "no flat line";
+    EXPECT_TRUE(w.View().samples.empty());
+    messages.texts.clear();
+
+    BroadMw("1100")(w);
+    EXPECT_TRUE(messages.texts.empty());
+    ASSERT_EQ(w.View().samples.size(), 2u) << "the standard and the sample";
+    EXPECT_EQ(w.View().samples[1].texts[2], "1000.00") << "the standard's own Mn";
+    EXPECT_EQ(w.View().samples[1].texts[3], "1100.00");
+    EXPECT_FALSE(w.View().chart.curveX.empty());
+    EXPECT_TRUE(w.View().chart.pointX.empty());
+
+    w.TypeBroadMw("abc");
+    EXPECT_EQ(messages.texts, std::vector<std::string>{"Введите число."});
+    w.FinishBroadMw();
+    EXPECT_EQ(w.View().broadMwText, "1100");
+    EXPECT_EQ(w.State().Standards.broadMw, 1100.0);
+}
+
+TEST_F(WorkbenchTest, StartShowsTheStoredStandardsValues) {
+    workbench.State().Standards = {1.14e-4, std::nullopt, 25000.0, 52500.0};
+    workbench.Start({});
+    EXPECT_EQ(workbench.View().standardKText, "0.000114");
+    EXPECT_EQ(workbench.View().standardAlphaText, "");
+    EXPECT_EQ(workbench.View().broadMnText, "25000");
+    EXPECT_EQ(workbench.View().broadMwText, "52500");
 }
 
 }  // namespace

@@ -12,7 +12,8 @@ namespace {
 
 const char kUsage[] =
     "usage: quorvel-calc --db FILE --docs DIR [--type N] [--dependence N] [--channel N] [--k X]\n"
-    "                    [--alpha X] [--flags 1,0,...] [--json] [--report FILE.html] [--csv FILE]\n"
+    "                    [--alpha X] [--standard-k X] [--standard-alpha X] [--broad-mn X]\n"
+    "                    [--broad-mw X] [--flags 1,0,...] [--json] [--report FILE.html] [--csv FILE]\n"
     "                    [--language N] ASSAY...\n"
     "\n"
     "Computes what the GPC workbench shows for a set of assays of a host database: the calibration\n"
@@ -28,6 +29,13 @@ const char kUsage[] =
     "                   assay lacks falls back to 0)\n"
     "  --k X            Mark-Houwink K of the sample (default 1; above 100 or 0 becomes 1)\n"
     "  --alpha X        Mark-Houwink Alpha of the sample (default 0; above 100 becomes 1)\n"
+    "  --standard-k X   Mark-Houwink K of the narrow standards for the universal calibration\n"
+    "                   (default: the sample's K; 0 or above 100 leaves it out)\n"
+    "  --standard-alpha X\n"
+    "                   Mark-Houwink Alpha of the narrow standards (default: the sample's Alpha;\n"
+    "                   above 100 leaves it out)\n"
+    "  --broad-mn X     Mn of the broad standard (g/mol), the first included calibration run\n"
+    "  --broad-mw X     Mw of the broad standard (g/mol); type 1 needs both\n"
     "  --flags 1,0,...  use flags of the calibration points, overriding them entry by entry\n"
     "  --json           print one JSON object instead of text\n"
     "  --report FILE    also write the HTML report made with DIR/gel.xsl, its chart picture beside\n"
@@ -55,6 +63,13 @@ bool ToDouble(const std::string& text, double& value) {
     const char* end = text.data() + text.size();
     const auto result = std::from_chars(text.data(), end, value);
     return result.ec == std::errc() && result.ptr == end && !text.empty() && std::isfinite(value);
+}
+
+bool ToGiven(const std::string& text, std::optional<double>& value) {
+    double number = 0.0;
+    if (!ToDouble(text, number)) return false;
+    value = number;
+    return true;
 }
 
 bool ToAssay(const std::string& text, CalcAssay& assay) {
@@ -132,6 +147,14 @@ CalcOptionsResult ParseCalcOptions(const std::vector<std::string>& arguments) {
             good = ToDouble(value, o.k);
         else if (argument == "--alpha")
             good = ToDouble(value, o.alpha);
+        else if (argument == "--standard-k")
+            good = ToGiven(value, o.standardK);
+        else if (argument == "--standard-alpha")
+            good = ToGiven(value, o.standardAlpha);
+        else if (argument == "--broad-mn")
+            good = ToGiven(value, o.broadMn);
+        else if (argument == "--broad-mw")
+            good = ToGiven(value, o.broadMw);
         else if (argument == "--flags")
             good = ToFlags(value, o.flags);
         else if (argument == "--language")

@@ -5,6 +5,7 @@
 #include "base/ModuleEnvironment.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,11 @@ struct CalcOptions {
     int32_t channelIndex = 0;  // --channel N
     double k = 1.0;  // --k X
     double alpha = 0.0;  // --alpha X
+    // What is known of the standards, each left out unless given.
+    std::optional<double> standardK;  // --standard-k X: K of the narrow standards (universal calibration)
+    std::optional<double> standardAlpha;  // --standard-alpha X
+    std::optional<double> broadMn;  // --broad-mn X: the broad standard's Mn, g/mol
+    std::optional<double> broadMw;  // --broad-mw X
     std::vector<int32_t> flags;  // --flags 1,0,...: overrides the point flags entry by entry
     bool json = false;  // --json
     std::string report;  // --report FILE.html, "" for none

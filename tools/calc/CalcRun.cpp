@@ -10,6 +10,7 @@
 
 #include <iostream>
 #include <numeric>
+#include <optional>
 
 namespace {
 
@@ -58,6 +59,24 @@ void ApplyConstants(const CalcOptions& options, WorkbenchState& state, MessageSi
     }
 }
 
+// As the workbench's edits of the standards: 0 leaves a value out, and so does K or Alpha above 100,
+// refused with its message.
+std::optional<double> Given(std::optional<double> value, std::optional<MessageId> tooLarge, MessageSink& messages) {
+    if (value && tooLarge && *value > 100.0) {
+        messages.Show(*tooLarge);
+        return std::nullopt;
+    }
+    if (value == 0.0) return std::nullopt;
+    return value;
+}
+
+void ApplyStandards(const CalcOptions& options, WorkbenchState& state, MessageSink& messages) {
+    state.Standards.K = Given(options.standardK, MessageId::KTooLarge, messages);
+    state.Standards.Alpha = Given(options.standardAlpha, MessageId::AlphaTooLarge, messages);
+    state.Standards.broadMn = Given(options.broadMn, std::nullopt, messages);
+    state.Standards.broadMw = Given(options.broadMw, std::nullopt, messages);
+}
+
 void ApplySettings(const CalcOptions& options, WorkbenchState& state, MessageSink& messages) {
     state.GradIndex = options.gradIndex;
     state.FormulaIndex = options.formulaIndex;
@@ -67,6 +86,7 @@ void ApplySettings(const CalcOptions& options, WorkbenchState& state, MessageSin
     for (size_t i = 0; i < options.flags.size() && i < state.PointFlags.size(); ++i)
         state.PointFlags[i] = options.flags[i];
     ApplyConstants(options, state, messages);
+    ApplyStandards(options, state, messages);
 }
 
 CalcOutcome Stop(CalcOutcome outcome, CalcStatus status, const std::string& error) {

@@ -30,7 +30,7 @@ constexpr int64_t kFirstRun = 1793610000;  // 2026-11-02 09:00 UTC, seconds sinc
 constexpr const char* kMethod = "GPC-THF-1";
 
 std::vector<DemoAssay> Plan() {
-    std::vector<DemoAssay> plan(5);
+    std::vector<DemoAssay> plan(6);
     plan[0] = {1, "Калибровка ПС, смесь A", "PS-1, PS-3, PS-5, PS-7, PS-9", kMethod, true, {0, 2, 4, 6, 8}, {}, {}};
     plan[1] = {2, "Калибровка ПС, смесь B", "PS-2, PS-4, PS-6, PS-8, PS-10", kMethod, true, {1, 3, 5, 7, 9}, {}, {}};
     plan[2] = {3,
@@ -41,10 +41,20 @@ std::vector<DemoAssay> Plan() {
                {},
                DemoPolymer{"Полистирол широкий, партия 17", kMethod, 120000.0, 1.8},
                {}};
-    plan[3] = {4, "ПММА, партия 4", "", kMethod, false, {}, DemoPolymer{"ПММА, партия 4", kMethod, 60000.0, 2.4}, {}};
+    plan[3] = {4, "ПММА, партия 4", "", kMethod, false, {}, DemoPolymer{"ПММА, партия 4", kMethod, 60000.0, 2.4, kPmma},
+               {}};
     plan[4] = {
         5, "Полистирол в ДМФА", "", "GPC-DMF-1", false, {}, DemoPolymer{"Полистирол в ДМФА", "GPC-DMF-1", 30000.0, 1.5},
         {}};
+    // Certified by its maker: the broad standard of the Hamielec calibration.
+    plan[5] = {6,
+               "Полистирол широкий стандарт",
+               "",
+               kMethod,
+               true,
+               {},
+               DemoPolymer{"Полистирол широкий стандарт", kMethod, 250000.0, 2.1},
+               {}};
     return plan;
 }
 
@@ -104,7 +114,7 @@ std::vector<Channel> Channels(const DemoAssay& assay, const std::vector<double>&
         const DemoPolymer polymer = *assay.polymer;
         // Scaled so that the apex stands about as high as a standard's peak.
         const double apex =
-            DemoLab::RetentionTime((std::log(polymer.Mn()) + std::log(polymer.mw)) / 2 / std::numbers::ln10);
+            DemoLab::PolymerTime(polymer, (std::log(polymer.Mn()) + std::log(polymer.mw)) / 2 / std::numbers::ln10);
         const double scale = 1.0 / DemoLab::PolymerSignal(polymer, apex);
         clean = [polymer, scale](double t) { return scale * DemoLab::PolymerSignal(polymer, t); };
         riTable = {Item("", apex, DemoLab::PolymerFront(polymer), DemoLab::PolymerBack(polymer), 1.0, 0.0)};

@@ -16,6 +16,14 @@ double LgSlope(double minutes) {
     return kC1 + 2 * kC2 * x + 3 * kC3 * x * x;
 }
 
+// lg M of the polymer's molecules that have the volume of polystyrene of lg M = polystyreneLgM, and back.
+double OwnLgM(const MarkHouwink& c, double polystyreneLgM) {
+    return (std::log10(kPolystyrene.K) + (kPolystyrene.alpha + 1) * polystyreneLgM - std::log10(c.K)) / (c.alpha + 1);
+}
+double PolystyreneLgM(const MarkHouwink& c, double lgM) {
+    return (std::log10(c.K) + (c.alpha + 1) * lgM - std::log10(kPolystyrene.K)) / (kPolystyrene.alpha + 1);
+}
+
 double LnSigma(const DemoPolymer& p) { return std::sqrt(std::log(p.dispersity)); }
 double LnCentre(const DemoPolymer& p) { return std::log(p.mw) - 0.5 * std::log(p.dispersity); }
 
@@ -49,19 +57,25 @@ const std::vector<DemoStandard>& Standards() {
     return standards;
 }
 
+double PolymerTime(const DemoPolymer& polymer, double lgM) {
+    return RetentionTime(PolystyreneLgM(polymer.constants, lgM));
+}
+
 double PolymerSignal(const DemoPolymer& polymer, double minutes) {
-    const double lnM = std::numbers::ln10 * LgMolarMass(minutes);
+    const MarkHouwink& c = polymer.constants;
+    const double lnM = std::numbers::ln10 * OwnLgM(c, LgMolarMass(minutes));
+    const double ownSlope = LgSlope(minutes) * (kPolystyrene.alpha + 1) / (c.alpha + 1);
     const double z = (lnM - LnCentre(polymer)) / LnSigma(polymer);
     const double density = std::exp(-0.5 * z * z) / (LnSigma(polymer) * std::sqrt(2 * std::numbers::pi));
-    return density * std::numbers::ln10 * std::fabs(LgSlope(minutes));
+    return density * std::numbers::ln10 * std::fabs(ownSlope);
 }
 
 double PolymerFront(const DemoPolymer& polymer) {
-    return RetentionTime((LnCentre(polymer) + 4 * LnSigma(polymer)) / std::numbers::ln10);
+    return PolymerTime(polymer, (LnCentre(polymer) + 4 * LnSigma(polymer)) / std::numbers::ln10);
 }
 
 double PolymerBack(const DemoPolymer& polymer) {
-    return RetentionTime((LnCentre(polymer) - 4 * LnSigma(polymer)) / std::numbers::ln10);
+    return PolymerTime(polymer, (LnCentre(polymer) - 4 * LnSigma(polymer)) / std::numbers::ln10);
 }
 
 }  // namespace DemoLab

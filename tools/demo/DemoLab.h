@@ -11,12 +11,23 @@ struct DemoStandard {
     double molarMass;  // g/mol
 };
 
+// Mark-Houwink constants of a polymer in the eluent: [eta] = K * M^alpha, K in dL/g.
+struct MarkHouwink {
+    double K;
+    double alpha;
+};
+
+// In THF: the column separates by hydrodynamic volume K * M^(alpha+1), the same for every polymer.
+inline constexpr MarkHouwink kPolystyrene{1.14e-4, 0.716};
+inline constexpr MarkHouwink kPmma{9.44e-5, 0.719};
+
 // A broad sample: weight distribution log-normal in ln M, so Mw = exp(mu + s^2/2), Mn = exp(mu - s^2/2).
 struct DemoPolymer {
     std::string sample;
     std::string method;
     double mw;  // g/mol
     double dispersity;  // Mw/Mn
+    MarkHouwink constants = kPolystyrene;
     double Mn() const { return mw / dispersity; }
 };
 
@@ -26,6 +37,9 @@ namespace DemoLab {
 double LgMolarMass(double minutes);
 // The retention time (minutes) at which lg M(T) equals lgM.
 double RetentionTime(double lgM);
+// The retention time (minutes) of the polymer's molecules of lg M = lgM: that of the polystyrene of
+// the same hydrodynamic volume.
+double PolymerTime(const DemoPolymer& polymer, double lgM);
 
 // The ten polystyrene standards, from about 1,000 to 2,000,000 g/mol.
 const std::vector<DemoStandard>& Standards();
