@@ -58,6 +58,15 @@ const DialogItem kWorkbench[] = {
     {WorkbenchControl::kDetermination, K::ReadOnlyEdit, 484, 51, 60, 14, "", 50},
     {-1, K::Label, 560, 54, 34, 8, "СКО(Y) =", 50},
     {WorkbenchControl::kStdError, K::ReadOnlyEdit, 596, 51, 60, 14, "", 50},
+    {-1, K::GroupBox, 7, 376, 134, 50, "Стандарты"},
+    {WorkbenchControl::kStandardKLabel, K::Label, 13, 389, 70, 8, "K стандартов"},
+    {WorkbenchControl::kStandardAlphaLabel, K::Label, 13, 405, 70, 8, "Alpha стандартов"},
+    {WorkbenchControl::kStandardK, K::Edit, 89, 387, 46, 14, ""},
+    {WorkbenchControl::kStandardAlpha, K::Edit, 89, 403, 46, 14, ""},
+    {WorkbenchControl::kBroadMnLabel, K::Label, 13, 389, 70, 8, "Mn стандарта"},
+    {WorkbenchControl::kBroadMwLabel, K::Label, 13, 405, 70, 8, "Mw стандарта"},
+    {WorkbenchControl::kBroadMn, K::Edit, 89, 387, 46, 14, ""},
+    {WorkbenchControl::kBroadMw, K::Edit, 89, 403, 46, 14, ""},
 };
 
 const DialogItem kComponents[] = {

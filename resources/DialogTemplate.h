@@ -70,6 +70,16 @@ inline constexpr int kDistributionFrame = 1035;  // the selected sample's molar-
 inline constexpr int kResultsList = 1036;  // every calculated sample's results
 inline constexpr int kDetermination = 1037;  // R^2 of the fit, read-only
 inline constexpr int kStdError = 1038;  // the standard error of Y, read-only
+// The universal calibration's standards' K and Alpha, and the broad standard's Mn and Mw, each pair
+// shown with its labels for its own type only, at the same place.
+inline constexpr int kStandardK = 1039;
+inline constexpr int kStandardAlpha = 1040;
+inline constexpr int kBroadMn = 1041;
+inline constexpr int kBroadMw = 1042;
+inline constexpr int kStandardKLabel = 1043;
+inline constexpr int kStandardAlphaLabel = 1044;
+inline constexpr int kBroadMnLabel = 1045;
+inline constexpr int kBroadMwLabel = 1046;
 }  // namespace WorkbenchControl
 
 // The control identifiers of template 105.

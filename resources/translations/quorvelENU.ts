@@ -150,6 +150,26 @@
         <source>СКО(Y) =</source>
         <translation>SE(Y) =</translation>
     </message>
+    <message>
+        <source>Стандарты</source>
+        <translation>Standards</translation>
+    </message>
+    <message>
+        <source>K стандартов</source>
+        <translation>K of standards</translation>
+    </message>
+    <message>
+        <source>Alpha стандартов</source>
+        <translation>Alpha of standards</translation>
+    </message>
+    <message>
+        <source>Mn стандарта</source>
+        <translation>Mn of standard</translation>
+    </message>
+    <message>
+        <source>Mw стандарта</source>
+        <translation>Mw of standard</translation>
+    </message>
 </context>
 <context>
     <name>Dlg_Components</name>

@@ -30,7 +30,9 @@ std::vector<Peak> ReadPeaks(DataBase::Handle& db, int32_t assayId) {
                                  .height = height,
                                  .channel = channel,
                                  .front = front,
-                                 .back = back});
+                                 .back = back,
+                                 .spareText = {},
+                                 .spareNumber = 0});
         });
     std::stable_sort(peaks.begin(), peaks.end(), [](const Peak& a, const Peak& b) {
         return a.channel != b.channel ? a.channel < b.channel : a.time < b.time;

@@ -304,6 +304,10 @@ void DlgMain::Connect() {
     };
     type(WorkbenchControl::kKEdit, &Workbench::TypeK, &Workbench::FinishK);
     type(WorkbenchControl::kAlphaEdit, &Workbench::TypeAlpha, &Workbench::FinishAlpha);
+    type(WorkbenchControl::kStandardK, &Workbench::TypeStandardK, &Workbench::FinishStandardK);
+    type(WorkbenchControl::kStandardAlpha, &Workbench::TypeStandardAlpha, &Workbench::FinishStandardAlpha);
+    type(WorkbenchControl::kBroadMn, &Workbench::TypeBroadMn, &Workbench::FinishBroadMn);
+    type(WorkbenchControl::kBroadMw, &Workbench::TypeBroadMw, &Workbench::FinishBroadMw);
 }
 
 QLineEdit* DlgMain::Edit(int id) const { return static_cast<QLineEdit*>(Control(id)); }
@@ -345,6 +349,7 @@ void DlgMain::ShowEdits() {
     const WorkbenchView& view = workbench_.View();
     SetEditText(*Edit(WorkbenchControl::kKEdit), view.kText, true);
     SetEditText(*Edit(WorkbenchControl::kAlphaEdit), view.alphaText, true);
+    ShowStandardEdits();
     for (size_t i = 0; i < view.averageTexts.size(); ++i)
         SetEditText(*Edit(kAverageEdits[i]), view.averageTexts[i], false);
     for (size_t i = 0; i < view.coefficientTexts.size(); ++i) {
@@ -353,6 +358,30 @@ void DlgMain::ShowEdits() {
         edit->setToolTip(QString::fromStdString(view.coefficientTexts[i]));
     }
     for (size_t i = 0; i < view.fitTexts.size(); ++i) SetEditText(*Edit(kFitEdits[i]), view.fitTexts[i], false);
+}
+
+void DlgMain::ShowStandardEdits() {
+    const WorkbenchView& view = workbench_.View();
+    const struct {
+        int edit;
+        int label;
+        const std::string& text;
+        bool shown;
+    } kEdits[] = {
+        {WorkbenchControl::kStandardK, WorkbenchControl::kStandardKLabel, view.standardKText, !view.broadStandardShown},
+        {WorkbenchControl::kStandardAlpha, WorkbenchControl::kStandardAlphaLabel, view.standardAlphaText,
+         !view.broadStandardShown},
+        {WorkbenchControl::kBroadMn, WorkbenchControl::kBroadMnLabel, view.broadMnText, view.broadStandardShown},
+        {WorkbenchControl::kBroadMw, WorkbenchControl::kBroadMwLabel, view.broadMwText, view.broadStandardShown},
+    };
+    for (const auto& [edit, label, text, shown] : kEdits) {
+        SetEditText(*Edit(edit), text, true);
+        Edit(edit)->setVisible(shown);
+        Control(label)->setVisible(shown);
+    }
+    // The standards' constants count for the universal calibration only; elsewhere they wait, greyed.
+    for (const int edit : {WorkbenchControl::kStandardK, WorkbenchControl::kStandardAlpha})
+        Edit(edit)->setEnabled(view.standardConstantsShown);
 }
 
 void DlgMain::ShowAssays() {

@@ -86,6 +86,8 @@ private:
     void RefillAssayList();
     void ShowChannels();
     void ShowEdits();
+    // The pair of edits of what is known of the standards that the chosen type uses.
+    void ShowStandardEdits();
     void ShowPointColumns();
     void ShowPoints();
     void ShowSamples();

@@ -26,13 +26,15 @@ void AssignMolarMasses(WorkbenchState& state, const ComponentsTable& components,
 }
 
 // One box for each included assay whose averages could not be computed, as the run met them, and one
-// when the broad standard gave no line.
+// when the broad standard gave no line from the Mn and Mw it was given. Mn and Mw not given yet are
+// told when the type is chosen (Workbench), not at every pass while the user types them in.
 CalculationStatus RunCalibration(WorkbenchState& state, CCalibration& calibration, MessageSink& messages) {
     calibration.SetInputs(state.K, state.Alpha, state.GradIndex, state.FormulaIndex, state.ChannelIndex, state.Assays,
                           state.PointFlags, state.Standards);
     CalculationStatus status = calibration.Run();
     for (int32_t i = 0; i < status.AveragesFailures(); ++i) messages.Show(MessageId::AveragesError);
-    if (!status.calibration) messages.Show(status.calibration.message);
+    if (!status.calibration && status.calibration.message.id != MessageId::BroadStandardAveragesMissing)
+        messages.Show(status.calibration.message);
     state.results = calibration.results;
     return status;
 }

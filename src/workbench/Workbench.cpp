@@ -120,6 +120,7 @@ void Workbench::ChooseType(int32_t index) {
     if (!InRange(index, kCalibrationTypeNames.size())) return;
     state_.GradIndex = index;
     Pass();
+    if (calibrationRefusal_ == MessageId::BroadStandardAveragesMissing) messages_.Show(*calibrationRefusal_);
 }
 
 void Workbench::ChooseDependence(int32_t index) {
@@ -303,6 +304,8 @@ void Workbench::Refit() {
 }
 
 void Workbench::ShowPass(const PassResult& pass) {
+    calibrationRefusal_.reset();
+    if (!pass.status.calibration) calibrationRefusal_ = pass.status.calibration.message.id;
     view_.points = pass.rows;
     view_.dependenceChoosable = state_.GradIndex != CCalibration::kPolydisperse;
     view_.standardConstantsShown = state_.GradIndex == CCalibration::kUniversal;

@@ -124,4 +124,5 @@ private:
     int32_t chosenChannel_ = 0;  // the user's last channel choice, kept while no assay offers it
     std::optional<int32_t> chosenSampleId_;  // [assay].id of the results row the user chose
     int32_t lastIncludedSample_ = -1;  // the row shown when none is chosen; -1 for none
+    std::optional<MessageId> calibrationRefusal_;  // why the last pass fitted no calibration, when it said
 };

@@ -82,13 +82,15 @@ inline QTreeWidget* AssaysList(QWidget& workbench) {
 template <typename T>
 inline T* ControlNear(QWidget& window, const QString& text, bool under) {
     const auto labels = window.findChildren<QLabel*>();
-    const auto label = std::find_if(labels.begin(), labels.end(), [&](QLabel* l) { return l->text() == text; });
+    // Only what a user sees: two pairs of a label and an edit may share one place, one pair shown.
+    const auto label =
+        std::find_if(labels.begin(), labels.end(), [&](QLabel* l) { return l->isVisible() && l->text() == text; });
     if (label == labels.end()) return nullptr;
     const QRect anchor = (*label)->geometry();
     T* nearest = nullptr;
     int bestDistance = INT_MAX;
     for (T* control : window.findChildren<T*>()) {
-        if (control->window() != &window) continue;
+        if (control->window() != &window || !control->isVisible()) continue;
         const QRect r = control->geometry();
         const int dy = under ? r.top() - anchor.bottom() : std::abs(r.center().y() - anchor.center().y());
         const int dx = under ? std::abs(r.left() - anchor.left()) : r.left() - anchor.right();

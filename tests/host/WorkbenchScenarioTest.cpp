@@ -27,6 +27,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <set>
@@ -273,7 +274,7 @@ TEST_F(WorkbenchScenario, EveryChangeShowsOneStateAndDeletionLeavesNothing) {
     EXPECT_FALSE(Combo("Зависимость:").isEnabled());
     ChooseByKeys(Combo("Канал:"), 1);
     EXPECT_TRUE(AllEmpty(Averages()));
-    EXPECT_EQ(told.texts, std::vector<std::string>(2, kBroadStandardAveragesMissing)) << "told at each pass";
+    EXPECT_EQ(told.texts, std::vector<std::string>{kBroadStandardAveragesMissing}) << "told when the type is chosen";
 
     ChooseByKeys(Combo("Градуировка:"), 0);
     ChooseByKeys(Combo("Канал:"), 0);
@@ -385,6 +386,52 @@ TEST_F(WorkbenchScenario, ResultsListShowsTheChosenSampleAndCopies) {
     EXPECT_EQ(results.topLevelItemCount(), 0);
     EXPECT_TRUE(AllEmpty(Averages()));
     EXPECT_EQ(Beside("R² =").text(), QString());
+}
+
+// The universal calibration with the standards' own constants gives the PMMA run its true averages;
+// the broad standard's line, once its certified Mn and Mw are typed, gives the standard exactly those.
+TEST_F(WorkbenchScenario, UniversalAndBroadStandardCalibrationsFromTheirEdits) {
+    AddDemoAssays({1, 2, 4});
+    IncludeAll(Assays());
+    {
+        BoxAnswers passing(QMessageBox::Ok);  // the arrow key passes the broad standard, which asks for Mn and Mw
+        ChooseByKeys(Combo("Градуировка:"), 2);
+        EXPECT_EQ(passing.texts, std::vector<std::string>{kBroadStandardAveragesMissing});
+    }
+    ChooseByKeys(Combo("Зависимость:"), 2);  // the column's curved calibration
+    TypeInto(Beside("K"), "9.44e-5");
+    TypeInto(Beside("Alpha"), "0.719");
+    EXPECT_TRUE(Beside("K стандартов").isEnabled());
+    const double withoutStandards = Beside("Mn").text().toDouble();
+    TypeInto(Beside("K стандартов"), "1.14e-4");
+    TypeInto(Beside("Alpha стандартов"), "0.716");
+    const double mn = Beside("Mn").text().toDouble();
+    EXPECT_NEAR(mn, 25000.0, 0.01 * 25000.0) << "the PMMA run's true Mn";
+    EXPECT_NEAR(Beside("Mw").text().toDouble(), 60000.0, 0.01 * 60000.0) << "the PMMA run's true Mw";
+    EXPECT_GT(std::abs(mn - withoutStandards), 0.01 * mn) << "the standards' constants count";
+    EXPECT_EQ(Points().topLevelItem(0)->text(3), QString("0.000114")) << "the points show the standards' K";
+    Picture("scenario-universal");
+
+    QTest::mouseClick(ButtonWithTip(*window, "Удалить все хроматограммы"), Qt::LeftButton);
+    AddDemoAssays({3, 6});
+    IncludeAll(Assays());
+    BoxAnswers told(QMessageBox::Ok);
+    ChooseByKeys(Combo("Градуировка:"), 1);
+
+    EXPECT_EQ(told.texts, std::vector<std::string>{kBroadStandardAveragesMissing});
+    EXPECT_TRUE(AllEmpty(Averages()));
+    EXPECT_EQ(ControlNear<QLineEdit>(*window, "K стандартов", false), nullptr) << "the universal pair is hidden";
+    TypeInto(Beside("Mn стандарта"), "119047.6");
+    TypeInto(Beside("Mw стандарта"), "250000");
+    EXPECT_EQ(told.texts.size(), 1u) << "typing the two masses in asks nothing more";
+    QTreeWidget& results = Results();
+    ASSERT_EQ(results.topLevelItemCount(), 2);
+    const int standard = results.topLevelItem(0)->text(1).contains("стандарт") ? 0 : 1;
+    EXPECT_EQ(results.topLevelItem(standard)->text(2), QString("119048")) << "the standard's own Mn";
+    EXPECT_EQ(results.topLevelItem(standard)->text(3), QString("250000")) << "the standard's own Mw";
+    EXPECT_TRUE(NoneEmpty(Averages()));
+    EXPECT_GT(CurvePixels(), 50);
+    Picture("scenario-broad-standard");
 }
 
 // j: a restarted host shows the channel and the points' use flags the user left.

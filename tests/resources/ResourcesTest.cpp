@@ -47,7 +47,7 @@ TEST(DialogTemplates, EveryControlLiesInsideItsDialogWithItsOwnIdentifier) {
         }
     }
     EXPECT_EQ(FindDialogItem(WorkbenchTemplate(), 0), nullptr);
-    EXPECT_EQ(WorkbenchTemplate().count, 50u);
+    EXPECT_EQ(WorkbenchTemplate().count, 59u);
     EXPECT_EQ(ComponentsTemplate().count, 5u);
     EXPECT_EQ(FindDialogItem(ComponentsTemplate(), 1)->kind, DialogItemKind::DefaultButton);
 }

@@ -75,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ParseCase{
                         "LanguageBeyond16Bits", {"--db", "h.db", "--docs", "d", "--language", "65536", "12"}, false},
                     ParseCase{"NegativeLanguage", {"--db", "h.db", "--docs", "d", "--language", "-1", "12"}, false},
-                    ParseCase{"LanguageByName", {"--db", "h.db", "--docs", "d", "--language", "en", "12"}, false}),,
+                    ParseCase{"LanguageByName", {"--db", "h.db", "--docs", "d", "--language", "en", "12"}, false},
                     ParseCase{"BroadMassInfinite", {"--db", "h.db", "--docs", "d", "--broad-mw", "inf", "12"}, false},
                     ParseCase{"StandardKWithoutValue", {"--db", "h.db", "--docs", "d", "12", "--standard-k"}, false}),
     [](const testing::TestParamInfo<ParseCase>& info) { return std::string(info.param.name); });
