@@ -60,7 +60,7 @@ private:
 
 BroadStandardFit FitBroadStandard(const Channel& channel, const SliceWindow& window, double mn, double mw) {
     const double dispersity = mw / mn;
-    const BroadStandardFit refused{
+    BroadStandardFit refused{
         Status::Failed(MessageId::BroadStandardRatioUnreachable, FormatGeneral(dispersity, kRatioDigits)), {}};
     const Slices slices(channel, window);
     const double steepest = kSteepestDecades / slices.Span();
