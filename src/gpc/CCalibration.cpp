@@ -129,17 +129,29 @@ CalculationStatus CCalibration::Run() {
                                 written->pointsFormed != last->pointsFormed;
     if (ownCalibration) {
         Calibrate(*written);
-        SetAverages(MeasureAssay(*written, UsedTimes(written->pointsFormed)).averages);
+        SetAverages(MeasureAssay(*written, UsedTimes(written->pointsFormed), false).averages);
     }
 
     const int32_t degree = Calibrate(*last);
     const TimeRange calibrated = GradIndex == kPolydisperse ? standardTimes_ : UsedTimes(last->pointsFormed);
     for (const PlannedAssay& planned : plan)
-        if (planned.outcome == AssayOutcome::Calculated) assayResults.push_back(MeasureAssay(planned, calibrated));
+        if (planned.outcome == AssayOutcome::Calculated)
+            assayResults.push_back(MeasureAssay(planned, calibrated, BuildsDistribution(planned.index)));
     if (written != nullptr && !ownCalibration)
         SetAverages(written->outcome == AssayOutcome::Calculated ? assayResults.back().averages : MolarMassAverages{});
     MeasurePoints(degree);
     return status;
+}
+
+void CCalibration::CompleteDistribution(size_t entry) {
+    if (entry >= assayResults.size() || !assayResults[entry].distribution.lgM.empty()) return;
+    ClearUpperVectorState();
+    PlannedAssay planned;
+    planned.index = static_cast<size_t>(assayResults[entry].assayIndex);
+    // The window the run found: a calculated assay's window depends on nothing but its own data.
+    planned.outcome = Outcome(Assays[planned.index], planned.window);
+    if (planned.outcome != AssayOutcome::Calculated) return;
+    assayResults[entry].distribution = MeasureAssay(planned, {}, true).distribution;
 }
 
 double CCalibration::MolarMassAt(double t) const { return MolarMassOfY(CalibrationY(t)); }
@@ -319,13 +331,13 @@ CCalibration::TimeRange CCalibration::UsedTimes(size_t pointCount) const {
 }
 
 // The one pass over a calculated assay's slices, with the calibration results holds: the averages, the
-// area outside the calibrated times and, when asked for, the distribution. Allocates only the
+// area outside the calibrated times and, when distributed, the distribution. Allocates only the
 // distribution's arrays.
-AssayResults CCalibration::MeasureAssay(const PlannedAssay& planned, const TimeRange& calibrated) const {
+AssayResults CCalibration::MeasureAssay(const PlannedAssay& planned, const TimeRange& calibrated,
+                                        bool distributed) const {
     const Channel& channel = *SelectedChannel(Assays[planned.index]);
     const SliceWindow& window = planned.window;
     const bool ranged = calibrated.earliest <= calibrated.latest;
-    const bool distributed = BuildsDistribution(planned.index);
     AssayResults measured;
     measured.assayIndex = static_cast<int32_t>(planned.index);
     MolarMassDistribution& distribution = measured.distribution;

@@ -44,6 +44,11 @@ public:
     // included assay went; nothing is shown.
     CalculationStatus Run();
 
+    // Builds the distribution of assayResults[entry], when the last Run did not (its assay was not in
+    // DistributionAssays), with that run's calibration: one more read of the assay's slices. The inputs
+    // must be those of that run; an entry beyond assayResults is left alone.
+    void CompleteDistribution(size_t entry);
+
     // Molar mass (g/mol) at retention time t (minutes): 10^Y, or for the universal calibration the M
     // with K * M^(Alpha+1) = 10^Y. Non-finite coefficients give a non-finite result.
     double MolarMassAt(double t) const;
@@ -102,7 +107,7 @@ private:
     Status FitBroadStandardLine(const std::vector<PlannedAssay>& plan);
     void Refuse(CalculationStatus& status);
     TimeRange UsedTimes(size_t pointCount) const;
-    AssayResults MeasureAssay(const PlannedAssay& planned, const TimeRange& calibrated) const;
+    AssayResults MeasureAssay(const PlannedAssay& planned, const TimeRange& calibrated, bool distributed) const;
     bool BuildsDistribution(size_t assayIndex) const;
     void SetAverages(const MolarMassAverages& averages);
     void MeasurePoints(int32_t degree);

@@ -159,29 +159,17 @@ void Workbench::SelectSample(int32_t row) {
         if (!InRange(row, view_.samples.size())) return;
         chosenSampleId_ = state_.Assays[view_.samples[row].assayIndex].id;
     }
-    const std::vector<int32_t> wanted = DistributedAssays();
-    if (wanted != calibration_.DistributionAssays && !view_.samples.empty()) {
-        // The same inputs give the same numbers; the run only adds the chosen sample's distribution.
-        calibration_.DistributionAssays = wanted;
-        calibration_.Run();
-    }
     ShowSelectedSample();
 }
 
 std::vector<int32_t> Workbench::DistributedAssays() const {
-    // A distribution takes six times the bytes of its samples: only those that can be shown are built,
-    // the chosen sample's and the last included assay's (shown by default).
-    std::vector<int32_t> wanted;
-    for (size_t i = 0; i < state_.Assays.size(); ++i) {
-        const bool chosen = chosenSampleId_ && state_.Assays[i].id == *chosenSampleId_;
-        if (chosen) wanted.push_back(static_cast<int32_t>(i));
-    }
-    for (size_t i = state_.Assays.size(); i-- > 0;) {
-        if (state_.Assays[i].included == 0) continue;
-        if (wanted.empty() || wanted[0] != static_cast<int32_t>(i)) wanted.push_back(static_cast<int32_t>(i));
-        break;
-    }
-    return wanted;
+    // A distribution takes six times the bytes of its samples: a pass builds only the one it will
+    // likely show, the chosen sample's or else the last included assay's. Showing another builds its own.
+    for (size_t i = 0; chosenSampleId_ && i < state_.Assays.size(); ++i)
+        if (state_.Assays[i].id == *chosenSampleId_) return {static_cast<int32_t>(i)};
+    for (size_t i = state_.Assays.size(); i-- > 0;)
+        if (state_.Assays[i].included != 0) return {static_cast<int32_t>(i)};
+    return {};
 }
 
 void Workbench::TypeConstant(const ConstantEdit& edit, const std::string& text) {
@@ -344,5 +332,6 @@ void Workbench::ShowSelectedSample() {
     const SampleRow& row = view_.samples[selected];
     const auto first = row.texts.begin() + static_cast<size_t>(SampleColumn::Mn);
     std::copy(first, first + view_.averageTexts.size(), view_.averageTexts.begin());
+    calibration_.CompleteDistribution(static_cast<size_t>(selected));
     view_.distribution = calibration_.assayResults[selected].distribution;
 }

@@ -106,7 +106,7 @@ private:
     void AssaySetChanged(int32_t changedRow);
     void RebuildChannelsKeepingChoice(int32_t changedRow);
     void RebuildPointFlags();
-    // Indexes of the assays whose distribution a run builds.
+    // Indexes of the assays whose distribution a pass builds.
     std::vector<int32_t> DistributedAssays() const;
     void Forget();
     void Pass();

@@ -258,21 +258,26 @@ std::ostream& operator<<(std::ostream& out, const DistributionRunCase& c) { retu
 
 class AssayResultsDistribution : public testing::TestWithParam<DistributionRunCase> {};
 
+// Asked for before the run, or completed after a run that did not build it: the same distribution.
 TEST_P(AssayResultsDistribution, ComesFromTheSlicesOfTheAverages) {
     const DistributionRunCase& c = GetParam();
-    CCalibration calibration;
-    calibration.SetInputs(c.K, c.Alpha, c.type, c.formulaIndex, 0, {Worked(c.standards)}, {});
-    calibration.DistributionAssays = {0};
-    calibration.Run();
-    ASSERT_EQ(calibration.assayResults.size(), 1u);
-    const MolarMassDistribution& d = calibration.assayResults[0].distribution;
-    ASSERT_EQ(d.lgM.size(), c.lgM.size());
-    ASSERT_EQ(d.w.size(), c.lgM.size());
-    ASSERT_EQ(d.cumulative.size(), c.lgM.size());
-    for (size_t i = 0; i < c.lgM.size(); ++i) {
-        EXPECT_NEAR(d.lgM[i], c.lgM[i], 1e-9) << i;
-        EXPECT_NEAR(d.w[i], c.w[i], 1e-9) << i;
-        EXPECT_NEAR(d.cumulative[i], c.cumulative[i], 1e-9) << i;
+    for (const bool askedBeforeTheRun : {true, false}) {
+        SCOPED_TRACE(askedBeforeTheRun ? "asked before the run" : "completed after it");
+        CCalibration calibration;
+        calibration.SetInputs(c.K, c.Alpha, c.type, c.formulaIndex, 0, {Worked(c.standards)}, {});
+        if (askedBeforeTheRun) calibration.DistributionAssays = {0};
+        calibration.Run();
+        ASSERT_EQ(calibration.assayResults.size(), 1u);
+        if (!askedBeforeTheRun) calibration.CompleteDistribution(0);
+        const MolarMassDistribution& d = calibration.assayResults[0].distribution;
+        ASSERT_EQ(d.lgM.size(), c.lgM.size());
+        ASSERT_EQ(d.w.size(), c.lgM.size());
+        ASSERT_EQ(d.cumulative.size(), c.lgM.size());
+        for (size_t i = 0; i < c.lgM.size(); ++i) {
+            EXPECT_NEAR(d.lgM[i], c.lgM[i], 1e-9) << i;
+            EXPECT_NEAR(d.w[i], c.w[i], 1e-9) << i;
+            EXPECT_NEAR(d.cumulative[i], c.cumulative[i], 1e-9) << i;
+        }
     }
 }
 
