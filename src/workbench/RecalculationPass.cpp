@@ -26,15 +26,16 @@ void AssignMolarMasses(WorkbenchState& state, const ComponentsTable& components,
 }
 
 // One box for each included assay whose averages could not be computed, as the run met them, and one
-// when the broad standard gave no line from the Mn and Mw it was given. Mn and Mw not given yet are
-// told when the type is chosen (Workbench), not at every pass while the user types them in.
-CalculationStatus RunCalibration(WorkbenchState& state, CCalibration& calibration, MessageSink& messages) {
+// when the broad standard gave no line (Mn and Mw not given only when they are to be told).
+CalculationStatus RunCalibration(WorkbenchState& state, CCalibration& calibration, MessageSink& messages,
+                                 MissingStandardAverages missing) {
     calibration.SetInputs(state.K, state.Alpha, state.GradIndex, state.FormulaIndex, state.ChannelIndex, state.Assays,
                           state.PointFlags, state.Standards);
     CalculationStatus status = calibration.Run();
     for (int32_t i = 0; i < status.AveragesFailures(); ++i) messages.Show(MessageId::AveragesError);
-    if (!status.calibration && status.calibration.message.id != MessageId::BroadStandardAveragesMissing)
-        messages.Show(status.calibration.message);
+    const bool untold = missing == MissingStandardAverages::Untold &&
+                        status.calibration.message.id == MessageId::BroadStandardAveragesMissing;
+    if (!status.calibration && !untold) messages.Show(status.calibration.message);
     state.results = calibration.results;
     return status;
 }
@@ -73,17 +74,17 @@ bool ShowsPointColumn(int32_t gradIndex, int column) {
 }
 
 PassResult Recalculate(const ModuleEnvironment& environment, WorkbenchState& state, ComponentsTable& components,
-                       CCalibration& calibration, MessageSink& messages) {
+                       CCalibration& calibration, MessageSink& messages, MissingStandardAverages missing) {
     if (state.Assays.empty()) return {};
     components.filePath = ComponentsFilePath(environment, kComponentsFileName);
     if (components.filePath.empty()) return {};
     components.LoadTable();
     AssignMolarMasses(state, components, messages);
-    return RefitPoints(state, components, calibration, messages);
+    return RefitPoints(state, components, calibration, messages, missing);
 }
 
 PassResult RefitPoints(WorkbenchState& state, const ComponentsTable& components, CCalibration& calibration,
-                       MessageSink& messages) {
-    CalculationStatus status = RunCalibration(state, calibration, messages);
+                       MessageSink& messages, MissingStandardAverages missing) {
+    CalculationStatus status = RunCalibration(state, calibration, messages, missing);
     return {true, std::move(status), PointsRows(calibration, components, state.GradIndex), Chart(calibration)};
 }

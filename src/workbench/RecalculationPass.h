@@ -31,15 +31,20 @@ struct PassResult {
     std::optional<ChartData> chart;  // the new series; empty when no calibration was fitted
 };
 
+// Whether a pass tells that the broad standard's Mn and Mw are not given: the window says it once, when
+// the type is chosen, not at every pass while the user types them in.
+enum class MissingStandardAverages { Told, Untold };
+
 // Runs the whole pass on state with the components table of the environment's documents folder.
 PassResult Recalculate(const ModuleEnvironment& environment, WorkbenchState& state, ComponentsTable& components,
-                       CCalibration& calibration, MessageSink& messages);
+                       CCalibration& calibration, MessageSink& messages,
+                       MissingStandardAverages missing = MissingStandardAverages::Told);
 
 // Refits after one point's flag changed, with the components table the last pass read: the
 // calibration, the results, the rows and the chart; the calibration's failures are shown as in a
 // whole pass.
 PassResult RefitPoints(WorkbenchState& state, const ComponentsTable& components, CCalibration& calibration,
-                       MessageSink& messages);
+                       MessageSink& messages, MissingStandardAverages missing = MissingStandardAverages::Told);
 
 // Whether the points list shows the molar mass, K and Alpha columns (2, 3, 4) for a calibration type.
 bool ShowsPointColumn(int32_t gradIndex, int column);

@@ -119,8 +119,7 @@ void Workbench::SetPointUsed(int32_t row, bool used) {
 void Workbench::ChooseType(int32_t index) {
     if (!InRange(index, kCalibrationTypeNames.size())) return;
     state_.GradIndex = index;
-    Pass();
-    if (calibrationRefusal_ == MessageId::BroadStandardAveragesMissing) messages_.Show(*calibrationRefusal_);
+    Pass(MissingStandardAverages::Told);
 }
 
 void Workbench::ChooseDependence(int32_t index) {
@@ -281,19 +280,17 @@ void Workbench::Forget() {
     state_.results = {};
 }
 
-void Workbench::Pass() {
+void Workbench::Pass(MissingStandardAverages missing) {
     Forget();
-    ShowPass(::Recalculate(environment_, state_, components_, calibration_, messages_));
+    ShowPass(::Recalculate(environment_, state_, components_, calibration_, messages_, missing));
 }
 
 void Workbench::Refit() {
     Forget();
-    ShowPass(RefitPoints(state_, components_, calibration_, messages_));
+    ShowPass(RefitPoints(state_, components_, calibration_, messages_, MissingStandardAverages::Untold));
 }
 
 void Workbench::ShowPass(const PassResult& pass) {
-    calibrationRefusal_.reset();
-    if (!pass.status.calibration) calibrationRefusal_ = pass.status.calibration.message.id;
     view_.points = pass.rows;
     view_.dependenceChoosable = state_.GradIndex != CCalibration::kPolydisperse;
     view_.standardConstantsShown = state_.GradIndex == CCalibration::kUniversal;

@@ -6,6 +6,7 @@
 #include "base/ModuleEnvironment.h"
 #include "components/ComponentsTable.h"
 #include "gpc/CCalibration.h"
+#include "workbench/RecalculationPass.h"
 #include "workbench/WorkbenchState.h"
 #include "workbench/WorkbenchView.h"
 
@@ -109,7 +110,7 @@ private:
     // Indexes of the assays whose distribution a pass builds.
     std::vector<int32_t> DistributedAssays() const;
     void Forget();
-    void Pass();
+    void Pass(MissingStandardAverages missing = MissingStandardAverages::Untold);
     void Refit();
     void ShowPass(const PassResult& pass);
     void ShowSamples(const PassResult& pass);
@@ -124,5 +125,4 @@ private:
     int32_t chosenChannel_ = 0;  // the user's last channel choice, kept while no assay offers it
     std::optional<int32_t> chosenSampleId_;  // [assay].id of the results row the user chose
     int32_t lastIncludedSample_ = -1;  // the row shown when none is chosen; -1 for none
-    std::optional<MessageId> calibrationRefusal_;  // why the last pass fitted no calibration, when it said
 };

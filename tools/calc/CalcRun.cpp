@@ -121,9 +121,5 @@ CalcOutcome RunCalc(const CalcOptions& options, const ModuleEnvironment& environ
     ComponentsTable table;
     outcome.pass = Recalculate(environment, outcome.state, table, *outcome.calibration, *outcome.messages);
     if (!outcome.pass.ran) return Stop(std::move(outcome), kCalcCannotRun, "the calculation did not run");
-    // The window tells missing broad-standard masses when its type is chosen; a run says it with its results.
-    const Status& fitted = outcome.pass.status.calibration;
-    if (!fitted && fitted.message.id == MessageId::BroadStandardAveragesMissing)
-        static_cast<MessageSink&>(*outcome.messages).Show(fitted.message);
     return outcome;
 }
