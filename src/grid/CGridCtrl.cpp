@@ -148,13 +148,16 @@ void CGridCtrl::SetStretchFloor(int pixels) {
 }
 
 int CGridCtrl::ContentWidth(int column) const {
-    constexpr int kCellMargins = 16;  // pixels around a cell's text and its check box together
+    // The delegate lays each cell out as it paints it, with the style's margins and check box. Asked
+    // for every row: the view's own sizeHintForColumn looks only at the rows in view.
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
     int widest = 0;
-    for (int row = 0; row < RowCount(); ++row)
-        widest = std::max(widest, fontMetrics().horizontalAdvance(ItemText(row, column)));
-    if (RowCount() == 0) return 0;
-    const bool box = column == 0 && (extendedStyle_ & LVS_EX_CHECKBOXES);
-    return widest + kCellMargins + (box ? style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, this) : 0);
+    for (int row = 0; row < RowCount(); ++row) {
+        const QModelIndex index = model()->index(row, column);
+        widest = std::max(widest, itemDelegateForIndex(index)->sizeHint(option, index).width());
+    }
+    return widest;
 }
 
 void CGridCtrl::Stretch() {

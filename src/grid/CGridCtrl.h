@@ -55,8 +55,8 @@ public:
     void SetStretchColumn(int column);
     // The stretch column never gets narrower than pixels from now on (at least its width when named).
     void SetStretchFloor(int pixels);
-    // The width the column's widest text needs with the cell's margins and, in column 0 of a list with
-    // check boxes, the box, in pixels; 0 without rows.
+    // The width, in pixels, the column's widest cell needs as the list paints it (text, the style's
+    // margins, a check box where there is one), over every row, in view or not; 0 without rows.
     int ContentWidth(int column) const;
     // -1 when no column stretches, also after naming a column that does not exist.
     int StretchColumn() const { return stretchColumn_; }

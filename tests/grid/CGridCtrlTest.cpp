@@ -434,6 +434,21 @@ TEST_F(GridResizeTest, AColumnThatStopsStretchingGetsItsWidthBack) {
     EXPECT_EQ(grid->columnWidth(1), 100);
 }
 
+// The widest cell, out of view below a page of rows, measured as the list itself measures a cell in
+// view: its check box and the style's margins included.
+TEST_F(GridResizeTest, ContentWidthIsTheWidestCellOfEveryRow) {
+    EXPECT_EQ(grid->ContentWidth(0), 0) << "no rows";
+    grid->SetExtendedStyle(LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
+    std::vector<QString> texts(60, "a standard");
+    texts.back() = "a standard with a much longer name than the others";
+    AddRows(texts);
+    grid->doItemsLayout();
+    const int measuredAtTheTop = grid->ContentWidth(0);
+    grid->scrollToBottom();
+    grid->resizeColumnToContents(0);
+    EXPECT_EQ(measuredAtTheTop, grid->columnWidth(0));
+}
+
 TEST_F(GridResizeTest, AFullPageOfRowsLeavesRoomForTheScrollBar) {
     grid->SetStretchColumn(1);
     const int withoutScrollBar = grid->columnWidth(1);
