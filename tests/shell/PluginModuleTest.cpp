@@ -12,6 +12,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
@@ -94,19 +95,28 @@ struct LanguageCase {
 
 std::ostream& operator<<(std::ostream& out, const LanguageCase& c) { return out << c.name; }
 
-class PluginModuleLanguage : public testing::TestWithParam<LanguageCase> {};
+class PluginModuleLanguage : public testing::TestWithParam<LanguageCase> {
+protected:
+    // Copies the module, with the case's translation file or without, and loads it into a host that
+    // speaks the case's language.
+    void Load() {
+        module.emplace(GetParam().withEnglishFile);
+        ASSERT_NE(module->handle, nullptr) << dlerror();
+        host.language = GetParam().language;
+        ASSERT_EQ(module->Symbol<LoadFunction>("Load")(host.Api()), 0);
+    }
+    int Unload() { return module->Symbol<UnloadFunction>("Unload")(); }
+
+    std::optional<ModuleCopy> module;
+    FakeHost host;
+};
 
 TEST_P(PluginModuleLanguage, MenuPathComesFromTheResourcesInUse) {
-    const LanguageCase& c = GetParam();
-    ModuleCopy module(c.withEnglishFile);
-    ASSERT_NE(module.handle, nullptr) << dlerror();
-    FakeHost host;
-    host.language = c.language;
-    ASSERT_EQ(module.Symbol<LoadFunction>("Load")(host.Api()), 0);
+    ASSERT_NO_FATAL_FAILURE(Load());
     host.Fire("System/ModulesLoaded");
     ASSERT_EQ(host.menus.size(), 1u);
-    EXPECT_EQ(host.menus[0].path, c.menuPath);
-    EXPECT_EQ(module.Symbol<UnloadFunction>("Unload")(), 0);
+    EXPECT_EQ(host.menus[0].path, GetParam().menuPath);
+    EXPECT_EQ(Unload(), 0);
     EXPECT_FALSE(host.subscriptions[0].live);
     EXPECT_FALSE(host.commands[0].live);
 }
@@ -121,14 +131,9 @@ std::string QtCancelText() {
 TEST_P(PluginModuleLanguage, QtButtonsSpeakTheModulesLanguage) {
     if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_ru.qm"))
         GTEST_SKIP() << "Qt's Russian translation (qt6-translations-l10n) is not installed";
-    const LanguageCase& c = GetParam();
-    ModuleCopy module(c.withEnglishFile);
-    ASSERT_NE(module.handle, nullptr) << dlerror();
-    FakeHost host;
-    host.language = c.language;
-    ASSERT_EQ(module.Symbol<LoadFunction>("Load")(host.Api()), 0);
-    EXPECT_EQ(QtCancelText(), c.qtCancel);
-    EXPECT_EQ(module.Symbol<UnloadFunction>("Unload")(), 0);
+    ASSERT_NO_FATAL_FAILURE(Load());
+    EXPECT_EQ(QtCancelText(), GetParam().qtCancel);
+    EXPECT_EQ(Unload(), 0);
     EXPECT_EQ(QtCancelText(), "Cancel");
 }
 
