@@ -26,9 +26,14 @@ public:
     // Reads filePath, creating the file empty when missing; false (and an empty table) when there
     // is no path or the file cannot be opened.
     bool LoadTable();
+    // Reads the table from the whole of a file's bytes, as LoadTable reads them from the file.
+    void ReadFileBytes(std::string_view bytes);
     // Replaces the file's data lines by the table, keeping the header line's bytes; the file holds
     // either its old or its new content whatever happens. Writes nothing and says why on failure.
     Status SaveTable();
+    // What SaveTable writes: the header line's bytes (with its CR LF; the default header when empty),
+    // then one line per component. Fails, leaving bytes as they were, for a component the format cannot hold.
+    Status FileBytes(const std::string& header, std::string& bytes) const;
     // The first component whose key equals name, ignoring Latin and Cyrillic letter case; null when none.
     const Component* FindComponent(std::string_view name) const;
 
