@@ -165,20 +165,12 @@ bool HasLineBreakOrSeparator(const std::string& field) {
     return field.find(';') != std::string::npos || field.find("\r\n") != std::string::npos;
 }
 
-// The conversion of the file's code page. Opening it costs more than converting a whole table, and the
-// recalculation pass reads the table at every pass; iconv's conversions keep a state, hence one per thread.
-const Cp1251Codec& FileCodec() {
-    thread_local const Cp1251Codec codec;
-    return codec;
-}
-
 // Replaces the table's components, header length and completeness by what the reader read; the next
 // id follows the last component, and stays as it was when none was read.
-void TakeRows(const RowReader& reader, ComponentsTable& table) {
+void TakeRows(const RowReader& reader, const Cp1251Codec& codec, ComponentsTable& table) {
     table.components.clear();
     table.headerLength = reader.rows.empty() ? -1 : static_cast<int32_t>(reader.firstLineBytes);
     table.complete = !reader.full;
-    const Cp1251Codec& codec = FileCodec();
     table.components.reserve(std::min(reader.rows.size(), kMaxComponents));
     for (size_t i = 1; i < reader.rows.size() && table.components.size() < kMaxComponents; ++i) {
         // A line of fewer than four fields (an empty line, say) is no component.
@@ -200,14 +192,14 @@ int32_t IdAfter(int32_t id) { return static_cast<int32_t>(static_cast<uint32_t>(
 bool ComponentsTable::LoadTable() {
     RowReader reader;
     const bool read = ReadRows(filePath, reader);
-    TakeRows(reader, *this);
+    TakeRows(reader, Cp1251Codec(), *this);
     return read;
 }
 
-void ComponentsTable::ReadFileBytes(std::string_view bytes) {
+void ComponentsTable::ReadFileBytes(std::string_view bytes, const Cp1251Codec& codec) {
     RowReader reader;
     reader.Feed(bytes.data(), bytes.size());
-    TakeRows(reader, *this);
+    TakeRows(reader, codec, *this);
 }
 
 Status ComponentsTable::SaveTable() {
@@ -217,15 +209,14 @@ Status ComponentsTable::SaveTable() {
     if (headerLength > 0 && !ReadHeader(filePath, headerLength, header))
         return Status::Failed(MessageId::ComponentsFileChanged, filePath);
     std::string content;
-    Status result = FileBytes(header, content);
+    Status result = FileBytes(header, Cp1251Codec(), content);
     if (result) result = ReplaceFile(filePath, content);
     // The header written is the file's own or else the default line, which holds no CR LF but its last.
     if (result) headerLength = static_cast<int32_t>(header.empty() ? content.find("\r\n") + 2 : header.size());
     return result;
 }
 
-Status ComponentsTable::FileBytes(const std::string& header, std::string& bytes) const {
-    const Cp1251Codec& codec = FileCodec();
+Status ComponentsTable::FileBytes(const std::string& header, const Cp1251Codec& codec, std::string& bytes) const {
     std::string content = header.empty() ? codec.FromUtf8(kDefaultHeader) + "\r\n" : header;
     for (const Component& c : components) {
         if (HasLineBreakOrSeparator(c.component) || HasLineBreakOrSeparator(c.componentName))

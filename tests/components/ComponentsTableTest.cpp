@@ -93,7 +93,7 @@ TEST_P(ComponentsLines, ReadAndWrittenInMemoryAsInTheFile) {
     table.LoadTable();
     ComponentsTable inMemory;
     inMemory.nextId = 5;
-    inMemory.ReadFileBytes(bytes);
+    inMemory.ReadFileBytes(bytes, codec);
     EXPECT_EQ(inMemory.headerLength, table.headerLength);
     EXPECT_EQ(inMemory.nextId, table.nextId);
     ASSERT_EQ(inMemory.components.size(), table.components.size());
@@ -104,7 +104,7 @@ TEST_P(ComponentsLines, ReadAndWrittenInMemoryAsInTheFile) {
         EXPECT_EQ(inMemory.components[i].molarMass, table.components[i].molarMass);
     }
     std::string written;
-    ASSERT_TRUE(inMemory.FileBytes(bytes.substr(0, static_cast<size_t>(inMemory.headerLength)), written));
+    ASSERT_TRUE(inMemory.FileBytes(bytes.substr(0, static_cast<size_t>(inMemory.headerLength)), codec, written));
     ASSERT_TRUE(table.SaveTable());
     EXPECT_EQ(written, Bytes());
 }
@@ -161,7 +161,7 @@ TEST_F(ComponentsFile, MissingFileIsCreatedEmptyAndSavedWithDefaultHeader) {
     EXPECT_EQ(table.headerLength, -1);
     table.components.push_back({0, "PS-1", "Полистирол", 1000.0});
     std::string inMemory;
-    ASSERT_TRUE(table.FileBytes("", inMemory));
+    ASSERT_TRUE(table.FileBytes("", codec, inMemory));
     EXPECT_EQ(codec.ToUtf8(inMemory), kHeader + "0;PS-1;Полистирол;1000.00\r\n");
     ASSERT_TRUE(table.SaveTable());
     EXPECT_EQ(ReadUtf8(), kHeader + "0;PS-1;Полистирол;1000.00\r\n");
@@ -214,7 +214,7 @@ TEST_P(ComponentsRefusedSave, LeavesTheFileUntouched) {
     table.LoadTable();
     table.components.push_back(GetParam().component);
     std::string inMemory = "left as it was";
-    EXPECT_EQ(table.FileBytes(codec.FromUtf8(kHeader), inMemory).message.id, GetParam().why);
+    EXPECT_EQ(table.FileBytes(codec.FromUtf8(kHeader), codec, inMemory).message.id, GetParam().why);
     EXPECT_EQ(inMemory, "left as it was");
     const Status result = table.SaveTable();
     EXPECT_FALSE(result);
