@@ -1,9 +1,9 @@
 // libFuzzer target: any bytes as the workbench's stored values, one line per key in the order of
-// kStandards, kPointFlagsKey, kInts and kDoubles; keys past the input's last line are not stored. The texts are stored as they are, the
-// numbers as the host keeps them: the line read with the C library's strtol (clamped to 32 bits) or
-// strtod. Read by the workbench's settings reader, a value not stored or not a number is not given, a
-// given one is what the text says, the point flags are the text's "0" and "1" or none, and the values
-// read, stored again, read back the same.
+// kStandards, kPointFlagsKey, kInts and kDoubles; keys past the input's last line are not stored. The
+// texts are stored as they are, the numbers as the host keeps them: the line read with the C library's
+// strtol (clamped to 32 bits) or strtod. Read by the workbench's settings reader, a value not stored or
+// not a number is not given, a given one is what the text says, the point flags are the text's "0" and
+// "1" or none, and the values read, stored again, read back the same.
 #include "FuzzChecks.h"
 #include "ProfileHost.h"
 
