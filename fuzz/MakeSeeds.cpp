@@ -1,6 +1,7 @@
 // Writes the small seed files of the fuzz targets, one folder per target under <folder>, from the cases
 // the unit tests use: chromatogram files valid and damaged, their XML parts, components table files,
-// stored assay entries and quorvel-calc command lines. fuzz/corpus is this program's output, checked in.
+// stored assay entries, the workbench's stored values and quorvel-calc command lines. fuzz/corpus is
+// this program's output, checked in.
 #include "ChromatogramBytes.h"
 
 #include "data/COrbitasFile4.h"
@@ -78,6 +79,17 @@ void SaveRestoreSeeds(const std::filesystem::path& folder) {
                     });
 }
 
+// The workbench's stored values, a line per key: the standards' K, Alpha, Mn and Mw, the point flags,
+// the type, dependence and channel, K and Alpha.
+void SaveWorkbenchSettingsSeeds(const std::filesystem::path& folder) {
+    SaveAll(folder, {
+                        {"all-given.txt", "1.14e-4\n0.716\n25000\n52500.5\n1011\n2\n1\n0\n0.000141\n0.7"},
+                        {"damaged.txt", "abc\n1e999\nnan\n-inf\n10x1\n-1\n99999999999\n+3\nnan\n-inf"},
+                        {"some-empty.txt", "\n 5\n0x10\n-0\n"},
+                        {"too-many-flags.txt", "1\n1\n1\n1\n" + std::string(121, '1')},
+                    });
+}
+
 void SaveCalcSeeds(const std::filesystem::path& folder) {
     SaveAll(folder,
             {
@@ -134,6 +146,7 @@ int main(int argc, char** argv) {
 
     SaveComponentsSeeds(folder / "components_table");
     SaveRestoreSeeds(folder / "restore_settings");
+    SaveWorkbenchSettingsSeeds(folder / "workbench_settings");
     SaveCalcSeeds(folder / "calc_options");
     return 0;
 }

@@ -4,16 +4,18 @@
 // to 32 bits); a restored set, once stored, must read back the same.
 #include "FuzzChecks.h"
 #include "LabData.h"
-#include "LinkedHost.h"
+#include "ProfileHost.h"
 
+#include "base/FixedEnvironment.h"
 #include "base/MessageSink.h"
 #include "base/Utf16.h"
+#include "hostlink/Profile.h"
 #include "workbench/WorkbenchSettings.h"
 
+#include <sqlite3.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <climits>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -27,7 +29,7 @@ namespace {
 // Identifiers of the [assay] rows; 2147483647 is where larger stored numbers are clamped to.
 constexpr int32_t kKnownIds[] = {0, 1, 7, 12, 2147483647};
 constexpr int kRestoredAssaysLimit = 1024;
-// Each entry opens the database anew, so inputs are cut at this many entries to keep runs fast; four
+// Each entry loads its assay afresh, so inputs are cut at this many entries to keep runs fast; four
 // already hold a repeated identifier, an order, marks and a passed-over or ending entry. The limit of
 // 1024 is a unit test's.
 constexpr int kEntriesTried = 4;
@@ -35,14 +37,22 @@ constexpr int kEntriesTried = 4;
 struct Lab {
     std::filesystem::path folder;
     std::unique_ptr<LabDatabase> database;
-    LinkedHost host;
+    ProfileHost host;
+    HostLink link{host.Api()};
+    Profile profile{link, kModuleProfileBasePath};
+    FixedEnvironment environment{std::nullopt, std::nullopt};
 };
 
 Lab* lab = nullptr;
 
 void RemoveLab() { std::filesystem::remove_all(lab->folder); }
 
+// The module opens a connection for each stored entry, and a fresh connection reads the database's
+// schema and pages from the file again, most of a run's time. With the cache shared within the process,
+// the lab's own connection, open for the whole process, keeps them for the module's connections; what
+// they read is the same.
 void BuildLab() {
+    sqlite3_enable_shared_cache(1);
     lab = new Lab;
     lab->folder = std::filesystem::temp_directory_path() / ("quorvel-fuzz-restore-" + std::to_string(::getpid()));
     std::filesystem::remove_all(lab->folder);
@@ -53,17 +63,12 @@ void BuildLab() {
         Require(WriteChromatogram(file, {LabChannel(1, 2.0, 0.5, {1.0f, 2.0f, 3.0f})}), "chromatogram written");
         lab->database->AddAssay(id, file, "sample", "GPC", true);
     }
-    lab->host.connectionUri = lab->database->path;
-    lab->host.environment.AskDatabaseLocation();
+    lab->environment.databaseLocation = lab->database->path;
     std::atexit(RemoveLab);
 }
 
-std::string AssayKey(int number) { return lab->host.profile.ParameterName("", "Assay " + std::to_string(number)); }
-
-// strtol of the C library with the result clamped to int32, as the stored identifiers and marks are read.
-int32_t ReferenceInt(const std::string& text) {
-    const long long value = std::strtoll(text.c_str(), nullptr, 10);
-    return static_cast<int32_t>(std::clamp<long long>(value, INT32_MIN, INT32_MAX));
+std::u16string AssayKey(int number) {
+    return ToUtf16(lab->profile.ParameterName("", "Assay " + std::to_string(number)));
 }
 
 struct Expected {
@@ -75,18 +80,18 @@ struct Expected {
 Expected Expect() {
     Expected expected;
     for (int n = 1; n <= kRestoredAssaysLimit; ++n) {
-        const std::string entry = lab->host.profile.GetString("", "Assay " + std::to_string(n), "404");
+        const std::string entry = lab->profile.GetString("", "Assay " + std::to_string(n), "404");
         Require(ToUtf16(entry).size() <= 127, "a profile text holds at most 127 characters");
         if (entry == "404") break;
         const std::string::size_type slash = entry.find('/');
         if (slash == std::string::npos || slash == 0) continue;
         ++expected.counted;
-        const int32_t id = ReferenceInt(entry.substr(0, slash));
+        const int32_t id = ClampedStrtol(entry.substr(0, slash));
         if (std::find(std::begin(kKnownIds), std::end(kKnownIds), id) == std::end(kKnownIds)) continue;
         auto known = std::find_if(expected.assays.begin(), expected.assays.end(),
                                   [id](const auto& assay) { return assay.first == id; });
         if (known == expected.assays.end()) known = expected.assays.insert(expected.assays.end(), {id, 0});
-        known->second = ReferenceInt(entry.substr(slash + 1));
+        known->second = ClampedStrtol(entry.substr(slash + 1));
     }
     return expected;
 }
@@ -103,31 +108,29 @@ void RequireAssays(const std::vector<Assay>& assays, const std::vector<std::pair
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (lab == nullptr) BuildLab();
-    LinkedHost& host = lab->host;
+    ProfileHost& host = lab->host;
     std::string_view rest(reinterpret_cast<const char*>(data), size);
     for (int n = 1; !rest.empty() && n <= kEntriesTried; ++n) {
         const std::string_view::size_type newline = rest.find('\n');
-        host.strings[AssayKey(n)] = std::string(rest.substr(0, newline));
+        host.strings[AssayKey(n)] = ToUtf16(rest.substr(0, newline));
         rest = newline == std::string_view::npos ? std::string_view() : rest.substr(newline + 1);
     }
 
     const Expected expected = Expect();
     RecordingMessageSink messages;
     std::vector<Assay> assays;
-    Require(RestoreAssaySet(host.profile, host.environment, assays, messages) == expected.counted,
+    Require(RestoreAssaySet(lab->profile, lab->environment, assays, messages) == expected.counted,
             "every stored entry with an identifier counts");
     Require(messages.texts.empty(), "a sound database gives no message");
     RequireAssays(assays, expected.assays);
 
     // The stored set must read back as the same set. It is worked out from the stored texts as above
-    // rather than restored again: each restored entry opens the database anew, the slow part of a run.
-    SaveAssaySet(host.profile, assays);
+    // rather than restored again, which would load every assay a second time.
+    SaveAssaySet(lab->profile, assays);
     const Expected stored = Expect();
     Require(stored.counted == static_cast<int>(assays.size()), "every assay of the set is stored");
     RequireAssays(assays, stored.assays);
     // Whatever this run left in the host is freed within the run, so libFuzzer's leak check stays quiet.
     host.strings.clear();
-    host.calls.clear();
-    host.calls.shrink_to_fit();
     return 0;
 }

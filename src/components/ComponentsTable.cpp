@@ -80,6 +80,7 @@ private:
         if (firstLineBytes < 0) firstLineBytes = position_;
         rows.push_back(std::move(row_));
         row_.clear();
+        row_.reserve(kFieldsUsed);
         full = rows.size() > kMaxComponents + 1;  // more than the header row and the components kept
     }
 
@@ -164,6 +165,20 @@ bool HasLineBreakOrSeparator(const std::string& field) {
     return field.find(';') != std::string::npos || field.find("\r\n") != std::string::npos;
 }
 
+// Replaces the table's components, header length and completeness by what the reader read; the next
+// id follows the last component, and stays as it was when none was read.
+void TakeRows(const RowReader& reader, const Cp1251Codec& codec, ComponentsTable& table) {
+    table.components.clear();
+    table.headerLength = reader.rows.empty() ? -1 : static_cast<int32_t>(reader.firstLineBytes);
+    table.complete = !reader.full;
+    table.components.reserve(std::min(reader.rows.size(), kMaxComponents));
+    for (size_t i = 1; i < reader.rows.size() && table.components.size() < kMaxComponents; ++i) {
+        // A line of fewer than four fields (an empty line, say) is no component.
+        if (reader.rows[i].size() == kFieldsUsed) table.components.push_back(ToComponent(reader.rows[i], codec));
+    }
+    if (!table.components.empty()) table.nextId = IdAfter(table.components.back().id);
+}
+
 }  // namespace
 
 std::string ComponentsFilePath(const ModuleEnvironment& environment, const std::string& fileName) {
@@ -175,33 +190,34 @@ std::string ComponentsFilePath(const ModuleEnvironment& environment, const std::
 int32_t IdAfter(int32_t id) { return static_cast<int32_t>(static_cast<uint32_t>(id) + 1u); }
 
 bool ComponentsTable::LoadTable() {
-    components.clear();
-    complete = true;
     RowReader reader;
     const bool read = ReadRows(filePath, reader);
-    headerLength = reader.rows.empty() ? -1 : static_cast<int32_t>(reader.firstLineBytes);
-    complete = !reader.full;
-    const Cp1251Codec codec;
-    for (size_t i = 1; i < reader.rows.size() && components.size() < kMaxComponents; ++i) {
-        // A line of fewer than four fields (an empty line, say) is no component.
-        if (reader.rows[i].size() == kFieldsUsed) components.push_back(ToComponent(reader.rows[i], codec));
-    }
-    if (!components.empty()) nextId = IdAfter(components.back().id);
+    TakeRows(reader, Cp1251Codec(), *this);
     return read;
+}
+
+void ComponentsTable::ReadFileBytes(std::string_view bytes, const Cp1251Codec& codec) {
+    RowReader reader;
+    reader.Feed(bytes.data(), bytes.size());
+    TakeRows(reader, codec, *this);
 }
 
 Status ComponentsTable::SaveTable() {
     if (filePath.empty()) return Status::Failed(MessageId::NoDocumentsFolder);
     if (!complete) return Status::Failed(MessageId::TooManyComponents, filePath);
-    const Cp1251Codec codec;
+    std::string header;
+    if (headerLength > 0 && !ReadHeader(filePath, headerLength, header))
+        return Status::Failed(MessageId::ComponentsFileChanged, filePath);
     std::string content;
-    if (headerLength > 0) {
-        if (!ReadHeader(filePath, headerLength, content))
-            return Status::Failed(MessageId::ComponentsFileChanged, filePath);
-    } else {
-        content = codec.FromUtf8(kDefaultHeader) + "\r\n";
-    }
-    const size_t headerBytes = content.size();
+    Status result = FileBytes(header, Cp1251Codec(), content);
+    if (result) result = ReplaceFile(filePath, content);
+    // The header written is the file's own or else the default line, which holds no CR LF but its last.
+    if (result) headerLength = static_cast<int32_t>(header.empty() ? content.find("\r\n") + 2 : header.size());
+    return result;
+}
+
+Status ComponentsTable::FileBytes(const std::string& header, const Cp1251Codec& codec, std::string& bytes) const {
+    std::string content = header.empty() ? codec.FromUtf8(kDefaultHeader) + "\r\n" : header;
     for (const Component& c : components) {
         if (HasLineBreakOrSeparator(c.component) || HasLineBreakOrSeparator(c.componentName))
             return Status::Failed(MessageId::ComponentWithSeparator, std::to_string(c.id));
@@ -219,9 +235,8 @@ Status ComponentsTable::SaveTable() {
             .append(mass)
             .append("\r\n");
     }
-    Status result = ReplaceFile(filePath, content);
-    if (result) headerLength = static_cast<int32_t>(headerBytes);
-    return result;
+    bytes = std::move(content);
+    return Status::Ok();
 }
 
 const Component* ComponentsTable::FindComponent(std::string_view name) const {

@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+class Cp1251Codec;
+
 inline constexpr const char* kComponentsFileName = "CompsTableQuorvel.csv";
 
 // The environment's documents folder joined with fileName; "" when it names no folder.
@@ -26,9 +28,16 @@ public:
     // Reads filePath, creating the file empty when missing; false (and an empty table) when there
     // is no path or the file cannot be opened.
     bool LoadTable();
+    // Reads the table from the whole of a file's bytes, as LoadTable reads them from the file; codec
+    // converts the file's code page, and may serve many calls, since opening one costs more than a table.
+    void ReadFileBytes(std::string_view bytes, const Cp1251Codec& codec);
     // Replaces the file's data lines by the table, keeping the header line's bytes; the file holds
     // either its old or its new content whatever happens. Writes nothing and says why on failure.
     Status SaveTable();
+    // What SaveTable writes: the header line's bytes (with its CR LF; the default header when empty),
+    // then one line per component, converted by codec. Fails, leaving bytes as they were, for a component
+    // the format cannot hold.
+    Status FileBytes(const std::string& header, const Cp1251Codec& codec, std::string& bytes) const;
     // The first component whose key equals name, ignoring Latin and Cyrillic letter case; null when none.
     const Component* FindComponent(std::string_view name) const;
 

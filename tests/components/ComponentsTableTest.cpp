@@ -86,6 +86,29 @@ TEST_P(ComponentsLines, ReadAsTheFormatSays) {
     EXPECT_EQ(first.molarMass, c.molarMass);
 }
 
+TEST_P(ComponentsLines, ReadAndWrittenInMemoryAsInTheFile) {
+    const std::string bytes = codec.FromUtf8(kHeader + GetParam().data);
+    WriteBytes(bytes);
+    table.nextId = 5;
+    table.LoadTable();
+    ComponentsTable inMemory;
+    inMemory.nextId = 5;
+    inMemory.ReadFileBytes(bytes, codec);
+    EXPECT_EQ(inMemory.headerLength, table.headerLength);
+    EXPECT_EQ(inMemory.nextId, table.nextId);
+    ASSERT_EQ(inMemory.components.size(), table.components.size());
+    for (size_t i = 0; i < table.components.size(); ++i) {
+        EXPECT_EQ(inMemory.components[i].id, table.components[i].id);
+        EXPECT_EQ(inMemory.components[i].component, table.components[i].component);
+        EXPECT_EQ(inMemory.components[i].componentName, table.components[i].componentName);
+        EXPECT_EQ(inMemory.components[i].molarMass, table.components[i].molarMass);
+    }
+    std::string written;
+    ASSERT_TRUE(inMemory.FileBytes(bytes.substr(0, static_cast<size_t>(inMemory.headerLength)), codec, written));
+    ASSERT_TRUE(table.SaveTable());
+    EXPECT_EQ(written, Bytes());
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Cases, ComponentsLines,
     testing::Values(LineCase{"EmptyMassReadsZero", "7;ab;cd;\r\n", 1, 7, "ab", "cd", 0.0},
@@ -137,6 +160,9 @@ TEST_F(ComponentsFile, MissingFileIsCreatedEmptyAndSavedWithDefaultHeader) {
     EXPECT_TRUE(fs::exists(table.filePath));
     EXPECT_EQ(table.headerLength, -1);
     table.components.push_back({0, "PS-1", "Полистирол", 1000.0});
+    std::string inMemory;
+    ASSERT_TRUE(table.FileBytes("", codec, inMemory));
+    EXPECT_EQ(codec.ToUtf8(inMemory), kHeader + "0;PS-1;Полистирол;1000.00\r\n");
     ASSERT_TRUE(table.SaveTable());
     EXPECT_EQ(ReadUtf8(), kHeader + "0;PS-1;Полистирол;1000.00\r\n");
     EXPECT_EQ(table.headerLength, static_cast<int32_t>(codec.FromUtf8(kHeader).size()));
@@ -187,6 +213,9 @@ TEST_P(ComponentsRefusedSave, LeavesTheFileUntouched) {
     WriteUtf8(original);
     table.LoadTable();
     table.components.push_back(GetParam().component);
+    std::string inMemory = "left as it was";
+    EXPECT_EQ(table.FileBytes(codec.FromUtf8(kHeader), codec, inMemory).message.id, GetParam().why);
+    EXPECT_EQ(inMemory, "left as it was");
     const Status result = table.SaveTable();
     EXPECT_FALSE(result);
     EXPECT_EQ(result.message.id, GetParam().why);
