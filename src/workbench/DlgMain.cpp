@@ -441,7 +441,9 @@ void DlgMain::ShowPointColumns() {
         pointsList_->InsertColumn(pointsList_->columnCount(), Tr(kPointFitTitles[i]), Qt::AlignLeft,
                                   kPointFitWidths[i]);
     shownPointColumns_ = shown;
-    shownRows_.clear();  // the rows are written again under the new columns
+    // The rows are written again under the new columns; with no rows to write, none may stay behind.
+    pointsList_->DeleteAllRows();
+    shownRows_.clear();
 }
 
 void DlgMain::ShowPoints() {

@@ -300,6 +300,19 @@ TEST_F(WorkbenchScenario, EveryChangeShowsOneStateAndDeletionLeavesNothing) {
     Picture("scenario-all-deleted");
 }
 
+// The broad standard's line has no points: coming from the universal calibration, whose points list
+// has more columns, none of its rows may stay behind.
+TEST_F(WorkbenchScenario, TheBroadStandardAfterTheUniversalCalibrationShowsNoPoints) {
+    AddDemoAssays({1, 2, 3});
+    IncludeAll(Assays());
+    BoxAnswers told(QMessageBox::Ok);
+    ChooseByKeys(Combo("Градуировка:"), 2);
+    ASSERT_EQ(Points().topLevelItemCount(), kStandards);
+    ChooseByKeys(Combo("Градуировка:"), 1);
+    EXPECT_EQ(Points().topLevelItemCount(), 0);
+    EXPECT_EQ(Points().columnCount(), 5) << "the point, its time, MM and the fit's two columns";
+}
+
 // The texts of a list row by row, each row's cells joined by tabs as a spreadsheet would take them.
 QStringList RowTexts(const QTreeWidget& list) {
     QStringList rows;
