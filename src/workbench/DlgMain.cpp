@@ -305,8 +305,10 @@ void DlgMain::Connect() {
             const auto finish = [this, finished] { (workbench_.*finished)(); };
             // A box shown while the user types takes the focus, and the edit tells its leaving only
             // once: dropped, it would leave a refused text in the edit. It is settled after the box.
-            if (busy_) finishesAfterRun_.push_back(finish);
-            else Run(finish);
+            if (busy_)
+                finishesAfterRun_.push_back(finish);
+            else
+                Run(finish);
         });
     };
     type(WorkbenchControl::kKEdit, &Workbench::TypeK, &Workbench::FinishK);

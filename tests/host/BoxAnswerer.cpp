@@ -24,7 +24,8 @@ bool BoxAnswerer::eventFilter(QObject* watched, QEvent* event) {
         if (buttons.isEmpty()) return;
         QAbstractButton* button = buttons[static_cast<int>(choice_.Below(static_cast<uint32_t>(buttons.size())))];
         const QMessageBox::ButtonRole role = box->buttonRole(button);
-        answers_.push_back({box->text().toStdString(), role == QMessageBox::AcceptRole || role == QMessageBox::YesRole});
+        answers_.push_back(
+            {box->text().toStdString(), role == QMessageBox::AcceptRole || role == QMessageBox::YesRole});
         QTest::mouseClick(button, Qt::LeftButton);
     });
     return false;

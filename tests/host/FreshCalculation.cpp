@@ -20,7 +20,8 @@ const Assay& FreshCalculation::Loaded(int32_t id) {
     if (found != loaded_.end()) return found->second;
     DataBase::Handle db(environment_.DatabaseLocation());
     std::vector<Assay> assays;
-    if (LoadAssay(db, id, assays).index != 0) throw std::runtime_error("assay " + std::to_string(id) + " cannot be loaded");
+    if (LoadAssay(db, id, assays).index != 0)
+        throw std::runtime_error("assay " + std::to_string(id) + " cannot be loaded");
     return loaded_.emplace(id, std::move(assays[0])).first->second;
 }
 

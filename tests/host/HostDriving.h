@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QStyleOptionViewItem>
@@ -134,8 +135,10 @@ inline void ChooseByKeys(QComboBox& combo, int index) {
 // layout gives them: a key event carrying the letter.
 inline void TypeKeys(QWidget& widget, const QString& text) {
     for (const QChar letter : text) {
-        if (letter.unicode() < 128) QTest::keyClick(&widget, static_cast<char>(letter.unicode()));
-        else QTest::sendKeyEvent(QTest::Click, &widget, Qt::Key_unknown, QString(letter), Qt::NoModifier);
+        if (letter.unicode() < 128)
+            QTest::keyClick(&widget, static_cast<char>(letter.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, &widget, Qt::Key_unknown, QString(letter), Qt::NoModifier);
     }
 }
 
@@ -169,6 +172,19 @@ inline void ClickCell(QTreeWidget& list, int row, int column, Qt::KeyboardModifi
     list.scrollTo(list.model()->index(row, column));
     const QRect cell = list.visualRect(list.model()->index(row, column));
     QTest::mouseClick(list.viewport(), Qt::LeftButton, modifiers, cell.center());
+}
+
+// Double-clicks the middle of a row's cell as a mouse does: press, release, the double click, release
+// (QTest::mouseDClick gives a list's viewport no double click of its own).
+inline void DoubleClickCell(QTreeWidget& list, int row, int column) {
+    list.scrollTo(list.model()->index(row, column));
+    const QPoint centre = list.visualRect(list.model()->index(row, column)).center();
+    QTest::mousePress(list.viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseRelease(list.viewport(), Qt::LeftButton, {}, centre);
+    QMouseEvent twice(QEvent::MouseButtonDblClick, QPointF(centre), list.viewport()->mapToGlobal(QPointF(centre)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(list.viewport(), &twice);
+    QTest::mouseRelease(list.viewport(), Qt::LeftButton, {}, centre);
 }
 
 // Toggles the check box of every row with the space key, as a user includes the assays one by one.

@@ -24,8 +24,8 @@ const std::vector<std::string> kRealisticK = {"9.44e-5", "1.14e-4", "0.000141", 
 const std::vector<std::string> kRealisticAlpha = {"0.7", "0.719", "0.716", "0.5", ".65", "0.8"};
 const std::vector<std::string> kRealisticMasses = {"119047.6", "250000", "120000", "260000", "85000", "500000"};
 // What a user may type by mistake or on purpose: refused values, a comma, letters, blanks, nothing.
-const std::vector<std::string> kOddEntries = {"150", "0", "-1", "1e999", "abc", "1,5", " 2", "0.", "1e", "-", "2x",
-                                              "", "100", "1e-3", "7"};
+const std::vector<std::string> kOddEntries = {"150", "0", "-1", "1e999", "abc", "1,5",  " 2", "0.",
+                                              "1e",  "-", "2x", "",      "100", "1e-3", "7"};
 const std::string kKeys = "0123456789.eE-+ ,xа";  // the last one is Cyrillic
 
 std::vector<int> DistinctRows(SeededChoice& choice, int rows, uint32_t count) {
@@ -71,10 +71,10 @@ void ClickAndAct(QPushButton& button, const std::function<bool()>& act) {
 }  // namespace
 
 const std::vector<RandomUser::WeightedAction> RandomUser::kActions = {
-    {&RandomUser::AddAssays, 8},       {&RandomUser::DeleteSome, 4},       {&RandomUser::DeleteAll, 1},
-    {&RandomUser::ToggleAssay, 16},    {&RandomUser::TogglePoint, 8},      {&RandomUser::ChooseType, 6},
-    {&RandomUser::ChooseDependence, 5}, {&RandomUser::ChooseChannel, 4},   {&RandomUser::TypeIntoAnEdit, 20},
-    {&RandomUser::LeaveTheEdit, 8},    {&RandomUser::ChooseResultsRow, 8}, {&RandomUser::EditComponents, 3},
+    {&RandomUser::AddAssays, 8},        {&RandomUser::DeleteSome, 4},       {&RandomUser::DeleteAll, 1},
+    {&RandomUser::ToggleAssay, 16},     {&RandomUser::TogglePoint, 8},      {&RandomUser::ChooseType, 6},
+    {&RandomUser::ChooseDependence, 5}, {&RandomUser::ChooseChannel, 4},    {&RandomUser::TypeIntoAnEdit, 20},
+    {&RandomUser::LeaveTheEdit, 8},     {&RandomUser::ChooseResultsRow, 8}, {&RandomUser::EditComponents, 3},
     {&RandomUser::MakeReport, 2},
 };
 
@@ -221,9 +221,9 @@ void RandomUser::Included(int32_t id, bool ticked, const std::vector<BoxAnswerer
         return;
     }
     const auto methodOf = [this](int32_t assay) {
-        return std::find_if(set_.assays.begin(), set_.assays.end(), [assay](const DemoAssay& a) {
-                   return a.id == assay;
-               })->method;
+        return std::find_if(set_.assays.begin(), set_.assays.end(),
+                            [assay](const DemoAssay& a) { return a.id == assay; })
+            ->method;
     };
     const bool otherMethod = std::any_of(model_.included.begin(), model_.included.end(),
                                          [&](int32_t other) { return methodOf(other) != methodOf(id); });
@@ -322,7 +322,8 @@ std::optional<std::string> RandomUser::LeaveTheEdit() {
         return std::string("leave the edit with Enter");
     default: {
         QTreeWidget& list = *AssaysList(workbench_);
-        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(list.viewport()->width() - 2, list.viewport()->height() - 2));
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                          QPoint(list.viewport()->width() - 2, list.viewport()->height() - 2));
         return std::string("leave the edit with a click into the assays list's empty corner");
     }
     }
@@ -352,6 +353,7 @@ std::optional<std::string> RandomUser::EditComponents() {
 }
 
 std::string RandomUser::WorkComponents(QWidget& dialog) {
+    QApplication::setActiveWindow(&dialog);  // as a window system activates a dialog it shows
     QTreeWidget& grid = *dialog.findChild<QTreeWidget*>();
     std::string done;
     for (uint32_t edits = choice_.Below(4); edits > 0; --edits) done += EditComponentCell(grid) + "; ";
@@ -393,13 +395,15 @@ std::string RandomUser::EditComponentCell(QTreeWidget& grid) {
     const std::string text = column == 2 ? choice_.Pick(std::vector<std::string>{"Полистирол", "PS std", "ПС;1", ""})
                                          : std::to_string(1000 + choice_.Below(2000000)) + ".5";
     ClickCell(grid, row, column);
-    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, grid.visualRect(grid.model()->index(row, column)).center());
-    auto* editor = grid.viewport()->findChild<QLineEdit*>();
-    if (editor == nullptr) return "no editor over row " + std::to_string(row + 1);
+    DoubleClickCell(grid, row, column);
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    if (editor == nullptr || editor->parentWidget() != grid.viewport())
+        return "no editor over row " + std::to_string(row + 1);
     QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
     TypeKeys(*editor, QString::fromStdString(text));
     const bool keep = choice_.Chance(80);
     QTest::keyClick(editor, keep ? Qt::Key_Return : Qt::Key_Escape);
+    QApplication::processEvents();  // the closed editor goes, as it does before the user's next click
     return "type '" + text + "' into row " + std::to_string(row + 1) + " column " + std::to_string(column) +
            (keep ? ", Enter" : ", Escape");
 }
@@ -410,7 +414,8 @@ std::optional<std::string> RandomUser::MakeReport() {
     for (const fs::directory_entry& entry : fs::directory_iterator(reportFolder_))
         page = page || (entry.path().extension() == ".html" && entry.file_size() > 0);
     std::string description = WithAnswers("make the report");
-    if (!page && description.find("[box") == std::string::npos) model_.problem = "the report wrote no page and told nothing";
+    if (!page && description.find("[box") == std::string::npos)
+        model_.problem = "the report wrote no page and told nothing";
     for (const fs::directory_entry& entry : fs::directory_iterator(reportFolder_)) fs::remove_all(entry.path());
     return description;
 }

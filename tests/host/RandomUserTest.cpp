@@ -52,8 +52,10 @@ public:
         ::setenv("TMPDIR", folder.c_str(), 1);
     }
     ~TemporaryFolderAt() {
-        if (before_) ::setenv("TMPDIR", before_->c_str(), 1);
-        else ::unsetenv("TMPDIR");
+        if (before_)
+            ::setenv("TMPDIR", before_->c_str(), 1);
+        else
+            ::unsetenv("TMPDIR");
     }
     TemporaryFolderAt(const TemporaryFolderAt&) = delete;
     TemporaryFolderAt& operator=(const TemporaryFolderAt&) = delete;

@@ -40,5 +40,5 @@ struct ShownWorkbench {
 ShownWorkbench ReadShownWorkbench(QWidget& workbench);
 
 // The labels of the edits a user types into, in the order of ShownWorkbench's texts.
-inline constexpr const char* kTypedEditLabels[] = {"K", "Alpha", "K стандартов", "Alpha стандартов", "Mn стандарта",
-                                                   "Mw стандарта"};
+inline constexpr const char* kTypedEditLabels[] = {
+    "K", "Alpha", "K стандартов", "Alpha стандартов", "Mn стандарта", "Mw стандарта"};

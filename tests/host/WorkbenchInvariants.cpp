@@ -113,11 +113,16 @@ std::vector<std::string> PointCells(const PointsListRow& row, const std::vector<
     std::vector<std::string> cells;
     for (size_t column = 0; column < titles.size(); ++column) {
         const std::string& title = titles[column];
-        if (column < 2) cells.push_back(row.texts[column]);
-        else if (title == "MM") cells.push_back(row.texts[2]);
-        else if (title == "K") cells.push_back(row.texts[3]);
-        else if (title == "Alpha") cells.push_back(row.texts[4]);
-        else cells.push_back(row.fitTexts.at(column + 2 - titles.size()));
+        if (column < 2)
+            cells.push_back(row.texts[column]);
+        else if (title == "MM")
+            cells.push_back(row.texts[2]);
+        else if (title == "K")
+            cells.push_back(row.texts[3]);
+        else if (title == "Alpha")
+            cells.push_back(row.texts[4]);
+        else
+            cells.push_back(row.fitTexts.at(column + 2 - titles.size()));
     }
     return cells;
 }
@@ -155,12 +160,12 @@ std::string AsCalculated(const ShownWorkbench& shown, const FreshView& view, con
     std::array<std::string, 6> averages{};
     if (expectedRow >= 0) {
         const auto& texts = view.samples[static_cast<size_t>(expectedRow)].texts;
-        std::copy(texts.begin() + static_cast<int>(SampleColumn::Mn), texts.begin() + static_cast<int>(SampleColumn::Mn) + 6,
-                  averages.begin());
+        std::copy(texts.begin() + static_cast<int>(SampleColumn::Mn),
+                  texts.begin() + static_cast<int>(SampleColumn::Mn) + 6, averages.begin());
     }
-    for (const std::string& differs : {Differs("the averages", shown.averages, averages),
-                                       Differs("k0 .. k3", shown.coefficients, view.coefficients),
-                                       Differs("R² and SE(Y)", shown.fit, view.fit)})
+    for (const std::string& differs :
+         {Differs("the averages", shown.averages, averages), Differs("k0 .. k3", shown.coefficients, view.coefficients),
+          Differs("R² and SE(Y)", shown.fit, view.fit)})
         if (!differs.empty()) return differs;
     return {};
 }
@@ -176,8 +181,8 @@ const DemoAssay* AssayShownAs(const DemoDataSet& set, const std::string& fileNam
 std::string ShownText(const ShownWorkbench& shown) {
     std::string text = "type " + std::to_string(shown.type) + ", dependence " + std::to_string(shown.dependence) +
                        ", channel " + std::to_string(shown.channel) + "\nK '" + shown.kText + "', Alpha '" +
-                       shown.alphaText + "', standards' K '" + shown.standardKText.value_or("(hidden)") +
-                       "', Alpha '" + shown.standardAlphaText.value_or("(hidden)") + "', broad Mn '" +
+                       shown.alphaText + "', standards' K '" + shown.standardKText.value_or("(hidden)") + "', Alpha '" +
+                       shown.standardAlphaText.value_or("(hidden)") + "', broad Mn '" +
                        shown.broadMnText.value_or("(hidden)") + "', Mw '" + shown.broadMwText.value_or("(hidden)") +
                        "'\naverages " + Joined({shown.averages.begin(), shown.averages.end()}) + "\nk " +
                        Joined({shown.coefficients.begin(), shown.coefficients.end()}) + ", fit " +
