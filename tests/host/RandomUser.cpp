@@ -330,6 +330,9 @@ std::optional<std::string> RandomUser::LeaveTheEdit() {
 }
 
 std::optional<std::string> RandomUser::ChooseResultsRow() {
+    // Clicking the list would leave the edit first, and the pass that runs then may refill the list
+    // under the mouse: the user finishes typing before choosing a row.
+    if (!model_.pendingEdits.empty()) return LeaveTheEdit();
     QTreeWidget* list = ListHeaded(workbench_, "Имя файла");
     if (list == nullptr || list->topLevelItemCount() == 0) return std::nullopt;
     const int row = static_cast<int>(choice_.Below(static_cast<uint32_t>(list->topLevelItemCount())));
