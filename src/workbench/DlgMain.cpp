@@ -41,6 +41,8 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include <utility>
+
 namespace {
 
 constexpr int kMinimumWidth = 1172;  // pixels
@@ -299,8 +301,15 @@ void DlgMain::Connect() {
         connect(Edit(id), &QLineEdit::textEdited, this, [this, typed](const QString& text) {
             Run([this, typed, text] { (workbench_.*typed)(text.toStdString()); });
         });
-        connect(Edit(id), &QLineEdit::editingFinished, this,
-                [this, finished] { Run([this, finished] { (workbench_.*finished)(); }); });
+        connect(Edit(id), &QLineEdit::editingFinished, this, [this, finished] {
+            const auto finish = [this, finished] { (workbench_.*finished)(); };
+            // A box shown while the user types takes the focus, and the edit tells its leaving only
+            // once: dropped, it would leave a refused text in the edit. It is settled after the box.
+            if (busy_)
+                finishesAfterRun_.push_back(finish);
+            else
+                Run(finish);
+        });
     };
     type(WorkbenchControl::kKEdit, &Workbench::TypeK, &Workbench::FinishK);
     type(WorkbenchControl::kAlphaEdit, &Workbench::TypeAlpha, &Workbench::FinishAlpha);
@@ -318,6 +327,7 @@ void DlgMain::Run(const std::function<void()>& operation) {
     operation();
     Show();
     busy_ = false;
+    for (const std::function<void()>& finish : std::exchange(finishesAfterRun_, {})) Run(finish);
 }
 
 void DlgMain::Show() {
@@ -433,7 +443,9 @@ void DlgMain::ShowPointColumns() {
         pointsList_->InsertColumn(pointsList_->columnCount(), Tr(kPointFitTitles[i]), Qt::AlignLeft,
                                   kPointFitWidths[i]);
     shownPointColumns_ = shown;
-    shownRows_.clear();  // the rows are written again under the new columns
+    // The rows are written again under the new columns; with no rows to write, none may stay behind.
+    pointsList_->DeleteAllRows();
+    shownRows_.clear();
 }
 
 void DlgMain::ShowPoints() {

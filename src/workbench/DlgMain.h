@@ -15,6 +15,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 class CAutoCtrl;
 class Dlg_Components;
@@ -79,7 +80,7 @@ private:
 
     // Runs one workbench operation and then shows the view. An operation asked for while another one
     // runs (a control's signal while a message box waits) is dropped: the view shown afterwards puts the
-    // control back to what the workbench holds.
+    // control back to what the workbench holds. Only the leaving of an edit waits and runs afterwards.
     void Run(const std::function<void()>& operation);
     void Show();
     void ShowAssays();
@@ -115,6 +116,7 @@ private:
     ChartData chartData_;  // the chart's own copies of the series it shows
     MolarMassDistribution distributionData_;  // the distribution chart's own copies
     bool busy_ = false;  // an operation runs
+    std::vector<std::function<void()>> finishesAfterRun_;  // edits left while an operation ran
     bool showing_ = false;  // the controls are being written; their notifications are not the user's
 
     std::map<int, QWidget*> controls_;  // by template identifier

@@ -3,6 +3,7 @@
 #include "base/NumberText.h"
 
 #include <cctype>
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -45,6 +46,8 @@ bool EndsOpen(std::string_view text) {
 TypedNumber ReadTypedNumber(std::string_view text) {
     text = text.substr(0, kMaxNumberText);
     const std::optional<double> value = ParseLeadingDouble(text);
+    // "1e999", "inf", "nan": no key makes such a text a number to compute with.
+    if (value && !std::isfinite(*value)) return {TypedNumberKind::NotANumber, 0.0};
     if (IsNumberStart(text) && (!value || EndsOpen(text))) return {TypedNumberKind::StillTyping, value.value_or(0.0)};
     if (!value) return {TypedNumberKind::NotANumber, 0.0};
     if (*value == 0.0) return {TypedNumberKind::StillTyping, 0.0};

@@ -18,6 +18,6 @@ struct TypedNumber {
 // Reads text as the user has typed it so far. Still typing: a beginning of a number that is no number
 // yet or ends in ".", "e", "E", "+" or "-" ("", "-", ".", "1.", "1e-"), and any text whose leading number
 // is 0 ("0", ".0", "0.000"), since the next digit may make it 0.0001 and computing with 0 on the way
-// would spoil the entry. The leading number counts, the rest is ignored ("2x" is 2). At most the
-// first 400 characters are read.
+// would spoil the entry. The leading number counts, the rest is ignored ("2x" is 2); one that is not
+// finite ("1e999", "inf", "nan") is no number. At most the first 400 characters are read.
 TypedNumber ReadTypedNumber(std::string_view text);

@@ -258,6 +258,11 @@ std::optional<double> Workbench::Limited(const StandardEdit& edit, double typed)
 }
 
 void Workbench::AssaySetChanged(int32_t changedRow) {
+    // The chosen sample lasts while its assay is listed; listed again later, it is chosen no more.
+    const auto listed = [this](int32_t id) {
+        return std::any_of(state_.Assays.begin(), state_.Assays.end(), [id](const Assay& a) { return a.id == id; });
+    };
+    if (chosenSampleId_ && !listed(*chosenSampleId_)) chosenSampleId_.reset();
     RebuildChannelsKeepingChoice(changedRow);
     RebuildPointFlags();
     Pass();

@@ -1,6 +1,8 @@
-// Driving the reference host and the module's windows as a user does, for the end-to-end test and
-// the module session program that scripts/valgrind runs: menu entries, windows by title, buttons by
-// tool tip, the host's assay chooser, and a watch that closes message boxes nobody expected.
+// Driving the reference host and the module's windows as a user does, for the end-to-end and scenario
+// tests, the random user and the module session program that scripts/valgrind runs: menu entries,
+// windows by title, buttons by tool tip, controls by their labels, lists by their first column, keys
+// and clicks on combos, edits and check boxes, the host's assay chooser, and a watch that closes
+// message boxes nobody expected.
 #pragma once
 
 #include "host/AssayChooserDialog.h"
@@ -8,10 +10,15 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QStyleOptionViewItem>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -101,12 +108,88 @@ inline T* ControlNear(QWidget& window, const QString& text, bool under) {
     return nearest;
 }
 
+// The workbench's combo of this label: the channel combo stands beside its label, the type and
+// dependence combos under theirs; null when none is shown.
+inline QComboBox* WorkbenchCombo(QWidget& workbench, const QString& label) {
+    return ControlNear<QComboBox>(workbench, label, label != "Канал:");
+}
+
+// The list of window (not of a window it owns) whose first column has this title; null when none.
+inline QTreeWidget* ListHeaded(QWidget& window, const QString& title) {
+    for (QTreeWidget* list : window.findChildren<QTreeWidget*>())
+        if (list->window() == &window && list->headerItem()->text(0) == title) return list;
+    return nullptr;
+}
+
+// Moves a combo to index with the arrow keys, each step a choice of the user; stops where a key
+// moves it no further (a disabled combo, an index it lacks).
+inline void ChooseByKeys(QComboBox& combo, int index) {
+    combo.setFocus();
+    for (int before = -2; combo.currentIndex() != index && combo.currentIndex() != before;) {
+        before = combo.currentIndex();
+        QTest::keyClick(&combo, before < index ? Qt::Key_Down : Qt::Key_Up);
+    }
+}
+
+// Types text into widget one key at a time; letters beyond ASCII (Cyrillic) come as a keyboard
+// layout gives them: a key event carrying the letter.
+inline void TypeKeys(QWidget& widget, const QString& text) {
+    for (const QChar letter : text) {
+        if (letter.unicode() < 128)
+            QTest::keyClick(&widget, static_cast<char>(letter.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, &widget, Qt::Key_unknown, QString(letter), Qt::NoModifier);
+    }
+}
+
+// Selects the edit's text and types text one key at a time, then Enter.
+inline void TypeInto(QLineEdit& edit, const QString& text) {
+    edit.setFocus();
+    QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(&edit, text);
+    QTest::keyClick(&edit, Qt::Key_Return);
+}
+
+// Makes row current and toggles its check box with the space key.
+inline void ToggleRow(QTreeWidget& list, int row) {
+    list.setCurrentItem(list.topLevelItem(row));
+    QTest::keyClick(&list, Qt::Key_Space);
+}
+
+// Clicks the check box of row (in column 0) with the mouse.
+inline void ClickCheckBox(QTreeWidget& list, int row) {
+    list.scrollTo(list.model()->index(row, 0));
+    QStyleOptionViewItem option;
+    option.initFrom(&list);
+    option.rect = list.visualRect(list.model()->index(row, 0));
+    option.features = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
+    const QRect box = list.style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, &list);
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, box.center());
+}
+
+// Clicks the middle of a row's cell, with modifiers (Ctrl adds a row to the selection).
+inline void ClickCell(QTreeWidget& list, int row, int column, Qt::KeyboardModifiers modifiers = {}) {
+    list.scrollTo(list.model()->index(row, column));
+    const QRect cell = list.visualRect(list.model()->index(row, column));
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, modifiers, cell.center());
+}
+
+// Double-clicks the middle of a row's cell as a mouse does: press, release, the double click, release
+// (QTest::mouseDClick gives a list's viewport no double click of its own).
+inline void DoubleClickCell(QTreeWidget& list, int row, int column) {
+    list.scrollTo(list.model()->index(row, column));
+    const QPoint centre = list.visualRect(list.model()->index(row, column)).center();
+    QTest::mousePress(list.viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseRelease(list.viewport(), Qt::LeftButton, {}, centre);
+    QMouseEvent twice(QEvent::MouseButtonDblClick, QPointF(centre), list.viewport()->mapToGlobal(QPointF(centre)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(list.viewport(), &twice);
+    QTest::mouseRelease(list.viewport(), Qt::LeftButton, {}, centre);
+}
+
 // Toggles the check box of every row with the space key, as a user includes the assays one by one.
 inline void IncludeAll(QTreeWidget& list) {
-    for (int row = 0; row < list.topLevelItemCount(); ++row) {
-        list.setCurrentItem(list.topLevelItem(row));
-        QTest::keyClick(&list, Qt::Key_Space);
-    }
+    for (int row = 0; row < list.topLevelItemCount(); ++row) ToggleRow(list, row);
 }
 
 // Selects, with Ctrl held, the rows of the shown chooser whose identifiers are in ids, then OK;

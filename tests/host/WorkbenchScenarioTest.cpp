@@ -102,10 +102,7 @@ protected:
         std::filesystem::remove_all(folder / "plugins");
     }
 
-    // The channel combo stands beside its label, the type and dependence combos under theirs.
-    QComboBox& Combo(const char* label) {
-        return Found(ControlNear<QComboBox>(*window, label, std::string(label) != "Канал:"), label);
-    }
+    QComboBox& Combo(const char* label) { return Found(WorkbenchCombo(*window, label), label); }
     QLineEdit& Beside(const char* label) { return Found(ControlNear<QLineEdit>(*window, label, false), label); }
     template <typename T>
     static T& Found(T* control, const char* label) {
@@ -117,9 +114,9 @@ protected:
     QTreeWidget& Points() { return ListHeaded("№ / Компонент"); }
     QTreeWidget& Results() { return ListHeaded("Имя файла"); }
     QTreeWidget& ListHeaded(const char* title) {
-        for (QTreeWidget* list : window->findChildren<QTreeWidget*>())
-            if (list->window() == window && list->headerItem()->text(0) == title) return *list;
-        throw std::runtime_error(std::string("no list headed ") + title);
+        QTreeWidget* list = ::ListHeaded(*window, title);
+        if (list == nullptr) throw std::runtime_error(std::string("no list headed ") + title);
+        return *list;
     }
     // The calibration chart, and the distribution chart right of it.
     QWidget& Chart() { return ChartAt(0); }
@@ -133,26 +130,9 @@ protected:
         return *charts[fromLeft];
     }
 
-    // Moves a combo to index with the arrow keys, each step a choice of the user.
-    static void ChooseByKeys(QComboBox& combo, int index) {
-        combo.setFocus();
-        while (combo.currentIndex() < index) QTest::keyClick(&combo, Qt::Key_Down);
-        while (combo.currentIndex() > index) QTest::keyClick(&combo, Qt::Key_Up);
-    }
-    // Selects the edit's text and types text one key at a time, then Enter.
-    static void TypeInto(QLineEdit& edit, const QString& text) {
-        edit.setFocus();
-        QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(&edit, text);
-        QTest::keyClick(&edit, Qt::Key_Return);
-    }
     void AddDemoAssays(const std::set<int32_t>& ids) {
         QTimer::singleShot(0, [ids] { ChooseInDialog(ids); });
         QTest::mouseClick(ButtonWithTip(*window, "Добавить хроматограммы"), Qt::LeftButton);
-    }
-    static void ToggleRow(QTreeWidget& list, int row) {
-        list.setCurrentItem(list.topLevelItem(row));
-        QTest::keyClick(&list, Qt::Key_Space);
     }
     // Pixels of the fitted curve's red on the chart as it is painted now.
     int CurvePixels() {
@@ -261,6 +241,22 @@ TEST_F(WorkbenchScenario, FirstShowingTypingAndTheRefusedK) {
     EXPECT_EQ(Assays().topLevelItemCount(), 3);
 }
 
+// A text that is no number is refused with a box while it is typed; the box takes the focus, and with
+// it the user's leaving of the edit, which must still give the value in use back to the edit.
+TEST_F(WorkbenchScenario, RefusedTextGivesWayToTheValueInUse) {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    TypeInto(Beside("Alpha"), "0.5");
+    BoxAnswers ok(QMessageBox::Ok);
+    QLineEdit& alpha = Beside("Alpha");
+    QTest::mouseClick(&alpha, Qt::LeftButton);
+    QTest::keyClick(&alpha, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(&alpha, "x");
+    ClickCell(Assays(), 0, 0);  // the user goes on elsewhere
+    EXPECT_EQ(ok.texts, std::vector<std::string>{"Введите число."});
+    EXPECT_EQ(alpha.text(), QString("0.5"));
+}
+
 // d, e, k: every change leaves results, coefficients, points and chart of one state; where nothing is
 // computed, nothing is shown; deleting all assays leaves nothing of them.
 TEST_F(WorkbenchScenario, EveryChangeShowsOneStateAndDeletionLeavesNothing) {
@@ -305,6 +301,19 @@ TEST_F(WorkbenchScenario, EveryChangeShowsOneStateAndDeletionLeavesNothing) {
     EXPECT_TRUE(AllEmpty(Coefficients()));
     EXPECT_EQ(CurvePixels(), 0);
     Picture("scenario-all-deleted");
+}
+
+// The broad standard's line has no points: coming from the universal calibration, whose points list
+// has more columns, none of its rows may stay behind.
+TEST_F(WorkbenchScenario, TheBroadStandardAfterTheUniversalCalibrationShowsNoPoints) {
+    AddDemoAssays({1, 2, 3});
+    IncludeAll(Assays());
+    BoxAnswers told(QMessageBox::Ok);
+    ChooseByKeys(Combo("Градуировка:"), 2);
+    ASSERT_EQ(Points().topLevelItemCount(), kStandards);
+    ChooseByKeys(Combo("Градуировка:"), 1);
+    EXPECT_EQ(Points().topLevelItemCount(), 0);
+    EXPECT_EQ(Points().columnCount(), 5) << "the point, its time, MM and the fit's two columns";
 }
 
 // The texts of a list row by row, each row's cells joined by tabs as a spreadsheet would take them.

@@ -267,6 +267,20 @@ TEST_F(WorkbenchTest, ChosenSampleIsShownUntilItsAssayGoes) {
     ExpectViewOfAFreshPass(w, environment);
 }
 
+// The user's choice of a sample lasts while its assay is listed: listed again later, the assay is
+// shown as any other, and the last included assay's row is the one shown.
+TEST_F(WorkbenchTest, AChoiceEndsWithItsAssay) {
+    Workbench& w = Calibrated();
+    w.SelectSample(0);  // "Проба", assay 2
+    w.DeleteAssays({2});
+    ASSERT_TRUE(w.AddAssays({2}));
+    w.SetIncluded(1, true);
+    kBroadStandard(w);  // listed after it and included: the last included assay
+    ASSERT_EQ(w.View().samples.size(), 2u);
+    EXPECT_EQ(w.View().samples[1].texts[1], "Широкий ПС");
+    EXPECT_EQ(w.View().selectedSample, 1);
+}
+
 TEST_F(WorkbenchTest, AveragesShowSixDigitsAndCoefficientsTen) {
     Workbench& w = Calibrated();
     EXPECT_NEAR(w.State().results.Mn, 291.41, 0.01);
