@@ -40,6 +40,16 @@ locale_t CLocale() {
     return c;
 }
 
+// strtod also reads C's hexadecimal numbers; no lab writes a mass or a constant so, and "0x10"
+// taken as sixteen would be a silent surprise. Such a text is cut to its leading decimal 0.
+void KeepDecimal(std::string& text) {
+    const size_t start = text.find_first_not_of(" \t\n\v\f\r");
+    if (start == std::string::npos) return;
+    const size_t zero = start + (text[start] == '+' || text[start] == '-' ? 1 : 0);
+    if (zero + 1 < text.size() && text[zero] == '0' && (text[zero + 1] == 'x' || text[zero + 1] == 'X'))
+        text.resize(zero + 1);
+}
+
 }  // namespace
 
 std::string FormatFixed(double value, int digits) {
@@ -53,7 +63,8 @@ std::string FormatGeneral(double value, int significant) {
 std::string FormatShortest(double value) { return ToChars(value); }
 
 std::optional<double> ParseLeadingDouble(std::string_view text) {
-    const std::string terminated(text);
+    std::string terminated(text);
+    KeepDecimal(terminated);
     char* end = nullptr;
     const double value = strtod_l(terminated.c_str(), &end, CLocale());
     if (end == terminated.c_str()) return std::nullopt;

@@ -14,8 +14,8 @@ std::string FormatGeneral(double value, int significant);
 // The shortest text that reads back as the same double; "nan", "inf", "-inf" for non-finite values.
 std::string FormatShortest(double value);
 
-// strtod: leading blanks skipped, the longest leading number taken, the rest ignored; empty when
-// the text does not begin with a number.
+// strtod: leading blanks skipped, the longest leading decimal number taken, the rest ignored; empty
+// when the text does not begin with a number.
 std::optional<double> ParseLeadingDouble(std::string_view text);
 // strtol: leading blanks and a sign, decimal digits up to the first other character, values
 // beyond int32 clamped; 0 when no digit leads.

@@ -61,7 +61,10 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(DoubleCase{"Plain", "0.725", 0.725}, DoubleCase{"LeadingBlanksAndTrailingText", "  12.5abc", 12.5},
                     DoubleCase{"Exponent", "1e3", 1000.0}, DoubleCase{"LeadingPoint", ".5", 0.5},
                     DoubleCase{"CommaStopsTheNumber", "1,5", 1.0}, DoubleCase{"LoneMinus", "-", std::nullopt},
-                    DoubleCase{"Empty", "", std::nullopt}, DoubleCase{"Word", "abc", std::nullopt}),
+                    DoubleCase{"Empty", "", std::nullopt}, DoubleCase{"Word", "abc", std::nullopt},
+                    DoubleCase{"HexadecimalIsItsLeadingZero", "0x10", 0.0},
+                    DoubleCase{"SignedHexadecimal", " -0XEE4+", -0.0}, DoubleCase{"HexExponent", "0x1p3", 0.0},
+                    DoubleCase{"ZeroThenWord", "0abc", 0.0}),
     [](const testing::TestParamInfo<DoubleCase>& info) { return std::string(info.param.name); });
 
 TEST(NumberText, ShortestTextReadsBackAsTheSameDouble) {

@@ -24,7 +24,7 @@ TEST(TypedNumber, TextsAsTheyAreTyped) {
         {" 2", K::Number, 2.0},         {"2x", K::Number, 2.0},          {"abc", K::NotANumber, 0.0},
         {"x.", K::NotANumber, 0.0},     {"--1", K::NotANumber, 0.0},     {"-0.5", K::Number, -0.5},
         {"1e999", K::NotANumber, 0.0},  {"-1e999", K::NotANumber, 0.0},  {"inf", K::NotANumber, 0.0},
-        {"nan", K::NotANumber, 0.0},    {"1e-999", K::StillTyping, 0.0},
+        {"nan", K::NotANumber, 0.0},    {"1e-999", K::StillTyping, 0.0}, {"0x10", K::StillTyping, 0.0},
     };
     for (const TypedCase& c : cases) {
         const TypedNumber typed = ReadTypedNumber(c.text);
