@@ -129,6 +129,26 @@ TEST_F(ComponentsFile, LongFieldKeepsItsFirst198Bytes) {
     EXPECT_EQ(table.components[0].componentName, "n");
 }
 
+// The file is read 64 KiB at a time: a CR LF or a lone CR at that boundary reads as anywhere else.
+TEST_F(ComponentsFile, LineEndsAtTheReadBoundaryReadAsAnywhere) {
+    constexpr size_t kBoundary = 65536;
+    // What follows the last component's name, and what its name then reads as after the n's.
+    for (const auto& [afterName, nameEnd] : {std::pair<std::string, std::string>{";1\r\n", ""}, {"\rx;1\r\n", "\rx"}}) {
+        std::string bytes = codec.FromUtf8(kHeader);
+        int32_t id = 0;
+        while (bytes.size() < kBoundary - 100) bytes += std::to_string(++id) + ";k;n;1\r\n";
+        const std::string start = std::to_string(++id) + ";k;";
+        // The name's length puts the first CR after it on the last byte before the boundary.
+        const std::string name(kBoundary - 1 - bytes.size() - start.size() - afterName.find('\r'), 'n');
+        bytes += start + name + afterName;
+        ASSERT_EQ(bytes[kBoundary - 1], '\r');
+        WriteBytes(bytes);
+        ASSERT_TRUE(table.LoadTable());
+        ASSERT_EQ(table.components.size(), static_cast<size_t>(id)) << nameEnd;
+        EXPECT_EQ(table.components.back().componentName, name + nameEnd);
+    }
+}
+
 TEST_F(ComponentsFile, DeletingTheLastTwoComponentsShortensTheFile) {
     WriteUtf8(kHeader + "1;a;A;1.00\r\n2;b;B;2.00\r\n3;c;C;3.00\r\n");
     table.LoadTable();
