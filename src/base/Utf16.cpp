@@ -62,18 +62,26 @@ std::optional<char32_t> DecodeUtf8(std::string_view text, size_t& pos) {
 }
 
 std::u16string ToUtf16(std::string_view utf8) {
-    std::u16string out;
-    out.reserve(utf8.size());
+    // No sequence gives more UTF-16 units than it has bytes, so the text is written in place and cut.
+    std::u16string out(utf8.size(), u'\0');
+    size_t length = 0;
     size_t pos = 0;
     while (pos < utf8.size()) {
+        const auto byte = static_cast<unsigned char>(utf8[pos]);
+        if (byte < 0x80) {  // most of every text the host sees: keys, paths, numbers
+            out[length++] = byte;
+            ++pos;
+            continue;
+        }
         const char32_t cp = DecodeUtf8(utf8, pos).value_or(kReplacement);
         if (cp < 0x10000) {
-            out += static_cast<char16_t>(cp);
+            out[length++] = static_cast<char16_t>(cp);
         } else {
-            out += static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
-            out += static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
+            out[length++] = static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
+            out[length++] = static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
         }
     }
+    out.resize(length);
     return out;
 }
 

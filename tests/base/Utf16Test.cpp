@@ -11,6 +11,10 @@ namespace {
 
 TEST(Utf16, RoundTripsAndReplacesMalformedInput) {
     EXPECT_EQ(FromUtf16(ToUtf16("Гель 𝄞 a")), "Гель 𝄞 a");
+    // Exactly the units each sequence gives: none left over from a longer sequence's bytes.
+    EXPECT_EQ(ToUtf16("a𝄞Ж\xff"), u"a𝄞Ж\uFFFD");
+    EXPECT_EQ(ToUtf16("𝄞𝄞"), u"𝄞𝄞");
+    EXPECT_EQ(ToUtf16(""), u"");
     EXPECT_EQ(ToUtf16("\xff"
                       "a"),
               u"\uFFFD"
