@@ -41,13 +41,13 @@ std::string AssayEntry(const Assay& assay) {
 
 // Loads one stored entry; false when it names no assay to load (empty, no "/", no identifier). A
 // database error is left in databaseError.
-bool RestoreEntry(const ModuleEnvironment& environment, const std::string& entry, std::vector<Assay>& assays,
-                  Status& databaseError) {
+bool RestoreEntry(const ModuleEnvironment& environment, const std::string& entry, std::optional<DataBase::Handle>& db,
+                  std::vector<Assay>& assays, Status& databaseError) {
     const std::string::size_type slash = entry.find('/');
     if (entry.empty() || slash == std::string::npos || slash == 0) return false;
     try {
-        DataBase::Handle db(environment.DatabaseLocation());
-        const AssayLoad load = LoadAssay(db, ParseLeadingInt(entry.substr(0, slash)), assays);
+        if (!db) db.emplace(environment.DatabaseLocation());
+        const AssayLoad load = LoadAssay(*db, ParseLeadingInt(entry.substr(0, slash)), assays);
         if (load.index >= 0) assays[load.index].included = ParseLeadingInt(entry.substr(slash + 1));
         if (!load.status) databaseError = load.status;
     } catch (const DataBase::SqlException& e) {
@@ -89,10 +89,11 @@ int RestoreAssaySet(const Profile& profile, const ModuleEnvironment& environment
     assays.clear();
     int counted = 0;
     Status databaseError;
+    std::optional<DataBase::Handle> db;  // opened at the first entry with an identifier, for the whole set
     for (int n = 1; n <= kRestoredAssaysLimit; ++n) {
         const std::string entry = profile.GetString("", AssayKey(n), "404");
         if (entry == "404") break;
-        if (RestoreEntry(environment, entry, assays, databaseError)) ++counted;
+        if (RestoreEntry(environment, entry, db, assays, databaseError)) ++counted;
     }
     // One box for the whole set: a damaged database would otherwise raise one per stored entry.
     if (!databaseError)
