@@ -39,7 +39,8 @@ std::string AssayEntry(const Assay& assay) {
     return std::to_string(widened) + "/" + std::to_string(assay.included);
 }
 
-// Loads one stored entry; false when it names no assay to load (empty, no "/", no identifier). A
+// Loads one stored entry; false when it names no assay to load (empty, no "/", no identifier). The
+// database is opened at the first entry that needs it and kept in db for the rest of the set; a
 // database error is left in databaseError.
 bool RestoreEntry(const ModuleEnvironment& environment, const std::string& entry, std::optional<DataBase::Handle>& db,
                   std::vector<Assay>& assays, Status& databaseError) {
