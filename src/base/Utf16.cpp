@@ -62,9 +62,15 @@ std::optional<char32_t> DecodeUtf8(std::string_view text, size_t& pos) {
 }
 
 std::u16string ToUtf16(std::string_view utf8) {
+    std::u16string out;
+    AppendUtf16(out, utf8);
+    return out;
+}
+
+void AppendUtf16(std::u16string& out, std::string_view utf8) {
     // No sequence gives more UTF-16 units than it has bytes, so the text is written in place and cut.
-    std::u16string out(utf8.size(), u'\0');
-    size_t length = 0;
+    size_t length = out.size();
+    out.resize(length + utf8.size());
     size_t pos = 0;
     while (pos < utf8.size()) {
         const auto byte = static_cast<unsigned char>(utf8[pos]);
@@ -82,7 +88,6 @@ std::u16string ToUtf16(std::string_view utf8) {
         }
     }
     out.resize(length);
-    return out;
 }
 
 std::string FromUtf16(std::u16string_view utf16) {

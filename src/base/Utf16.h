@@ -12,6 +12,8 @@
 std::optional<char32_t> DecodeUtf8(std::string_view text, size_t& pos);
 // UTF-16 form of a UTF-8 text; malformed bytes become U+FFFD.
 std::u16string ToUtf16(std::string_view utf8);
+// Appends the UTF-16 form of utf8 to out, as ToUtf16 gives it.
+void AppendUtf16(std::u16string& out, std::string_view utf8);
 // UTF-8 form of a UTF-16 text; unpaired surrogates become U+FFFD.
 std::string FromUtf16(std::u16string_view utf16);
 // UTF-8 form of a zero-terminated UTF-16 text; "" for a null pointer.

@@ -3,14 +3,29 @@
 
 #include "base/Utf16.h"
 
-#include <utility>
+Profile::Profile(const HostLink& host, const std::string& basePath) : host_(host) { SetBasePath(basePath); }
 
-Profile::Profile(const HostLink& host, std::string basePath) : host_(host), basePath_(std::move(basePath)) {}
+void Profile::SetBasePath(const std::string& basePath) {
+    basePath_ = basePath;
+    hostPrefix_ = basePath.empty() ? std::u16string() : ToUtf16(basePath + "\\");
+}
+
+// Converted piece by piece: the ASCII separators end any malformed sequence, so the pieces give the
+// units the whole name would. One allocation per name, where a store of the assay set makes a hundred.
+std::u16string Profile::HostName(const std::string& section, const std::string& key) const {
+    std::u16string name;
+    name.reserve(hostPrefix_.size() + section.size() + 1 + key.size());
+    name = hostPrefix_;
+    AppendUtf16(name, section);
+    name += u'/';
+    AppendUtf16(name, key);
+    return name;
+}
 
 template <typename T>
 bool Profile::CallWithName(const char* command, const std::string& section, const std::string& key, T* value) const {
     if (!host_.Serves(command)) return false;
-    const std::u16string name = ToUtf16(ParameterName(section, key));
+    const std::u16string name = HostName(section, key);
     return host_.Call(command, reinterpret_cast<intptr_t>(name.c_str()), reinterpret_cast<intptr_t>(value)) != 0;
 }
 

@@ -13,9 +13,9 @@ inline constexpr char kModuleProfileBasePath[] = "plugins\\quorvel";
 class Profile {
 public:
     // Parameters under basePath, asked of host, which must outlive the profile.
-    explicit Profile(const HostLink& host, std::string basePath = {});
+    explicit Profile(const HostLink& host, const std::string& basePath = {});
 
-    void SetBasePath(const std::string& basePath) { basePath_ = basePath; }
+    void SetBasePath(const std::string& basePath);
     const std::string& BasePath() const { return basePath_; }
 
     // The full parameter name; starts with the section itself while the base path is empty.
@@ -37,6 +37,8 @@ public:
     void DeleteParameter(const std::string& section, const std::string& key) const;
 
 private:
+    // The full parameter name as the host is given it: ToUtf16 of ParameterName.
+    std::u16string HostName(const std::string& section, const std::string& key) const;
     // Asks the command with the parameter name and the address of value; true when served and found.
     template <typename T>
     bool CallWithName(const char* command, const std::string& section, const std::string& key, T* value) const;
@@ -45,4 +47,5 @@ private:
 
     const HostLink& host_;
     std::string basePath_;
+    std::u16string hostPrefix_;  // the base path and "\\" in UTF-16; empty while the base path is
 };

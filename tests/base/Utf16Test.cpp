@@ -30,6 +30,14 @@ TEST(Utf16, RoundTripsAndReplacesMalformedInput) {
     EXPECT_EQ(FromUtf16(static_cast<const char16_t*>(nullptr)), "");
 }
 
+TEST(Utf16, AppendingKeepsTheTextBeforeIt) {
+    std::u16string text = u"plugins\\";
+    AppendUtf16(text, "Ж\xff𝄞");
+    EXPECT_EQ(text, u"plugins\\Ж\uFFFD𝄞");
+    AppendUtf16(text, "");
+    EXPECT_EQ(text, u"plugins\\Ж\uFFFD𝄞");
+}
+
 struct DecodeCase {
     const char* name;
     std::string text;

@@ -1,5 +1,6 @@
 // The profile parameters through a host, their full names and the language table.
 #include "LinkedHost.h"
+#include "base/Utf16.h"
 #include "hostlink/LanguageTable.h"
 #include "hostlink/Profile.h"
 
@@ -46,6 +47,29 @@ INSTANTIATE_TEST_SUITE_P(Cases, ProfileParameterNames,
                                          NameCase{"NamedSection", "plugins\\quorvel", "Docs", "Path",
                                                   "plugins\\quorvel\\Docs/Path"}),
                          [](const testing::TestParamInfo<NameCase>& info) { return std::string(info.param.name); });
+
+// The host is given the name in UTF-16, converted piece by piece; malformed bytes at the ends of the
+// pieces must give the units the whole name would.
+TEST(ProfileHostNames, AreTheFullNameInUtf16) {
+    const struct {
+        const char* basePath;
+        const char* section;
+        const char* key;
+    } cases[] = {
+        {"plugins\\quorvel", "", "Assay 12"},
+        {"", "Docs", "Путь"},
+        {"plugins\\\xD0", "\xE2\x82", "K\xFF"},  // sequences cut at every separator
+        {"\xF0\x9D\x84\x9E", "\xC0\xAF", "\xF0\x9D"},
+    };
+    for (const auto& c : cases) {
+        LinkedHost host;
+        host.profile.SetBasePath(c.basePath);
+        host.profile.SetString(c.section, c.key, "v");
+        const std::string expected = FromUtf16(ToUtf16(host.profile.ParameterName(c.section, c.key)));
+        ASSERT_EQ(host.strings.size(), 1u) << c.basePath;
+        EXPECT_EQ(host.strings.begin()->first, expected) << c.basePath << " " << c.section << " " << c.key;
+    }
+}
 
 TEST_F(ProfileWithHost, ReadsStoredValuesUnderTheFullName) {
     host.ints["plugins\\quorvel\\/ComboGrad_CurSel"] = 2;
