@@ -47,10 +47,9 @@ Lab* lab = nullptr;
 
 void RemoveLab() { std::filesystem::remove_all(lab->folder); }
 
-// The module opens a connection for each stored entry, and a fresh connection reads the database's
-// schema and pages from the file again, most of a run's time. With the cache shared within the process,
-// the lab's own connection, open for the whole process, keeps them for the module's connections; what
-// they read is the same.
+// The module opens a connection for each restore, and a fresh connection reads the database's schema
+// and pages from the file again. With the cache shared within the process, the lab's own connection,
+// open for the whole process, keeps them for the module's connections; what they read is the same.
 void BuildLab() {
     sqlite3_enable_shared_cache(1);
     lab = new Lab;
